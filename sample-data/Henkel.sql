@@ -1,0 +1,34 @@
+-- Velcarin sample data: the Henkel cleaning tables.
+-- Every row is made up for trying the program; none of it is operational tank-cleaning advice.
+BEGIN;
+CREATE TABLE VegOils ("Product" TEXT, "PreWash" TEXT, "Final" TEXT);
+INSERT INTO VegOils VALUES ('COCONUT OIL', '40-45 deg.C', 'Final cleaning with a 2% alkaline degreaser solution, recirculated hot (sample).');
+INSERT INTO VegOils VALUES ('CORN OIL', '35-40 deg.C', 'Sample final cleaning: degreaser at 1-2%, then fresh water rinse.');
+INSERT INTO VegOils VALUES ('FISH OIL', '45-50 deg.C', 'Sample final cleaning: saponifier at 3%, hot, followed by fresh water.');
+INSERT INTO VegOils VALUES ('LARD', '50-55 deg.C', 'Sample final cleaning: hot degreaser, then steam and fresh water.');
+INSERT INTO VegOils VALUES ('LINSEED OIL', 'AMBIENT', 'Wash cold at once after discharge; drying oil (sample).');
+INSERT INTO VegOils VALUES ('PALM OIL', '50-55 deg.C', 'Sample final cleaning: alkaline degreaser 2%, hot recirculation.');
+INSERT INTO VegOils VALUES ('RAPESEED OIL', '35-40 deg.C', 'Sample final cleaning: degreaser 1%, hot fresh water rinse.');
+INSERT INTO VegOils VALUES ('SOYBEAN OIL', 'AMBIENT', 'Semi-drying oil: wash cold first (sample).');
+INSERT INTO VegOils VALUES ('SUNFLOWER OIL', '35-40 deg.C', 'Sample final cleaning: degreaser 1-2%, hot fresh water rinse.');
+INSERT INTO VegOils VALUES ('TALLOW', '55-60 deg.C', 'Sample final cleaning: hot saponifier 3%, then fresh water.');
+INSERT INTO VegOils VALUES ('GROUNDNUT OIL', '40 deg.C', 'Sample final cleaning: degreaser, then hot fresh water.');
+INSERT INTO VegOils VALUES ('OLIVE OIL', '35 deg.C', 'Sample final cleaning: degreaser 1%, rinse (sample).');
+CREATE TABLE Additional ("Chemical" TEXT, "Solution" TEXT);
+INSERT INTO Additional VALUES ('ACETONE', 'Fresh water rinse; no chemical needed (sample).');
+INSERT INTO Additional VALUES ('BENZENE', 'Sample solution: emulsifier 1% in fresh water, recirculated.');
+INSERT INTO Additional VALUES ('CAUSTIC SODA', 'Sample solution: fresh water flush, then neutraliser 0.5%.');
+INSERT INTO Additional VALUES ('ETHANOL', 'Fresh water rinse (sample).');
+INSERT INTO Additional VALUES ('LUBE OIL', 'Sample solution: emulsifying degreaser 2%, hot.');
+INSERT INTO Additional VALUES ('METHANOL', 'Fresh water rinse; wall wash check (sample).');
+INSERT INTO Additional VALUES ('PHENOL', 'Sample solution: alkaline cleaner 3%, hot, then oxidiser.');
+INSERT INTO Additional VALUES ('STYRENE', 'Sample solution: solvent cleaner, ambient.');
+INSERT INTO Additional VALUES ('XYLENE', 'Sample solution: emulsifier 1%, recirculated.');
+CREATE TABLE Solutions ("Mixture" TEXT, "Medium" TEXT, "Coating" TEXT, "Temp" TEXT, "Group" TEXT);
+INSERT INTO Solutions VALUES ('PRODUCT B 2%', 'Fresh water', 'Stainless, epoxy', '20-60 deg.C', 'Emulsifiers');
+INSERT INTO Solutions VALUES ('PRODUCT C 3%', 'Fresh water', 'Stainless, zinc silicate', '40-70 deg.C', 'Degreasers');
+INSERT INTO Solutions VALUES ('PRODUCT D 1%', 'Sea water', 'Stainless, epoxy, zinc', '20-50 deg.C', 'Detergents');
+INSERT INTO Solutions VALUES ('B-SOLV 80 NEAT', 'None', 'Stainless, epoxy', 'AMBIENT', 'Solvents');
+INSERT INTO Solutions VALUES ('LAC 5%', 'Fresh water', 'Stainless only', '60-80 deg.C', 'Saponifiers');
+INSERT INTO Solutions VALUES ('BLEACH 1%', 'Fresh water', 'Stainless, epoxy', 'AMBIENT', 'Oxidisers');
+COMMIT;

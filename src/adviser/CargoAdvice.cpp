@@ -1,0 +1,96 @@
+#include "CargoAdvice.h"
+
+#include "RecordSet.h"
+#include "UnitorCargoList.h"
+#include "Vocabulary.h"
+
+#include <QStringList>
+
+namespace {
+
+const QString SeeManual = QStringLiteral("SEE MANUAL");
+const QString NotCarried = QStringLiteral("N/C");
+const QString ContactOperator = QStringLiteral("CONTACT SHIP OPERATOR");
+
+bool needsSpecialHandling(const QString& name)
+{
+    static const QStringList names{QStringLiteral("ACRYLONITRILE"), QStringLiteral("ACRYLIC ACID"),
+                                   QStringLiteral("CAPROLACTAM PURE"), QStringLiteral("ALLYL ALCOHOL")};
+    return names.contains(name);
+}
+
+// An empty code clears the text, a known one writes its text, an unknown one leaves it.
+void decode(const QString& code, const std::optional<QString>& text, QString& shown)
+{
+    if (code.isEmpty())
+        shown.clear();
+    else if (text)
+        shown = *text;
+}
+
+} // namespace
+
+CargoCodes CargoCodes::fromRecord(const QString& chosenName, const RecordSet& cargo)
+{
+    return {chosenName,
+            cargo.value(QStringLiteral("Cleaning Code")),
+            cargo.value(QStringLiteral("Water Temperature")),
+            cargo.value(QStringLiteral("Notes")),
+            cargo.value(QStringLiteral("Personal Notes")),
+            cargo.value(QStringLiteral("Pollution Category")),
+            cargo.value(QStringLiteral("Compatability Chart No")),
+            cargo.value(QStringLiteral("CLASS"))};
+}
+
+void adviseCargo(const CargoCodes& cargo, AdviceDisplay& display,
+                 const std::function<void(const AdviceDisplay&)>& contactOperator)
+{
+    const QString& code = cargo.cleaningCode;
+
+    if (code != SeeManual)
+        display.specialHandlingShown = false;
+    if (needsSpecialHandling(cargo.name))
+        display.specialHandlingShown = true;
+
+    display.unitorShown = isUnitorCargo(cargo.name);
+
+    if (cargo.imdgClass.isEmpty())
+        display.className.clear();
+    else if (const std::optional<QString> name = Vocabulary::imdgClassName(cargo.imdgClass))
+        display.className = *name;
+
+    display.cleaningTextRed = code == NotCarried;
+    if (display.cleaningTextRed)
+        display.cleaningText = Vocabulary::notCarriedText();
+    if (code == SeeManual) {
+        display.specialHandlingShown = true;
+        display.cleaningText = Vocabulary::specialInstructionsText();
+        display.temperatureText.clear();
+        display.notesText.clear();
+    }
+    if (code == ContactOperator || code.isEmpty())
+        display.cleaningText.clear();
+    if (code == ContactOperator && contactOperator)
+        contactOperator(display);
+    if (const std::optional<QString> text = Vocabulary::cleaningGroupText(code))
+        display.cleaningText = *text;
+
+    decode(cargo.waterTemperature, Vocabulary::temperatureText(cargo.waterTemperature),
+           display.temperatureText);
+    decode(cargo.notes, Vocabulary::notesText(cargo.notes), display.notesText);
+
+    display.personalNotesMarked = !cargo.personalNotes.isEmpty();
+
+    const QString& pollution = cargo.pollutionCategory;
+    if (pollution == QLatin1String("1") || pollution == QLatin1String("1*"))
+        display.pollutionMarked = true;
+    static const QStringList ordinaryCategories{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
+                                                QStringLiteral("III")};
+    if (pollution.isEmpty() || ordinaryCategories.contains(pollution))
+        display.pollutionMarked = false;
+
+    if (cargo.groupNumber == QLatin1String("0") || cargo.groupNumber.isEmpty())
+        display.groupName.clear();
+    else if (const std::optional<QString> name = Vocabulary::uscgGroupName(cargo.groupNumber))
+        display.groupName = *name;
+}

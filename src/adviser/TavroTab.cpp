@@ -1,0 +1,365 @@
+#include "TavroTab.h"
+
+#include "Controls.h"
+#include "Cover.h"
+#include "DataControl.h"
+#include "FindByName.h"
+#include "MessageBox.h"
+#include "RecordSources.h"
+#include "Schema.h"
+#include "SystemColour.h"
+#include "TextBox.h"
+#include "Vocabulary.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The fields of CleaningA shown by the tab's bound controls.
+const QList<std::pair<const char*, const char*>> BoundFields{
+    {"lblFullName", "Full Name"},
+    {"txtCode", "Cleaning Code"},
+    {"txtTemp", "Water Temperature"},
+    {"txtNotes", "Notes"},
+    {"txtPerson", "Personal Notes"},
+    {"txtID", "ID  Number"},
+    {"txtUN", "United No"},
+    {"txtPol", "Pollution Category"},
+    {"Text2", "Compatability Chart No"},
+    {"txtH1", "H1"},
+    {"txtH2", "H2"},
+    {"txtH3", "H3"},
+    {"txtSG", "SG"},
+    {"txtTemp1", "Temp"},
+    {"txtCorr", "Corr"},
+    {"txtColour", "Colour"},
+    {"lblBoil", "Boil"},
+    {"lblMelt", "Melt"},
+    {"lblHeat", "Heat Adj"},
+    {"lblFlush", "Flash"},
+    {"lblSS", "SS"},
+    {"lblMS", "MS"},
+    {"lblZ", "Z"},
+    {"lblPheno", "Phen"},
+    {"lblPheng", "Peng"},
+    {"lblCamN", "Camc N"},
+    {"lblCamEP", "Camc E"},
+    {"txtRemarks", "Remarks"},
+    {"lblShip", "Ship Type"},
+    {"lblTank", "Tank Type"},
+    {"txtCompliance", "Compliance"},
+    {"lblSolu", "Solubility"},
+    {"lblHeatV", "Heat V"},
+    {"lblVoyD", "Heat D"},
+    {"lblCl", "CLASS"},
+};
+
+void setTextColour(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+void setBackground(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, colour);
+    widget->setPalette(palette);
+}
+
+// A caption, a value label and a unit, on one row of a grid.
+QLabel* addMeasure(QGridLayout* grid, int row, const QString& caption, const QString& name, QWidget* parent)
+{
+    QLabel* value = Controls::valueLabel(parent, name);
+    grid->addWidget(Controls::caption(parent, caption), row, 0);
+    grid->addWidget(value, row, 1);
+    grid->addWidget(Controls::caption(parent, QStringLiteral("deg.C")), row, 2);
+    return value;
+}
+
+QWidget* blankCover(QWidget* parent, const QString& name, bool isLabel)
+{
+    QWidget* cover =
+        isLabel ? static_cast<QWidget*>(Controls::caption(parent, QString(), name)) : new QWidget(parent);
+    cover->setObjectName(name);
+    cover->hide();
+    return cover;
+}
+
+} // namespace
+
+TavroTab::TavroTab(QWidget* parent)
+    : QWidget(parent)
+    , m_data(new DataControl(QStringLiteral("DtaA"), this))
+{
+    buildControls();
+}
+
+void TavroTab::buildControls()
+{
+    using namespace Controls;
+
+    m_cargo = new QComboBox(this);
+    m_cargo->setObjectName(QStringLiteral("DBCombo1"));
+    m_cargo->setEditable(true);
+    m_cargo->setCompleter(nullptr); // every typed character is looked up as it stands
+    m_cargo->setInsertPolicy(QComboBox::NoInsert);
+    m_cargo->setMaxVisibleItems(20);
+    m_cargo->setToolTip(QStringLiteral("Choise the cargo grade from the list."));
+    m_cargo->setEditText(QStringLiteral("Choise the cargo here"));
+    m_cargo->setMinimumContentsLength(26);
+    m_holder = holder(this, QStringLiteral("Text1"));
+
+    auto* identity = new QGridLayout;
+    identity->addWidget(caption(this, QStringLiteral("Trading Cargo Name")), 0, 0);
+    identity->addWidget(m_cargo, 0, 1);
+    identity->addWidget(caption(this, QStringLiteral("Full Cargo Name")), 0, 2);
+    identity->addWidget(valueLabel(this, QStringLiteral("lblFullName")), 0, 3, 1, 3);
+    identity->setColumnStretch(3, 1);
+
+    auto* codes = new QHBoxLayout;
+    m_pollution = field(this, QStringLiteral("txtPol"));
+    setBackground(m_pollution, systemColour(SystemColour::ButtonFace));
+    const QList<std::tuple<QString, QString, QWidget*>> codeFields{
+        {QStringLiteral("ID Number:"), QStringLiteral("txtID"), nullptr},
+        {QStringLiteral("UN No.:"), QStringLiteral("txtUN"), nullptr},
+        {QStringLiteral("Poll. Cat."), QString(), m_pollution},
+        {QStringLiteral("USCG"), QStringLiteral("Text2"), nullptr},
+    };
+    for (const auto& [text, name, widget] : codeFields) {
+        QWidget* shown = widget ? widget : field(this, name);
+        shown->setMaximumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 10);
+        codes->addWidget(caption(this, text));
+        codes->addWidget(shown);
+    }
+    codes->addSpacing(12);
+    codes->addWidget(caption(this, QStringLiteral("IMDG Code Class:")));
+    codes->addWidget(valueLabel(this, QStringLiteral("lblCl")));
+    m_className = valueLabel(this, QStringLiteral("lblClass"));
+    codes->addWidget(m_className, 2);
+    codes->addSpacing(12);
+    codes->addWidget(caption(this, QStringLiteral("Cargo Group / Reactive:")));
+    m_groupName = valueLabel(this, QStringLiteral("lblGr"));
+    codes->addWidget(m_groupName, 3);
+    identity->addLayout(codes, 1, 0, 1, 6);
+
+    // Cleaning methods: each code beside its decoded text.
+    QGroupBox* methods = frame(this, QStringLiteral("Cleaning Methods"));
+    auto* methodGrid = new QGridLayout(methods);
+    m_cleaningText = textBox(methods, QStringLiteral("txtCodeDisc"));
+    m_temperatureText = textBox(methods, QStringLiteral("txtTempDisc"));
+    m_notesText = textBox(methods, QStringLiteral("txtNoteDisc"));
+    const QList<std::tuple<QString, QString, TextBox*>> methodRows{
+        {QStringLiteral("txtCode"), QStringLiteral("Cleaning Code"), m_cleaningText},
+        {QStringLiteral("txtTemp"), QStringLiteral("Temperature Code"), m_temperatureText},
+        {QStringLiteral("txtNotes"), QStringLiteral("Additional Notes"), m_notesText},
+    };
+    int methodRow = 0;
+    for (const auto& [name, toolTip, text] : methodRows) {
+        QLineEdit* code = field(methods, name, toolTip);
+        code->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("CONTACT SHIP OPERATOR")) + 12);
+        methodGrid->addWidget(code, methodRow, 0, Qt::AlignTop);
+        methodGrid->addWidget(text, methodRow, 1);
+        ++methodRow;
+    }
+    m_cleaningText->setTextColour(Marks::Black);
+    m_special = button(methods, QStringLiteral("cmdSpecial"), QStringLiteral("Special Cargo Handling"));
+    m_unitor = button(methods, QStringLiteral("cmdUnitor"), QStringLiteral("Unitor Cleaning Manual"));
+    for (QPushButton* shownLater : {m_special, m_unitor}) {
+        QSizePolicy policy = shownLater->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        shownLater->setSizePolicy(policy);
+    }
+    auto* methodButtons = new QHBoxLayout;
+    methodButtons->addWidget(m_special);
+    methodButtons->addWidget(m_unitor);
+    methodButtons->addStretch();
+    methodGrid->addLayout(methodButtons, methodRow, 0, 1, 2);
+    methodGrid->setColumnStretch(1, 1);
+
+    // Physical and handling data.
+    QWidget* physical = new QWidget(this);
+    auto* physicalColumn = new QVBoxLayout(physical);
+    physicalColumn->setContentsMargins(0, 0, 0, 0);
+    QGroupBox* hazard = frame(physical, QStringLiteral("Health Hazard Ratings"));
+    auto* hazardRow = new QHBoxLayout(hazard);
+    for (const char* name : {"txtH1", "txtH2", "txtH3"})
+        hazardRow->addWidget(field(hazard, QLatin1String(name)));
+    physicalColumn->addWidget(hazard);
+
+    auto* gravity = new QGridLayout;
+    gravity->addWidget(caption(physical, QStringLiteral("SG.:")), 0, 0);
+    gravity->addWidget(field(physical, QStringLiteral("txtSG")), 0, 1);
+    gravity->addWidget(caption(physical, QStringLiteral("Temp.")), 0, 2);
+    gravity->addWidget(field(physical, QStringLiteral("txtTemp1")), 0, 3);
+    gravity->addWidget(caption(physical, QStringLiteral("Corr.Fact.")), 1, 0);
+    gravity->addWidget(field(physical, QStringLiteral("txtCorr")), 1, 1);
+    physicalColumn->addLayout(gravity);
+
+    QGroupBox* colour = frame(physical, QStringLiteral("Color"));
+    (new QHBoxLayout(colour))->addWidget(field(colour, QStringLiteral("txtColour")));
+    physicalColumn->addWidget(colour);
+
+    auto* points = new QGridLayout;
+    addMeasure(points, 0, QStringLiteral("Boiling Point"), QStringLiteral("lblBoil"), physical);
+    addMeasure(points, 1, QStringLiteral("Melting Point"), QStringLiteral("lblMelt"), physical);
+    addMeasure(points, 2, QStringLiteral("Heat Adjacent"), QStringLiteral("lblHeat"), physical);
+    addMeasure(points, 3, QStringLiteral("Flash Point"), QStringLiteral("lblFlush"), physical);
+    points->setColumnStretch(1, 1);
+    physicalColumn->addLayout(points);
+
+    QGroupBox* heating = frame(physical, QStringLiteral("Heating Requirements"));
+    auto* heatingGrid = new QGridLayout(heating);
+    heatingGrid->addWidget(caption(heating, QStringLiteral("Voyage:")), 0, 0);
+    heatingGrid->addWidget(valueLabel(heating, QStringLiteral("lblHeatV")), 0, 1);
+    heatingGrid->addWidget(caption(heating, QStringLiteral("Discharging:")), 1, 0);
+    heatingGrid->addWidget(valueLabel(heating, QStringLiteral("lblVoyD")), 1, 1);
+    heatingGrid->setColumnStretch(1, 1);
+    physicalColumn->addWidget(heating);
+
+    auto* handling = new QGridLayout;
+    const QList<std::pair<QString, QString>> handlingLabels{
+        {QStringLiteral("Ship Type"), QStringLiteral("lblShip")},
+        {QStringLiteral("Tank Type"), QStringLiteral("lblTank")},
+        {QStringLiteral("Solubility"), QStringLiteral("lblSolu")},
+    };
+    int handlingRow = 0;
+    for (const auto& [text, name] : handlingLabels) {
+        handling->addWidget(caption(physical, text), handlingRow, 0);
+        handling->addWidget(valueLabel(physical, name), handlingRow++, 1);
+    }
+    handling->addWidget(caption(physical, QStringLiteral("Compl.")), handlingRow, 0);
+    handling->addWidget(field(physical, QStringLiteral("txtCompliance")), handlingRow, 1);
+    handling->setColumnStretch(1, 1);
+    physicalColumn->addLayout(handling);
+    physicalColumn->addStretch();
+
+    // Tank coatings.
+    QGroupBox* coatings = frame(this, QStringLiteral("Tank Coatings"));
+    auto* coatingGrid = new QGridLayout(coatings);
+    const QList<std::pair<QString, QString>> coatingLabels{
+        {QStringLiteral("Stainless"), QStringLiteral("lblSS")},
+        {QStringLiteral("Mild Steel"), QStringLiteral("lblMS")},
+        {QStringLiteral("Z-11"), QStringLiteral("lblZ")},
+        {QStringLiteral("Phenoline 373"), QStringLiteral("lblPheno")},
+        {QStringLiteral("Phenguard"), QStringLiteral("lblPheng")},
+        {QStringLiteral("Camcote N"), QStringLiteral("lblCamN")},
+        {QStringLiteral("Camcote EP"), QStringLiteral("lblCamEP")},
+    };
+    int coatingColumn = 0;
+    for (const auto& [text, name] : coatingLabels) {
+        coatingGrid->addWidget(caption(coatings, text), 0, coatingColumn, Qt::AlignHCenter);
+        coatingGrid->addWidget(valueLabel(coatings, name), 1, coatingColumn++);
+    }
+
+    // Remarks and the officer's own notes.
+    QWidget* notes = new QWidget(this);
+    auto* notesGrid = new QGridLayout(notes);
+    notesGrid->setContentsMargins(0, 0, 0, 0);
+    notesGrid->addWidget(caption(notes, QStringLiteral("Remarks:")), 0, 0);
+    notesGrid->addWidget(textBox(notes, QStringLiteral("txtRemarks")), 1, 0);
+    m_personalNotesLabel = caption(notes, QStringLiteral("Personal Notes:"), QStringLiteral("lblPersNote"));
+    m_personalNotesLabel->setToolTip(QStringLiteral("Red color indicates Personal Notes"));
+    setTextColour(m_personalNotesLabel, systemColour(SystemColour::GrayText));
+    notesGrid->addWidget(m_personalNotesLabel, 0, 1);
+    notesGrid->addWidget(textBox(notes, QStringLiteral("txtPerson")), 1, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    QPushButton* editNotes = button(this, QStringLiteral("cmdEdit"), QStringLiteral("Edit Personal Notes"));
+    QPushButton* exit = button(this, QStringLiteral("cmdExit"), QStringLiteral("&Exit"));
+    buttons->addWidget(editNotes);
+    buttons->addWidget(exit);
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(methods, 3);
+    middle->addWidget(physical, 1);
+
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(identity);
+    page->addLayout(middle, 3);
+    page->addWidget(coatings);
+    page->addWidget(notes, 1);
+    page->addLayout(buttons);
+
+    // The covers lie over the parts of the tab that mean nothing before a cargo is chosen.
+    const QList<std::tuple<QString, bool, QWidget*>> covers{
+        {QStringLiteral("Picture2"), false, methods},
+        {QStringLiteral("Picture3"), false, physical},
+        {QStringLiteral("Picture5"), false, notes},
+        {QStringLiteral("Label35"), true, coatings},
+        {QStringLiteral("Label36"), true, findChild<QLabel*>(QStringLiteral("lblFullName"))},
+    };
+    for (const auto& [name, isLabel, target] : covers) {
+        QWidget* cover = blankCover(this, name, isLabel);
+        Cover::keepOver(cover, target);
+        m_covers << cover;
+    }
+
+    connect(exit, &QPushButton::clicked, this, &TavroTab::exitClicked);
+    connect(editNotes, &QPushButton::clicked, this, &TavroTab::editNotesClicked);
+    connect(m_special, &QPushButton::clicked, this, &TavroTab::specialHandlingClicked);
+    connect(m_unitor, &QPushButton::clicked, this, &TavroTab::unitorClicked);
+}
+
+bool TavroTab::openData(const Store& store, QString* error)
+{
+    if (!m_data->open(store, Schema::CleaningFile, RecordSources::DtaA, error))
+        return false;
+    bindFields();
+    return true;
+}
+
+void TavroTab::bindFields()
+{
+    for (const auto& [name, fieldName] : BoundFields)
+        m_data->bind(findChild<QWidget*>(QLatin1String(name)), QLatin1String(fieldName));
+    m_data->bindList(m_cargo, QStringLiteral("Abbreviated Name"));
+    connect(m_cargo, &QComboBox::editTextChanged, this, &TavroTab::selectCargo, Qt::UniqueConnection);
+}
+
+void TavroTab::showCovers()
+{
+    for (QWidget* cover : std::as_const(m_covers))
+        cover->show();
+}
+
+void TavroTab::selectCargo()
+{
+    findByName(m_cargo, m_holder, *m_data, CriterionPrefixes::CleaningName);
+
+    const CargoCodes cargo = CargoCodes::fromRecord(m_holder->text(), m_data->recordSet());
+    adviseCargo(cargo, m_display, [this](const AdviceDisplay& soFar) {
+        showAdvice(soFar);
+        MessageBox::ok(window(), Vocabulary::contactOperatorText(),
+                       QStringLiteral("Cleaning instructions for cargo:  ") + m_cargo->currentText());
+    });
+    showAdvice(m_display);
+    for (QWidget* cover : std::as_const(m_covers))
+        cover->hide();
+    Q_EMIT cargoChosen(m_display.unitorShown);
+}
+
+void TavroTab::showAdvice(const AdviceDisplay& display)
+{
+    m_special->setVisible(display.specialHandlingShown);
+    m_unitor->setVisible(display.unitorShown);
+    m_className->setText(display.className);
+    m_cleaningText->setTextColour(display.cleaningTextRed ? Marks::Red : Marks::Black);
+    m_cleaningText->setText(display.cleaningText);
+    m_temperatureText->setText(display.temperatureText);
+    m_notesText->setText(display.notesText);
+    setTextColour(m_personalNotesLabel,
+                  display.personalNotesMarked ? Marks::Red : systemColour(SystemColour::GrayText));
+    m_personalNotesLabel->repaint();
+    setBackground(m_pollution, display.pollutionMarked ? Marks::Red : systemColour(SystemColour::ButtonFace));
+    m_groupName->setText(display.groupName);
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "CargoAdvice.h"
+
+#include <QWidget>
+
+class DataControl;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class Store;
+class TextBox;
+
+// Tab 0 of the main window: the operator's cargo data on DtaA and the advice decoded from its codes.
+class TavroTab : public QWidget {
+    Q_OBJECT
+public:
+    explicit TavroTab(QWidget* parent = nullptr);
+
+    // Points DtaA at cleaning.mdb and lists its cargoes.
+    bool openData(const Store& store, QString* error);
+    DataControl& data() const { return *m_data; }
+
+    // The panels that hide the empty fields until the first cargo is chosen.
+    void showCovers();
+
+Q_SIGNALS:
+    // After every selection, with whether the Unitor manual covers the chosen name.
+    void cargoChosen(bool unitorShown);
+    void exitClicked();
+    void specialHandlingClicked();
+    void unitorClicked();
+    void editNotesClicked();
+
+private:
+    void buildControls();
+    void bindFields();
+    void selectCargo();
+    void showAdvice(const AdviceDisplay& display);
+
+    DataControl* m_data;
+    AdviceDisplay m_display;
+
+    QComboBox* m_cargo;
+    QLineEdit* m_holder;
+    QLineEdit* m_pollution;
+    TextBox* m_cleaningText;
+    TextBox* m_temperatureText;
+    TextBox* m_notesText;
+    QLabel* m_className;
+    QLabel* m_groupName;
+    QLabel* m_personalNotesLabel;
+    QPushButton* m_special;
+    QPushButton* m_unitor;
+    QList<QWidget*> m_covers;
+};

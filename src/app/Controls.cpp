@@ -1,0 +1,71 @@
+#include "Controls.h"
+
+#include "TextBox.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace Controls {
+
+QLabel* caption(QWidget* parent, const QString& text, const QString& name)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QLabel* valueLabel(QWidget* parent, const QString& name)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 6);
+    return label;
+}
+
+QLineEdit* field(QWidget* parent, const QString& name, const QString& toolTip)
+{
+    auto* lineEdit = new QLineEdit(parent);
+    lineEdit->setObjectName(name);
+    lineEdit->setReadOnly(true);
+    lineEdit->setToolTip(toolTip);
+    return lineEdit;
+}
+
+TextBox* textBox(QWidget* parent, const QString& name, const QString& toolTip)
+{
+    auto* box = new TextBox(parent);
+    box->setObjectName(name);
+    box->setReadOnly(true);
+    box->setToolTip(toolTip);
+    return box;
+}
+
+QPushButton* button(QWidget* parent, const QString& name, const QString& text)
+{
+    auto* pushButton = new QPushButton(text, parent);
+    pushButton->setObjectName(name);
+    return pushButton;
+}
+
+QGroupBox* frame(QWidget* parent, const QString& title, const QString& name)
+{
+    auto* box = new QGroupBox(title, parent);
+    box->setObjectName(name);
+    return box;
+}
+
+QLineEdit* holder(QWidget* parent, const QString& name)
+{
+    auto* lineEdit = new QLineEdit(parent);
+    lineEdit->setObjectName(name);
+    lineEdit->hide();
+    return lineEdit;
+}
+
+} // namespace Controls

@@ -1,0 +1,39 @@
+#include "MessageBox.h"
+
+namespace {
+
+MessageBox::Answerer& answerer()
+{
+    static MessageBox::Answerer instance;
+    return instance;
+}
+
+} // namespace
+
+QMessageBox::StandardButton MessageBox::show(QWidget* parent, const Request& request)
+{
+    if (answerer())
+        return answerer()(request);
+    QMessageBox box(request.icon, request.title, request.text, request.buttons, parent);
+    return QMessageBox::StandardButton(box.exec());
+}
+
+void MessageBox::ok(QWidget* parent, const QString& text, const QString& title)
+{
+    show(parent, {text, title, QMessageBox::Ok});
+}
+
+QMessageBox::StandardButton MessageBox::yesNo(QWidget* parent, const QString& text, const QString& title)
+{
+    return show(parent, {text, title, QMessageBox::Yes | QMessageBox::No});
+}
+
+void MessageBox::error(QWidget* parent, const QString& text, const QString& title)
+{
+    show(parent, {text, title, QMessageBox::Ok, QMessageBox::Critical});
+}
+
+void MessageBox::setAnswerer(Answerer newAnswerer)
+{
+    answerer() = std::move(newAnswerer);
+}

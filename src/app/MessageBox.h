@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QList>
+#include <QMessageBox>
+#include <QString>
+
+#include <functional>
+
+// Every message of the program goes through here, so that tests can answer it and see what was asked.
+class MessageBox {
+public:
+    struct Request {
+        QString text;
+        QString title;
+        QMessageBox::StandardButtons buttons;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+    };
+    using Answerer = std::function<QMessageBox::StandardButton(const Request&)>;
+
+    static QMessageBox::StandardButton show(QWidget* parent, const Request& request);
+    // An OK box without icon.
+    static void ok(QWidget* parent, const QString& text, const QString& title);
+    static QMessageBox::StandardButton yesNo(QWidget* parent, const QString& text, const QString& title);
+    static void error(QWidget* parent, const QString& text, const QString& title);
+
+    // Tests: every request goes to the answerer instead of a dialog; nullptr restores the dialogs.
+    static void setAnswerer(Answerer answerer);
+};

@@ -1,0 +1,62 @@
+#include "CliCommand.h"
+
+#include "RecordSet.h"
+#include "Store.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+CommandLine::CommandLine(const QString& usage, int positionalCount)
+    : m_usage(usage)
+    , m_positionalCount(positionalCount)
+{
+    m_parser.addOption(
+        {QStringLiteral("data-dir"), QStringLiteral("The folder of the databases."), QStringLiteral("dir")});
+    m_parser.addOption({QStringLiteral("json"), QStringLiteral("Print one JSON object.")});
+}
+
+bool CommandLine::parse(const QStringList& arguments, CliContext& context)
+{
+    if (!m_parser.parse(QStringList{QStringLiteral("velcarin-cli")} + arguments)) {
+        context.err << m_parser.errorText() << "\nusage: " << m_usage << Qt::endl;
+        return false;
+    }
+    m_positional = m_parser.positionalArguments();
+    if (m_positional.size() != m_positionalCount) {
+        context.err << "usage: " << m_usage << Qt::endl;
+        return false;
+    }
+    return true;
+}
+
+bool CommandLine::json() const
+{
+    return m_parser.isSet(QStringLiteral("json"));
+}
+
+QString CommandLine::dataDir() const
+{
+    const QString dir = m_parser.value(QStringLiteral("data-dir"));
+    return dir.isEmpty() ? QCoreApplication::applicationDirPath() : QDir(dir).absolutePath();
+}
+
+void printField(QTextStream& out, const QString& name, const QString& value)
+{
+    QString shown = value;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(QLatin1Char('\n'), QLatin1String("\n    "));
+    out << name << ": " << shown << '\n';
+}
+
+std::optional<RecordSet> openRecordSet(const Store& store, const QString& fileName, const QString& source,
+                                       CliContext& context)
+{
+    QString error;
+    const Database database = store.open(fileName, &error);
+    std::optional<RecordSet> recordSet;
+    if (database.isOpen())
+        recordSet = RecordSet::open(database, source, &error);
+    if (!recordSet)
+        context.err << error << Qt::endl;
+    return recordSet;
+}

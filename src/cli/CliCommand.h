@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QCommandLineParser>
+#include <QStringList>
+#include <QTextStream>
+
+#include <optional>
+
+class Store;
+
+// What every command of velcarin-cli shares: its streams, the data folder option and the exit codes.
+struct CliContext {
+    QTextStream& out;
+    QTextStream& err;
+};
+
+namespace ExitCode {
+constexpr int Found = 0;
+constexpr int NotFound = 1;
+constexpr int BadUse = 2;
+} // namespace ExitCode
+
+// Parses a command's arguments with --data-dir and --json; nothing, after a message, on bad use.
+class CommandLine {
+public:
+    CommandLine(const QString& usage, int positionalCount);
+
+    bool parse(const QStringList& arguments, CliContext& context);
+    const QStringList& positional() const { return m_positional; }
+    bool json() const;
+    QString dataDir() const;
+    bool isSet(const QString& option) const { return m_parser.isSet(option); }
+    QString value(const QString& option) const { return m_parser.value(option); }
+    void addOption(const QCommandLineOption& option) { m_parser.addOption(option); }
+
+private:
+    QCommandLineParser m_parser;
+    QString m_usage;
+    int m_positionalCount;
+    QStringList m_positional;
+};
+
+// Prints a field as "Name: value"; the further lines of a value of several lines are indented.
+void printField(QTextStream& out, const QString& name, const QString& value);
+
+// Opens a record source of the store, or says why not.
+std::optional<class RecordSet> openRecordSet(const Store& store, const QString& fileName,
+                                             const QString& source, CliContext& context);

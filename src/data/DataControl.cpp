@@ -1,0 +1,130 @@
+#include "DataControl.h"
+
+#include "ColumnListModel.h"
+#include "Store.h"
+#include "TextBox.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+void showText(QWidget* widget, const QString& text)
+{
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        label->setText(text);
+    else if (auto* lineEdit = qobject_cast<QLineEdit*>(widget))
+        lineEdit->setText(text);
+    else if (auto* textBox = qobject_cast<TextBox*>(widget))
+        textBox->setText(text);
+}
+
+// The text a bound widget would write back, or nothing for a widget the user cannot change.
+std::optional<QString> editedText(const QWidget* widget)
+{
+    if (auto* lineEdit = qobject_cast<const QLineEdit*>(widget); lineEdit && !lineEdit->isReadOnly())
+        return lineEdit->text();
+    if (auto* textBox = qobject_cast<const TextBox*>(widget); textBox && !textBox->isReadOnly())
+        return textBox->text();
+    return std::nullopt;
+}
+
+} // namespace
+
+DataControl::DataControl(const QString& objectName, QObject* parent)
+    : QObject(parent)
+{
+    setObjectName(objectName);
+}
+
+bool DataControl::open(const Store& store, const QString& fileName, const QString& recordSource,
+                       QString* error)
+{
+    const Database database = store.open(fileName, error);
+    if (!database.isOpen())
+        return false;
+    std::optional<RecordSet> recordSet = RecordSet::open(database, recordSource, error);
+    if (!recordSet)
+        return false;
+    setRecordSet(*recordSet);
+    return true;
+}
+
+void DataControl::setRecordSet(const RecordSet& recordSet)
+{
+    m_recordSet = recordSet;
+    fillLists();
+    recordMoved();
+}
+
+bool DataControl::findFirst(const QString& criterion)
+{
+    const bool found = m_recordSet.findFirst(criterion);
+    if (found)
+        recordMoved();
+    return found;
+}
+
+void DataControl::setBookmark(RecordSet::Bookmark bookmark)
+{
+    if (bookmark == m_recordSet.bookmark())
+        return;
+    m_recordSet.setBookmark(bookmark);
+    recordMoved();
+}
+
+void DataControl::move(int records)
+{
+    m_recordSet.move(records);
+    recordMoved();
+}
+
+void DataControl::bind(QWidget* widget, const QString& field)
+{
+    m_bindings << Binding{widget, field};
+    showText(widget, m_recordSet.value(field));
+}
+
+void DataControl::bindList(QComboBox* comboBox, const QString& field)
+{
+    auto* model = new ColumnListModel(comboBox);
+    m_lists << ListBinding{model, field};
+    model->setColumn(m_recordSet, m_recordSet.fieldIndex(field));
+    const QString text = comboBox->currentText();
+    comboBox->setModel(model);
+    comboBox->setCurrentIndex(-1);
+    comboBox->setEditText(text);
+}
+
+void DataControl::fillLists()
+{
+    for (const ListBinding& list : std::as_const(m_lists))
+        list.model->setColumn(m_recordSet, m_recordSet.fieldIndex(list.field));
+}
+
+void DataControl::recordMoved()
+{
+    for (const Binding& binding : std::as_const(m_bindings)) {
+        if (binding.widget)
+            showText(binding.widget, m_recordSet.value(binding.field));
+    }
+    Q_EMIT currentChanged();
+}
+
+bool DataControl::updateRecord(QString* error)
+{
+    if (!m_recordSet.edit(error))
+        return false;
+    for (const Binding& binding : std::as_const(m_bindings)) {
+        const std::optional<QString> text = binding.widget ? editedText(binding.widget) : std::nullopt;
+        if (text && !m_recordSet.setValue(m_recordSet.fieldIndex(binding.field), *text, error)) {
+            m_recordSet.cancelUpdate();
+            return false;
+        }
+    }
+    if (m_recordSet.update(error))
+        return true;
+    m_recordSet.cancelUpdate();
+    return false;
+}

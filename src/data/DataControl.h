@@ -1,0 +1,57 @@
+#pragma once
+
+#include "RecordSet.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+class ColumnListModel;
+class QComboBox;
+class Store;
+
+// Holds a record set with its current record and keeps the widgets bound to it showing the fields of
+// that record. Labels, line edits and text boxes can be bound to a field; a combo box lists a column.
+class DataControl : public QObject {
+    Q_OBJECT
+public:
+    explicit DataControl(const QString& objectName, QObject* parent = nullptr);
+
+    // Points the control at one of the store's databases and runs the record source.
+    bool open(const Store& store, const QString& fileName, const QString& recordSource, QString* error);
+    // Takes another record set, for example a clone of another control's.
+    void setRecordSet(const RecordSet& recordSet);
+    const RecordSet& recordSet() const { return m_recordSet; }
+
+    bool findFirst(const QString& criterion);
+    bool noMatch() const { return m_recordSet.noMatch(); }
+    RecordSet::Bookmark bookmark() const { return m_recordSet.bookmark(); }
+    void setBookmark(RecordSet::Bookmark bookmark);
+    void move(int records);
+
+    void bind(QWidget* widget, const QString& field);
+    void bindList(QComboBox* comboBox, const QString& field);
+
+    // Edit mode, the texts of the editable bound widgets into the record, update.
+    bool updateRecord(QString* error);
+
+Q_SIGNALS:
+    void currentChanged();
+
+private:
+    struct Binding {
+        QPointer<QWidget> widget;
+        QString field;
+    };
+    struct ListBinding {
+        ColumnListModel* model;
+        QString field;
+    };
+
+    void recordMoved();
+    void fillLists();
+
+    RecordSet m_recordSet;
+    QList<Binding> m_bindings;
+    QList<ListBinding> m_lists;
+};

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "Database.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+// The rows of a record source with a current record, as the data controls use them: find-first by
+// criterion, bookmarks, clones that share the rows, absolute position, relative moves, edit and update.
+// Every field is text; a NULL reads as a null QString, a zero-length value as an empty one.
+class RecordSet {
+public:
+    struct Bookmark {
+        int row = -1;
+        bool isValid() const { return row >= 0; }
+        bool operator==(const Bookmark&) const = default;
+    };
+
+    RecordSet() = default;
+
+    // Runs the record source, whose rows come in the query's order; the set stands on its first record.
+    static std::optional<RecordSet> open(const Database& database, const QString& source, QString* error);
+    // Shares the rows, and the changes written to them, with this set; stands on the first record.
+    RecordSet clone() const;
+
+    QString source() const;
+    int fieldCount() const;
+    QString fieldName(int field) const;
+    int fieldIndex(const QString& name) const; // -1 for an unknown field
+    int recordCount() const;
+
+    bool hasCurrent() const;
+    int absolutePosition() const; // zero-based; -1 without a current record
+    QString value(int field) const;
+    QString value(const QString& fieldName) const;
+    QString valueAt(int row, int field) const;
+
+    void moveFirst();
+    // Moves by a number of records; past either end there is no current record.
+    void move(int records);
+    // Makes the first record that meets the criterion current. A malformed criterion or an unknown
+    // field meets no record.
+    bool findFirst(const QString& criterion);
+    bool noMatch() const { return m_noMatch; }
+    Bookmark bookmark() const;
+    void setBookmark(Bookmark bookmark);
+
+    bool isUpdatable() const;
+    bool edit(QString* error);
+    bool isEditing() const { return m_editBuffer.has_value(); }
+    bool setValue(int field, const QString& value, QString* error);
+    // Writes the fields changed since edit() to the current record's row of the table.
+    bool update(QString* error);
+    void cancelUpdate() { m_editBuffer.reset(); }
+
+private:
+    struct Table;
+
+    int findRow(int field, const QString& value) const;
+    void setRow(int row);
+
+    std::shared_ptr<Table> m_table;
+    int m_row = -1;
+    bool m_noMatch = false;
+    std::optional<QList<QString>> m_editBuffer;
+};

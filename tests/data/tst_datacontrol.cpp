@@ -1,0 +1,117 @@
+#include "ColumnListModel.h"
+#include "DataControl.h"
+#include "FindByName.h"
+#include "RecordSources.h"
+#include "Schema.h"
+#include "Store.h"
+#include "TestSupport.h"
+#include "TextBox.h"
+
+#include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+class TestDataControl : public QObject {
+    Q_OBJECT
+
+private:
+    TestDataFolder m_folder;
+
+private Q_SLOTS:
+    void initTestCase() { m_folder.copySampleDatabases(); }
+
+    void boundWidgetsFollowTheRecord()
+    {
+        QWidget window;
+        auto* name = new QLabel(&window);
+        auto* code = new QLineEdit(&window);
+        auto* notes = new TextBox(&window);
+        auto* list = new QComboBox(&window);
+        list->setEditable(true);
+        list->setEditText(QStringLiteral("Choise the cargo here"));
+
+        DataControl data(QStringLiteral("DtaA"));
+        QString error;
+        QVERIFY2(data.open(Store(m_folder.path()), Schema::CleaningFile, RecordSources::DtaA, &error),
+                 qPrintable(error));
+        data.bind(name, QStringLiteral("Full Name"));
+        data.bind(code, QStringLiteral("Cleaning Code"));
+        data.bind(notes, QStringLiteral("Personal Notes"));
+        data.bindList(list, QStringLiteral("Abbreviated Name"));
+
+        QCOMPARE(name->text(), data.recordSet().value(QStringLiteral("Full Name")));
+        QCOMPARE(list->currentText(), QStringLiteral("Choise the cargo here"));
+        QCOMPARE(list->count(), data.recordSet().recordCount());
+        QCOMPARE(list->itemText(0), data.recordSet().valueAt(0, 0));
+        QAbstractItemModelTester tester(list->model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+
+        QVERIFY(data.findFirst(QStringLiteral("CleaningA.[Abbreviated Name] = 'STYRENE MONOMER'")));
+        QCOMPARE(code->text(), QStringLiteral("4"));
+        QVERIFY(notes->text().contains(QStringLiteral("\r\n")));
+        QVERIFY(notes->text().contains(QStringLiteral("Bjørn")));
+        QVERIFY(!notes->toPlainText().contains(QLatin1Char('\r')));
+    }
+
+    void findByNameBeepsAndStays()
+    {
+        QWidget window;
+        auto* list = new QComboBox(&window);
+        list->setEditable(true);
+        auto* holder = new QLineEdit(&window);
+        DataControl data(QStringLiteral("DtaA"));
+        QString error;
+        QVERIFY(data.open(Store(m_folder.path()), Schema::CleaningFile, RecordSources::DtaA, &error));
+        BeepCounter beeps;
+
+        list->setEditText(QStringLiteral("BUTYL O'ACETATE"));
+        QVERIFY(findByName(list, holder, data, CriterionPrefixes::CleaningName));
+        QCOMPARE(holder->text(), QStringLiteral("BUTYL O'ACETATE"));
+        QCOMPARE(data.recordSet().value(0), QStringLiteral("BUTYL O'ACETATE"));
+        const int position = data.recordSet().absolutePosition();
+
+        list->setEditText(QStringLiteral("BUTYL O'"));
+        QVERIFY(!findByName(list, holder, data, CriterionPrefixes::CleaningName));
+        QCOMPARE(beeps.count(), 1);
+        QCOMPARE(holder->text(), QStringLiteral("BUTYL O'"));
+        QCOMPARE(data.recordSet().absolutePosition(), position);
+    }
+
+    void updateRecordWritesEditableWidgets()
+    {
+        TestDataFolder folder;
+        folder.copySampleDatabases();
+        const Store store(folder.path());
+        QWidget window;
+        auto* shown = new QLineEdit(&window); // read-only: never written
+        shown->setReadOnly(true);
+        auto* notes = new TextBox(&window);
+        DataControl main(QStringLiteral("DtaA"));
+        QString error;
+        QVERIFY(main.open(store, Schema::CleaningFile, RecordSources::DtaA, &error));
+        main.move(main.recordSet().recordCount() - 1);
+
+        DataControl editor(QStringLiteral("dtaB"));
+        editor.setRecordSet(main.recordSet().clone());
+        editor.move(main.recordSet().absolutePosition());
+        editor.bind(shown, QStringLiteral("Abbreviated Name"));
+        editor.bind(notes, QStringLiteral("Personal Notes"));
+        shown->setText(QStringLiteral("RENAMED"));
+        notes->setPlainText(QStringLiteral("line one\nline two"));
+        QVERIFY2(editor.updateRecord(&error), qPrintable(error));
+
+        QCOMPARE(main.recordSet().value(QStringLiteral("Personal Notes")),
+                 QStringLiteral("line one\r\nline two"));
+        DataControl reread(QStringLiteral("DtaA"));
+        QVERIFY(reread.open(store, Schema::CleaningFile, RecordSources::DtaA, &error));
+        reread.move(reread.recordSet().recordCount() - 1);
+        QCOMPARE(reread.recordSet().value(QStringLiteral("Personal Notes")),
+                 QStringLiteral("line one\r\nline two"));
+        QVERIFY(reread.recordSet().value(0) != QStringLiteral("RENAMED"));
+    }
+};
+
+QTEST_MAIN(TestDataControl)
+#include "tst_datacontrol.moc"

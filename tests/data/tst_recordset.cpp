@@ -1,0 +1,301 @@
+#include "Criterion.h"
+#include "Database.h"
+#include "RecordSet.h"
+#include "TestSupport.h"
+
+#include <QSqlQuery>
+
+namespace {
+
+const QString Source =
+    QStringLiteral("select CleaningA.[Abbreviated Name],CleaningA.[ID  Number],"
+                   "CleaningA.[Personal Notes]from CleaningA order by CleaningA.[Abbreviated Name]");
+
+// Inserted out of order; two rows share a name, one name holds a quote.
+const QString Rows = QStringLiteral(R"(
+    CREATE TABLE CleaningA ("Abbreviated Name" TEXT, "ID  Number" TEXT, "Personal Notes" TEXT);
+    CREATE INDEX names ON CleaningA ("Abbreviated Name");
+    INSERT INTO CleaningA VALUES ('TOLUENE', '7', NULL);
+    INSERT INTO CleaningA VALUES ('ACETONE', '1', 'first line' || char(13, 10) || 'second line');
+    INSERT INTO CleaningA VALUES ('ETHYL ACETATE', '3', '');
+    INSERT INTO CleaningA VALUES ('BUTYL O''ACETATE', '2', NULL);
+    INSERT INTO CleaningA VALUES ('ETHYL ACETATE', '4', 'the second of two');
+    INSERT INTO CleaningA VALUES ('XYLENE-M', '9', NULL);
+    INSERT INTO CleaningA VALUES (NULL, '0', NULL);
+)");
+
+} // namespace
+
+class TestRecordSet : public QObject {
+    Q_OBJECT
+
+private:
+    TestDataFolder m_folder;
+    Database m_database;
+
+    RecordSet openCargoes(const QString& source = Source)
+    {
+        QString error;
+        std::optional<RecordSet> set = RecordSet::open(m_database, source, &error);
+        if (!set)
+            qWarning("%s", qPrintable(error));
+        return set.value_or(RecordSet());
+    }
+
+    QStringList names(RecordSet set)
+    {
+        QStringList all;
+        for (set.moveFirst(); set.hasCurrent(); set.move(1))
+            all << set.value(0);
+        return all;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_database = {};
+        m_folder.createDatabase(QStringLiteral("cargo.db"), Rows);
+        QString error;
+        m_database = Database::open(m_folder.filePath(QStringLiteral("cargo.db")), false, &error);
+        QVERIFY2(m_database.isOpen(), qPrintable(error));
+    }
+
+    void opensInQueryOrderWithFieldNames()
+    {
+        RecordSet set = openCargoes();
+        QCOMPARE(set.source(), Source);
+        QCOMPARE(set.fieldCount(), 3);
+        QCOMPARE(set.fieldName(1), QStringLiteral("ID  Number"));
+        QCOMPARE(set.fieldIndex(QStringLiteral("ID Number")), -1);
+        QCOMPARE(names(set),
+                 (QStringList{QString(), QStringLiteral("ACETONE"), QStringLiteral("BUTYL O'ACETATE"),
+                              QStringLiteral("ETHYL ACETATE"), QStringLiteral("ETHYL ACETATE"),
+                              QStringLiteral("TOLUENE"), QStringLiteral("XYLENE-M")}));
+        QVERIFY(set.hasCurrent());
+        QCOMPARE(set.absolutePosition(), 0);
+    }
+
+    void keepsTextNullAndEmptyApart()
+    {
+        RecordSet set = openCargoes();
+        QVERIFY(set.findFirst(QStringLiteral("CleaningA.[Abbreviated Name] = 'ACETONE'")));
+        QCOMPARE(set.value(QStringLiteral("Personal Notes")), QStringLiteral("first line\r\nsecond line"));
+        QVERIFY(set.findFirst(QStringLiteral("CleaningA.[Abbreviated Name] = 'TOLUENE'")));
+        QVERIFY(set.value(2).isNull());
+        QVERIFY(set.findFirst(QStringLiteral("CleaningA.[ID  Number] = '3'")));
+        QVERIFY(!set.value(2).isNull());
+        QVERIFY(set.value(2).isEmpty());
+    }
+
+    void findFirst_data()
+    {
+        QTest::addColumn<QString>("criterion");
+        QTest::addColumn<QString>("id"); // empty: no match
+
+        const QString prefix = QStringLiteral("CleaningA.[Abbreviated Name] = '");
+        QTest::newRow("exact") << prefix + QStringLiteral("TOLUENE'") << QStringLiteral("7");
+        QTest::newRow("first of two equal names")
+            << prefix + QStringLiteral("ETHYL ACETATE'") << QStringLiteral("3");
+        QTest::newRow("another case") << prefix + QStringLiteral("toluene'") << QString();
+        QTest::newRow("a part of the name") << prefix + QStringLiteral("TOLU'") << QString();
+        QTest::newRow("trailing blank") << prefix + QStringLiteral("TOLUENE '") << QString();
+        QTest::newRow("quote doubled")
+            << Criterion::build(prefix, QStringLiteral("BUTYL O'ACETATE")) << QStringLiteral("2");
+        QTest::newRow("no blanks around =")
+            << QStringLiteral("CleaningA.[Abbreviated Name]='XYLENE-M'") << QStringLiteral("9");
+        QTest::newRow("empty name meets no NULL") << prefix + QStringLiteral("'") << QString();
+        QTest::newRow("lone quote inside") << prefix + QStringLiteral("BUTYL O'ACETATE'") << QString();
+        QTest::newRow("no closing quote") << prefix + QStringLiteral("TOLUENE") << QString();
+        QTest::newRow("unknown field") << QStringLiteral("CleaningA.[Name] = 'TOLUENE'") << QString();
+        QTest::newRow("other table") << QStringLiteral("Cargoes.[Abbreviated Name] = 'TOLUENE'") << QString();
+        QTest::newRow("no operator") << QStringLiteral("CleaningA.[Abbreviated Name] 'TOLUENE'") << QString();
+        QTest::newRow("nothing") << QString() << QString();
+        QTest::newRow("SQL in the name") << prefix + QStringLiteral("x' or '1'='1'") << QString();
+    }
+
+    void findFirst()
+    {
+        QFETCH(QString, criterion);
+        QFETCH(QString, id);
+        RecordSet set = openCargoes();
+        set.move(5);
+        const RecordSet::Bookmark before = set.bookmark();
+        QCOMPARE(set.findFirst(criterion), !id.isEmpty());
+        QCOMPARE(set.noMatch(), id.isEmpty());
+        if (id.isEmpty())
+            QCOMPARE(set.bookmark(), before);
+        else
+            QCOMPARE(set.value(QStringLiteral("ID  Number")), id);
+    }
+
+    void criterionRoundTrip_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("plain") << QStringLiteral("ACETONE");
+        QTest::newRow("one quote") << QStringLiteral("O'ACETATE");
+        QTest::newRow("quotes at the ends") << QStringLiteral("'A''");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("brackets and equals") << QStringLiteral("[X] = 'Y'");
+    }
+
+    void criterionRoundTrip()
+    {
+        QFETCH(QString, name);
+        const std::optional<Criterion> parsed =
+            Criterion::parse(Criterion::build(QStringLiteral("Unitor.[Name] = '"), name));
+        QVERIFY(parsed);
+        QCOMPARE(parsed->table, QStringLiteral("Unitor"));
+        QCOMPARE(parsed->field, QStringLiteral("Name"));
+        QCOMPARE(parsed->value, name);
+    }
+
+    void bookmarksAndMoves()
+    {
+        RecordSet set = openCargoes();
+        set.move(3);
+        QCOMPARE(set.absolutePosition(), 3);
+        const RecordSet::Bookmark third = set.bookmark();
+        set.move(-2);
+        QCOMPARE(set.value(0), QStringLiteral("ACETONE"));
+        set.setBookmark(third);
+        QCOMPARE(set.value(1), QStringLiteral("3"));
+        set.move(100);
+        QVERIFY(!set.hasCurrent());
+        QCOMPARE(set.absolutePosition(), -1);
+        QVERIFY(set.value(0).isNull());
+        set.moveFirst();
+        QCOMPARE(set.absolutePosition(), 0);
+    }
+
+    void cloneSharesRowsAndChanges()
+    {
+        RecordSet set = openCargoes();
+        set.move(set.recordCount() - 1);
+        QCOMPARE(set.value(0), QStringLiteral("XYLENE-M"));
+
+        RecordSet clone = set.clone();
+        QCOMPARE(clone.absolutePosition(), 0);
+        clone.move(set.absolutePosition());
+        QCOMPARE(clone.value(0), QStringLiteral("XYLENE-M"));
+
+        QString error;
+        QVERIFY2(clone.edit(&error), qPrintable(error));
+        QVERIFY(clone.setValue(2, QStringLiteral("Wash twice.\r\nÆ ø – °C"), &error));
+        QVERIFY2(clone.update(&error), qPrintable(error));
+        QCOMPARE(set.value(2), QStringLiteral("Wash twice.\r\nÆ ø – °C"));
+
+        // The row in the file, not just the rows in memory.
+        QSqlQuery query(m_database.connection());
+        QVERIFY(query.exec(
+            QStringLiteral("select \"Personal Notes\" from CleaningA where \"ID  Number\" = '9'")));
+        QVERIFY(query.next());
+        QCOMPARE(query.value(0).toString(), QStringLiteral("Wash twice.\r\nÆ ø – °C"));
+    }
+
+    void updateWritesTheRowItRead()
+    {
+        // Two rows of the same name: the second one is changed, the first stays.
+        RecordSet set = openCargoes();
+        QVERIFY(set.findFirst(QStringLiteral("CleaningA.[ID  Number] = '4'")));
+        QString error;
+        QVERIFY(set.edit(&error));
+        QVERIFY(set.setValue(2, QStringLiteral("changed"), &error));
+        QVERIFY2(set.update(&error), qPrintable(error));
+
+        RecordSet reread = openCargoes();
+        QVERIFY(reread.findFirst(QStringLiteral("CleaningA.[ID  Number] = '3'")));
+        QCOMPARE(reread.value(2), QString(QLatin1String("")));
+        QVERIFY(!reread.value(2).isNull());
+        QVERIFY(reread.findFirst(QStringLiteral("CleaningA.[ID  Number] = '4'")));
+        QCOMPARE(reread.value(2), QStringLiteral("changed"));
+    }
+
+    void findsAChangedValue()
+    {
+        RecordSet set = openCargoes();
+        QVERIFY(set.findFirst(QStringLiteral("CleaningA.[ID  Number] = '7'")));
+        QString error;
+        QVERIFY(set.edit(&error));
+        QVERIFY(set.setValue(1, QStringLiteral("70"), &error));
+        QVERIFY(set.update(&error));
+        RecordSet clone = set.clone();
+        QVERIFY(!clone.findFirst(QStringLiteral("CleaningA.[ID  Number] = '7'")));
+        QVERIFY(clone.findFirst(QStringLiteral("CleaningA.[ID  Number] = '70'")));
+    }
+
+    void unchangedFieldsAreNotWritten()
+    {
+        // A NULL shown as an empty text box stays NULL.
+        RecordSet set = openCargoes();
+        QVERIFY(set.findFirst(QStringLiteral("CleaningA.[ID  Number] = '7'")));
+        QString error;
+        QVERIFY(set.edit(&error));
+        QVERIFY(set.setValue(2, QStringLiteral(""), &error));
+        QVERIFY(set.update(&error));
+        RecordSet reread = openCargoes();
+        QVERIFY(reread.findFirst(QStringLiteral("CleaningA.[ID  Number] = '7'")));
+        QVERIFY(reread.value(2).isNull());
+    }
+
+    void editingFailures()
+    {
+        RecordSet set = openCargoes();
+        QString error;
+        QVERIFY(!set.update(&error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!set.setValue(0, QStringLiteral("X"), &error));
+
+        set.move(100);
+        QVERIFY(!set.edit(&error));
+
+        QString openError;
+        const Database readOnly =
+            Database::open(m_folder.filePath(QStringLiteral("cargo.db")), true, &openError);
+        std::optional<RecordSet> readOnlySet = RecordSet::open(readOnly, Source, &openError);
+        QVERIFY(readOnlySet);
+        QVERIFY(!readOnlySet->isUpdatable());
+        QVERIFY(!readOnlySet->edit(&error));
+    }
+
+    void failedUpdateKeepsTheRecord()
+    {
+        RecordSet set = openCargoes();
+        QVERIFY(set.findFirst(QStringLiteral("CleaningA.[ID  Number] = '1'")));
+        QSqlQuery lock(m_database.connection());
+        QVERIFY(lock.exec(QStringLiteral("create trigger refuse before update on CleaningA begin "
+                                         "select raise(abort, 'the engine refuses'); end")));
+        QString error;
+        QVERIFY(set.edit(&error));
+        QVERIFY(set.setValue(2, QStringLiteral("lost?"), &error));
+        QVERIFY(!set.update(&error));
+        QCOMPARE(error, QStringLiteral("the engine refuses"));
+        QCOMPARE(set.value(2), QStringLiteral("first line\r\nsecond line"));
+    }
+
+    void emptyRecordSet()
+    {
+        RecordSet set =
+            openCargoes(QStringLiteral("select CleaningA.[Abbreviated Name] from CleaningA where 0 "
+                                       "order by CleaningA.[Abbreviated Name]"));
+        QCOMPARE(set.recordCount(), 0);
+        QVERIFY(!set.hasCurrent());
+        QVERIFY(!set.bookmark().isValid());
+        QVERIFY(!set.findFirst(QStringLiteral("CleaningA.[Abbreviated Name] = 'ACETONE'")));
+        QVERIFY(set.noMatch());
+        set.move(1);
+        QVERIFY(!set.hasCurrent());
+        QVERIFY(set.clone().recordCount() == 0);
+        QVERIFY(RecordSet().value(0).isNull());
+        QVERIFY(!RecordSet().findFirst(QStringLiteral("A = 'B'")));
+    }
+
+    void refusedSource()
+    {
+        QString error;
+        QVERIFY(!RecordSet::open(m_database, QStringLiteral("select [Nothing] from CleaningA"), &error));
+        QVERIFY(error.contains(QStringLiteral("Nothing")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRecordSet)
+#include "tst_recordset.moc"

@@ -1,0 +1,85 @@
+#include "TestSupport.h"
+
+#include "Beep.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <sqlite3.h>
+
+TestDataFolder::TestDataFolder()
+{
+    QVERIFY2(m_dir.isValid(), "no temporary folder");
+}
+
+void TestDataFolder::copySampleDatabases() const
+{
+    for (const char* name : {"cleaning.mdb", "Jo Tankers.mdb", "Henkel.mdb", "unitor.mdb"}) {
+        const QString fileName = QLatin1String(name);
+        QFile::remove(filePath(fileName));
+        if (!QFile::copy(QDir(programFolder()).filePath(fileName), filePath(fileName)))
+            qFatal("cannot copy the sample database %s", name);
+        QFile(filePath(fileName)).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    }
+}
+
+void TestDataFolder::createDatabase(const QString& fileName, const QString& sql) const
+{
+    QFile::remove(filePath(fileName));
+    sqlite3* db = nullptr;
+    if (sqlite3_open(QFile::encodeName(filePath(fileName)).constData(), &db) != SQLITE_OK)
+        qFatal("cannot create %s", qPrintable(fileName));
+    char* message = nullptr;
+    if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &message) != SQLITE_OK)
+        qFatal("SQL of %s failed: %s", qPrintable(fileName), message);
+    sqlite3_close(db);
+}
+
+void TestDataFolder::writeFile(const QString& fileName, const QByteArray& content) const
+{
+    QFile file(filePath(fileName));
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        qFatal("cannot write %s", qPrintable(fileName));
+}
+
+MessageRecorder::MessageRecorder()
+{
+    MessageBox::setAnswerer([this](const MessageBox::Request& request) {
+        m_requests << request;
+        if (!m_answers.isEmpty())
+            return m_answers.takeFirst();
+        for (QMessageBox::StandardButton button : {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::No}) {
+            if (request.buttons.testFlag(button))
+                return button;
+        }
+        return QMessageBox::NoButton;
+    });
+}
+
+MessageRecorder::~MessageRecorder()
+{
+    MessageBox::setAnswerer(nullptr);
+}
+
+BeepCounter::BeepCounter()
+{
+    Beep::setSpeaker([this] { ++m_count; });
+}
+
+BeepCounter::~BeepCounter()
+{
+    Beep::setSpeaker(nullptr);
+}
+
+QString programFolder()
+{
+    return qEnvironmentVariable("VELCARIN_PROGRAM_DIR");
+}
+
+QString sqlText(const QString& text)
+{
+    QString quoted = text;
+    quoted.replace(QLatin1Char('\''), QLatin1String("''"));
+    quoted.replace(QLatin1String("\r\n"), QLatin1String("' || char(13, 10) || '"));
+    return QLatin1Char('\'') + quoted + QLatin1Char('\'');
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "MessageBox.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QTemporaryDir>
+#include <QTest>
+
+// A data folder of its own for one test: the shipped sample databases, or databases made from SQL.
+class TestDataFolder {
+public:
+    TestDataFolder();
+
+    QString path() const { return m_dir.path(); }
+    QString filePath(const QString& fileName) const { return m_dir.filePath(fileName); }
+
+    // Copies the four sample databases of the program folder.
+    void copySampleDatabases() const;
+    // Runs a SQL script into a new SQLite file of that name.
+    void createDatabase(const QString& fileName, const QString& sql) const;
+    void writeFile(const QString& fileName, const QByteArray& content) const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Answers every message box while it lives and keeps what was asked.
+class MessageRecorder {
+public:
+    MessageRecorder();
+    ~MessageRecorder();
+
+    // The answers to give, in order; afterwards every box is answered with its first button.
+    void answerWith(QList<QMessageBox::StandardButton> answers) { m_answers = std::move(answers); }
+    const QList<MessageBox::Request>& requests() const { return m_requests; }
+    void clear() { m_requests.clear(); }
+
+private:
+    QList<MessageBox::Request> m_requests;
+    QList<QMessageBox::StandardButton> m_answers;
+};
+
+// Counts the beeps while it lives.
+class BeepCounter {
+public:
+    BeepCounter();
+    ~BeepCounter();
+
+    int count() const { return m_count; }
+    void reset() { m_count = 0; }
+
+private:
+    int m_count = 0;
+};
+
+// The folder of the built program, with its sample data.
+QString programFolder();
+
+// A SQL string literal.
+QString sqlText(const QString& text);
+
+// A child found by objectName; fails the test when there is none.
+template <typename T> T* child(const QObject* parent, const QString& name)
+{
+    T* found = parent->findChild<T*>(name);
+    if (!found)
+        qWarning("no child %s of type %s", qPrintable(name), T::staticMetaObject.className());
+    return found;
+}
