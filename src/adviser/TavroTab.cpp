@@ -140,16 +140,21 @@ void TavroTab::buildControls()
         codes->addWidget(caption(this, text));
         codes->addWidget(shown);
     }
-    codes->addSpacing(12);
-    codes->addWidget(caption(this, QStringLiteral("IMDG Code Class:")));
-    codes->addWidget(valueLabel(this, QStringLiteral("lblCl")));
-    m_className = valueLabel(this, QStringLiteral("lblClass"));
-    codes->addWidget(m_className, 2);
-    codes->addSpacing(12);
-    codes->addWidget(caption(this, QStringLiteral("Cargo Group / Reactive:")));
-    m_groupName = valueLabel(this, QStringLiteral("lblGr"));
-    codes->addWidget(m_groupName, 3);
+    codes->addStretch();
     identity->addLayout(codes, 1, 0, 1, 6);
+
+    auto* names = new QHBoxLayout;
+    names->addWidget(caption(this, QStringLiteral("IMDG Code Class:")));
+    QLabel* classNumber = valueLabel(this, QStringLiteral("lblCl"));
+    classNumber->setFixedWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 6);
+    names->addWidget(classNumber);
+    m_className = valueLabel(this, QStringLiteral("lblClass"));
+    names->addWidget(m_className, 1);
+    names->addSpacing(12);
+    names->addWidget(caption(this, QStringLiteral("Cargo Group / Reactive:")));
+    m_groupName = valueLabel(this, QStringLiteral("lblGr"));
+    names->addWidget(m_groupName, 1);
+    identity->addLayout(names, 2, 0, 1, 6);
 
     // Cleaning methods: each code beside its decoded text.
     QGroupBox* methods = frame(this, QStringLiteral("Cleaning Methods"));
@@ -334,10 +339,14 @@ void TavroTab::showCovers()
 
 void TavroTab::selectCargo()
 {
-    findByName(m_cargo, m_holder, *m_data, CriterionPrefixes::CleaningName);
+    const bool found = findByName(m_cargo, m_holder, *m_data, CriterionPrefixes::CleaningName);
 
     const CargoCodes cargo = CargoCodes::fromRecord(m_holder->text(), m_data->recordSet());
-    adviseCargo(cargo, m_display, [this](const AdviceDisplay& soFar) {
+    adviseCargo(cargo, m_display, [this, found](const AdviceDisplay& soFar) {
+        // After a miss the record is the previous cargo's; its message under the typed name would
+        // name a cargo that was never chosen.
+        if (!found)
+            return;
         showAdvice(soFar);
         MessageBox::ok(window(), Vocabulary::contactOperatorText(),
                        QStringLiteral("Cleaning instructions for cargo:  ") + m_cargo->currentText());

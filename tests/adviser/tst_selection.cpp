@@ -1,0 +1,398 @@
+#include "FrmTabClean.h"
+#include "Store.h"
+#include "SystemColour.h"
+#include "TavroTab.h"
+#include "TestSupport.h"
+#include "TextBox.h"
+#include "Vocabulary.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+
+// The operator tab of the real main window on the sample databases, driven through its cargo box.
+class TestSelection : public QObject {
+    Q_OBJECT
+
+private:
+    TestDataFolder m_folder;
+    std::unique_ptr<Store> m_store;
+    std::unique_ptr<FrmTabClean> m_window;
+    std::unique_ptr<MessageRecorder> m_messages;
+    std::unique_ptr<BeepCounter> m_beeps;
+
+    QComboBox* cargoBox() const { return child<QComboBox>(m_window.get(), QStringLiteral("DBCombo1")); }
+    void choose(const QString& name) const { cargoBox()->setEditText(name); }
+    QString text(const char* name) const
+    {
+        const QString objectName = QLatin1String(name);
+        if (auto* box = m_window->findChild<TextBox*>(objectName))
+            return box->text();
+        if (auto* lineEdit = m_window->findChild<QLineEdit*>(objectName))
+            return lineEdit->text();
+        if (auto* label = m_window->findChild<QLabel*>(objectName))
+            return label->text();
+        qWarning("no text control %s", name);
+        return {};
+    }
+    bool shown(const char* name) const
+    {
+        return !child<QWidget>(m_window.get(), QLatin1String(name))->isHidden();
+    }
+    QColor codeTextColour() const
+    {
+        return child<TextBox>(m_window.get(), QStringLiteral("txtCodeDisc"))->textColour();
+    }
+    QColor personalNotesColour() const
+    {
+        return child<QLabel>(m_window.get(), QStringLiteral("lblPersNote"))
+            ->palette()
+            .color(QPalette::WindowText);
+    }
+    QColor pollutionBackground() const
+    {
+        return child<QLineEdit>(m_window.get(), QStringLiteral("txtPol"))->palette().color(QPalette::Base);
+    }
+
+private Q_SLOTS:
+    void initTestCase() { m_folder.copySampleDatabases(); }
+
+    void init()
+    {
+        m_messages = std::make_unique<MessageRecorder>();
+        m_beeps = std::make_unique<BeepCounter>();
+        m_store = std::make_unique<Store>(m_folder.path());
+        m_window = std::make_unique<FrmTabClean>(*m_store);
+        QString error;
+        QVERIFY2(m_window->load(&error), qPrintable(error));
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        m_beeps.reset();
+        m_messages.reset();
+    }
+
+    void beforeTheFirstChoice()
+    {
+        QCOMPARE(cargoBox()->currentText(), QStringLiteral("Choise the cargo here"));
+        QCOMPARE(cargoBox()->toolTip(), QStringLiteral("Choise the cargo grade from the list."));
+        for (const char* cover : {"Picture2", "Picture3", "Picture5", "Label35", "Label36"})
+            QVERIFY2(shown(cover), cover);
+        QVERIFY(text("txtCodeDisc").isEmpty());
+        // The bound fields already show the first cargo in name order.
+        QCOMPARE(text("lblFullName"), QStringLiteral("Atrazine herbicide solution"));
+        QCOMPARE(m_beeps->count(), 0);
+        QVERIFY(m_messages->requests().isEmpty());
+        QCOMPARE(child<QWidget>(m_window.get(), QStringLiteral("txtCode"))->toolTip(),
+                 QStringLiteral("Cleaning Code"));
+        QCOMPARE(child<QWidget>(m_window.get(), QStringLiteral("txtTemp"))->toolTip(),
+                 QStringLiteral("Temperature Code"));
+        QCOMPARE(child<QWidget>(m_window.get(), QStringLiteral("txtNotes"))->toolTip(),
+                 QStringLiteral("Additional Notes"));
+        QCOMPARE(child<QWidget>(m_window.get(), QStringLiteral("lblPersNote"))->toolTip(),
+                 QStringLiteral("Red color indicates Personal Notes"));
+    }
+
+    void showsTheChosenCargo()
+    {
+        QSignalSpy chosen(m_window->tavroTab(), &TavroTab::cargoChosen);
+        choose(QStringLiteral("ACETONE"));
+        QCOMPARE(text("Text1"), QStringLiteral("ACETONE"));
+        QCOMPARE(text("lblFullName"), QStringLiteral("Dimethyl ketone"));
+        QCOMPARE(text("txtID"), QStringLiteral("1003"));
+        QCOMPARE(text("txtCode"), QStringLiteral("1"));
+        QCOMPARE(text("txtCodeDisc"), *Vocabulary::cleaningGroupText(QStringLiteral("1")));
+        QCOMPARE(text("txtTempDisc"), *Vocabulary::temperatureText(QStringLiteral("A")));
+        QCOMPARE(text("txtNoteDisc"), *Vocabulary::notesText(QStringLiteral("6")));
+        QCOMPARE(text("lblClass"), QStringLiteral("Flammable Liquids"));
+        QCOMPARE(text("lblGr"), QStringLiteral("KETONES"));
+        QCOMPARE(text("txtPerson"), QStringLiteral("Sample note: last wall wash passed at 3rd attempt."));
+        QCOMPARE(personalNotesColour(), QColor(255, 0, 0));
+        QVERIFY(!shown("cmdSpecial"));
+        QVERIFY(shown("cmdUnitor"));
+        for (const char* cover : {"Picture2", "Picture3", "Picture5", "Label35", "Label36"})
+            QVERIFY2(!shown(cover), cover);
+        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(chosen.first().first().toBool(), true);
+        QCOMPARE(m_beeps->count(), 0);
+    }
+
+    void notCarriedIsRedThenBlack()
+    {
+        choose(QStringLiteral("VINYL CHLORIDE"));
+        QCOMPARE(text("txtCodeDisc"),
+                 QStringLiteral(
+                     "This cargo is not carried on VRKO ships. Cleaning instructions are not available."));
+        QCOMPARE(codeTextColour(), QColor(255, 0, 0));
+        choose(QStringLiteral("TOLUENE"));
+        QCOMPARE(text("txtCodeDisc"), *Vocabulary::cleaningGroupText(QStringLiteral("2")));
+        QCOMPARE(codeTextColour(), QColor(0, 0, 0));
+    }
+
+    void seeManual_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("cargo");
+        QTest::addColumn<QString>("temperature");
+        QTest::addColumn<QString>("notes");
+        const QString ambient = *Vocabulary::temperatureText(QStringLiteral("A"));
+        QTest::newRow("without temperature and notes")
+            << QStringLiteral("ACETONE") << QStringLiteral("SULFURIC ACID 98%") << QString() << QString();
+        QTest::newRow("with temperature and notes")
+            << QStringLiteral("ACETONE") << QStringLiteral("PROPYLENE OXIDE") << ambient
+            << *Vocabulary::notesText(QStringLiteral("15"));
+        QTest::newRow("after a cargo with every text")
+            << QStringLiteral("STYRENE MONOMER") << QStringLiteral("CARBON DISULFIDE") << QString()
+            << QString();
+    }
+
+    void seeManual()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, cargo);
+        QFETCH(QString, temperature);
+        QFETCH(QString, notes);
+        choose(before);
+        choose(cargo);
+        QCOMPARE(text("txtCode"), QStringLiteral("SEE MANUAL"));
+        QVERIFY(shown("cmdSpecial"));
+        QCOMPARE(text("txtCodeDisc"),
+                 QStringLiteral("There are special cleaning instructions for this grade of cargo.\r\n"
+                                "Click *Special Cargo Handling* button to get the special cargo "
+                                "information."));
+        QCOMPARE(text("txtTempDisc"), temperature);
+        QCOMPARE(text("txtNoteDisc"), notes);
+    }
+
+    void buttonsFollowTheName_data()
+    {
+        QTest::addColumn<QString>("cargo");
+        QTest::addColumn<bool>("special");
+        QTest::addColumn<bool>("unitor");
+        QTest::newRow("ACRYLIC ACID, code 4") << QStringLiteral("ACRYLIC ACID") << true << true;
+        QTest::newRow("ACRYLONITRILE") << QStringLiteral("ACRYLONITRILE") << true << true;
+        QTest::newRow("CAPROLACTAM PURE") << QStringLiteral("CAPROLACTAM PURE") << true << true;
+        QTest::newRow("ALLYL ALCOHOL") << QStringLiteral("ALLYL ALCOHOL") << true << true;
+        QTest::newRow("SEE MANUAL, not in the Unitor list")
+            << QStringLiteral("CARBON DISULFIDE") << true << false;
+        QTest::newRow("ordinary, in the Unitor list") << QStringLiteral("XYLENE-M") << false << true;
+        QTest::newRow("ordinary, not in the list") << QStringLiteral("GASHOL") << false << false;
+        QTest::newRow("ACETALDEHYDE") << QStringLiteral("ACETALDEHYDE") << false << true;
+    }
+
+    void buttonsFollowTheName()
+    {
+        QFETCH(QString, cargo);
+        QFETCH(bool, special);
+        QFETCH(bool, unitor);
+        QSignalSpy chosen(m_window->tavroTab(), &TavroTab::cargoChosen);
+        choose(QStringLiteral("SULFURIC ACID 98%")); // special shown before
+        choose(cargo);
+        QCOMPARE(shown("cmdSpecial"), special);
+        QCOMPARE(shown("cmdUnitor"), unitor);
+        QCOMPARE(chosen.last().first().toBool(), unitor);
+    }
+
+    void notesPairs_data()
+    {
+        QTest::addColumn<QString>("cargo");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::newRow("8,10") << QStringLiteral("M SPIRIT, CERTREX 39") << QStringLiteral("8")
+                              << QStringLiteral("10");
+        QTest::newRow("18,8") << QStringLiteral("FISH OIL") << QStringLiteral("18") << QStringLiteral("8");
+        QTest::newRow("9,15") << QStringLiteral("EPICHLOROHYDRIN") << QStringLiteral("9")
+                              << QStringLiteral("15");
+        QTest::newRow("1,3") << QStringLiteral("ACETIC ACID") << QStringLiteral("1") << QStringLiteral("3");
+    }
+
+    void notesPairs()
+    {
+        QFETCH(QString, cargo);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        choose(cargo);
+        QCOMPARE(text("txtNoteDisc"),
+                 *Vocabulary::notesText(first) + QStringLiteral("\r\n") + *Vocabulary::notesText(second));
+    }
+
+    void unknownCodesLeaveThePreviousText_data()
+    {
+        QTest::addColumn<QString>("cargo");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("expected"); // what ACETONE left there
+        QTest::newRow("cleaning code CHECK MANUAL")
+            << QStringLiteral("U-46-D HERBICIDE") << QStringLiteral("txtCodeDisc")
+            << *Vocabulary::cleaningGroupText(QStringLiteral("1"));
+        QTest::newRow("swapped pair 15,9")
+            << QStringLiteral("U-46-D HERBICIDE") << QStringLiteral("txtNoteDisc")
+            << *Vocabulary::notesText(QStringLiteral("6"));
+        QTest::newRow("pair with a blank")
+            << QStringLiteral("W SPIRIT, SHELL LAW") << QStringLiteral("txtNoteDisc")
+            << *Vocabulary::notesText(QStringLiteral("6"));
+        QTest::newRow("temperature G") << QStringLiteral("LUBE OIL ADDITIVE") << QStringLiteral("txtTempDisc")
+                                       << *Vocabulary::temperatureText(QStringLiteral("A"));
+        QTest::newRow("class 3.1") << QStringLiteral("METHYL TERT-BUTYL ETHER") << QStringLiteral("lblClass")
+                                   << QStringLiteral("Flammable Liquids");
+        QTest::newRow("group 25") << QStringLiteral("AMMONIUM NITRATE SOL") << QStringLiteral("lblGr")
+                                  << QStringLiteral("KETONES");
+        QTest::newRow("empty cleaning code")
+            << QStringLiteral("HYDROGEN PEROXIDE 50%") << QStringLiteral("txtCodeDisc") << QString();
+        QTest::newRow("empty class") << QStringLiteral("MOLASSES") << QStringLiteral("lblClass") << QString();
+        QTest::newRow("group 0") << QStringLiteral("MOLASSES") << QStringLiteral("lblGr") << QString();
+        QTest::newRow("empty group") << QStringLiteral("U-46-D HERBICIDE") << QStringLiteral("lblGr")
+                                     << QString();
+        QTest::newRow("empty temperature")
+            << QStringLiteral("AATREX") << QStringLiteral("txtTempDisc") << QString();
+    }
+
+    void unknownCodesLeaveThePreviousText()
+    {
+        QFETCH(QString, cargo);
+        QFETCH(QString, field);
+        QFETCH(QString, expected);
+        choose(QStringLiteral("ACETONE"));
+        choose(cargo);
+        QCOMPARE(text(field.toLatin1().constData()), expected);
+    }
+
+    void personalNotesMark()
+    {
+        choose(QStringLiteral("STYRENE MONOMER"));
+        QCOMPARE(personalNotesColour(), QColor(255, 0, 0));
+        QCOMPARE(text("txtPerson"),
+                 QStringLiteral("Inhibitor certificate checked before loading.\r\n"
+                                "Heating coils blanked. Tank 3P was re-washed twice.\r\n"
+                                "Note from Chief Officer Bjørn Sæther – “keep the line flushed”: "
+                                "20 °C max."));
+        choose(QStringLiteral("TOLUENE"));
+        QCOMPARE(personalNotesColour(), systemColour(SystemColour::GrayText));
+        QVERIFY(text("txtPerson").isEmpty());
+    }
+
+    void pollutionMark()
+    {
+        const QColor buttonFace = systemColour(SystemColour::ButtonFace);
+        QCOMPARE(pollutionBackground(), buttonFace);
+        choose(QStringLiteral("PHOSPHORIC ACID")); // 1*
+        QCOMPARE(pollutionBackground(), QColor(255, 0, 0));
+        choose(QStringLiteral("HEART CUT DISTILLATE")); // II: no mark of its own
+        QCOMPARE(pollutionBackground(), QColor(255, 0, 0));
+        choose(QStringLiteral("ACETIC ACID")); // C
+        QCOMPARE(pollutionBackground(), buttonFace);
+        choose(QStringLiteral("AATREX")); // 1
+        QCOMPARE(pollutionBackground(), QColor(255, 0, 0));
+        choose(QStringLiteral("GASHOL")); // empty
+        QCOMPARE(pollutionBackground(), buttonFace);
+    }
+
+    void groupNames()
+    {
+        choose(QStringLiteral("GASHOL"));
+        QCOMPARE(text("lblGr"), QStringLiteral("MISCELLANEOUS  HYDROCARBON MIXTURES"));
+        choose(QStringLiteral("MOLASSES"));
+        QCOMPARE(text("Text2"), QStringLiteral("0"));
+        QVERIFY(text("lblGr").isEmpty());
+        choose(QStringLiteral("D-2,4-AMINE"));
+        QCOMPARE(text("lblGr"), QStringLiteral("MISCELANEOUS WATER SOLUTIONS"));
+    }
+
+    void contactShipOperator()
+    {
+        choose(QStringLiteral("ACETONE"));
+        choose(QStringLiteral("AATREX"));
+        QCOMPARE(m_messages->requests().size(), 1);
+        const MessageBox::Request& message = m_messages->requests().first();
+        QCOMPARE(message.text,
+                 QStringLiteral(
+                     "Contact ship's operator to obtain a proper cleaning instructions for this cargo"));
+        QCOMPARE(message.title, QStringLiteral("Cleaning instructions for cargo:  AATREX"));
+        QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QVERIFY(text("txtCodeDisc").isEmpty());
+    }
+
+    void noMessageForACargoThatWasNotChosen()
+    {
+        choose(QStringLiteral("AATREX"));
+        m_messages->clear();
+        m_beeps->reset();
+        QLineEdit* edit = cargoBox()->lineEdit();
+        edit->selectAll();
+        QTest::keyClicks(edit, QStringLiteral("SUL"));
+        QCOMPARE(m_beeps->count(), 3);
+        QVERIFY(m_messages->requests().isEmpty());
+        QCOMPARE(text("txtCode"), QStringLiteral("CONTACT SHIP OPERATOR"));
+        choose(QStringLiteral("AATREX"));
+        QCOMPARE(m_messages->requests().size(), 1);
+    }
+
+    void messageComesWithTheEarlierStepsShown()
+    {
+        choose(QStringLiteral("ACETONE"));
+        QString classWhileAsked;
+        QString codeWhileAsked;
+        MessageBox::setAnswerer([&](const MessageBox::Request&) {
+            classWhileAsked = text("lblClass");
+            codeWhileAsked = text("txtCodeDisc");
+            return QMessageBox::Ok;
+        });
+        choose(QStringLiteral("AATREX"));
+        QCOMPARE(classWhileAsked, QStringLiteral("Miscellaneous Dangerous Substances and Articles"));
+        QCOMPARE(codeWhileAsked, QString());
+    }
+
+    void typingCharacterByCharacter()
+    {
+        choose(QStringLiteral("TOLUENE"));
+        QLineEdit* edit = cargoBox()->lineEdit();
+        edit->selectAll();
+        QTest::keyClicks(edit, QStringLiteral("ACETONE"));
+        // A, AC, ACE, ACET, ACETO and ACETON name no cargo; each leaves TOLUENE shown.
+        QCOMPARE(m_beeps->count(), 6);
+        QCOMPARE(text("Text1"), QStringLiteral("ACETONE"));
+        QCOMPARE(text("lblFullName"), QStringLiteral("Dimethyl ketone"));
+    }
+
+    void aMissKeepsThePreviousCargo()
+    {
+        choose(QStringLiteral("ACETONE"));
+        m_beeps->reset();
+        choose(QStringLiteral("acetone"));
+        QCOMPARE(m_beeps->count(), 1);
+        QCOMPARE(text("Text1"), QStringLiteral("acetone"));
+        QCOMPARE(text("lblFullName"), QStringLiteral("Dimethyl ketone"));
+        QCOMPARE(text("txtCodeDisc"), *Vocabulary::cleaningGroupText(QStringLiteral("1")));
+        // The buttons go by the name as typed.
+        QVERIFY(!shown("cmdUnitor"));
+    }
+
+    void nameWithAnApostropheAndDuplicates()
+    {
+        choose(QStringLiteral("BUTYL O'ACETATE"));
+        QCOMPARE(m_beeps->count(), 0);
+        QCOMPARE(text("lblFullName"), QStringLiteral("Sample ester with an apostrophe in its name"));
+        choose(QStringLiteral("ETHYL ACETATE"));
+        QCOMPARE(text("lblFullName"), QStringLiteral("Acetic ether"));
+        QCOMPARE(text("txtNoteDisc"), *Vocabulary::notesText(QStringLiteral("7")) + QStringLiteral("\r\n") +
+                                          *Vocabulary::notesText(QStringLiteral("8")));
+    }
+
+    void pickingFromTheList()
+    {
+        QComboBox* box = cargoBox();
+        const int row = box->findText(QStringLiteral("XYLENE-M"), Qt::MatchExactly | Qt::MatchCaseSensitive);
+        QVERIFY(row >= 0);
+        box->setCurrentIndex(row);
+        QCOMPARE(text("Text1"), QStringLiteral("XYLENE-M"));
+        QCOMPARE(text("lblFullName"), QStringLiteral("1,3-Dimethylbenzene"));
+        QCOMPARE(m_beeps->count(), 0);
+    }
+};
+
+QTEST_MAIN(TestSelection)
+#include "tst_selection.moc"
