@@ -85,6 +85,13 @@ QLabel* addMeasure(QGridLayout* grid, int row, const QString& caption, const QSt
     return value;
 }
 
+// Wide enough for a number of characters.
+QWidget* narrow(QWidget* widget, int characters)
+{
+    widget->setMaximumWidth(widget->fontMetrics().horizontalAdvance(QLatin1Char('0')) * characters + 16);
+    return widget;
+}
+
 QWidget* blankCover(QWidget* parent, const QString& name, bool isLabel)
 {
     QWidget* cover =
@@ -135,8 +142,7 @@ void TavroTab::buildControls()
         {QStringLiteral("USCG"), QStringLiteral("Text2"), nullptr},
     };
     for (const auto& [text, name, widget] : codeFields) {
-        QWidget* shown = widget ? widget : field(this, name);
-        shown->setMaximumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 10);
+        QWidget* shown = narrow(widget ? widget : field(this, name), 8);
         codes->addWidget(caption(this, text));
         codes->addWidget(shown);
     }
@@ -171,6 +177,8 @@ void TavroTab::buildControls()
     for (const auto& [name, toolTip, text] : methodRows) {
         QLineEdit* code = field(methods, name, toolTip);
         code->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("CONTACT SHIP OPERATOR")) + 12);
+        // The longest texts have five lines of up to a hundred characters.
+        text->setMinimumHeight(text->fontMetrics().lineSpacing() * 5 + 12);
         methodGrid->addWidget(code, methodRow, 0, Qt::AlignTop);
         methodGrid->addWidget(text, methodRow, 1);
         ++methodRow;
@@ -190,36 +198,37 @@ void TavroTab::buildControls()
     methodGrid->addLayout(methodButtons, methodRow, 0, 1, 2);
     methodGrid->setColumnStretch(1, 1);
 
-    // Physical and handling data.
+    // Physical and handling data, in two columns.
     QWidget* physical = new QWidget(this);
-    auto* physicalColumn = new QVBoxLayout(physical);
-    physicalColumn->setContentsMargins(0, 0, 0, 0);
+    auto* physicalColumns = new QHBoxLayout(physical);
+    physicalColumns->setContentsMargins(0, 0, 0, 0);
+    auto* left = new QVBoxLayout;
+    auto* right = new QVBoxLayout;
+    physicalColumns->addLayout(left);
+    physicalColumns->addLayout(right);
+
     QGroupBox* hazard = frame(physical, QStringLiteral("Health Hazard Ratings"));
     auto* hazardRow = new QHBoxLayout(hazard);
     for (const char* name : {"txtH1", "txtH2", "txtH3"})
-        hazardRow->addWidget(field(hazard, QLatin1String(name)));
-    physicalColumn->addWidget(hazard);
+        hazardRow->addWidget(narrow(field(hazard, QLatin1String(name)), 4));
+    left->addWidget(hazard);
 
     auto* gravity = new QGridLayout;
-    gravity->addWidget(caption(physical, QStringLiteral("SG.:")), 0, 0);
-    gravity->addWidget(field(physical, QStringLiteral("txtSG")), 0, 1);
-    gravity->addWidget(caption(physical, QStringLiteral("Temp.")), 0, 2);
-    gravity->addWidget(field(physical, QStringLiteral("txtTemp1")), 0, 3);
-    gravity->addWidget(caption(physical, QStringLiteral("Corr.Fact.")), 1, 0);
-    gravity->addWidget(field(physical, QStringLiteral("txtCorr")), 1, 1);
-    physicalColumn->addLayout(gravity);
+    const QList<std::pair<QString, QString>> gravityFields{
+        {QStringLiteral("SG.:"), QStringLiteral("txtSG")},
+        {QStringLiteral("Temp."), QStringLiteral("txtTemp1")},
+        {QStringLiteral("Corr.Fact."), QStringLiteral("txtCorr")},
+    };
+    int gravityRow = 0;
+    for (const auto& [text, name] : gravityFields) {
+        gravity->addWidget(caption(physical, text), gravityRow, 0);
+        gravity->addWidget(narrow(field(physical, name), 8), gravityRow++, 1);
+    }
+    left->addLayout(gravity);
 
     QGroupBox* colour = frame(physical, QStringLiteral("Color"));
     (new QHBoxLayout(colour))->addWidget(field(colour, QStringLiteral("txtColour")));
-    physicalColumn->addWidget(colour);
-
-    auto* points = new QGridLayout;
-    addMeasure(points, 0, QStringLiteral("Boiling Point"), QStringLiteral("lblBoil"), physical);
-    addMeasure(points, 1, QStringLiteral("Melting Point"), QStringLiteral("lblMelt"), physical);
-    addMeasure(points, 2, QStringLiteral("Heat Adjacent"), QStringLiteral("lblHeat"), physical);
-    addMeasure(points, 3, QStringLiteral("Flash Point"), QStringLiteral("lblFlush"), physical);
-    points->setColumnStretch(1, 1);
-    physicalColumn->addLayout(points);
+    left->addWidget(colour);
 
     QGroupBox* heating = frame(physical, QStringLiteral("Heating Requirements"));
     auto* heatingGrid = new QGridLayout(heating);
@@ -228,24 +237,29 @@ void TavroTab::buildControls()
     heatingGrid->addWidget(caption(heating, QStringLiteral("Discharging:")), 1, 0);
     heatingGrid->addWidget(valueLabel(heating, QStringLiteral("lblVoyD")), 1, 1);
     heatingGrid->setColumnStretch(1, 1);
-    physicalColumn->addWidget(heating);
+    left->addWidget(heating);
+    left->addStretch();
 
-    auto* handling = new QGridLayout;
+    auto* points = new QGridLayout;
+    addMeasure(points, 0, QStringLiteral("Boiling Point"), QStringLiteral("lblBoil"), physical);
+    addMeasure(points, 1, QStringLiteral("Melting Point"), QStringLiteral("lblMelt"), physical);
+    addMeasure(points, 2, QStringLiteral("Heat Adjacent"), QStringLiteral("lblHeat"), physical);
+    addMeasure(points, 3, QStringLiteral("Flash Point"), QStringLiteral("lblFlush"), physical);
     const QList<std::pair<QString, QString>> handlingLabels{
         {QStringLiteral("Ship Type"), QStringLiteral("lblShip")},
         {QStringLiteral("Tank Type"), QStringLiteral("lblTank")},
         {QStringLiteral("Solubility"), QStringLiteral("lblSolu")},
     };
-    int handlingRow = 0;
+    int row = 4;
     for (const auto& [text, name] : handlingLabels) {
-        handling->addWidget(caption(physical, text), handlingRow, 0);
-        handling->addWidget(valueLabel(physical, name), handlingRow++, 1);
+        points->addWidget(caption(physical, text), row, 0);
+        points->addWidget(valueLabel(physical, name), row++, 1, 1, 2);
     }
-    handling->addWidget(caption(physical, QStringLiteral("Compl.")), handlingRow, 0);
-    handling->addWidget(field(physical, QStringLiteral("txtCompliance")), handlingRow, 1);
-    handling->setColumnStretch(1, 1);
-    physicalColumn->addLayout(handling);
-    physicalColumn->addStretch();
+    points->addWidget(caption(physical, QStringLiteral("Compl.")), row, 0);
+    points->addWidget(field(physical, QStringLiteral("txtCompliance")), row, 1, 1, 2);
+    points->setColumnStretch(1, 1);
+    right->addLayout(points);
+    right->addStretch();
 
     // Tank coatings.
     QGroupBox* coatings = frame(this, QStringLiteral("Tank Coatings"));
@@ -285,8 +299,8 @@ void TavroTab::buildControls()
     buttons->addWidget(exit);
 
     auto* middle = new QHBoxLayout;
-    middle->addWidget(methods, 3);
-    middle->addWidget(physical, 1);
+    middle->addWidget(methods, 1);
+    middle->addWidget(physical, 0);
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(identity);
@@ -329,12 +343,6 @@ void TavroTab::bindFields()
         m_data->bind(findChild<QWidget*>(QLatin1String(name)), QLatin1String(fieldName));
     m_data->bindList(m_cargo, QStringLiteral("Abbreviated Name"));
     connect(m_cargo, &QComboBox::editTextChanged, this, &TavroTab::selectCargo, Qt::UniqueConnection);
-}
-
-void TavroTab::showCovers()
-{
-    for (QWidget* cover : std::as_const(m_covers))
-        cover->show();
 }
 
 void TavroTab::selectCargo()

@@ -22,9 +22,6 @@ public:
     bool openData(const Store& store, QString* error);
     DataControl& data() const { return *m_data; }
 
-    // The panels that hide the empty fields until the first cargo is chosen.
-    void showCovers();
-
 Q_SIGNALS:
     // After every selection, with whether the Unitor manual covers the chosen name.
     void cargoChosen(bool unitorShown);

@@ -1,28 +1,304 @@
 #include "FrmTabClean.h"
 
+#include "GlobeAnimation.h"
+#include "GradientBackground.h"
+#include "HelpRequest.h"
+#include "HenkelTab.h"
+#include "JoTab.h"
+#include "LetterJump.h"
+#include "MessageBox.h"
+#include "Placement.h"
+#include "Printer.h"
+#include "ProgramFolder.h"
+#include "SystemColour.h"
 #include "TavroTab.h"
+#include "WindowRegistry.h"
 
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
 #include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// The menu tree: top-level menus, then their entries in order; "-" is a separator line.
+struct MenuEntry {
+    const char* name;
+    const char* caption;
+    char shortcut; // Ctrl and this letter, or 0
+};
+
+struct Menu {
+    const char* name;
+    const char* caption;
+    QList<MenuEntry> entries;
+};
+
+const QList<Menu>& menuTree()
+{
+    static const QList<Menu> tree{
+        {"mnuFile", "&File", {{"mnuPrint", "&Print", 'P'}, {"mnuLine1", "-", 0}, {"mnuExit", "E&xit", 0}}},
+        {"mnuView",
+         "&View",
+         {{"mnuTavro", "Tavro Tankers Cleaning Guide", 0},
+          {"mnuNormal", "&JO Tankers Cleaning Guide", 0},
+          {"mnuHenkel", "Henkel/Chemtec Cleaning Guide", 0},
+          {"mnuUnitor", "Unitor Cleaning Guide", 0},
+          {"mnuLine2", "-", 0},
+          {"mnuCleaning", "Cleaning &Notes View", 'N'},
+          {"mnuTemp", "Cleaning &Temperatures View", 'T'},
+          {"mnuAdd", "A&dditional Notes View", 'D'},
+          {"mnuPersonal", "Per&sonal Notes View", 'S'},
+          {"mnu3", "-", 0},
+          {"mnuHazard", "Chemical &Hazard Data", 'H'}}},
+        {"mnuEdit", "&Edit", {{"mnuECP", "Edit Cargo Parameters", 0}}},
+        {"mnuGlossary1",
+         "&Cleaning Strategy",
+         {{"mnuChoice", "&Right Choice of Cleaning Strategy", 'R'},
+          {"mnu55", "-", 0},
+          {"mnuPre", "Pre-Cleanin&g", 'G'},
+          {"mnuFinal", "&Final Cleaning", 'F'},
+          {"mnuTheory", "Tan&k Cleaning Theory", 'K'},
+          {"mnu56", "-", 0},
+          {"mnuCleaningCh", "C&leaning Chemicals", 'L'},
+          {"mnuSpecial", "Sp&ecial Cargo Handling Manual", 'E'},
+          {"mnu57", "-", 0},
+          {"mnuCompCh", "Compatibilit&y Chart", 'Y'}}},
+        {"mnuHelp", "&Help", {{"mnuIndex", "Help &Index", 'I'}, {"mnuAbout", "&About", 'A'}}},
+    };
+    return tree;
+}
+
+// The menu entries that open a help topic: file of the program folder and context number.
+struct HelpEntry {
+    const char* name;
+    const char* file;
+    int context;
+};
+
+const HelpEntry HelpEntries[]{
+    {"mnuChoice", "glossary.hlp", 1001}, {"mnuPre", "glossary.hlp", 1002},
+    {"mnuFinal", "glossary.hlp", 1003},  {"mnuTheory", "glossary2.hlp", 1001},
+    {"mnuIndex", "Help.hlp", 1001},
+};
+
+// The entries that only open a window of their own.
+const std::pair<const char*, const char*> WindowEntries[]{
+    {"mnuUnitor", "frmUnitor"}, {"mnuCleaning", "frmView"},   {"mnuTemp", "frmView"},
+    {"mnuAdd", "frmView"},      {"mnuCleaningCh", "frmChem"}, {"mnuSpecial", "frmSpecial"},
+    {"mnuAbout", "frmAbout"},
+};
+
+// The entries that are enabled only while the operator tab is in front.
+const char* const OperatorEntries[]{"mnuCleaning", "mnuTemp", "mnuAdd", "mnuPersonal", "mnuHazard"};
+
+} // namespace
 
 FrmTabClean::FrmTabClean(const Store& store, QWidget* parent)
     : QMainWindow(parent)
     , m_store(store)
-    , m_tabs(new QTabWidget(this))
-    , m_tavro(new TavroTab(m_tabs))
+    , m_tabs(new QTabWidget)
+    , m_tavro(new TavroTab)
+    , m_jo(new JoTab)
+    , m_henkel(new HenkelTab)
+    , m_windows(new WindowRegistry(this))
+    , m_help(new CommonDialog(QStringLiteral("diaA"), this))
+    , m_globe(new GlobeAnimation(m_henkel->globePicture(), this))
 {
     setObjectName(QStringLiteral("FrmTabClean"));
     setWindowTitle(QStringLiteral("Velcarin"));
+
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
     m_tabs->addTab(m_tavro, QStringLiteral("  TAVRO"));
-    setCentralWidget(m_tabs);
+    m_tabs->addTab(m_jo, QStringLiteral("JO TANKERS"));
+    m_tabs->addTab(m_henkel, QStringLiteral(" HENKEL / CHEMTEC"));
+    m_tabs->setAutoFillBackground(true);
+    // The gradient shows round the tab strip.
+    auto* centre = new QWidget(this);
+    auto* centreLayout = new QVBoxLayout(centre);
+    centreLayout->setContentsMargins(8, 8, 8, 8);
+    centreLayout->addWidget(m_tabs);
+    setCentralWidget(centre);
+    buildMenus();
+
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    resize(std::min(1280, screen.width()), std::min(800, screen.height() - 40));
+
+    connect(m_tabs, &QTabWidget::currentChanged, this, &FrmTabClean::tabChanged);
+    connect(m_tavro, &TavroTab::cargoChosen, this, &FrmTabClean::cargoChosen);
     connect(m_tavro, &TavroTab::exitClicked, this, &QWidget::close);
+    connect(m_jo, &JoTab::exitClicked, this, &QWidget::close);
+    connect(m_henkel, &HenkelTab::exitClicked, this, &QWidget::close);
+    connect(m_tavro, &TavroTab::editNotesClicked, this,
+            [this] { m_windows->open(QStringLiteral("PersonalA")); });
+    connect(m_tavro, &TavroTab::specialHandlingClicked, this,
+            [this] { m_windows->open(QStringLiteral("frmSpecial")); });
+    connect(m_tavro, &TavroTab::unitorClicked, this,
+            [this] { m_windows->open(QStringLiteral("frmUnitor")); });
+    new LetterJump(this, m_tavro->findChild<QComboBox*>(QStringLiteral("DBCombo1")));
+}
+
+void FrmTabClean::buildMenus()
+{
+    for (const Menu& menu : menuTree()) {
+        QMenu* submenu = menuBar()->addMenu(QLatin1String(menu.caption));
+        submenu->setObjectName(QLatin1String(menu.name));
+        submenu->menuAction()->setObjectName(QLatin1String(menu.name));
+        for (const MenuEntry& entry : menu.entries) {
+            QAction* item = QLatin1String(entry.caption) == QLatin1String("-")
+                                ? submenu->addSeparator()
+                                : submenu->addAction(QLatin1String(entry.caption));
+            item->setObjectName(QLatin1String(entry.name));
+            if (entry.shortcut)
+                item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(entry.shortcut)));
+        }
+    }
+
+    connect(action(QStringLiteral("mnuPrint")), &QAction::triggered, this, &FrmTabClean::print);
+    connect(action(QStringLiteral("mnuExit")), &QAction::triggered, this, &QWidget::close);
+    for (int tab = 0; tab < 3; ++tab) {
+        const char* name = std::array{"mnuTavro", "mnuNormal", "mnuHenkel"}[tab];
+        connect(action(QLatin1String(name)), &QAction::triggered, this,
+                [this, tab] { m_tabs->setCurrentIndex(tab); });
+    }
+    for (const auto& [name, window] : WindowEntries) {
+        const QString windowName = QLatin1String(window);
+        connect(action(QLatin1String(name)), &QAction::triggered, this,
+                [this, windowName] { m_windows->open(windowName); });
+    }
+    for (const HelpEntry& entry : HelpEntries) {
+        connect(action(QLatin1String(entry.name)), &QAction::triggered, this,
+                [this, entry] { m_help->requestTopic(QLatin1String(entry.file), entry.context); });
+    }
+    connect(action(QStringLiteral("mnuPersonal")), &QAction::triggered, this,
+            &FrmTabClean::openPersonalNotes);
+    connect(action(QStringLiteral("mnuHazard")), &QAction::triggered, this, &FrmTabClean::openHazardData);
+    connect(action(QStringLiteral("mnuCompCh")), &QAction::triggered, this,
+            &FrmTabClean::openCompatibilityChart);
+    connect(action(QStringLiteral("mnuECP")), &QAction::triggered, this, &FrmTabClean::editCargoParameters);
+}
+
+QAction* FrmTabClean::action(const QString& name) const
+{
+    return findChild<QAction*>(name);
 }
 
 bool FrmTabClean::load(QString* error)
 {
-    if (!m_tavro->openData(m_store, error))
+    Placement::place(this, 6);
+    if (!m_tavro->openData(m_store, error) || !m_jo->openData(m_store, error) ||
+        !m_henkel->openOilData(m_store, error) || !m_henkel->openChemicalData(m_store, error))
         return false;
     m_tabs->setCurrentIndex(0);
-    m_tavro->showCovers();
+    findChild<QWidget*>(QStringLiteral("DBComboH"))->hide();
+    for (const char* cover :
+         {"Picture2", "Picture3", "Picture5", "Label35", "Label36", "Label39", "Label40", "Label41"})
+        findChild<QWidget*>(QLatin1String(cover))->show();
+    findChild<QWidget*>(QStringLiteral("cmdUnitor"))->hide();
+    action(QStringLiteral("mnuCompCh"))->setEnabled(false);
+    findChild<QWidget*>(QStringLiteral("txtPreWashH"))->hide();
+    findChild<QWidget*>(QStringLiteral("txtAddH"))->hide();
+    action(QStringLiteral("mnuPrint"))->setEnabled(true);
+    action(QStringLiteral("mnuPrint"))->setText(PrintTavro);
+    action(QStringLiteral("mnuUnitor"))->setEnabled(false);
+    m_globe->loadPictures(ProgramFolder::path());
+    // The keyboard starts on the tab strip, where the letter keys jump to their cargoes.
+    m_tabs->tabBar()->setFocus();
     return true;
+}
+
+void FrmTabClean::addSheet(const QString& name, std::function<QWidget*()> factory)
+{
+    m_sheets.insert(name, std::move(factory));
+}
+
+void FrmTabClean::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    GradientBackground::paint(painter, size());
+}
+
+void FrmTabClean::tabChanged(int index)
+{
+    for (const char* name : OperatorEntries)
+        action(QLatin1String(name))->setEnabled(index == 0);
+    QAction* printEntry = action(QStringLiteral("mnuPrint"));
+    printEntry->setEnabled(true);
+    printEntry->setText(index == 0 ? PrintTavro : PrintJo);
+    if (index == 2) {
+        action(QStringLiteral("mnuCompCh"))->setEnabled(false);
+        printEntry->setEnabled(false);
+        printEntry->setText(QStringLiteral("&Print"));
+    } else {
+        action(QStringLiteral("mnuCompCh"))->setEnabled(true);
+    }
+}
+
+void FrmTabClean::cargoChosen(bool unitorShown)
+{
+    action(QStringLiteral("mnuCompCh"))->setEnabled(true);
+    action(QStringLiteral("mnuUnitor"))->setEnabled(unitorShown);
+}
+
+void FrmTabClean::print()
+{
+    const QString caption = action(QStringLiteral("mnuPrint"))->text();
+    if (caption == PrintTavro)
+        printSheet(QStringLiteral("frmPrint"));
+    if (caption == PrintJo)
+        printSheet(QStringLiteral("frmPrintJo"));
+}
+
+void FrmTabClean::printSheet(const QString& name)
+{
+    const auto factory = m_sheets.constFind(name);
+    if (factory == m_sheets.constEnd())
+        return;
+    std::unique_ptr<QWidget> sheet((*factory)());
+    if (sheet)
+        Printer::print(sheet.get());
+}
+
+void FrmTabClean::openPersonalNotes()
+{
+    const QLabel* marker = findChild<QLabel*>(QStringLiteral("lblPersNote"));
+    if (marker->palette().color(QPalette::WindowText) == Marks::Red)
+        m_windows->open(QStringLiteral("PersonalA"));
+    else
+        MessageBox::ok(this, QStringLiteral("No any Personal Records for this cargo found."),
+                       QStringLiteral("You Missed"));
+}
+
+void FrmTabClean::openHazardData()
+{
+    if (!findChild<QLineEdit*>(QStringLiteral("txtH1"))->text().isEmpty())
+        m_windows->open(QStringLiteral("frmHazard"));
+    else
+        MessageBox::ok(this, QStringLiteral("No data available."), QStringLiteral("Cargo Parameters"));
+}
+
+void FrmTabClean::openCompatibilityChart()
+{
+    if (!findChild<QLineEdit*>(QStringLiteral("Text2"))->text().isEmpty())
+        m_windows->open(QStringLiteral("frmUSCG"));
+    else
+        MessageBox::ok(this, QStringLiteral("USCG compatibility number is not defined."),
+                       QStringLiteral("USCG Compatibility Chart"));
+}
+
+void FrmTabClean::editCargoParameters()
+{
+    const QString title = QStringLiteral("Edit Cargo Parameters");
+    if (m_tabs->currentIndex() != 0) {
+        MessageBox::ok(this, QStringLiteral("This function available for Tavro data, only."), title);
+        return;
+    }
+    if (MessageBox::yesNo(this, QStringLiteral("Do you really want to change the Cargo Parameters?"),
+                          title) == QMessageBox::Yes)
+        m_windows->open(QStringLiteral("frmEdit"));
 }

@@ -1,24 +1,65 @@
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
 
+#include <functional>
+
+class CommonDialog;
+class GlobeAnimation;
+class HenkelTab;
+class JoTab;
+class QAction;
 class QTabWidget;
 class Store;
 class TavroTab;
+class WindowRegistry;
 
-// The main window: the tab strip with the three advisers, the menus and the data controls.
+// The main window: the tab strip SSTab1 with the three advisers, the menus from which every other
+// window and every help file is reached, the data controls, the letter keys and the turning globe.
 class FrmTabClean : public QMainWindow {
     Q_OBJECT
 public:
+    static inline const QString PrintTavro = QStringLiteral("&Print Tavro Tankers Adviser");
+    static inline const QString PrintJo = QStringLiteral("&Print Jo Tankers Adviser");
+
     explicit FrmTabClean(const Store& store, QWidget* parent = nullptr);
 
-    // Opens the data controls and sets the window up for the first choice.
+    // Places the window, opens DtaA, DtaJo, DtaH and dtaH1 and sets the window up for the first choice.
     bool load(QString* error);
 
+    const Store& store() const { return m_store; }
+    WindowRegistry& windows() const { return *m_windows; }
+    // Sheets that print the image of a laid-out window: each is loaded, printed and unloaded.
+    void addSheet(const QString& name, std::function<QWidget*()> factory);
+
     TavroTab* tavroTab() const { return m_tavro; }
+    JoTab* joTab() const { return m_jo; }
+    HenkelTab* henkelTab() const { return m_henkel; }
+    GlobeAnimation* globe() const { return m_globe; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    void buildMenus();
+    QAction* action(const QString& name) const;
+    void tabChanged(int index);
+    void cargoChosen(bool unitorShown);
+    void print();
+    void printSheet(const QString& name);
+    void openPersonalNotes();
+    void openHazardData();
+    void openCompatibilityChart();
+    void editCargoParameters();
+
     const Store& m_store;
     QTabWidget* m_tabs;
     TavroTab* m_tavro;
+    JoTab* m_jo;
+    HenkelTab* m_henkel;
+    WindowRegistry* m_windows;
+    CommonDialog* m_help;
+    GlobeAnimation* m_globe;
+    QHash<QString, std::function<QWidget*()>> m_sheets;
 };

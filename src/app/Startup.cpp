@@ -1,7 +1,9 @@
 #include "Startup.h"
 
 #include "FrmTabClean.h"
+#include "HelpViewer.h"
 #include "MessageBox.h"
+#include "Migration.h"
 #include "ProgramFolder.h"
 #include "Store.h"
 
@@ -23,7 +25,12 @@ int runVelcarin(QApplication& application)
     const Store store(parser.isSet(dataDir) ? QDir(parser.value(dataDir)).absolutePath()
                                             : ProgramFolder::path());
     const QString title = QStringLiteral("Velcarin");
-    const QStringList problems = store.problems();
+    Migration migration(store);
+    migration.migrateAll();
+    if (!migration.migrated().isEmpty())
+        MessageBox::ok(nullptr, migration.report(), title);
+    // A failed conversion is the problem to tell; the file is still the Access file it was.
+    const QStringList problems = migration.failures().isEmpty() ? store.problems() : migration.failures();
     if (!problems.isEmpty()) {
         MessageBox::error(nullptr,
                           QApplication::translate("Startup", "Velcarin cannot start:\n\n%1")
@@ -32,6 +39,7 @@ int runVelcarin(QApplication& application)
         return 1;
     }
 
+    CommonDialog::setViewer(&HelpViewer::showRequest);
     auto* mainWindow = new FrmTabClean(store);
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);
     QString error;

@@ -1,10 +1,27 @@
 #include "CliCommand.h"
 
+#include "Migration.h"
 #include "RecordSet.h"
 #include "Store.h"
 
 #include <QCoreApplication>
 #include <QDir>
+
+namespace {
+
+// A database that is still a legacy Access file is converted in place before it is opened.
+bool migrateLegacyDatabase(const Store& store, const QString& fileName, CliContext& context)
+{
+    Migration migration(store);
+    const bool migrated = migration.migrate(fileName);
+    for (const Migration::Migrated& file : migration.migrated())
+        context.err << file.description() << Qt::endl;
+    for (const QString& failure : migration.failures())
+        context.err << failure << Qt::endl;
+    return migrated;
+}
+
+} // namespace
 
 CommandLine::CommandLine(const QString& usage, int positionalCount)
     : m_usage(usage)
@@ -51,6 +68,8 @@ void printField(QTextStream& out, const QString& name, const QString& value)
 std::optional<RecordSet> openRecordSet(const Store& store, const QString& fileName, const QString& source,
                                        CliContext& context)
 {
+    if (!migrateLegacyDatabase(store, fileName, context))
+        return std::nullopt;
     QString error;
     const Database database = store.open(fileName, &error);
     std::optional<RecordSet> recordSet;

@@ -1,4 +1,5 @@
 #include "AdviseCommand.h"
+#include "ImportCommand.h"
 
 #include <QCoreApplication>
 
@@ -10,6 +11,7 @@ const QList<std::pair<QString, std::function<int(const QStringList&, CliContext&
 {
     static const QList<std::pair<QString, std::function<int(const QStringList&, CliContext&)>>> all{
         {QStringLiteral("advise"), runAdvise},
+        {QStringLiteral("import"), runImport},
     };
     return all;
 }

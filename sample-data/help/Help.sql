@@ -1,0 +1,7 @@
+-- Velcarin's help index.
+BEGIN;
+CREATE TABLE manual (title TEXT NOT NULL);
+CREATE TABLE topics (context INTEGER PRIMARY KEY, title TEXT NOT NULL, html TEXT NOT NULL);
+INSERT INTO manual VALUES ('Velcarin Help');
+INSERT INTO topics VALUES (1001, 'Help Index', '<p><b>Velcarin</b> gives information about chemical cargoes carried in bulk: pick the cargo a tank last carried and read how to clean the tank.</p><ul><li><b>TAVRO</b>: type or pick the cargo in <i>Trading Cargo Name</i>. The tab shows the cargo''s data and decodes its cleaning code, wash-water temperature and notes. A red <i>Personal Notes:</i> label means you have notes of your own for the cargo; <i>Edit Personal Notes</i> writes them.</li><li><b>JO TANKERS</b>: the second operator''s product data and its twelve cleaning methods.</li><li><b>HENKEL / CHEMTEC</b>: pre-wash and final cleaning of vegetable and animal oils, solutions for additional products and the supplier''s cleaning suggestions.</li><li>The letter keys A to X (not Q) jump to a cargo of that letter while the keyboard is not in a text field.</li><li>The <i>Cleaning Strategy</i> menu opens the manuals, the cleaning chemicals, the special cargo handling manual and the USCG compatibility chart.</li></ul><p>The manuals named in the menus are help files in the program folder; the ones that come with Velcarin are samples, the manuals'' own text is supplied separately.</p>');
+COMMIT;

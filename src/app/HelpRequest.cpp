@@ -1,0 +1,38 @@
+#include "HelpRequest.h"
+
+#include "ProgramFolder.h"
+
+namespace {
+
+CommonDialog::Viewer& viewer()
+{
+    static CommonDialog::Viewer instance;
+    return instance;
+}
+
+} // namespace
+
+CommonDialog::CommonDialog(const QString& objectName, QObject* parent)
+    : QObject(parent)
+{
+    setObjectName(objectName);
+}
+
+void CommonDialog::showHelp() const
+{
+    if (viewer())
+        viewer()(m_request);
+}
+
+void CommonDialog::requestTopic(const QString& fileName, int context)
+{
+    setHelpFile(ProgramFolder::path() + QLatin1Char('/') + fileName);
+    setHelpCommand(HelpRequest::ShowContext);
+    setHelpContext(context);
+    showHelp();
+}
+
+void CommonDialog::setViewer(Viewer newViewer)
+{
+    viewer() = std::move(newViewer);
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+// The program's other windows by name: each opens modeless, without owner, at most once; opening one
+// that is open brings it to the front unchanged. A window that is not registered opens nothing.
+class WindowRegistry : public QObject {
+    Q_OBJECT
+public:
+    using Factory = std::function<QWidget*()>; // nullptr when the window cannot load
+
+    explicit WindowRegistry(QObject* parent = nullptr);
+
+    void add(const QString& name, Factory factory);
+    bool has(const QString& name) const { return m_factories.contains(name); }
+    // The window, loaded and shown or brought to the front; nullptr when there is none.
+    QWidget* open(const QString& name);
+    QWidget* openWindow(const QString& name) const;
+
+private:
+    QHash<QString, Factory> m_factories;
+    QHash<QString, QPointer<QWidget>> m_open;
+};

@@ -1,0 +1,89 @@
+#include "ImportCommand.h"
+
+#include "LegacyImport.h"
+#include "Schema.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+constexpr int AllImported = 0;
+constexpr int SomeFailed = 1;
+
+QString counted(qint64 count, const char* one, const char* many)
+{
+    return QString::number(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? one : many);
+}
+
+// "Henkel.mdb: 3 tables, 31 rows (VegOils 11, Additional 10, Solutions 10)"
+QString summary(const QString& fileName, const LegacyImport::Result& result)
+{
+    QStringList tables;
+    for (const LegacyImport::TableSummary& table : result.tables)
+        tables << table.name + QLatin1Char(' ') + QString::number(table.rows);
+    return fileName + QLatin1String(": ") + counted(result.tables.size(), "table", "tables") +
+           QLatin1String(", ") + counted(result.rowCount(), "row", "rows") + QLatin1String(" (") +
+           tables.join(QLatin1String(", ")) + QLatin1Char(')');
+}
+
+} // namespace
+
+int runImport(const QStringList& arguments, CliContext& context)
+{
+    CommandLine commandLine(QStringLiteral("velcarin-cli import SRC_DIR [--data-dir DIR] [--replace]"), 1);
+    const QString replace = QStringLiteral("replace");
+    commandLine.addOption(
+        {replace, QStringLiteral("Replace databases already in the data folder, keeping each "
+                                 "as NAME.bak.")});
+    if (!commandLine.parse(arguments, context))
+        return ExitCode::BadUse;
+    const QString sourceDir = QDir(commandLine.positional().first()).absolutePath();
+    const QString dataDir = commandLine.dataDir();
+    for (const QString& dir : {sourceDir, dataDir}) {
+        if (!QFileInfo(dir).isDir()) {
+            context.err << "no folder " << QDir::toNativeSeparators(dir) << Qt::endl;
+            return ExitCode::BadUse;
+        }
+    }
+
+    int found = 0;
+    bool failed = false;
+    for (const DatabaseSchema& schema : Schema::databases()) {
+        const QString& fileName = schema.fileName;
+        const QString source = QDir(sourceDir).filePath(fileName);
+        if (!QFileInfo::exists(source)) {
+            context.out << fileName << ": not in " << QDir::toNativeSeparators(sourceDir) << ", skipped\n";
+            continue;
+        }
+        ++found;
+        const QString destination = QDir(dataDir).filePath(fileName);
+        if (QFileInfo::exists(destination) && !commandLine.isSet(replace)) {
+            context.err << fileName << ": " << QDir::toNativeSeparators(destination)
+                        << " exists and is left as it is (--replace replaces it and keeps it as " << fileName
+                        << ".bak)" << Qt::endl;
+            failed = true;
+            continue;
+        }
+        const LegacyImport::Result result = LegacyImport::run(source, destination, QStringLiteral(".bak"));
+        if (!result.imported) {
+            context.err << fileName << ": " << result.error << Qt::endl;
+            failed = true;
+            continue;
+        }
+        context.out << summary(fileName, result) << '\n';
+        if (!result.keptAs.isEmpty())
+            context.out << fileName << ": the database it replaces is kept as "
+                        << QDir::toNativeSeparators(result.keptAs) << '\n';
+        for (const QString& warning : result.warnings)
+            context.err << fileName << ": " << warning << Qt::endl;
+    }
+    context.out.flush();
+    if (found == 0) {
+        context.err << "none of " << Schema::CleaningFile << ", " << Schema::JoTankersFile << ", "
+                    << Schema::HenkelFile << " and " << Schema::UnitorFile << " is in "
+                    << QDir::toNativeSeparators(sourceDir) << Qt::endl;
+        return SomeFailed;
+    }
+    return failed ? SomeFailed : AllImported;
+}

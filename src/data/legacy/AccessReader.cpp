@@ -1,0 +1,395 @@
+#include "AccessReader.h"
+
+// glib first: mdbtools.h includes it inside extern "C", where its C++ templates do not compile.
+#include <glib.h>
+
+#include <mdbtools.h>
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QFile>
+#include <QtEndian>
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+struct AccessReader::Handle {
+    MdbHandle* mdb = nullptr;
+    QList<MdbCatalogEntry*> entries; // parallel to the tables
+
+    ~Handle()
+    {
+        if (mdb)
+            mdb_close(mdb);
+    }
+};
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("AccessReader", text);
+}
+
+// Flags in the high bits of a row's offset on its data page.
+constexpr int DeletedRow = 0x4000;
+constexpr int OffsetMask = 0x1fff;
+
+// A table's definition with its columns, freed with it.
+class TableDefinition {
+public:
+    explicit TableDefinition(MdbCatalogEntry* entry)
+        : m_table(mdb_read_table(entry))
+    {
+        if (m_table && !mdb_read_columns(m_table)) {
+            mdb_free_tabledef(m_table);
+            m_table = nullptr;
+        }
+    }
+    ~TableDefinition()
+    {
+        if (m_table)
+            mdb_free_tabledef(m_table);
+    }
+    TableDefinition(const TableDefinition&) = delete;
+    TableDefinition& operator=(const TableDefinition&) = delete;
+
+    MdbTableDef* get() const { return m_table; }
+    const MdbColumn* column(unsigned int index) const
+    {
+        return static_cast<const MdbColumn*>(g_ptr_array_index(m_table->columns, index));
+    }
+
+private:
+    MdbTableDef* m_table;
+};
+
+std::optional<AccessReader::ColumnKind> columnKind(int type)
+{
+    switch (type) {
+    case MDB_TEXT:
+    case MDB_MEMO:
+    case MDB_MONEY:
+    case MDB_NUMERIC:
+    case MDB_DATETIME:
+    case MDB_REPID:
+        return AccessReader::ColumnKind::Text;
+    case MDB_BOOL:
+    case MDB_BYTE:
+    case MDB_INT:
+    case MDB_LONGINT:
+        return AccessReader::ColumnKind::Integer;
+    case MDB_FLOAT:
+    case MDB_DOUBLE:
+        return AccessReader::ColumnKind::Real;
+    case MDB_BINARY:
+    case MDB_OLE:
+        return AccessReader::ColumnKind::Binary;
+    }
+    return std::nullopt;
+}
+
+// Bytes a fixed-size value needs; 0 for values of variable size.
+int fixedSize(int type)
+{
+    switch (type) {
+    case MDB_BYTE:
+        return 1;
+    case MDB_INT:
+        return 2;
+    case MDB_LONGINT:
+    case MDB_FLOAT:
+        return 4;
+    case MDB_MONEY:
+    case MDB_DOUBLE:
+    case MDB_DATETIME:
+        return 8;
+    case MDB_NUMERIC:
+        return 17;
+    case MDB_REPID:
+        return 16;
+    }
+    return 0;
+}
+
+// Jet 4 and ACE text: UTF-16, or with "Unicode compression" (marked by FF FE) one byte per character, a
+// zero byte switching to two bytes per character and back.
+QString unicodeText(const uchar* data, qsizetype size)
+{
+    if (size >= 2 && data[0] == 0xff && data[1] == 0xfe) {
+        QString text(size - 2, Qt::Uninitialized);
+        QChar* out = text.data();
+        bool compressed = true;
+        for (qsizetype i = 2; i < size;) {
+            if (data[i] == 0) {
+                compressed = !compressed;
+                ++i;
+            } else if (compressed) {
+                *out++ = QChar(data[i++]);
+            } else if (i + 1 < size) {
+                *out++ = QChar(qFromLittleEndian<quint16>(data + i));
+                i += 2;
+            } else {
+                break; // an odd last byte is no character
+            }
+        }
+        text.truncate(out - text.constData());
+        return text;
+    }
+    QString text(size / 2, Qt::Uninitialized);
+    qFromLittleEndian<quint16>(data, size / 2, text.data());
+    return text;
+}
+
+// Jet 3 text is in the file's code page; libmdb converts it.
+QString codePageText(MdbHandle* mdb, const uchar* data, qsizetype size)
+{
+    if (size == 0)
+        return QString(0, Qt::Uninitialized);
+    QByteArray utf8(size * 4 + 1, Qt::Uninitialized);
+    const int length = mdb_unicode2ascii(mdb, reinterpret_cast<const char*>(data), size_t(size), utf8.data(),
+                                         size_t(utf8.size()));
+    return QString::fromUtf8(utf8.constData(), length);
+}
+
+QString storedText(MdbHandle* mdb, const uchar* data, qsizetype size)
+{
+    return IS_JET3(mdb) ? codePageText(mdb, data, size) : unicodeText(data, size);
+}
+
+// A memo or OLE value: its 12-byte head tells whether the data follows inline, fills one row of a
+// long-value page or runs through a chain of such rows, each starting with the next one's address.
+std::optional<QByteArray> longValue(MdbHandle* mdb, const MdbField& field)
+{
+    if (field.siz == 0)
+        return QByteArray();
+    if (field.siz < MDB_MEMO_OVERHEAD)
+        return std::nullopt;
+    const uchar* head = mdb->pg_buf + field.start;
+    const quint32 word = qFromLittleEndian<quint32>(head);
+    const qsizetype length = qsizetype(word & 0x3fffffff);
+    const quint32 storage = word >> 30;
+    if (storage == 2) {
+        if (field.siz - MDB_MEMO_OVERHEAD < length)
+            return std::nullopt;
+        return QByteArray(reinterpret_cast<const char*>(head) + MDB_MEMO_OVERHEAD, length);
+    }
+    if (storage == 3)
+        return std::nullopt;
+
+    QByteArray data;
+    data.reserve(length);
+    quint32 address = qFromLittleEndian<quint32>(head + 4);
+    const int link = storage == 1 ? 0 : 4;
+    do {
+        void* page = nullptr;
+        int start = 0;
+        size_t size = 0;
+        if (mdb_find_pg_row(mdb, int(address), &page, &start, &size) != 0)
+            return std::nullopt;
+        const uchar* row = static_cast<const uchar*>(page) + (start & OffsetMask);
+        if (size < size_t(link) || (start & OffsetMask) + size > size_t(mdb->fmt->pg_size))
+            return std::nullopt;
+        data.append(reinterpret_cast<const char*>(row) + link, qsizetype(size) - link);
+        address = link ? qFromLittleEndian<quint32>(row) : 0;
+    } while (address != 0 && data.size() < length);
+    if (data.size() < length)
+        return std::nullopt;
+    data.truncate(length);
+    return data;
+}
+
+// Keeps the decimal digits of a Single that Access shows, rather than the binary fraction of a double.
+double singleValue(float value)
+{
+    std::array<char, 32> digits{};
+    const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+    double result = value;
+    std::from_chars(digits.data(), written.ptr, result);
+    return result;
+}
+
+// Days since 30 December 1899; the fraction is the time of day, before that day too.
+QString dateTimeText(double value)
+{
+    const double days = std::trunc(value);
+    const qint64 seconds = qRound64(std::abs(value - days) * 86400.0);
+    const QDate date = QDate(1899, 12, 30).addDays(qint64(days) + seconds / 86400);
+    const QTime time = QTime::fromMSecsSinceStartOfDay(int(seconds % 86400) * 1000);
+    return date.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char(' ') +
+           time.toString(QStringLiteral("HH:mm:ss"));
+}
+
+QString libmdbText(char* text)
+{
+    const QString result = QString::fromUtf8(text);
+    g_free(text);
+    return result;
+}
+
+std::optional<QVariant> fieldValue(MdbHandle* mdb, const MdbColumn* column, const MdbField& field)
+{
+    // Yes/No lives in the null mask: a set bit is Yes.
+    if (column->col_type == MDB_BOOL)
+        return QVariant(qlonglong(field.is_null ? 0 : 1));
+    if (field.is_null)
+        return QVariant();
+    const int size = fixedSize(column->col_type);
+    if (field.siz < size)
+        return std::nullopt;
+    const uchar* data = mdb->pg_buf + field.start;
+    switch (column->col_type) {
+    case MDB_TEXT:
+        return QVariant(storedText(mdb, data, field.siz));
+    case MDB_MEMO:
+        if (const std::optional<QByteArray> bytes = longValue(mdb, field))
+            return QVariant(
+                storedText(mdb, reinterpret_cast<const uchar*>(bytes->constData()), bytes->size()));
+        return std::nullopt;
+    case MDB_BINARY:
+        return QVariant(QByteArray(reinterpret_cast<const char*>(data), field.siz));
+    case MDB_OLE:
+        if (const std::optional<QByteArray> bytes = longValue(mdb, field))
+            return QVariant(*bytes);
+        return std::nullopt;
+    case MDB_BYTE:
+        return QVariant(qlonglong(data[0]));
+    case MDB_INT:
+        return QVariant(qlonglong(qFromLittleEndian<qint16>(data)));
+    case MDB_LONGINT:
+        return QVariant(qlonglong(qFromLittleEndian<qint32>(data)));
+    case MDB_FLOAT:
+        return QVariant(singleValue(qFromLittleEndian<float>(data)));
+    case MDB_DOUBLE:
+        return QVariant(qFromLittleEndian<double>(data));
+    case MDB_DATETIME:
+        return QVariant(dateTimeText(qFromLittleEndian<double>(data)));
+    case MDB_MONEY:
+        return QVariant(libmdbText(mdb_money_to_string(mdb, field.start)));
+    case MDB_NUMERIC:
+        return QVariant(
+            libmdbText(mdb_numeric_to_string(mdb, field.start, column->col_scale, column->col_prec)));
+    case MDB_REPID:
+        return QVariant(libmdbText(mdb_uuid_to_string(mdb->pg_buf, field.start)));
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+AccessReader::AccessReader(QString path)
+    : m_path(std::move(path))
+    , m_handle(std::make_unique<Handle>())
+{
+}
+
+AccessReader::~AccessReader() = default;
+
+std::unique_ptr<AccessReader> AccessReader::open(const QString& path, QString* error)
+{
+    std::unique_ptr<AccessReader> reader(new AccessReader(path));
+    auto fail = [error](const QString& message) {
+        if (error)
+            *error = message;
+        return nullptr;
+    };
+    MdbHandle* mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
+    if (!mdb)
+        return fail(tr("it cannot be opened as an Access database"));
+    reader->m_handle->mdb = mdb;
+    if (!mdb_read_catalog(mdb, MDB_TABLE))
+        return fail(tr("its list of tables cannot be read"));
+
+    for (unsigned int i = 0; i < mdb->num_catalog; ++i) {
+        auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
+        if (entry->object_type != MDB_TABLE || !mdb_is_user_table(entry))
+            continue;
+        Table table{QString::fromUtf8(entry->object_name), {}, 0};
+        const TableDefinition definition(entry);
+        if (!definition.get())
+            return fail(tr("the definition of the table \"%1\" cannot be read").arg(table.name));
+        for (unsigned int c = 0; c < definition.get()->num_cols; ++c) {
+            const MdbColumn* column = definition.column(c);
+            const QString name = QString::fromUtf8(column->name);
+            const std::optional<ColumnKind> kind = columnKind(column->col_type);
+            if (!kind)
+                return fail(tr("the column \"%1\" of the table \"%2\" holds a kind of data (type %3) that "
+                               "cannot be read")
+                                .arg(name, table.name)
+                                .arg(column->col_type));
+            table.columns << Column{name, *kind};
+        }
+        table.rowCount = definition.get()->num_rows;
+        reader->m_tables << table;
+        reader->m_handle->entries << entry;
+    }
+    return reader;
+}
+
+QString AccessReader::formatName() const
+{
+    switch (m_handle->mdb->f->jet_version) {
+    case MDB_VER_JET3:
+        return QStringLiteral("Jet 3");
+    case MDB_VER_JET4:
+        return QStringLiteral("Jet 4");
+    }
+    return QStringLiteral("ACE");
+}
+
+bool AccessReader::readRows(const Table& table, const RowReceiver& receiver, QString* error) const
+{
+    auto fail = [error, &table](const QString& message) {
+        if (error)
+            *error = tr("the table \"%1\" %2").arg(table.name, message);
+        return false;
+    };
+    qsizetype index = 0;
+    while (index < m_tables.size() && m_tables.at(index).name != table.name)
+        ++index;
+    if (index == m_tables.size())
+        return fail(tr("is not in the file"));
+    const TableDefinition definition(m_handle->entries.at(index));
+    MdbTableDef* def = definition.get();
+    if (!def || def->num_cols != unsigned(table.columns.size()))
+        return fail(tr("can no longer be read"));
+
+    MdbHandle* mdb = m_handle->mdb;
+    std::array<MdbField, MDB_MAX_COLS> fields{};
+    QVariantList row(table.columns.size());
+    qint64 count = 0;
+    mdb_rewind_table(def);
+    while (mdb_read_next_dpg(def)) {
+        const int rows = mdb_get_int16(mdb->pg_buf, mdb->fmt->row_count_offset);
+        for (int r = 0; r < rows; ++r) {
+            int start = 0;
+            size_t size = 0;
+            if (mdb_find_row(mdb, r, &start, &size) != 0)
+                return fail(tr("has a row that cannot be found on its page"));
+            if (start & DeletedRow)
+                continue;
+            start &= OffsetMask;
+            if (size == 0 || start + size > size_t(mdb->fmt->pg_size) ||
+                mdb_crack_row(def, start, size, fields.data()) < 0)
+                return fail(tr("has a damaged row after %1 rows").arg(count));
+            for (unsigned int c = 0; c < def->num_cols; ++c) {
+                const MdbField& field = fields[c];
+                if (field.colnum < 0 || unsigned(field.colnum) >= def->num_cols)
+                    return fail(tr("has a damaged row after %1 rows").arg(count));
+                std::optional<QVariant> value = fieldValue(mdb, definition.column(field.colnum), field);
+                if (!value)
+                    return fail(tr("has a value that cannot be read in the column \"%1\" after %2 rows")
+                                    .arg(table.columns.at(field.colnum).name)
+                                    .arg(count));
+                row[field.colnum] = std::move(*value);
+            }
+            ++count;
+            if (!receiver(row))
+                return false;
+        }
+    }
+    if (count != table.rowCount)
+        return fail(tr("records %1 rows, but %2 can be read").arg(table.rowCount).arg(count));
+    return true;
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QByteArray>
+#include <QCryptographicHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <optional>
+
+// What a converted database is checked by against its source: the tables in order, their columns, their
+// row counts and one checksum over every value of every row.
+struct DatabaseContent {
+    struct Table {
+        QString name;
+        QStringList columns;
+        qint64 rows = 0;
+        bool operator==(const Table&) const = default;
+    };
+
+    QList<Table> tables;
+    QByteArray checksum;
+
+    bool operator==(const DatabaseContent&) const = default;
+    // The first difference, in words; empty when there is none.
+    QString differenceFrom(const DatabaseContent& other) const;
+
+    // Reads back a SQLite database, rows in the order they were written.
+    static std::optional<DatabaseContent> ofSqliteFile(const QString& path, QString* error);
+};
+
+// The checksum of DatabaseContent. Text counts as its UTF-8 bytes, so that the values read from a source
+// and the values SQLite stores sum up alike; NULL, a zero-length text and a zero differ.
+class ContentChecksum {
+public:
+    void addTable(const QString& name, const QStringList& columns);
+    void addNull() { m_pending.append(char(Null)); }
+    void addInteger(qint64 value);
+    void addReal(double value);
+    void addText(QByteArrayView utf8) { addBytes(Text, utf8); }
+    void addBlob(QByteArrayView bytes) { addBytes(Blob, bytes); }
+    // A value as AccessReader gives it.
+    void addValue(const QVariant& value);
+    QByteArray result();
+
+private:
+    enum Tag : char { Null, Integer, Real, Text, Blob, TableName, ColumnName };
+
+    void addBytes(Tag tag, QByteArrayView bytes);
+    void flushIfFull();
+
+    QCryptographicHash m_hash{QCryptographicHash::Sha256};
+    QByteArray m_pending; // hashed in large pieces, not value by value
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Converts one legacy Access file into a Velcarin database. The result is written to a temporary file
+// beside the destination, checked against the source (tables, columns, row counts and a checksum of every
+// value) and only then renamed into place; a file already standing under the destination's name is first
+// moved aside. The source is only ever read.
+class LegacyImport {
+public:
+    struct TableSummary {
+        QString name;
+        qint64 rows = 0;
+    };
+
+    struct Result {
+        bool imported = false;
+        QString error;              // why not, when nothing was imported
+        QStringList warnings;       // imported, but without a table or field that Velcarin reads
+        QList<TableSummary> tables; // as imported
+        QString keptAs;             // where the file that stood under the destination's name went
+        qint64 rowCount() const;
+    };
+
+    // keptSuffix names the file moved aside: destination + keptSuffix, or, when that is taken,
+    // destination + keptSuffix + ".1", ".2" and so on.
+    static Result run(const QString& source, const QString& destination, const QString& keptSuffix);
+};

@@ -1,0 +1,135 @@
+#include "SqliteWriter.h"
+
+#include <QFile>
+
+#include <sqlite3.h>
+
+namespace {
+
+QString quotedName(const QString& name)
+{
+    QString escaped = name;
+    escaped.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + escaped + QLatin1Char('"');
+}
+
+QLatin1String declaredType(AccessReader::ColumnKind kind)
+{
+    switch (kind) {
+    case AccessReader::ColumnKind::Integer:
+        return QLatin1String("INTEGER");
+    case AccessReader::ColumnKind::Real:
+        return QLatin1String("REAL");
+    case AccessReader::ColumnKind::Binary:
+        return QLatin1String("BLOB");
+    case AccessReader::ColumnKind::Text:
+        break;
+    }
+    return QLatin1String("TEXT");
+}
+
+} // namespace
+
+SqliteWriter::~SqliteWriter()
+{
+    finalizeInsert();
+    sqlite3_close(m_db);
+}
+
+bool SqliteWriter::open(const QString& path, QString* error)
+{
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr) !=
+        SQLITE_OK)
+        return fail(error);
+    return execute("PRAGMA journal_mode = OFF; PRAGMA cache_size = -65536; BEGIN;", error);
+}
+
+bool SqliteWriter::addTable(const AccessReader::Table& table, QString* error)
+{
+    finalizeInsert();
+    QStringList columns;
+    QStringList parameters;
+    for (const AccessReader::Column& column : table.columns) {
+        columns << quotedName(column.name) + QLatin1Char(' ') + declaredType(column.kind);
+        parameters << QStringLiteral("?");
+    }
+    const QByteArray create = QStringLiteral("CREATE TABLE %1 (%2)")
+                                  .arg(quotedName(table.name), columns.join(QLatin1String(", ")))
+                                  .toUtf8();
+    if (!execute(create.constData(), error))
+        return false;
+    const QByteArray insert = QStringLiteral("INSERT INTO %1 VALUES (%2)")
+                                  .arg(quotedName(table.name), parameters.join(QLatin1Char(',')))
+                                  .toUtf8();
+    if (sqlite3_prepare_v2(m_db, insert.constData(), int(insert.size()), &m_insert, nullptr) != SQLITE_OK)
+        return fail(error);
+    return true;
+}
+
+bool SqliteWriter::insert(const QVariantList& row, QString* error)
+{
+    for (int i = 0; i < int(row.size()); ++i) {
+        const QVariant& value = row.at(i);
+        int bound = SQLITE_OK;
+        switch (value.typeId()) {
+        case QMetaType::UnknownType:
+            bound = sqlite3_bind_null(m_insert, i + 1);
+            break;
+        case QMetaType::LongLong:
+            bound = sqlite3_bind_int64(m_insert, i + 1, value.toLongLong());
+            break;
+        case QMetaType::Double:
+            bound = sqlite3_bind_double(m_insert, i + 1, value.toDouble());
+            break;
+        case QMetaType::QByteArray: {
+            const QByteArray bytes = value.toByteArray();
+            bound = sqlite3_bind_blob64(m_insert, i + 1, bytes.constData(), sqlite3_uint64(bytes.size()),
+                                        SQLITE_TRANSIENT);
+            break;
+        }
+        default: {
+            const QString text = value.toString();
+            // The UTF-16 text as it is; SQLite stores it as UTF-8.
+            bound = sqlite3_bind_text16(m_insert, i + 1, text.utf16(), int(text.size() * sizeof(QChar)),
+                                        SQLITE_TRANSIENT);
+            break;
+        }
+        }
+        if (bound != SQLITE_OK)
+            return fail(error);
+    }
+    const int stepped = sqlite3_step(m_insert);
+    sqlite3_reset(m_insert);
+    return stepped == SQLITE_DONE || fail(error);
+}
+
+bool SqliteWriter::finish(QString* error)
+{
+    finalizeInsert();
+    // Without a journal the commit itself syncs the file to the disk.
+    if (!execute("COMMIT;", error))
+        return false;
+    const bool closed = sqlite3_close(m_db) == SQLITE_OK;
+    if (!closed)
+        return fail(error);
+    m_db = nullptr;
+    return true;
+}
+
+bool SqliteWriter::execute(const char* sql, QString* error)
+{
+    return sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK || fail(error);
+}
+
+bool SqliteWriter::fail(QString* error) const
+{
+    if (error)
+        *error = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QStringLiteral("out of memory");
+    return false;
+}
+
+void SqliteWriter::finalizeInsert()
+{
+    sqlite3_finalize(m_insert);
+    m_insert = nullptr;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "Database.h"
+
+#include <QString>
+
+#include <optional>
+
+// A help file of the program folder: a SQLite file with the manual's title and its topics by
+// context number, each topic a title and simple HTML.
+class HelpFile {
+public:
+    struct Topic {
+        int context = 0;
+        QString title;
+        QString html;
+    };
+
+    static std::optional<HelpFile> open(const QString& path, QString* error);
+
+    const QString& title() const { return m_title; }
+    std::optional<Topic> topic(int context) const;
+
+private:
+    Database m_database;
+    QString m_title;
+};
