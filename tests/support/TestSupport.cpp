@@ -2,6 +2,8 @@
 
 #include "Beep.h"
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -26,6 +28,11 @@ void TestDataFolder::copySampleDatabases() const
 void TestDataFolder::createDatabase(const QString& fileName, const QString& sql) const
 {
     QFile::remove(filePath(fileName));
+    runSql(fileName, sql);
+}
+
+void TestDataFolder::runSql(const QString& fileName, const QString& sql) const
+{
     sqlite3* db = nullptr;
     if (sqlite3_open(QFile::encodeName(filePath(fileName)).constData(), &db) != SQLITE_OK)
         qFatal("cannot create %s", qPrintable(fileName));
@@ -69,6 +76,18 @@ BeepCounter::BeepCounter()
 BeepCounter::~BeepCounter()
 {
     Beep::setSpeaker(nullptr);
+}
+
+bool triggerAction(const QWidget* window, const QString& name)
+{
+    QAction* action = window->findChild<QAction*>(name);
+    if (!action || !action->isEnabled()) {
+        qWarning("menu entry %s is %s", qPrintable(name), action ? "disabled" : "missing");
+        return false;
+    }
+    action->trigger();
+    QCoreApplication::processEvents();
+    return true;
 }
 
 QString programFolder()

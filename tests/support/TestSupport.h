@@ -21,6 +21,8 @@ public:
     // Runs a SQL script into a new SQLite file of that name.
     void createDatabase(const QString& fileName, const QString& sql) const;
     void writeFile(const QString& fileName, const QByteArray& content) const;
+    // Runs SQL on an existing database of the folder.
+    void runSql(const QString& fileName, const QString& sql) const;
 
 private:
     QTemporaryDir m_dir;
@@ -54,6 +56,9 @@ public:
 private:
     int m_count = 0;
 };
+
+// Finds a menu entry by objectName, checks that it is enabled, triggers it and lets events run.
+bool triggerAction(const QWidget* window, const QString& name);
 
 // The folder of the built program, with its sample data.
 QString programFolder();

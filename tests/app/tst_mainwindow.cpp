@@ -1,0 +1,541 @@
+#include "DataControl.h"
+#include "FrmTabClean.h"
+#include "HelpRequest.h"
+#include "ProgramFolder.h"
+#include "Store.h"
+#include "TavroTab.h"
+#include "TestSupport.h"
+#include "WindowRegistry.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTimer>
+
+// The main window on the sample databases: its start, menus, tabs, letter keys and exits.
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private:
+    TestDataFolder m_folder;
+    std::unique_ptr<Store> m_store;
+    std::unique_ptr<FrmTabClean> m_window;
+    std::unique_ptr<MessageRecorder> m_messages;
+    QList<HelpRequest> m_help;
+    QStringList m_opened; // windows the test registry was asked to load
+
+    QAction* action(const char* name) const { return child<QAction>(m_window.get(), QLatin1String(name)); }
+    QTabWidget* tabs() const { return child<QTabWidget>(m_window.get(), QStringLiteral("SSTab1")); }
+    QComboBox* cargoBox() const { return child<QComboBox>(m_window.get(), QStringLiteral("DBCombo1")); }
+    void choose(const QString& name) const { cargoBox()->setEditText(name); }
+
+    // A stand-in for each window of the program, so that what the main window opens can be seen.
+    void registerWindows()
+    {
+        for (const char* name : {"frmUnitor", "frmChem", "frmSpecial", "frmUSCG", "PersonalA", "frmHazard",
+                                 "frmEdit", "frmView", "frmAbout"}) {
+            const QString windowName = QLatin1String(name);
+            m_window->windows().add(windowName, [this, windowName] {
+                m_opened << windowName;
+                auto* window = new QWidget;
+                window->setObjectName(windowName);
+                return window;
+            });
+        }
+    }
+
+    void closeOpenWindows()
+    {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget != m_window.get())
+                widget->close();
+        }
+        QCoreApplication::processEvents();
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_folder.copySampleDatabases();
+        // A first cargo in name order that has no USCG group, for the chart entry's message.
+        m_folder.runSql(QStringLiteral("cleaning.mdb"),
+                        QStringLiteral("INSERT INTO CleaningA (\"Abbreviated Name\", \"Full Name\") "
+                                       "VALUES ('A SAMPLE WITHOUT GROUP', 'Sample');"));
+        CommonDialog::setViewer([this](const HelpRequest& request) { m_help << request; });
+    }
+
+    void cleanupTestCase() { CommonDialog::setViewer(nullptr); }
+
+    void init()
+    {
+        m_messages = std::make_unique<MessageRecorder>();
+        m_store = std::make_unique<Store>(m_folder.path());
+        m_window = std::make_unique<FrmTabClean>(*m_store);
+        registerWindows();
+        QString error;
+        QVERIFY2(m_window->load(&error), qPrintable(error));
+        m_help.clear();
+        m_opened.clear();
+    }
+
+    void cleanup()
+    {
+        closeOpenWindows();
+        m_window.reset();
+        m_messages.reset();
+    }
+
+    void menuEntries_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("shortcut");
+        QTest::newRow("mnuFile") << QString() << QStringLiteral("mnuFile") << QStringLiteral("&File")
+                                 << QString();
+        QTest::newRow("mnuPrint") << QStringLiteral("mnuFile") << QStringLiteral("mnuPrint")
+                                  << QStringLiteral("&Print") << QStringLiteral("Ctrl+P");
+        QTest::newRow("mnuLine1") << QStringLiteral("mnuFile") << QStringLiteral("mnuLine1")
+                                  << QStringLiteral("-") << QStringLiteral("");
+        QTest::newRow("mnuExit") << QStringLiteral("mnuFile") << QStringLiteral("mnuExit")
+                                 << QStringLiteral("E&xit") << QStringLiteral("");
+        QTest::newRow("mnuView") << QString() << QStringLiteral("mnuView") << QStringLiteral("&View")
+                                 << QString();
+        QTest::newRow("mnuTavro") << QStringLiteral("mnuView") << QStringLiteral("mnuTavro")
+                                  << QStringLiteral("Tavro Tankers Cleaning Guide") << QStringLiteral("");
+        QTest::newRow("mnuNormal") << QStringLiteral("mnuView") << QStringLiteral("mnuNormal")
+                                   << QStringLiteral("&JO Tankers Cleaning Guide") << QStringLiteral("");
+        QTest::newRow("mnuHenkel") << QStringLiteral("mnuView") << QStringLiteral("mnuHenkel")
+                                   << QStringLiteral("Henkel/Chemtec Cleaning Guide") << QStringLiteral("");
+        QTest::newRow("mnuUnitor") << QStringLiteral("mnuView") << QStringLiteral("mnuUnitor")
+                                   << QStringLiteral("Unitor Cleaning Guide") << QStringLiteral("");
+        QTest::newRow("mnuLine2") << QStringLiteral("mnuView") << QStringLiteral("mnuLine2")
+                                  << QStringLiteral("-") << QStringLiteral("");
+        QTest::newRow("mnuCleaning") << QStringLiteral("mnuView") << QStringLiteral("mnuCleaning")
+                                     << QStringLiteral("Cleaning &Notes View") << QStringLiteral("Ctrl+N");
+        QTest::newRow("mnuTemp") << QStringLiteral("mnuView") << QStringLiteral("mnuTemp")
+                                 << QStringLiteral("Cleaning &Temperatures View") << QStringLiteral("Ctrl+T");
+        QTest::newRow("mnuAdd") << QStringLiteral("mnuView") << QStringLiteral("mnuAdd")
+                                << QStringLiteral("A&dditional Notes View") << QStringLiteral("Ctrl+D");
+        QTest::newRow("mnuPersonal") << QStringLiteral("mnuView") << QStringLiteral("mnuPersonal")
+                                     << QStringLiteral("Per&sonal Notes View") << QStringLiteral("Ctrl+S");
+        QTest::newRow("mnu3") << QStringLiteral("mnuView") << QStringLiteral("mnu3") << QStringLiteral("-")
+                              << QStringLiteral("");
+        QTest::newRow("mnuHazard") << QStringLiteral("mnuView") << QStringLiteral("mnuHazard")
+                                   << QStringLiteral("Chemical &Hazard Data") << QStringLiteral("Ctrl+H");
+        QTest::newRow("mnuEdit") << QString() << QStringLiteral("mnuEdit") << QStringLiteral("&Edit")
+                                 << QString();
+        QTest::newRow("mnuECP") << QStringLiteral("mnuEdit") << QStringLiteral("mnuECP")
+                                << QStringLiteral("Edit Cargo Parameters") << QStringLiteral("");
+        QTest::newRow("mnuGlossary1") << QString() << QStringLiteral("mnuGlossary1")
+                                      << QStringLiteral("&Cleaning Strategy") << QString();
+        QTest::newRow("mnuChoice") << QStringLiteral("mnuGlossary1") << QStringLiteral("mnuChoice")
+                                   << QStringLiteral("&Right Choice of Cleaning Strategy")
+                                   << QStringLiteral("Ctrl+R");
+        QTest::newRow("mnu55") << QStringLiteral("mnuGlossary1") << QStringLiteral("mnu55")
+                               << QStringLiteral("-") << QStringLiteral("");
+        QTest::newRow("mnuPre") << QStringLiteral("mnuGlossary1") << QStringLiteral("mnuPre")
+                                << QStringLiteral("Pre-Cleanin&g") << QStringLiteral("Ctrl+G");
+        QTest::newRow("mnuFinal") << QStringLiteral("mnuGlossary1") << QStringLiteral("mnuFinal")
+                                  << QStringLiteral("&Final Cleaning") << QStringLiteral("Ctrl+F");
+        QTest::newRow("mnuTheory") << QStringLiteral("mnuGlossary1") << QStringLiteral("mnuTheory")
+                                   << QStringLiteral("Tan&k Cleaning Theory") << QStringLiteral("Ctrl+K");
+        QTest::newRow("mnu56") << QStringLiteral("mnuGlossary1") << QStringLiteral("mnu56")
+                               << QStringLiteral("-") << QStringLiteral("");
+        QTest::newRow("mnuCleaningCh") << QStringLiteral("mnuGlossary1") << QStringLiteral("mnuCleaningCh")
+                                       << QStringLiteral("C&leaning Chemicals") << QStringLiteral("Ctrl+L");
+        QTest::newRow("mnuSpecial") << QStringLiteral("mnuGlossary1") << QStringLiteral("mnuSpecial")
+                                    << QStringLiteral("Sp&ecial Cargo Handling Manual")
+                                    << QStringLiteral("Ctrl+E");
+        QTest::newRow("mnu57") << QStringLiteral("mnuGlossary1") << QStringLiteral("mnu57")
+                               << QStringLiteral("-") << QStringLiteral("");
+        QTest::newRow("mnuCompCh") << QStringLiteral("mnuGlossary1") << QStringLiteral("mnuCompCh")
+                                   << QStringLiteral("Compatibilit&y Chart") << QStringLiteral("Ctrl+Y");
+        QTest::newRow("mnuHelp") << QString() << QStringLiteral("mnuHelp") << QStringLiteral("&Help")
+                                 << QString();
+        QTest::newRow("mnuIndex") << QStringLiteral("mnuHelp") << QStringLiteral("mnuIndex")
+                                  << QStringLiteral("Help &Index") << QStringLiteral("Ctrl+I");
+        QTest::newRow("mnuAbout") << QStringLiteral("mnuHelp") << QStringLiteral("mnuAbout")
+                                  << QStringLiteral("&About") << QStringLiteral("Ctrl+A");
+    }
+
+    void menuEntries()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QString, shortcut);
+        // As designed, before the window's load sets the print entry.
+        FrmTabClean designed(*m_store);
+        if (menu.isEmpty()) {
+            QMenu* topLevel = child<QMenu>(&designed, name);
+            QVERIFY(topLevel);
+            QCOMPARE(topLevel->title(), caption);
+            QVERIFY(designed.menuBar()->actions().contains(topLevel->menuAction()));
+            return;
+        }
+        QAction* entry = nullptr;
+        for (QAction* candidate : child<QMenu>(&designed, menu)->actions()) {
+            if (candidate->objectName() == name)
+                entry = candidate;
+        }
+        QVERIFY2(entry, "not in its menu");
+        if (caption == QLatin1String("-")) {
+            QVERIFY(entry->isSeparator());
+            return;
+        }
+        QCOMPARE(entry->text(), caption);
+        QCOMPARE(entry->shortcut(), QKeySequence(shortcut));
+    }
+
+    void menuOrder()
+    {
+        const QList<std::pair<const char*, QStringList>> menus{
+            {"mnuFile", {"mnuPrint", "mnuLine1", "mnuExit"}},
+            {"mnuView",
+             {"mnuTavro", "mnuNormal", "mnuHenkel", "mnuUnitor", "mnuLine2", "mnuCleaning", "mnuTemp",
+              "mnuAdd", "mnuPersonal", "mnu3", "mnuHazard"}},
+            {"mnuEdit", {"mnuECP"}},
+            {"mnuGlossary1",
+             {"mnuChoice", "mnu55", "mnuPre", "mnuFinal", "mnuTheory", "mnu56", "mnuCleaningCh", "mnuSpecial",
+              "mnu57", "mnuCompCh"}},
+            {"mnuHelp", {"mnuIndex", "mnuAbout"}},
+        };
+        QStringList bar;
+        for (QAction* topLevel : m_window->menuBar()->actions())
+            bar << topLevel->menu()->objectName();
+        QCOMPARE(bar, (QStringList{"mnuFile", "mnuView", "mnuEdit", "mnuGlossary1", "mnuHelp"}));
+        for (const auto& [menu, entries] : menus) {
+            QStringList names;
+            for (QAction* entry : child<QMenu>(m_window.get(), QLatin1String(menu))->actions())
+                names << entry->objectName();
+            QCOMPARE(names, entries);
+        }
+    }
+
+    void startState()
+    {
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Velcarin"));
+        QCOMPARE(tabs()->count(), 3);
+        QCOMPARE(tabs()->tabText(0), QStringLiteral("  TAVRO"));
+        QCOMPARE(tabs()->tabText(1), QStringLiteral("JO TANKERS"));
+        QCOMPARE(tabs()->tabText(2), QStringLiteral(" HENKEL / CHEMTEC"));
+        QCOMPARE(tabs()->currentIndex(), 0);
+        for (const char* shown :
+             {"Picture2", "Picture3", "Picture5", "Label35", "Label36", "Label39", "Label40", "Label41"})
+            QVERIFY2(!child<QWidget>(m_window.get(), QLatin1String(shown))->isHidden(), shown);
+        for (const char* hidden : {"DBComboH", "cmdUnitor", "txtPreWashH", "txtAddH"})
+            QVERIFY2(child<QWidget>(m_window.get(), QLatin1String(hidden))->isHidden(), hidden);
+        QVERIFY(!action("mnuCompCh")->isEnabled());
+        QVERIFY(!action("mnuUnitor")->isEnabled());
+        QVERIFY(action("mnuPrint")->isEnabled());
+        QCOMPARE(action("mnuPrint")->text(), QStringLiteral("&Print Tavro Tankers Adviser"));
+        // The four data controls stand on their first records.
+        for (const char* data : {"DtaA", "DtaJo", "DtaH", "dtaH1"}) {
+            const DataControl* control = child<DataControl>(m_window.get(), QLatin1String(data));
+            QVERIFY2(control && control->recordSet().absolutePosition() == 0, data);
+        }
+    }
+
+    void tabRules_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<bool>("operatorEntries");
+        QTest::addColumn<bool>("printEnabled");
+        QTest::addColumn<QString>("printCaption");
+        QTest::addColumn<bool>("chart");
+        const QString tavro = QStringLiteral("&Print Tavro Tankers Adviser");
+        const QString jo = QStringLiteral("&Print Jo Tankers Adviser");
+        QTest::newRow("0 to 1") << 0 << 1 << false << true << jo << true;
+        QTest::newRow("0 to 2") << 0 << 2 << false << false << QStringLiteral("&Print") << false;
+        QTest::newRow("1 to 0") << 1 << 0 << true << true << tavro << true;
+        QTest::newRow("1 to 2") << 1 << 2 << false << false << QStringLiteral("&Print") << false;
+        QTest::newRow("2 to 0") << 2 << 0 << true << true << tavro << true;
+        QTest::newRow("2 to 1") << 2 << 1 << false << true << jo << true;
+    }
+
+    void tabRules()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(bool, operatorEntries);
+        QFETCH(bool, printEnabled);
+        QFETCH(QString, printCaption);
+        QFETCH(bool, chart);
+        tabs()->setCurrentIndex(from);
+        tabs()->setCurrentIndex(to);
+        for (const char* name : {"mnuCleaning", "mnuTemp", "mnuAdd", "mnuPersonal", "mnuHazard"})
+            QVERIFY2(action(name)->isEnabled() == operatorEntries, name);
+        QCOMPARE(action("mnuPrint")->isEnabled(), printEnabled);
+        QCOMPARE(action("mnuPrint")->text(), printCaption);
+        QCOMPARE(action("mnuCompCh")->isEnabled(), chart);
+    }
+
+    void viewEntriesBringTheirTabs()
+    {
+        QVERIFY(triggerAction(m_window.get(), QStringLiteral("mnuHenkel")));
+        QCOMPARE(tabs()->currentIndex(), 2);
+        QCOMPARE(action("mnuPrint")->text(), QStringLiteral("&Print"));
+        QVERIFY(triggerAction(m_window.get(), QStringLiteral("mnuNormal")));
+        QCOMPARE(tabs()->currentIndex(), 1);
+        QCOMPARE(action("mnuPrint")->text(), QStringLiteral("&Print Jo Tankers Adviser"));
+        QVERIFY(triggerAction(m_window.get(), QStringLiteral("mnuTavro")));
+        QCOMPARE(tabs()->currentIndex(), 0);
+        QCOMPARE(action("mnuPrint")->text(), QStringLiteral("&Print Tavro Tankers Adviser"));
+    }
+
+    void chartEntryBeforeAnyChoice()
+    {
+        tabs()->setCurrentIndex(1);
+        tabs()->setCurrentIndex(0);
+        QVERIFY(triggerAction(m_window.get(), QStringLiteral("mnuCompCh")));
+        QCOMPARE(m_messages->requests().size(), 1);
+        QCOMPARE(m_messages->requests().first().text,
+                 QStringLiteral("USCG compatibility number is not defined."));
+        QCOMPARE(m_messages->requests().first().title, QStringLiteral("USCG Compatibility Chart"));
+        QCOMPARE(m_messages->requests().first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QVERIFY(m_opened.isEmpty());
+        choose(QStringLiteral("ACETONE"));
+        QVERIFY(triggerAction(m_window.get(), QStringLiteral("mnuCompCh")));
+        QCOMPARE(m_opened, QStringList{QStringLiteral("frmUSCG")});
+    }
+
+    void choiceSetsTheMenus()
+    {
+        choose(QStringLiteral("ACETONE"));
+        QVERIFY(action("mnuCompCh")->isEnabled());
+        QVERIFY(action("mnuUnitor")->isEnabled());
+        choose(QStringLiteral("GASHOL"));
+        QVERIFY(!action("mnuUnitor")->isEnabled());
+        QVERIFY(child<QWidget>(m_window.get(), QStringLiteral("cmdUnitor"))->isHidden());
+    }
+
+    void testsBeforeOpening_data()
+    {
+        QTest::addColumn<QString>("cargo");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("text"); // empty: the window opens
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("personal notes refused")
+            << QStringLiteral("TOLUENE") << QStringLiteral("mnuPersonal")
+            << QStringLiteral("No any Personal Records for this cargo found.") << QStringLiteral("You Missed")
+            << QString();
+        QTest::newRow("personal notes open") << QStringLiteral("ACETONE") << QStringLiteral("mnuPersonal")
+                                             << QString() << QString() << QStringLiteral("PersonalA");
+        QTest::newRow("hazard refused")
+            << QStringLiteral("A SAMPLE WITHOUT GROUP") << QStringLiteral("mnuHazard")
+            << QStringLiteral("No data available.") << QStringLiteral("Cargo Parameters") << QString();
+        QTest::newRow("hazard opens") << QStringLiteral("ACETONE") << QStringLiteral("mnuHazard") << QString()
+                                      << QString() << QStringLiteral("frmHazard");
+        QTest::newRow("chart refused") << QStringLiteral("U-46-D HERBICIDE") << QStringLiteral("mnuCompCh")
+                                       << QStringLiteral("USCG compatibility number is not defined.")
+                                       << QStringLiteral("USCG Compatibility Chart") << QString();
+        QTest::newRow("chart for group 0") << QStringLiteral("MOLASSES") << QStringLiteral("mnuCompCh")
+                                           << QString() << QString() << QStringLiteral("frmUSCG");
+    }
+
+    void testsBeforeOpening()
+    {
+        QFETCH(QString, cargo);
+        QFETCH(QString, entry);
+        QFETCH(QString, text);
+        QFETCH(QString, title);
+        QFETCH(QString, window);
+        choose(cargo);
+        m_messages->clear();
+        QVERIFY(triggerAction(m_window.get(), entry));
+        if (text.isEmpty()) {
+            QVERIFY(m_messages->requests().isEmpty());
+            QCOMPARE(m_opened, QStringList{window});
+        } else {
+            QCOMPARE(m_messages->requests().size(), 1);
+            QCOMPARE(m_messages->requests().first().text, text);
+            QCOMPARE(m_messages->requests().first().title, title);
+            QCOMPARE(m_messages->requests().first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+            QVERIFY(m_opened.isEmpty());
+        }
+    }
+
+    void editCargoParameters()
+    {
+        tabs()->setCurrentIndex(1);
+        QVERIFY(triggerAction(m_window.get(), QStringLiteral("mnuECP")));
+        QCOMPARE(m_messages->requests().size(), 1);
+        QCOMPARE(m_messages->requests().first().text,
+                 QStringLiteral("This function available for Tavro data, only."));
+        QCOMPARE(m_messages->requests().first().title, QStringLiteral("Edit Cargo Parameters"));
+        QCOMPARE(m_messages->requests().first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QVERIFY(m_opened.isEmpty());
+
+        tabs()->setCurrentIndex(0);
+        m_messages->clear();
+        m_messages->answerWith({QMessageBox::No, QMessageBox::Yes});
+        QVERIFY(triggerAction(m_window.get(), QStringLiteral("mnuECP")));
+        QCOMPARE(m_messages->requests().size(), 1);
+        QCOMPARE(m_messages->requests().first().text,
+                 QStringLiteral("Do you really want to change the Cargo Parameters?"));
+        QCOMPARE(m_messages->requests().first().title, QStringLiteral("Edit Cargo Parameters"));
+        QCOMPARE(m_messages->requests().first().buttons, QMessageBox::Yes | QMessageBox::No);
+        QVERIFY(m_opened.isEmpty());
+        QVERIFY(triggerAction(m_window.get(), QStringLiteral("mnuECP")));
+        QCOMPARE(m_opened, QStringList{QStringLiteral("frmEdit")});
+    }
+
+    void windowsOpenOnceAndComeToTheFront()
+    {
+        QVERIFY(triggerAction(m_window.get(), QStringLiteral("mnuCleaningCh")));
+        QWidget* chem = m_window->windows().openWindow(QStringLiteral("frmChem"));
+        QVERIFY(chem && chem->isVisible());
+        QVERIFY(!chem->parentWidget());
+        QVERIFY(!chem->isModal());
+        chem->setWindowTitle(QStringLiteral("changed by the user"));
+        chem->showMinimized();
+        QVERIFY(triggerAction(m_window.get(), QStringLiteral("mnuCleaningCh")));
+        QCOMPARE(m_opened, QStringList{QStringLiteral("frmChem")});
+        QCOMPARE(m_window->windows().openWindow(QStringLiteral("frmChem")), chem);
+        QCOMPARE(chem->windowTitle(), QStringLiteral("changed by the user"));
+        QVERIFY(!chem->isMinimized());
+        chem->close();
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(triggerAction(m_window.get(), QStringLiteral("mnuCleaningCh")));
+        QCOMPARE(m_opened.size(), 2);
+    }
+
+    void buttonsAndEntriesThatOpenWindows_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("cmdEdit") << QStringLiteral("cmdEdit") << QStringLiteral("PersonalA");
+        QTest::newRow("cmdSpecial") << QStringLiteral("cmdSpecial") << QStringLiteral("frmSpecial");
+        QTest::newRow("cmdUnitor") << QStringLiteral("cmdUnitor") << QStringLiteral("frmUnitor");
+        QTest::newRow("mnuUnitor") << QStringLiteral("mnuUnitor") << QStringLiteral("frmUnitor");
+        QTest::newRow("mnuSpecial") << QStringLiteral("mnuSpecial") << QStringLiteral("frmSpecial");
+        QTest::newRow("mnuAbout") << QStringLiteral("mnuAbout") << QStringLiteral("frmAbout");
+        QTest::newRow("mnuCleaning") << QStringLiteral("mnuCleaning") << QStringLiteral("frmView");
+        QTest::newRow("mnuTemp") << QStringLiteral("mnuTemp") << QStringLiteral("frmView");
+        QTest::newRow("mnuAdd") << QStringLiteral("mnuAdd") << QStringLiteral("frmView");
+    }
+
+    void buttonsAndEntriesThatOpenWindows()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, window);
+        choose(QStringLiteral("ACRYLIC ACID")); // shows both buttons, enables the Unitor entry
+        if (auto* button = m_window->findChild<QPushButton*>(control))
+            button->click();
+        else
+            QVERIFY(triggerAction(m_window.get(), control));
+        QCOMPARE(m_opened, QStringList{window});
+    }
+
+    void helpEntries_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("context");
+        QTest::newRow("mnuChoice") << QStringLiteral("mnuChoice") << QStringLiteral("/glossary.hlp") << 1001;
+        QTest::newRow("mnuPre") << QStringLiteral("mnuPre") << QStringLiteral("/glossary.hlp") << 1002;
+        QTest::newRow("mnuFinal") << QStringLiteral("mnuFinal") << QStringLiteral("/glossary.hlp") << 1003;
+        QTest::newRow("mnuTheory") << QStringLiteral("mnuTheory") << QStringLiteral("/glossary2.hlp") << 1001;
+        QTest::newRow("mnuIndex") << QStringLiteral("mnuIndex") << QStringLiteral("/Help.hlp") << 1001;
+    }
+
+    void helpEntries()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, file);
+        QFETCH(int, context);
+        tabs()->setCurrentIndex(2); // help does not depend on the tab
+        QVERIFY(triggerAction(m_window.get(), entry));
+        QCOMPARE(m_help.size(), 1);
+        QCOMPARE(m_help.first(), (HelpRequest{ProgramFolder::path() + file, 1, context}));
+        QCOMPARE(child<CommonDialog>(m_window.get(), QStringLiteral("diaA")) != nullptr, true);
+    }
+
+    void letterKeys_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("cargo"); // empty: nothing happens
+        QTest::newRow("A on tab 0") << 0 << int(Qt::Key_A) << QStringLiteral("AATREX");
+        QTest::newRow("A on tab 2") << 2 << int(Qt::Key_A) << QStringLiteral("AATREX");
+        QTest::newRow("X on tab 1") << 1 << int(Qt::Key_X) << QStringLiteral("XYLENE-M");
+        QTest::newRow("P") << 0 << int(Qt::Key_P) << QStringLiteral("P.O. BLEACHED/NOT NEUT");
+        QTest::newRow("Q") << 0 << int(Qt::Key_Q) << QString();
+        QTest::newRow("Y") << 0 << int(Qt::Key_Y) << QString();
+        QTest::newRow("Z") << 0 << int(Qt::Key_Z) << QString();
+        QTest::newRow("a digit") << 0 << int(Qt::Key_5) << QString();
+    }
+
+    void letterKeys()
+    {
+        QFETCH(int, tab);
+        QFETCH(int, key);
+        QFETCH(QString, cargo);
+        m_window->show();
+        QApplication::setActiveWindow(m_window.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        tabs()->setCurrentIndex(tab);
+        tabs()->tabBar()->setFocus();
+        QTest::keyClick(tabs()->tabBar(), Qt::Key(key));
+        QCOMPARE(cargoBox()->currentText(),
+                 cargo.isEmpty() ? QStringLiteral("Choise the cargo here") : cargo);
+        if (!cargo.isEmpty())
+            QCOMPARE(child<QLineEdit>(m_window.get(), QStringLiteral("Text1"))->text(), cargo);
+    }
+
+    void lettersTypedIntoTheCargoBoxAreText()
+    {
+        m_window->show();
+        QApplication::setActiveWindow(m_window.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QLineEdit* edit = cargoBox()->lineEdit();
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, QStringLiteral("TOLUENE"));
+        QCOMPARE(cargoBox()->currentText(), QStringLiteral("TOLUENE"));
+        // Ctrl and a letter is a menu shortcut, not a jump.
+        tabs()->tabBar()->setFocus();
+        QTest::keyClick(tabs()->tabBar(), Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(cargoBox()->currentText(), QStringLiteral("TOLUENE"));
+    }
+
+    void exitsCloseOnlyTheMainWindow_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("cmdExit") << QStringLiteral("cmdExit");
+        QTest::newRow("Command1") << QStringLiteral("Command1");
+        QTest::newRow("cmdExitH") << QStringLiteral("cmdExitH");
+        QTest::newRow("mnuExit") << QStringLiteral("mnuExit");
+        QTest::newRow("close box") << QString();
+    }
+
+    void exitsCloseOnlyTheMainWindow()
+    {
+        QFETCH(QString, control);
+        m_window->show();
+        QVERIFY(triggerAction(m_window.get(), QStringLiteral("mnuCleaningCh")));
+        QWidget* other = m_window->windows().openWindow(QStringLiteral("frmChem"));
+        if (control.isEmpty())
+            m_window->close();
+        else if (auto* button = m_window->findChild<QPushButton*>(control))
+            button->click();
+        else
+            QVERIFY(triggerAction(m_window.get(), control));
+        QVERIFY(!m_window->isVisible());
+        QVERIFY(other->isVisible());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
