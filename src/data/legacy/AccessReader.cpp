@@ -13,6 +13,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <functional>
 
 struct AccessReader::Handle {
     MdbHandle* mdb = nullptr;
@@ -158,9 +159,50 @@ QString storedText(MdbHandle* mdb, const uchar* data, qsizetype size)
     return IS_JET3(mdb) ? codePageText(mdb, data, size) : unicodeText(data, size);
 }
 
+// The long-value pages of memo and OLE data, read into libmdb's second page buffer; one page often holds
+// the values of many rows in a row. libmdb uses that buffer too, to find the next data page.
+class LongValuePages {
+public:
+    explicit LongValuePages(MdbHandle* mdb)
+        : m_mdb(mdb)
+    {
+    }
+
+    // A row of a long-value page by its address: the page number above the low byte, the row in it.
+    std::optional<QByteArrayView> row(quint32 address)
+    {
+        const long page = long(address >> 8);
+        const int row = int(address & 0xff);
+        const ssize_t pageSize = m_mdb->fmt->pg_size;
+        if (page != m_page) {
+            m_page = -1;
+            if (mdb_read_alt_pg(m_mdb, page) != pageSize)
+                return std::nullopt;
+            m_page = page;
+        }
+        const uchar* buffer = m_mdb->alt_pg_buf;
+        const int offsets = m_mdb->fmt->row_count_offset;
+        if (row >= qFromLittleEndian<quint16>(buffer + offsets))
+            return std::nullopt;
+        // Rows fill the page from its end: a row ends where the one before it starts.
+        const int start = qFromLittleEndian<quint16>(buffer + offsets + 2 + row * 2) & OffsetMask;
+        const int end =
+            row == 0 ? int(pageSize) : qFromLittleEndian<quint16>(buffer + offsets + row * 2) & OffsetMask;
+        if (start > end || end > pageSize)
+            return std::nullopt;
+        return QByteArrayView(reinterpret_cast<const char*>(buffer) + start, end - start);
+    }
+
+    void forget() { m_page = -1; }
+
+private:
+    MdbHandle* m_mdb;
+    long m_page = -1;
+};
+
 // A memo or OLE value: its 12-byte head tells whether the data follows inline, fills one row of a
 // long-value page or runs through a chain of such rows, each starting with the next one's address.
-std::optional<QByteArray> longValue(MdbHandle* mdb, const MdbField& field)
+std::optional<QByteArray> longValue(MdbHandle* mdb, LongValuePages& pages, const MdbField& field)
 {
     if (field.siz == 0)
         return QByteArray();
@@ -183,16 +225,11 @@ std::optional<QByteArray> longValue(MdbHandle* mdb, const MdbField& field)
     quint32 address = qFromLittleEndian<quint32>(head + 4);
     const int link = storage == 1 ? 0 : 4;
     do {
-        void* page = nullptr;
-        int start = 0;
-        size_t size = 0;
-        if (mdb_find_pg_row(mdb, int(address), &page, &start, &size) != 0)
+        const std::optional<QByteArrayView> row = pages.row(address);
+        if (!row || row->size() < link)
             return std::nullopt;
-        const uchar* row = static_cast<const uchar*>(page) + (start & OffsetMask);
-        if (size < size_t(link) || (start & OffsetMask) + size > size_t(mdb->fmt->pg_size))
-            return std::nullopt;
-        data.append(reinterpret_cast<const char*>(row) + link, qsizetype(size) - link);
-        address = link ? qFromLittleEndian<quint32>(row) : 0;
+        data.append(row->sliced(link));
+        address = link ? qFromLittleEndian<quint32>(row->data()) : 0;
     } while (address != 0 && data.size() < length);
     if (data.size() < length)
         return std::nullopt;
@@ -228,29 +265,67 @@ QString libmdbText(char* text)
     return result;
 }
 
-std::optional<QVariant> fieldValue(MdbHandle* mdb, const MdbColumn* column, const MdbField& field)
+// Walks the live rows of a table in physical order and cracks each into its fields, one for each column
+// in column order; newPage runs whenever libmdb has read the next data page. The number of rows, or
+// nothing when a row is damaged (with the problem) or the visitor stops.
+std::optional<qint64> visitRows(MdbHandle* mdb, MdbTableDef* def, const std::function<void()>& newPage,
+                                const std::function<bool(const MdbField*, qint64)>& visit, QString* problem)
+{
+    std::array<MdbField, MDB_MAX_COLS> fields{};
+    qint64 count = 0;
+    mdb_rewind_table(def);
+    while (mdb_read_next_dpg(def)) {
+        newPage();
+        const int rows = mdb_get_int16(mdb->pg_buf, mdb->fmt->row_count_offset);
+        for (int r = 0; r < rows; ++r) {
+            int start = 0;
+            size_t size = 0;
+            if (mdb_find_row(mdb, r, &start, &size) != 0) {
+                *problem = tr("has a row that cannot be found on its page");
+                return std::nullopt;
+            }
+            if (start & DeletedRow)
+                continue;
+            start &= OffsetMask;
+            bool cracked = size > 0 && start + size <= size_t(mdb->fmt->pg_size) &&
+                           mdb_crack_row(def, start, size, fields.data()) >= 0;
+            for (unsigned int c = 0; cracked && c < def->num_cols; ++c)
+                cracked = fields[c].colnum >= 0 && unsigned(fields[c].colnum) < def->num_cols;
+            if (!cracked) {
+                *problem = tr("has damaged data in row %1").arg(count + 1);
+                return std::nullopt;
+            }
+            if (!visit(fields.data(), count))
+                return std::nullopt;
+            ++count;
+        }
+    }
+    return count;
+}
+
+std::optional<QVariant> fieldValue(MdbHandle* mdb, LongValuePages& pages, const MdbColumn* column,
+                                   const MdbField& field)
 {
     // Yes/No lives in the null mask: a set bit is Yes.
     if (column->col_type == MDB_BOOL)
         return QVariant(qlonglong(field.is_null ? 0 : 1));
     if (field.is_null)
         return QVariant();
-    const int size = fixedSize(column->col_type);
-    if (field.siz < size)
+    if (field.siz < fixedSize(column->col_type) || field.start + field.siz > mdb->fmt->pg_size)
         return std::nullopt;
     const uchar* data = mdb->pg_buf + field.start;
     switch (column->col_type) {
     case MDB_TEXT:
         return QVariant(storedText(mdb, data, field.siz));
     case MDB_MEMO:
-        if (const std::optional<QByteArray> bytes = longValue(mdb, field))
+        if (const std::optional<QByteArray> bytes = longValue(mdb, pages, field))
             return QVariant(
                 storedText(mdb, reinterpret_cast<const uchar*>(bytes->constData()), bytes->size()));
         return std::nullopt;
     case MDB_BINARY:
         return QVariant(QByteArray(reinterpret_cast<const char*>(data), field.siz));
     case MDB_OLE:
-        if (const std::optional<QByteArray> bytes = longValue(mdb, field))
+        if (const std::optional<QByteArray> bytes = longValue(mdb, pages, field))
             return QVariant(*bytes);
         return std::nullopt;
     case MDB_BYTE:
@@ -276,6 +351,26 @@ std::optional<QVariant> fieldValue(MdbHandle* mdb, const MdbColumn* column, cons
     return std::nullopt;
 }
 
+// libmdb reads the catalogue from the system table MSysObjects and silently stops at a page it cannot
+// read; a table missing from the list would be missing from the import.
+bool catalogueIsWhole(MdbHandle* mdb)
+{
+    for (unsigned int i = 0; i < mdb->num_catalog; ++i) {
+        auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
+        if (qstrcmp(entry->object_name, "MSysObjects") != 0)
+            continue;
+        const TableDefinition definition(entry);
+        QString problem;
+        const std::optional<qint64> count =
+            definition.get()
+                ? visitRows(
+                      mdb, definition.get(), [] {}, [](const MdbField*, qint64) { return true; }, &problem)
+                : std::nullopt;
+        return count && *count == definition.get()->num_rows;
+    }
+    return false;
+}
+
 } // namespace
 
 AccessReader::AccessReader(QString path)
@@ -298,7 +393,7 @@ std::unique_ptr<AccessReader> AccessReader::open(const QString& path, QString* e
     if (!mdb)
         return fail(tr("it cannot be opened as an Access database"));
     reader->m_handle->mdb = mdb;
-    if (!mdb_read_catalog(mdb, MDB_TABLE))
+    if (!mdb_read_catalog(mdb, MDB_TABLE) || !catalogueIsWhole(mdb))
         return fail(tr("its list of tables cannot be read"));
 
     for (unsigned int i = 0; i < mdb->num_catalog; ++i) {
@@ -356,40 +451,32 @@ bool AccessReader::readRows(const Table& table, const RowReceiver& receiver, QSt
         return fail(tr("can no longer be read"));
 
     MdbHandle* mdb = m_handle->mdb;
-    std::array<MdbField, MDB_MAX_COLS> fields{};
+    LongValuePages pages(mdb);
     QVariantList row(table.columns.size());
-    qint64 count = 0;
-    mdb_rewind_table(def);
-    while (mdb_read_next_dpg(def)) {
-        const int rows = mdb_get_int16(mdb->pg_buf, mdb->fmt->row_count_offset);
-        for (int r = 0; r < rows; ++r) {
-            int start = 0;
-            size_t size = 0;
-            if (mdb_find_row(mdb, r, &start, &size) != 0)
-                return fail(tr("has a row that cannot be found on its page"));
-            if (start & DeletedRow)
-                continue;
-            start &= OffsetMask;
-            if (size == 0 || start + size > size_t(mdb->fmt->pg_size) ||
-                mdb_crack_row(def, start, size, fields.data()) < 0)
-                return fail(tr("has a damaged row after %1 rows").arg(count));
+    QString problem;
+    bool received = true;
+    const std::optional<qint64> count = visitRows(
+        mdb, def, [&] { pages.forget(); },
+        [&](const MdbField* fields, qint64 done) {
             for (unsigned int c = 0; c < def->num_cols; ++c) {
-                const MdbField& field = fields[c];
-                if (field.colnum < 0 || unsigned(field.colnum) >= def->num_cols)
-                    return fail(tr("has a damaged row after %1 rows").arg(count));
-                std::optional<QVariant> value = fieldValue(mdb, definition.column(field.colnum), field);
-                if (!value)
-                    return fail(tr("has a value that cannot be read in the column \"%1\" after %2 rows")
-                                    .arg(table.columns.at(field.colnum).name)
-                                    .arg(count));
-                row[field.colnum] = std::move(*value);
+                std::optional<QVariant> value =
+                    fieldValue(mdb, pages, definition.column(fields[c].colnum), fields[c]);
+                if (!value) {
+                    problem = tr("has a value that cannot be read in the column \"%1\" of row %2")
+                                  .arg(table.columns.at(fields[c].colnum).name)
+                                  .arg(done + 1);
+                    return false;
+                }
+                row[fields[c].colnum] = std::move(*value);
             }
-            ++count;
-            if (!receiver(row))
-                return false;
-        }
-    }
-    if (count != table.rowCount)
-        return fail(tr("records %1 rows, but %2 can be read").arg(table.rowCount).arg(count));
+            return received = receiver(row);
+        },
+        &problem);
+    if (!received)
+        return false;
+    if (!count)
+        return fail(problem);
+    if (*count != table.rowCount)
+        return fail(tr("records %1 rows, but %2 can be read").arg(table.rowCount).arg(*count));
     return true;
 }

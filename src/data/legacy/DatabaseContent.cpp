@@ -7,6 +7,8 @@
 
 #include <sqlite3.h>
 
+#include <cstring>
+
 namespace {
 
 QString tr(const char* text)
@@ -76,8 +78,8 @@ QString DatabaseContent::differenceFrom(const DatabaseContent& other) const
 std::optional<DatabaseContent> DatabaseContent::ofSqliteFile(const QString& path, QString* error)
 {
     sqlite3* db = nullptr;
-    const int opened =
-        sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    const int opened = sqlite3_open_v2(QFile::encodeName(path).constData(), &db,
+                                       SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
     const auto close = qScopeGuard([db] { sqlite3_close(db); });
     auto fail = [db, error] {
         if (error)
@@ -112,24 +114,25 @@ std::optional<DatabaseContent> DatabaseContent::ofSqliteFile(const QString& path
         int step = SQLITE_ROW;
         while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
             for (int c = 0; c < columns; ++c) {
-                switch (sqlite3_column_type(statement, c)) {
+                sqlite3_value* value = sqlite3_column_value(statement, c);
+                switch (sqlite3_value_type(value)) {
                 case SQLITE_NULL:
                     checksum.addNull();
                     break;
                 case SQLITE_INTEGER:
-                    checksum.addInteger(sqlite3_column_int64(statement, c));
+                    checksum.addInteger(sqlite3_value_int64(value));
                     break;
                 case SQLITE_FLOAT:
-                    checksum.addReal(sqlite3_column_double(statement, c));
+                    checksum.addReal(sqlite3_value_double(value));
                     break;
                 case SQLITE_TEXT: {
-                    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, c));
-                    checksum.addText(QByteArrayView(text, sqlite3_column_bytes(statement, c)));
+                    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+                    checksum.addText(QByteArrayView(text, sqlite3_value_bytes(value)));
                     break;
                 }
                 default: {
-                    const auto* blob = static_cast<const char*>(sqlite3_column_blob(statement, c));
-                    checksum.addBlob(QByteArrayView(blob, sqlite3_column_bytes(statement, c)));
+                    const auto* blob = static_cast<const char*>(sqlite3_value_blob(value));
+                    checksum.addBlob(QByteArrayView(blob, sqlite3_value_bytes(value)));
                     break;
                 }
                 }
@@ -152,62 +155,51 @@ void ContentChecksum::addTable(const QString& name, const QStringList& columns)
 
 void ContentChecksum::addInteger(qint64 value)
 {
-    m_pending.append(char(Integer));
     const qint64 stored = qToLittleEndian(value);
-    m_pending.append(reinterpret_cast<const char*>(&stored), sizeof stored);
-    flushIfFull();
+    addBytes(Integer, QByteArrayView(reinterpret_cast<const char*>(&stored), sizeof stored));
 }
 
 void ContentChecksum::addReal(double value)
 {
-    m_pending.append(char(Real));
     const double stored = qToLittleEndian(value);
-    m_pending.append(reinterpret_cast<const char*>(&stored), sizeof stored);
-    flushIfFull();
-}
-
-void ContentChecksum::addValue(const QVariant& value)
-{
-    switch (value.typeId()) {
-    case QMetaType::UnknownType:
-        addNull();
-        break;
-    case QMetaType::LongLong:
-        addInteger(value.toLongLong());
-        break;
-    case QMetaType::Double:
-        addReal(value.toDouble());
-        break;
-    case QMetaType::QByteArray:
-        addBlob(value.toByteArray());
-        break;
-    default:
-        addText(value.toString().toUtf8());
-        break;
-    }
+    addBytes(Real, QByteArrayView(reinterpret_cast<const char*>(&stored), sizeof stored));
 }
 
 QByteArray ContentChecksum::result()
 {
-    m_hash.addData(m_pending);
-    m_pending.clear();
+    flush();
     return m_hash.result();
 }
 
 void ContentChecksum::addBytes(Tag tag, QByteArrayView bytes)
 {
-    // The length first, so that values cannot run into each other.
-    m_pending.append(char(tag));
-    const quint64 size = qToLittleEndian(quint64(bytes.size()));
-    m_pending.append(reinterpret_cast<const char*>(&size), sizeof size);
-    m_pending.append(bytes.data(), bytes.size());
-    flushIfFull();
+    // The tag and the length first, so that values cannot run into each other; the length takes seven
+    // bits a byte, which keeps the many short values short.
+    std::array<char, 11> head{tag};
+    qsizetype used = 1;
+    for (quint64 size = quint64(bytes.size());; size >>= 7) {
+        head[used++] = char((size & 0x7f) | (size > 0x7f ? 0x80 : 0));
+        if (size <= 0x7f)
+            break;
+    }
+    append(head.data(), used);
+    append(bytes.data(), bytes.size());
 }
 
-void ContentChecksum::flushIfFull()
+void ContentChecksum::append(const void* data, qsizetype size)
 {
-    if (m_pending.size() >= 1 << 16) {
-        m_hash.addData(m_pending);
-        m_pending.clear();
+    if (m_used + size > qsizetype(m_pending.size()))
+        flush();
+    if (size > qsizetype(m_pending.size())) {
+        m_hash.addData(QByteArrayView(static_cast<const char*>(data), size));
+        return;
     }
+    std::memcpy(m_pending.data() + m_used, data, size_t(size));
+    m_used += size;
+}
+
+void ContentChecksum::flush()
+{
+    m_hash.addData(QByteArrayView(m_pending.data(), m_used));
+    m_used = 0;
 }

@@ -5,8 +5,8 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <QVariant>
 
+#include <array>
 #include <optional>
 
 // What a converted database is checked by against its source: the tables in order, their columns, their
@@ -35,21 +35,22 @@ struct DatabaseContent {
 class ContentChecksum {
 public:
     void addTable(const QString& name, const QStringList& columns);
-    void addNull() { m_pending.append(char(Null)); }
+    void addNull() { addBytes(Null, {}); }
     void addInteger(qint64 value);
     void addReal(double value);
     void addText(QByteArrayView utf8) { addBytes(Text, utf8); }
     void addBlob(QByteArrayView bytes) { addBytes(Blob, bytes); }
-    // A value as AccessReader gives it.
-    void addValue(const QVariant& value);
     QByteArray result();
 
 private:
     enum Tag : char { Null, Integer, Real, Text, Blob, TableName, ColumnName };
 
     void addBytes(Tag tag, QByteArrayView bytes);
-    void flushIfFull();
+    void append(const void* data, qsizetype size);
+    void flush();
 
-    QCryptographicHash m_hash{QCryptographicHash::Sha256};
-    QByteArray m_pending; // hashed in large pieces, not value by value
+    QCryptographicHash m_hash{QCryptographicHash::Blake2b_256};
+    // Values are hashed in large pieces, not one by one.
+    std::array<char, 1 << 16> m_pending;
+    qsizetype m_used = 0;
 };

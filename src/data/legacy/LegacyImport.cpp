@@ -11,6 +11,11 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+
 namespace {
 
 QString tr(const char* text)
@@ -75,36 +80,128 @@ QStringList schemaWarnings(const QString& source, const QString& fileName,
     return warnings;
 }
 
-// Copies every table of the reader into the writer; the content as it was read.
-std::optional<DatabaseContent> copyTables(const AccessReader& reader, SqliteWriter& writer, QString* error)
+// Batches of rows on their way from the thread that reads the Access file to the one that writes SQLite,
+// so that reading and writing overlap. Every table starts with a batch of its own, which may be empty.
+class RowQueue {
+public:
+    static constexpr qsizetype BatchRows = 256;
+
+    // False once the writing side has given up.
+    bool push(EncodedRows batch)
+    {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return m_batches.size() < Capacity || m_abandoned; });
+        if (m_abandoned)
+            return false;
+        m_batches.push_back(std::move(batch));
+        m_changed.notify_all();
+        return true;
+    }
+    // No more batches will come.
+    void close()
+    {
+        const std::lock_guard lock(m_mutex);
+        m_closed = true;
+        m_changed.notify_all();
+    }
+    // The next batch; nothing once the queue is closed and empty.
+    std::optional<EncodedRows> pop()
+    {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return !m_batches.empty() || m_closed; });
+        if (m_batches.empty())
+            return std::nullopt;
+        EncodedRows batch = std::move(m_batches.front());
+        m_batches.pop_front();
+        m_changed.notify_all();
+        return batch;
+    }
+    void abandon()
+    {
+        const std::lock_guard lock(m_mutex);
+        m_abandoned = true;
+        m_changed.notify_all();
+    }
+
+private:
+    static constexpr size_t Capacity = 16;
+
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<EncodedRows> m_batches;
+    bool m_closed = false;
+    bool m_abandoned = false;
+};
+
+QStringList columnNames(const AccessReader::Table& table)
 {
-    DatabaseContent content;
-    ContentChecksum checksum;
-    for (const AccessReader::Table& table : reader.tables()) {
-        if (!writer.addTable(table, error))
-            return std::nullopt;
-        QStringList columns;
-        for (const AccessReader::Column& column : table.columns)
-            columns << column.name;
-        checksum.addTable(table.name, columns);
-        qint64 rows = 0;
-        QString writeError;
-        const bool read = reader.readRows(
-            table,
-            [&](const QVariantList& row) {
-                for (const QVariant& value : row)
-                    checksum.addValue(value);
-                ++rows;
-                return writer.insert(row, &writeError);
-            },
-            error);
-        if (!read) {
-            if (!writeError.isEmpty() && error)
-                *error = writeError;
-            return std::nullopt;
+    QStringList names;
+    for (const AccessReader::Column& column : table.columns)
+        names << column.name;
+    return names;
+}
+
+// Writes the batches into their tables until the queue ends, summing up what it writes; gives the queue
+// up when writing fails.
+bool writeTables(const AccessReader& reader, RowQueue& queue, SqliteWriter& writer, ContentChecksum& checksum,
+                 QString* error)
+{
+    qsizetype tables = 0;
+    while (std::optional<EncodedRows> batch = queue.pop()) {
+        bool written = true;
+        if (batch->table() == tables) {
+            const AccessReader::Table& table = reader.tables().at(tables++);
+            checksum.addTable(table.name, columnNames(table));
+            written = writer.addTable(table, error);
         }
+        batch->addTo(checksum);
+        if (!written || !writer.insert(*batch, error)) {
+            queue.abandon();
+            return false;
+        }
+    }
+    return true;
+}
+
+// Copies every table of the reader into the writer; the content as it was written.
+std::optional<DatabaseContent> copyTables(const AccessReader& reader, SqliteWriter& writer,
+                                          QString* readError, QString* writeError)
+{
+    RowQueue queue;
+    ContentChecksum checksum;
+    bool written = true;
+    std::thread writing([&] { written = writeTables(reader, queue, writer, checksum, writeError); });
+
+    DatabaseContent content;
+    bool read = true;
+    const QList<AccessReader::Table>& tables = reader.tables();
+    for (qsizetype t = 0; read && t < tables.size(); ++t) {
+        const AccessReader::Table& table = tables.at(t);
+        const QStringList columns = columnNames(table);
+        const int columnCount = int(columns.size());
+        EncodedRows batch(t, columnCount);
+        qint64 rows = 0;
+        read = reader.readRows(
+                   table,
+                   [&](const QVariantList& row) {
+                       ++rows;
+                       if (!batch.append(row, readError))
+                           return false;
+                       return batch.rowCount() < RowQueue::BatchRows ||
+                              queue.push(std::exchange(batch, EncodedRows(t, columnCount)));
+                   },
+                   readError) &&
+               queue.push(std::move(batch));
         content.tables << DatabaseContent::Table{table.name, columns, rows};
     }
+    queue.close();
+    writing.join();
+    if (!written) {
+        readError->clear();
+        return std::nullopt;
+    }
+    if (!read)
+        return std::nullopt;
     content.checksum = checksum.result();
     return content;
 }
@@ -159,10 +256,14 @@ LegacyImport::Result LegacyImport::run(const QString& source, const QString& des
     temporary.close();
 
     SqliteWriter writer;
+    QString readError;
     std::optional<DatabaseContent> read;
-    if (!writer.open(temporary.fileName(), &error) || !(read = copyTables(*reader, writer, &error)) ||
-        !writer.finish(&error)) {
-        result.error = tr("The Access file \"%1\" cannot be converted: %2.").arg(shown(source), error);
+    if (!writer.open(temporary.fileName(), &error) ||
+        !(read = copyTables(*reader, writer, &readError, &error)) || !writer.finish(&error)) {
+        result.error = readError.isEmpty()
+                           ? tr("The converted database cannot be written in \"%1\": %2.")
+                                 .arg(shown(target.absolutePath()), error)
+                           : tr("The Access file \"%1\" is damaged: %2.").arg(shown(source), readError);
         return result;
     }
 

@@ -38,8 +38,8 @@ SqliteWriter::~SqliteWriter()
 
 bool SqliteWriter::open(const QString& path, QString* error)
 {
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr) !=
-        SQLITE_OK)
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK)
         return fail(error);
     return execute("PRAGMA journal_mode = OFF; PRAGMA cache_size = -65536; BEGIN;", error);
 }
@@ -66,41 +66,45 @@ bool SqliteWriter::addTable(const AccessReader::Table& table, QString* error)
     return true;
 }
 
-bool SqliteWriter::insert(const QVariantList& row, QString* error)
+bool SqliteWriter::insert(const EncodedRows& rows, QString* error)
 {
-    for (int i = 0; i < int(row.size()); ++i) {
-        const QVariant& value = row.at(i);
-        int bound = SQLITE_OK;
-        switch (value.typeId()) {
-        case QMetaType::UnknownType:
-            bound = sqlite3_bind_null(m_insert, i + 1);
-            break;
-        case QMetaType::LongLong:
-            bound = sqlite3_bind_int64(m_insert, i + 1, value.toLongLong());
-            break;
-        case QMetaType::Double:
-            bound = sqlite3_bind_double(m_insert, i + 1, value.toDouble());
-            break;
-        case QMetaType::QByteArray: {
-            const QByteArray bytes = value.toByteArray();
-            bound = sqlite3_bind_blob64(m_insert, i + 1, bytes.constData(), sqlite3_uint64(bytes.size()),
-                                        SQLITE_TRANSIENT);
-            break;
+    // The bytes stay in the rows until each is written.
+    for (qsizetype row = 0; row < rows.rowCount(); ++row) {
+        for (int column = 0; column < rows.columnCount(); ++column) {
+            const int parameter = column + 1;
+            int bound = SQLITE_OK;
+            switch (rows.kind(row, column)) {
+            case EncodedRows::Kind::Null:
+                bound = sqlite3_bind_null(m_insert, parameter);
+                break;
+            case EncodedRows::Kind::Integer:
+                bound = sqlite3_bind_int64(m_insert, parameter, rows.integer(row, column));
+                break;
+            case EncodedRows::Kind::Real:
+                bound = sqlite3_bind_double(m_insert, parameter, rows.real(row, column));
+                break;
+            case EncodedRows::Kind::Text: {
+                const QByteArrayView text = rows.bytes(row, column);
+                bound = sqlite3_bind_text64(m_insert, parameter, text.data(), sqlite3_uint64(text.size()),
+                                            SQLITE_STATIC, SQLITE_UTF8);
+                break;
+            }
+            case EncodedRows::Kind::Blob: {
+                const QByteArrayView blob = rows.bytes(row, column);
+                bound = sqlite3_bind_blob64(m_insert, parameter, blob.data(), sqlite3_uint64(blob.size()),
+                                            SQLITE_STATIC);
+                break;
+            }
+            }
+            if (bound != SQLITE_OK)
+                return fail(error);
         }
-        default: {
-            const QString text = value.toString();
-            // The UTF-16 text as it is; SQLite stores it as UTF-8.
-            bound = sqlite3_bind_text16(m_insert, i + 1, text.utf16(), int(text.size() * sizeof(QChar)),
-                                        SQLITE_TRANSIENT);
-            break;
-        }
-        }
-        if (bound != SQLITE_OK)
+        const int stepped = sqlite3_step(m_insert);
+        sqlite3_reset(m_insert);
+        if (stepped != SQLITE_DONE)
             return fail(error);
     }
-    const int stepped = sqlite3_step(m_insert);
-    sqlite3_reset(m_insert);
-    return stepped == SQLITE_DONE || fail(error);
+    return true;
 }
 
 bool SqliteWriter::finish(QString* error)

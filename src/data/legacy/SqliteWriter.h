@@ -1,9 +1,9 @@
 #pragma once
 
 #include "AccessReader.h"
+#include "EncodedRows.h"
 
 #include <QString>
-#include <QVariantList>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -20,7 +20,7 @@ public:
     bool open(const QString& path, QString* error);
     // Creates the table with its columns in order and makes it the one that insert() writes to.
     bool addTable(const AccessReader::Table& table, QString* error);
-    bool insert(const QVariantList& row, QString* error);
+    bool insert(const EncodedRows& rows, QString* error);
     // Commits, writes the file through to the disk and closes it.
     bool finish(QString* error);
 

@@ -1,0 +1,250 @@
+#include "Schema.h"
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+namespace {
+
+QString legacyFile(const QString& name)
+{
+    return qEnvironmentVariable("VELCARIN_TEST_DATA") + QStringLiteral("/legacy-access/") + name;
+}
+
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run velcarinCli(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QDir(programFolder()).filePath(QStringLiteral("velcarin-cli")), arguments);
+    if (!process.waitForFinished(60000))
+        qWarning("velcarin-cli did not finish");
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+// The lines of velcarin-cli's own; libmdb reports on damaged files on its own lines too.
+QStringList linesNaming(const QString& text, const QString& fileName)
+{
+    QStringList lines;
+    for (const QString& line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        if (line.startsWith(fileName))
+            lines << line;
+    }
+    return lines;
+}
+
+void copyLegacyFiles(const TestDataFolder& folder)
+{
+    for (const DatabaseSchema& schema : Schema::databases())
+        folder.writeFile(schema.fileName, contentOf(legacyFile(schema.fileName)));
+}
+
+const QStringList Imported{
+    QStringLiteral("cleaning.mdb: 1 table, 62 rows (CleaningA 62)"),
+    QStringLiteral("Jo Tankers.mdb: 1 table, 22 rows (Cargoes 22)"),
+    QStringLiteral("Henkel.mdb: 3 tables, 31 rows (VegOils 11, Additional 10, Solutions 10)"),
+    QStringLiteral("unitor.mdb: 1 table, 26 rows (Unitor 26)"),
+};
+
+} // namespace
+
+class TestImportCommand : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void importsTheFourDatabases()
+    {
+        TestDataFolder source;
+        TestDataFolder data;
+        copyLegacyFiles(source);
+        const Run run =
+            velcarinCli({QStringLiteral("import"), source.path(), QStringLiteral("--data-dir"), data.path()});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.out, Imported.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        QCOMPARE(run.exitCode, 0);
+        for (const DatabaseSchema& schema : Schema::databases()) {
+            QCOMPARE(contentOf(data.filePath(schema.fileName)).left(16), QByteArray("SQLite format 3\0", 16));
+            QCOMPARE(contentOf(source.filePath(schema.fileName)), contentOf(legacyFile(schema.fileName)));
+        }
+    }
+
+    void replacesOnlyWhenTold()
+    {
+        TestDataFolder source;
+        TestDataFolder data;
+        copyLegacyFiles(source);
+        data.copySampleDatabases();
+        QHash<QString, QByteArray> before;
+        for (const DatabaseSchema& schema : Schema::databases())
+            before.insert(schema.fileName, contentOf(data.filePath(schema.fileName)));
+
+        const QStringList arguments{QStringLiteral("import"), source.path(), QStringLiteral("--data-dir"),
+                                    data.path()};
+        const Run refused = velcarinCli(arguments);
+        QCOMPARE(refused.exitCode, 1);
+        QStringList messages;
+        for (const DatabaseSchema& schema : Schema::databases()) {
+            messages << QStringLiteral(
+                            "%1: %2 exists and is left as it is (--replace replaces it and keeps it as "
+                            "%1.bak)")
+                            .arg(schema.fileName, QDir::toNativeSeparators(data.filePath(schema.fileName)));
+            QCOMPARE(contentOf(data.filePath(schema.fileName)), before.value(schema.fileName));
+        }
+        QCOMPARE(refused.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts), messages);
+        QCOMPARE(refused.out, QString());
+
+        const Run replaced = velcarinCli(arguments + QStringList{QStringLiteral("--replace")});
+        QCOMPARE(replaced.err, QString());
+        QCOMPARE(replaced.exitCode, 0);
+        QStringList lines;
+        for (qsizetype i = 0; i < Imported.size(); ++i) {
+            const QString fileName = Schema::databases().at(i).fileName;
+            lines << Imported.at(i)
+                  << QStringLiteral("%1: the database it replaces is kept as %2")
+                         .arg(fileName,
+                              QDir::toNativeSeparators(data.filePath(fileName + QStringLiteral(".bak"))));
+            QCOMPARE(contentOf(data.filePath(fileName + QStringLiteral(".bak"))), before.value(fileName));
+        }
+        QCOMPARE(replaced.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts), lines);
+    }
+
+    void refusesWhatIsNoAccessFile_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("text") << QByteArray("ACETONE;1;A;6\n")
+                              << QStringLiteral("The file \"%1\" is not a Microsoft Access database.");
+        QTest::newRow("empty") << QByteArray()
+                               << QStringLiteral("The file \"%1\" is not a Microsoft Access database.");
+        QTest::newRow("SQLite") << QByteArray("SQLite format 3\0", 16)
+                                << QStringLiteral(
+                                       "The file \"%1\" is already a SQLite database, not a Microsoft "
+                                       "Access database.");
+        QTest::newRow("Access signature only")
+            << QByteArray("\x00\x01\x00\x00Standard Jet DB\x00\x01\x00\x00\x00", 24)
+            << QStringLiteral("The Access file \"%1\" is damaged: its list of tables cannot be read.");
+    }
+
+    void refusesWhatIsNoAccessFile()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, message);
+        TestDataFolder source;
+        TestDataFolder data;
+        source.writeFile(Schema::UnitorFile, content);
+        const Run run =
+            velcarinCli({QStringLiteral("import"), source.path(), QStringLiteral("--data-dir"), data.path()});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(linesNaming(run.err, Schema::UnitorFile),
+                 QStringList{QStringLiteral("unitor.mdb: ") +
+                             message.arg(QDir::toNativeSeparators(source.filePath(Schema::UnitorFile)))});
+        QCOMPARE(QDir(data.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList());
+        QCOMPARE(contentOf(source.filePath(Schema::UnitorFile)), content);
+    }
+
+    void reportsAMissingTable()
+    {
+        // A Unitor file under the Henkel name goes in, with word of the tables Velcarin will miss.
+        TestDataFolder source;
+        TestDataFolder data;
+        source.writeFile(Schema::HenkelFile, contentOf(legacyFile(Schema::UnitorFile)));
+        const Run run =
+            velcarinCli({QStringLiteral("import"), source.path(), QStringLiteral("--data-dir"), data.path()});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(linesNaming(run.out, Schema::HenkelFile),
+                 QStringList{QStringLiteral("Henkel.mdb: 1 table, 26 rows (Unitor 26)")});
+        QStringList warnings;
+        for (const char* table : {"VegOils", "Additional", "Solutions"})
+            warnings << QStringLiteral(
+                            "Henkel.mdb: The Access file \"%1\" has no table \"%2\", which Velcarin reads.")
+                            .arg(QDir::toNativeSeparators(source.filePath(Schema::HenkelFile)),
+                                 QLatin1String(table));
+        QCOMPARE(run.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts), warnings);
+    }
+
+    void exitCodes_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("no folder") << QStringList{QStringLiteral("import")} << 2;
+        QTest::newRow("two folders") << QStringList{QStringLiteral("import"), QStringLiteral("a"),
+                                                    QStringLiteral("b")}
+                                     << 2;
+        QTest::newRow("folder missing")
+            << QStringList{QStringLiteral("import"), QStringLiteral("/no/such/folder")} << 2;
+        QTest::newRow("unknown option")
+            << QStringList{QStringLiteral("import"), QStringLiteral("."), QStringLiteral("--overwrite")} << 2;
+        QTest::newRow("no data folder")
+            << QStringList{QStringLiteral("import"), QStringLiteral("."), QStringLiteral("--data-dir"),
+                           QStringLiteral("/no/such/folder")}
+            << 2;
+    }
+
+    void exitCodes()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QCOMPARE(velcarinCli(arguments).exitCode, exitCode);
+    }
+
+    void nothingToImport()
+    {
+        TestDataFolder source;
+        TestDataFolder data;
+        const Run run =
+            velcarinCli({QStringLiteral("import"), source.path(), QStringLiteral("--data-dir"), data.path()});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err,
+                 QStringLiteral("none of cleaning.mdb, Jo Tankers.mdb, Henkel.mdb and unitor.mdb is in %1\n")
+                     .arg(QDir::toNativeSeparators(source.path())));
+    }
+
+    void otherCommandsMigrateFirst()
+    {
+        TestDataFolder data;
+        data.copySampleDatabases();
+        data.writeFile(Schema::CleaningFile, contentOf(legacyFile(Schema::CleaningFile)));
+        const Run run = velcarinCli({QStringLiteral("advise"), QStringLiteral("CRUDE OIL"),
+                                     QStringLiteral("--data-dir"), data.path()});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(
+            run.err,
+            QStringLiteral("cleaning.mdb was converted; its Access original is kept unchanged as \"%1\".\n")
+                .arg(QDir::toNativeSeparators(data.filePath(QStringLiteral("cleaning.mdb.access")))));
+        QVERIFY(run.out.contains(
+            QLatin1String("\nPersonal Notes: Sample personal note, line 1: CRUDE OIL discharged "
+                          "at sample port.\n    Line 2: tank 3S needed a second rinse.\n")));
+        QCOMPARE(contentOf(data.filePath(QStringLiteral("cleaning.mdb.access"))),
+                 contentOf(legacyFile(Schema::CleaningFile)));
+
+        // A damaged one stays as it was, and the command says why it cannot go on.
+        const QByteArray truncated = contentOf(legacyFile(Schema::CleaningFile)).left(110592);
+        data.writeFile(Schema::CleaningFile, truncated);
+        QFile::remove(data.filePath(QStringLiteral("cleaning.mdb.access")));
+        const Run failed = velcarinCli({QStringLiteral("advise"), QStringLiteral("CRUDE OIL"),
+                                        QStringLiteral("--data-dir"), data.path()});
+        QCOMPARE(failed.exitCode, 2);
+        QCOMPARE(linesNaming(failed.err, Schema::CleaningFile),
+                 QStringList{QStringLiteral(
+                     "cleaning.mdb could not be converted from Microsoft Access and is left as "
+                     "it was.")});
+        QCOMPARE(contentOf(data.filePath(Schema::CleaningFile)), truncated);
+        QVERIFY(!QFile::exists(data.filePath(QStringLiteral("cleaning.mdb.access"))));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestImportCommand)
+#include "tst_importcommand.moc"
