@@ -61,8 +61,11 @@ const QList<std::pair<const char*, const char*>> BoundFields{
     {"lblCl", "CLASS"},
 };
 
+// A palette change restyles the widget, so only a new colour is set.
 void setTextColour(QWidget* widget, const QColor& colour)
 {
+    if (widget->palette().color(QPalette::WindowText) == colour)
+        return;
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
     widget->setPalette(palette);
@@ -70,6 +73,8 @@ void setTextColour(QWidget* widget, const QColor& colour)
 
 void setBackground(QWidget* widget, const QColor& colour)
 {
+    if (widget->palette().color(QPalette::Base) == colour)
+        return;
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Base, colour);
     widget->setPalette(palette);
@@ -123,6 +128,8 @@ void TavroTab::buildControls()
     m_cargo->setToolTip(QStringLiteral("Choise the cargo grade from the list."));
     m_cargo->setEditText(QStringLiteral("Choise the cargo here"));
     m_cargo->setMinimumContentsLength(26);
+    // Sized by that length, not by measuring every cargo name of the list at each relayout.
+    m_cargo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_holder = holder(this, QStringLiteral("Text1"));
 
     auto* identity = new QGridLayout;
@@ -376,7 +383,7 @@ void TavroTab::showAdvice(const AdviceDisplay& display)
     m_notesText->setText(display.notesText);
     setTextColour(m_personalNotesLabel,
                   display.personalNotesMarked ? Marks::Red : systemColour(SystemColour::GrayText));
-    m_personalNotesLabel->repaint();
+    m_personalNotesLabel->update();
     setBackground(m_pollution, display.pollutionMarked ? Marks::Red : systemColour(SystemColour::ButtonFace));
     m_groupName->setText(display.groupName);
 }

@@ -25,6 +25,8 @@ QLabel* valueLabel(QWidget* parent, const QString& name)
     label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 6);
+    // The layout, not the value shown, sizes the label: a long value does not move the window's fields.
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     return label;
 }
 

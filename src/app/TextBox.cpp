@@ -31,6 +31,8 @@ void TextBox::takeEditedText()
 
 void TextBox::setTextColour(const QColor& colour)
 {
+    if (textColour() == colour)
+        return;
     QPalette p = palette();
     p.setColor(QPalette::Text, colour);
     setPalette(p);

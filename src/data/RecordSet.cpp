@@ -4,9 +4,11 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
+
+#include <sqlite3.h>
 
 struct RecordSet::Table {
     Database database;
@@ -91,35 +93,86 @@ QString quotedName(const QString& name)
 
 } // namespace
 
+namespace {
+
+// Runs a query on the connection's own SQLite handle: the rows of a large record source come in several
+// times faster than through QSqlQuery's variants.
+class Statement {
+public:
+    Statement(const Database& database, const QString& sql)
+    {
+        const QVariant handle = database.connection().driver()->handle();
+        m_db = handle.isValid() ? *static_cast<sqlite3* const*>(handle.constData()) : nullptr;
+        const QByteArray text = sql.toUtf8();
+        if (m_db)
+            sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &m_statement, nullptr);
+    }
+    ~Statement() { sqlite3_finalize(m_statement); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    bool isValid() const { return m_statement != nullptr; }
+    QString error() const { return m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString(); }
+    int columnCount() const { return sqlite3_column_count(m_statement); }
+    QString columnName(int column) const
+    {
+        return QString::fromUtf8(sqlite3_column_name(m_statement, column));
+    }
+    // True for a row, false at the end or on an error.
+    bool next()
+    {
+        m_result = sqlite3_step(m_statement);
+        return m_result == SQLITE_ROW;
+    }
+    bool failed() const { return m_result != SQLITE_DONE && m_result != SQLITE_ROW; }
+    QString text(int column) const
+    {
+        const auto* utf8 = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
+        return utf8 ? QString::fromUtf8(utf8, sqlite3_column_bytes(m_statement, column)) : QString();
+    }
+    qint64 integer(int column) const { return sqlite3_column_int64(m_statement, column); }
+
+private:
+    sqlite3* m_db = nullptr;
+    sqlite3_stmt* m_statement = nullptr;
+    int m_result = SQLITE_OK;
+};
+
+} // namespace
+
 std::optional<RecordSet> RecordSet::open(const Database& database, const QString& source, QString* error)
 {
     auto table = std::make_shared<Table>();
     table->database = database;
     table->source = source;
 
-    QSqlQuery query(database.connection());
-    query.setForwardOnly(true);
     const std::optional<RowIdSource> rowIdSource = withRowId(source);
-    if (rowIdSource && query.exec(rowIdSource->sql)) {
-        table->baseTable = rowIdSource->table;
-    } else if (!query.exec(source)) {
-        if (error)
-            *error = query.lastError().databaseText();
-        return std::nullopt;
+    std::optional<Statement> query;
+    if (rowIdSource) {
+        query.emplace(database, rowIdSource->sql);
+        if (query->isValid())
+            table->baseTable = rowIdSource->table;
+    }
+    if (table->baseTable.isEmpty()) {
+        query.emplace(database, source);
+        if (!query->isValid()) {
+            if (error)
+                *error = query->error();
+            return std::nullopt;
+        }
     }
 
-    const QSqlRecord record = query.record();
-    const int fieldCount = record.count() - (table->baseTable.isEmpty() ? 0 : 1);
+    const int fieldCount = query->columnCount() - (table->baseTable.isEmpty() ? 0 : 1);
     for (int i = 0; i < fieldCount; ++i)
-        table->fields << record.fieldName(i);
-    while (query.next()) {
+        table->fields << query->columnName(i);
+    while (query->next()) {
         for (int i = 0; i < fieldCount; ++i)
-            table->values << query.value(i).toString();
-        table->rowIds << (table->baseTable.isEmpty() ? -1 : query.value(fieldCount).toLongLong());
+            table->values << query->text(i);
+        table->rowIds << (table->baseTable.isEmpty() ? -1 : query->integer(fieldCount));
     }
-    if (query.lastError().isValid()) {
+    if (query->failed()) {
         if (error)
-            *error = query.lastError().databaseText();
+            *error = query->error();
         return std::nullopt;
     }
 
