@@ -1,5 +1,7 @@
 #include "DatabaseContent.h"
 
+#include "SqlName.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QScopeGuard>
@@ -14,13 +16,6 @@ namespace {
 QString tr(const char* text)
 {
     return QCoreApplication::translate("DatabaseContent", text);
-}
-
-QString quotedName(const QString& name)
-{
-    QString escaped = name;
-    escaped.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + escaped + QLatin1Char('"');
 }
 
 // A statement, finalized with it.
@@ -102,8 +97,8 @@ std::optional<DatabaseContent> DatabaseContent::ofSqliteFile(const QString& path
 
     ContentChecksum checksum;
     for (Table& table : content.tables) {
-        const Statement rows(db,
-                             QStringLiteral("select * from %1 order by rowid").arg(quotedName(table.name)));
+        const Statement rows(
+            db, QStringLiteral("select * from %1 order by rowid").arg(quotedSqlName(table.name)));
         if (!rows.isValid())
             return fail();
         sqlite3_stmt* statement = rows.get();

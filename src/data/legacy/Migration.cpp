@@ -23,8 +23,8 @@ QString Migration::Migrated::description() const
         .arg(fileName, QDir::toNativeSeparators(keptAs));
 }
 
-Migration::Migration(const Store& store)
-    : m_store(store)
+Migration::Migration(Store store)
+    : m_store(std::move(store))
 {
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "Store.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
-
-class Store;
 
 // Converts in place the databases of a store that are still legacy Access files: the SQLite database
 // takes the fixed name and the original is kept, unchanged, beside it as NAME.access. When a conversion
@@ -18,7 +18,7 @@ public:
         QString description() const;
     };
 
-    explicit Migration(const Store& store);
+    explicit Migration(Store store);
 
     // Converts the database of that name if it is an Access file; false when that failed.
     bool migrate(const QString& fileName);
@@ -31,7 +31,7 @@ public:
     QString report() const;
 
 private:
-    const Store& m_store;
+    Store m_store;
     QList<Migrated> m_migrated;
     QStringList m_failures;
 };

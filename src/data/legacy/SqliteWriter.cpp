@@ -1,17 +1,12 @@
 #include "SqliteWriter.h"
 
+#include "SqlName.h"
+
 #include <QFile>
 
 #include <sqlite3.h>
 
 namespace {
-
-QString quotedName(const QString& name)
-{
-    QString escaped = name;
-    escaped.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + escaped + QLatin1Char('"');
-}
 
 QLatin1String declaredType(AccessReader::ColumnKind kind)
 {
@@ -50,16 +45,16 @@ bool SqliteWriter::addTable(const AccessReader::Table& table, QString* error)
     QStringList columns;
     QStringList parameters;
     for (const AccessReader::Column& column : table.columns) {
-        columns << quotedName(column.name) + QLatin1Char(' ') + declaredType(column.kind);
+        columns << quotedSqlName(column.name) + QLatin1Char(' ') + declaredType(column.kind);
         parameters << QStringLiteral("?");
     }
     const QByteArray create = QStringLiteral("CREATE TABLE %1 (%2)")
-                                  .arg(quotedName(table.name), columns.join(QLatin1String(", ")))
+                                  .arg(quotedSqlName(table.name), columns.join(QLatin1String(", ")))
                                   .toUtf8();
     if (!execute(create.constData(), error))
         return false;
     const QByteArray insert = QStringLiteral("INSERT INTO %1 VALUES (%2)")
-                                  .arg(quotedName(table.name), parameters.join(QLatin1Char(',')))
+                                  .arg(quotedSqlName(table.name), parameters.join(QLatin1Char(',')))
                                   .toUtf8();
     if (sqlite3_prepare_v2(m_db, insert.constData(), int(insert.size()), &m_insert, nullptr) != SQLITE_OK)
         return fail(error);

@@ -1,3 +1,4 @@
+#include "LegacyFixtures.h"
 #include "Schema.h"
 #include "TestSupport.h"
 
@@ -6,17 +7,6 @@
 #include <QProcess>
 
 namespace {
-
-QString legacyFile(const QString& name)
-{
-    return qEnvironmentVariable("VELCARIN_TEST_DATA") + QStringLiteral("/legacy-access/") + name;
-}
-
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 struct Run {
     int exitCode = -1;
@@ -118,6 +108,25 @@ private Q_SLOTS:
             QCOMPARE(contentOf(data.filePath(fileName + QStringLiteral(".bak"))), before.value(fileName));
         }
         QCOMPARE(replaced.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts), lines);
+    }
+
+    void aFailedImportReplacesNothing()
+    {
+        TestDataFolder source;
+        TestDataFolder data;
+        data.copySampleDatabases();
+        const QByteArray before = contentOf(data.filePath(Schema::CleaningFile));
+        source.writeFile(Schema::CleaningFile, contentOf(legacyFile(Schema::CleaningFile)).left(155648));
+        const Run run = velcarinCli({QStringLiteral("import"), source.path(), QStringLiteral("--data-dir"),
+                                     data.path(), QStringLiteral("--replace")});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(linesNaming(run.err, Schema::CleaningFile),
+                 QStringList{QStringLiteral("cleaning.mdb: The Access file \"%1\" is damaged: the table "
+                                            "\"CleaningA\" records 62 rows, but 59 can be read.")
+                                 .arg(QDir::toNativeSeparators(source.filePath(Schema::CleaningFile)))});
+        QCOMPARE(contentOf(data.filePath(Schema::CleaningFile)), before);
+        QCOMPARE(QDir(data.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(),
+                 4);
     }
 
     void refusesWhatIsNoAccessFile_data()

@@ -4,6 +4,7 @@
 #include "DatabaseContent.h"
 #include "DatabaseFile.h"
 #include "FrmTabClean.h"
+#include "LegacyFixtures.h"
 #include "LegacyImport.h"
 #include "RecordSet.h"
 #include "RecordSources.h"
@@ -22,17 +23,6 @@
 #include <QSqlRecord>
 
 namespace {
-
-QString legacyFile(const QString& name)
-{
-    return qEnvironmentVariable("VELCARIN_TEST_DATA") + QStringLiteral("/legacy-access/") + name;
-}
-
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The records of a CSV file as mdb-export writes it: quoted values may hold quotes (doubled) and line breaks.
 QList<QStringList> csvRecords(const QString& text)

@@ -1,4 +1,5 @@
 #include "DatabaseFile.h"
+#include "LegacyFixtures.h"
 #include "Migration.h"
 #include "Schema.h"
 #include "Store.h"
@@ -8,18 +9,6 @@
 #include <QFile>
 
 namespace {
-
-QByteArray legacyContent(const QString& fileName)
-{
-    QFile file(qEnvironmentVariable("VELCARIN_TEST_DATA") + QStringLiteral("/legacy-access/") + fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QStringList entries(const TestDataFolder& folder)
 {
@@ -36,7 +25,7 @@ private Q_SLOTS:
     {
         TestDataFolder folder;
         for (const DatabaseSchema& schema : Schema::databases())
-            folder.writeFile(schema.fileName, legacyContent(schema.fileName));
+            folder.writeFile(schema.fileName, contentOf(legacyFile(schema.fileName)));
         const Store store(folder.path());
         Migration migration(store);
         migration.migrateAll();
@@ -48,7 +37,7 @@ private Q_SLOTS:
             const QString path = folder.filePath(schema.fileName);
             QCOMPARE(probeDatabaseFile(path), DatabaseFileKind::SQLite);
             // The original, byte for byte, beside it.
-            QCOMPARE(contentOf(path + QStringLiteral(".access")), legacyContent(schema.fileName));
+            QCOMPARE(contentOf(path + QStringLiteral(".access")), contentOf(legacyFile(schema.fileName)));
             lines << QStringLiteral("%1 was converted; its Access original is kept unchanged as \"%2\".")
                          .arg(schema.fileName, QDir::toNativeSeparators(path + QStringLiteral(".access")));
         }
@@ -87,7 +76,7 @@ private Q_SLOTS:
     {
         TestDataFolder folder;
         folder.writeFile(QStringLiteral("cleaning.mdb.access"), QByteArray("an earlier original"));
-        folder.writeFile(Schema::CleaningFile, legacyContent(Schema::CleaningFile));
+        folder.writeFile(Schema::CleaningFile, contentOf(legacyFile(Schema::CleaningFile)));
         const Store store(folder.path());
         Migration migration(store);
         QVERIFY(migration.migrate(Schema::CleaningFile));
@@ -96,7 +85,7 @@ private Q_SLOTS:
         QCOMPARE(contentOf(folder.filePath(QStringLiteral("cleaning.mdb.access"))),
                  QByteArray("an earlier original"));
         QCOMPARE(contentOf(folder.filePath(QStringLiteral("cleaning.mdb.access.1"))),
-                 legacyContent(Schema::CleaningFile));
+                 contentOf(legacyFile(Schema::CleaningFile)));
     }
 
     void failedMigrationLeavesTheOriginal_data()
@@ -122,7 +111,7 @@ private Q_SLOTS:
         QFETCH(int, length);
         QFETCH(QString, problem);
         TestDataFolder folder;
-        const QByteArray truncated = legacyContent(Schema::CleaningFile).left(length);
+        const QByteArray truncated = contentOf(legacyFile(Schema::CleaningFile)).left(length);
         folder.writeFile(Schema::CleaningFile, truncated);
         const Store store(folder.path());
         Migration migration(store);
