@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libqt6sql6-sqlite
-    mdbtools-dev mdbtools sqlite3
+    mdbtools-dev mdbtools sqlite3 libsqlite3-dev
     libbenchmark-dev
     xvfb xauth imagemagick
 )
