@@ -373,9 +373,8 @@ bool catalogueIsWhole(MdbHandle* mdb)
 
 } // namespace
 
-AccessReader::AccessReader(QString path)
-    : m_path(std::move(path))
-    , m_handle(std::make_unique<Handle>())
+AccessReader::AccessReader()
+    : m_handle(std::make_unique<Handle>())
 {
 }
 
@@ -383,7 +382,7 @@ AccessReader::~AccessReader() = default;
 
 std::unique_ptr<AccessReader> AccessReader::open(const QString& path, QString* error)
 {
-    std::unique_ptr<AccessReader> reader(new AccessReader(path));
+    std::unique_ptr<AccessReader> reader(new AccessReader);
     auto fail = [error](const QString& message) {
         if (error)
             *error = message;
@@ -420,17 +419,6 @@ std::unique_ptr<AccessReader> AccessReader::open(const QString& path, QString* e
         reader->m_handle->entries << entry;
     }
     return reader;
-}
-
-QString AccessReader::formatName() const
-{
-    switch (m_handle->mdb->f->jet_version) {
-    case MDB_VER_JET3:
-        return QStringLiteral("Jet 3");
-    case MDB_VER_JET4:
-        return QStringLiteral("Jet 4");
-    }
-    return QStringLiteral("ACE");
 }
 
 bool AccessReader::readRows(const Table& table, const RowReceiver& receiver, QString* error) const

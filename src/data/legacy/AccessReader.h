@@ -39,8 +39,6 @@ public:
     // Opens a file and reads its catalogue; nullptr, after a message, when it is no readable Access file.
     static std::unique_ptr<AccessReader> open(const QString& path, QString* error);
 
-    QString path() const { return m_path; }
-    QString formatName() const;
     // The user tables in catalogue order, without Access's own system tables.
     const QList<Table>& tables() const { return m_tables; }
 
@@ -50,9 +48,8 @@ public:
 
 private:
     struct Handle;
-    explicit AccessReader(QString path);
+    AccessReader();
 
-    QString m_path;
     std::unique_ptr<Handle> m_handle;
     QList<Table> m_tables;
 };

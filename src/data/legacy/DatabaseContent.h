@@ -16,13 +16,11 @@ struct DatabaseContent {
         QString name;
         QStringList columns;
         qint64 rows = 0;
-        bool operator==(const Table&) const = default;
     };
 
     QList<Table> tables;
     QByteArray checksum;
 
-    bool operator==(const DatabaseContent&) const = default;
     // The first difference, in words; empty when there is none.
     QString differenceFrom(const DatabaseContent& other) const;
 
