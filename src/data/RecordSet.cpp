@@ -1,6 +1,7 @@
 #include "RecordSet.h"
 
 #include "Criterion.h"
+#include "SqlName.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -82,13 +83,6 @@ std::optional<RowIdSource> withRowId(const QString& source)
         return std::nullopt;
     return RowIdSource{
         source.left(from) + QLatin1Char(',') + table + QLatin1String(".rowid ") + source.mid(from), table};
-}
-
-QString quotedName(const QString& name)
-{
-    QString escaped = name;
-    escaped.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + escaped + QLatin1Char('"');
 }
 
 } // namespace
@@ -367,9 +361,9 @@ bool RecordSet::update(QString* error)
 
     QStringList assignments;
     for (int field : changed)
-        assignments << quotedName(m_table->fields.at(field)) + QLatin1String(" = ?");
+        assignments << quotedSqlName(m_table->fields.at(field)) + QLatin1String(" = ?");
     QSqlQuery query(m_table->database.connection());
-    query.prepare(QLatin1String("update ") + quotedName(m_table->baseTable) + QLatin1String(" set ") +
+    query.prepare(QLatin1String("update ") + quotedSqlName(m_table->baseTable) + QLatin1String(" set ") +
                   assignments.join(QLatin1String(", ")) + QLatin1String(" where rowid = ?"));
     for (int field : changed)
         query.addBindValue(m_editBuffer->at(field));
