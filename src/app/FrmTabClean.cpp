@@ -131,6 +131,8 @@ FrmTabClean::FrmTabClean(const Store& store, QWidget* parent)
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &FrmTabClean::tabChanged);
     connect(m_tavro, &TavroTab::cargoChosen, this, &FrmTabClean::cargoChosen);
+    connect(m_jo, &JoTab::productChosen, this,
+            [this] { action(QStringLiteral("mnuCompCh"))->setEnabled(true); });
     connect(m_tavro, &TavroTab::exitClicked, this, &QWidget::close);
     connect(m_jo, &JoTab::exitClicked, this, &QWidget::close);
     connect(m_henkel, &HenkelTab::exitClicked, this, &QWidget::close);

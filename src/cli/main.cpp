@@ -1,5 +1,6 @@
 #include "AdviseCommand.h"
 #include "ImportCommand.h"
+#include "JoCommand.h"
 
 #include <QCoreApplication>
 
@@ -12,6 +13,7 @@ const QList<std::pair<QString, std::function<int(const QStringList&, CliContext&
     static const QList<std::pair<QString, std::function<int(const QStringList&, CliContext&)>>> all{
         {QStringLiteral("advise"), runAdvise},
         {QStringLiteral("import"), runImport},
+        {QStringLiteral("jo"), runJo},
     };
     return all;
 }

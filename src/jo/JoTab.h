@@ -1,23 +1,46 @@
 #pragma once
 
+#include "ProductAdvice.h"
+
+#include <QList>
 #include <QWidget>
 
 class DataControl;
+class QComboBox;
+class QLineEdit;
 class Store;
+class TextBox;
 
-// Tab 1 of the main window: the Jo Tankers products on DtaJo.
+// Tab 1 of the main window: the Jo Tankers products on DtaJo and the operator's twelve cleaning
+// methods.
 class JoTab : public QWidget {
     Q_OBJECT
 public:
     explicit JoTab(QWidget* parent = nullptr);
 
-    // Points DtaJo at Jo Tankers.mdb.
+    // Points DtaJo at Jo Tankers.mdb and lists its products.
     bool openData(const Store& store, QString* error);
     DataControl& data() const { return *m_data; }
 
 Q_SIGNALS:
+    // After every look-up of the product box's text, found or not.
+    void productChosen();
     void exitClicked();
 
 private:
+    void buildControls();
+    QWidget* coveredFrame(const QString& title, const QString& coverName);
+    void bindFields();
+    void selectProduct();
+    void showMethod(int method);
+
     DataControl* m_data;
+    ProductNames m_names;
+
+    QComboBox* m_product;
+    QLineEdit* m_holder;
+    QLineEdit* m_groupName;
+    QLineEdit* m_className;
+    TextBox* m_method;
+    QList<QWidget*> m_covers;
 };

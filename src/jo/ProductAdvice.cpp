@@ -1,0 +1,37 @@
+#include "ProductAdvice.h"
+
+#include "RecordSet.h"
+#include "Vocabulary.h"
+
+#include <QStringList>
+
+namespace {
+
+// The operator's data gives the divisions 3.1, 3.2 and 3.3 of the flammable liquids, named as class 3.
+std::optional<QString> className(const QString& imoCode)
+{
+    static const QStringList flammableLiquidDivisions{QStringLiteral("3.1"), QStringLiteral("3.2"),
+                                                      QStringLiteral("3.3")};
+    return Vocabulary::imdgClassName(flammableLiquidDivisions.contains(imoCode) ? QStringLiteral("3")
+                                                                                : imoCode);
+}
+
+} // namespace
+
+ProductCodes ProductCodes::fromRecord(const RecordSet& product)
+{
+    return {product.value(QStringLiteral("USCG")), product.value(QStringLiteral("IMO code"))};
+}
+
+void nameProduct(const ProductCodes& product, ProductNames& names)
+{
+    if (product.groupNumber.isEmpty() || product.groupNumber == QLatin1String("0"))
+        names.groupName.clear();
+    else if (const std::optional<QString> name = Vocabulary::uscgGroupName(product.groupNumber))
+        names.groupName = *name;
+
+    if (product.imoCode.isEmpty())
+        names.className.clear();
+    else if (const std::optional<QString> name = className(product.imoCode))
+        names.className = *name;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+class RecordSet;
+
+// The codes of a Jo Tankers product that the tab turns into names.
+struct ProductCodes {
+    QString groupNumber; // USCG compatibility group
+    QString imoCode;     // the IMDG class
+
+    static ProductCodes fromRecord(const RecordSet& product);
+};
+
+// The names shown beside the product's own fields. A code in neither table leaves its name as the
+// previous product left it, so the names are worked out on top of what is shown.
+struct ProductNames {
+    QString groupName;
+    QString className;
+};
+
+void nameProduct(const ProductCodes& product, ProductNames& names);

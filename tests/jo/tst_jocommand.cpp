@@ -1,0 +1,170 @@
+#include "CleaningMethods.h"
+#include "TestSupport.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+} // namespace
+
+// velcarin-cli jo, run as a program on the sample databases.
+class TestJoCommand : public QObject {
+    Q_OBJECT
+
+private:
+    TestDataFolder m_folder;
+
+    Run run(QStringList arguments, bool withDataDir = true) const
+    {
+        if (withDataDir)
+            arguments << QStringLiteral("--data-dir") << m_folder.path();
+        QProcess process;
+        process.start(QStringLiteral(VELCARIN_CLI), QStringList{QStringLiteral("jo")} + arguments);
+        if (!process.waitForFinished(30000))
+            qWarning("velcarin-cli jo did not finish");
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    static QJsonObject json(const Run& result)
+    {
+        return QJsonDocument::fromJson(result.out.toUtf8()).object();
+    }
+
+private Q_SLOTS:
+    void initTestCase() { m_folder.copySampleDatabases(); }
+
+    void product()
+    {
+        const Run result = run({QStringLiteral("DIETHYLAMINE")});
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY(result.err.isEmpty());
+        const QStringList lines = result.out.split(QLatin1Char('\n'));
+        for (const char* line :
+             {"ID Number: 2006", "PRODUCT: DIETHYLAMINE", "SYNONIMS: N-Ethylethanamine", "USCG: 7",
+              "IMO code: 3",
+              "Remarks: Sample data. Use cleaning method 12 (or method 11 after a heavy residue).",
+              "USCG group name: ALIPHATIC AMINES", "IMDG class name: Flammable Liquids"})
+            QVERIFY2(lines.contains(QLatin1String(line)), line);
+        QCOMPARE(lines.size(), 24 + 2 + 1); // the fields, the two names and the end of the last line
+    }
+
+    void productAsJson_data()
+    {
+        QTest::addColumn<QString>("product");
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QString>("className");
+        QTest::newRow("3.2") << QStringLiteral("BENZENE") << QStringLiteral("AROMATIC HYDROCARBON MIXTURES")
+                             << QStringLiteral("Flammable Liquids");
+        QTest::newRow("group 0, empty class") << QStringLiteral("MOLASSES") << QString() << QString();
+        QTest::newRow("unknown codes") << QStringLiteral("CHLORINATED PARAFFIN") << QString() << QString();
+        QTest::newRow("apostrophe") << QStringLiteral("O'NEILL BLEND")
+                                    << QStringLiteral("HALOGENATED HYDROCARBONS")
+                                    << QStringLiteral("Flammable Liquids");
+    }
+
+    void productAsJson()
+    {
+        QFETCH(QString, product);
+        QFETCH(QString, group);
+        QFETCH(QString, className);
+        const Run result = run({product, QStringLiteral("--json")});
+        QCOMPARE(result.exitCode, 0);
+        const QJsonObject object = json(result);
+        QCOMPARE(
+            object.value(QStringLiteral("fields")).toObject().value(QStringLiteral("PRODUCT")).toString(),
+            product);
+        QCOMPARE(object.value(QStringLiteral("fields")).toObject().size(), 24);
+        QCOMPARE(object.value(QStringLiteral("USCG group name")).toString(), group);
+        QCOMPARE(object.value(QStringLiteral("IMDG class name")).toString(), className);
+    }
+
+    void noSuchProduct()
+    {
+        const Run result = run({QStringLiteral("toluene")});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY(result.out.isEmpty());
+        QCOMPARE(result.err, QStringLiteral("no product named toluene\n"));
+    }
+
+    void method_data()
+    {
+        QTest::addColumn<int>("method");
+        for (int method = 1; method <= CleaningMethods::Count; ++method)
+            QTest::addRow("%d", method) << method;
+    }
+
+    // The same steps as the tab's buttons show.
+    void method()
+    {
+        QFETCH(int, method);
+        const Run plain = run({QStringLiteral("--method"), QString::number(method)}, false);
+        QCOMPARE(plain.exitCode, 0);
+        QCOMPARE(plain.out, CleaningMethods::steps(method).join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        const Run asJson = run({QStringLiteral("--method=%1").arg(method), QStringLiteral("--json")}, false);
+        QCOMPARE(asJson.exitCode, 0);
+        const QJsonObject object = json(asJson);
+        QCOMPARE(object.value(QStringLiteral("Method")).toInt(), method);
+        QCOMPARE(object.value(QStringLiteral("Text")).toString(), CleaningMethods::text(method));
+        QStringList steps;
+        for (const QJsonValue& step : object.value(QStringLiteral("Steps")).toArray())
+            steps << step.toString();
+        QCOMPARE(steps, CleaningMethods::steps(method));
+    }
+
+    void method10AsPrinted()
+    {
+        const Run result = run({QStringLiteral("--method"), QStringLiteral("10")}, false);
+        QCOMPARE(result.out, QStringLiteral("BTW WITH HOT SEA WATER  FOR 2 HOURS\n"
+                                            "BTW WITH HOT FRESH WATER  WITH 0,05% TEEPOL SOL  FOR 2 HOURS\n"
+                                            "RINSE WITH FRESH WATER FOR 1/2 HOUR\n"
+                                            "STEAMING WITH TOULENE\n"
+                                            "RINSE WITH FRESH WATER FOR 1/2 HOUR\n"
+                                            "GAS FREE AND VENTILATE\n"
+                                            "MOP AND DRY\n"));
+    }
+
+    void badUse_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("no name") << QStringList{};
+        QTest::newRow("two names") << QStringList{QStringLiteral("ACETONE"), QStringLiteral("BENZENE")};
+        QTest::newRow("method 0") << QStringList{QStringLiteral("--method"), QStringLiteral("0")};
+        QTest::newRow("method 13") << QStringList{QStringLiteral("--method"), QStringLiteral("13")};
+        QTest::newRow("method x") << QStringList{QStringLiteral("--method"), QStringLiteral("x")};
+        QTest::newRow("method without number") << QStringList{QStringLiteral("--method")};
+        QTest::newRow("name and method")
+            << QStringList{QStringLiteral("ACETONE"), QStringLiteral("--method"), QStringLiteral("1")};
+        QTest::newRow("unknown option") << QStringList{QStringLiteral("ACETONE"), QStringLiteral("--colour")};
+    }
+
+    void badUse()
+    {
+        QFETCH(QStringList, arguments);
+        const Run result = run(arguments);
+        QCOMPARE(result.exitCode, 2);
+        QVERIFY(result.out.isEmpty());
+        QVERIFY(!result.err.isEmpty());
+    }
+
+    void badDataFolder()
+    {
+        const TestDataFolder empty;
+        const Run result =
+            run({QStringLiteral("ACETONE"), QStringLiteral("--data-dir"), empty.path()}, false);
+        QCOMPARE(result.exitCode, 2);
+        QVERIFY(result.err.contains(QStringLiteral("Jo Tankers.mdb")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestJoCommand)
+#include "tst_jocommand.moc"
