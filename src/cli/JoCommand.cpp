@@ -1,12 +1,11 @@
 #include "JoCommand.h"
 
 #include "CleaningMethods.h"
-#include "Criterion.h"
 #include "ProductAdvice.h"
+#include "RecordReport.h"
 #include "RecordSet.h"
 #include "RecordSources.h"
 #include "Schema.h"
-#include "Store.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -51,38 +50,17 @@ int printMethod(const CommandLine& commandLine, CliContext& context)
 
 int printProduct(const CommandLine& commandLine, CliContext& context)
 {
-    const QString name = commandLine.positional().first();
-    const Store store(commandLine.dataDir());
-    std::optional<RecordSet> products =
-        openRecordSet(store, Schema::JoTankersFile, RecordSources::DtaJo, context);
-    if (!products)
-        return ExitCode::BadUse;
-    if (!products->findFirst(Criterion::build(CriterionPrefixes::JoProduct, name))) {
-        context.err << "no product named " << name << Qt::endl;
-        return ExitCode::NotFound;
-    }
-
+    const NamedRecord product =
+        findNamedRecord(commandLine, Schema::JoTankersFile, RecordSources::DtaJo,
+                        CriterionPrefixes::JoProduct, QStringLiteral("product"), context);
+    if (!product.record)
+        return product.exitCode;
     ProductNames names;
-    nameProduct(ProductCodes::fromRecord(*products), names);
-    const QList<std::pair<QString, QString>> decoded{
-        {QStringLiteral("USCG group name"), names.groupName},
-        {QStringLiteral("IMDG class name"), names.className},
-    };
-
-    if (commandLine.json()) {
-        QJsonObject fields;
-        for (int field = 0; field < products->fieldCount(); ++field)
-            fields.insert(products->fieldName(field), products->value(field));
-        QJsonObject object{{QStringLiteral("fields"), fields}};
-        for (const auto& [label, text] : decoded)
-            object.insert(label, text);
-        context.out << QJsonDocument(object).toJson(QJsonDocument::Indented);
-        return ExitCode::Found;
-    }
-    for (int field = 0; field < products->fieldCount(); ++field)
-        printField(context.out, products->fieldName(field), products->value(field));
-    for (const auto& [label, text] : decoded)
-        printField(context.out, label, text);
+    nameProduct(ProductCodes::fromRecord(*product.record), names);
+    RecordReport report(*product.record);
+    report.addText(QStringLiteral("USCG group name"), names.groupName);
+    report.addText(QStringLiteral("IMDG class name"), names.className);
+    report.print(commandLine.json(), context.out);
     return ExitCode::Found;
 }
 

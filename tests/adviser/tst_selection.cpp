@@ -26,18 +26,7 @@ private:
 
     QComboBox* cargoBox() const { return child<QComboBox>(m_window.get(), QStringLiteral("DBCombo1")); }
     void choose(const QString& name) const { cargoBox()->setEditText(name); }
-    QString text(const char* name) const
-    {
-        const QString objectName = QLatin1String(name);
-        if (auto* box = m_window->findChild<TextBox*>(objectName))
-            return box->text();
-        if (auto* lineEdit = m_window->findChild<QLineEdit*>(objectName))
-            return lineEdit->text();
-        if (auto* label = m_window->findChild<QLabel*>(objectName))
-            return label->text();
-        qWarning("no text control %s", name);
-        return {};
-    }
+    QString text(const char* name) const { return controlText(m_window.get(), QLatin1String(name)); }
     bool shown(const char* name) const
     {
         return !child<QWidget>(m_window.get(), QLatin1String(name))->isHidden();

@@ -90,18 +90,7 @@ private:
     }
     QColor backColour(int method) const { return methodButton(method)->palette().color(QPalette::Button); }
     void press(int method) const { methodButton(method)->click(); }
-    QString text(const char* name) const
-    {
-        const QString objectName = QLatin1String(name);
-        if (auto* box = m_window->findChild<TextBox*>(objectName))
-            return box->text();
-        if (auto* lineEdit = m_window->findChild<QLineEdit*>(objectName))
-            return lineEdit->text();
-        if (auto* label = m_window->findChild<QLabel*>(objectName))
-            return label->text();
-        qWarning("no text control %s", name);
-        return {};
-    }
+    QString text(const char* name) const { return controlText(m_window.get(), QLatin1String(name)); }
     bool coversShown() const
     {
         int shown = 0;

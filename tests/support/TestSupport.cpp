@@ -1,11 +1,14 @@
 #include "TestSupport.h"
 
 #include "Beep.h"
+#include "TextBox.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 
 #include <sqlite3.h>
 
@@ -88,6 +91,18 @@ bool triggerAction(const QWidget* window, const QString& name)
     action->trigger();
     QCoreApplication::processEvents();
     return true;
+}
+
+QString controlText(const QObject* parent, const QString& name)
+{
+    if (auto* box = parent->findChild<TextBox*>(name))
+        return box->text();
+    if (auto* lineEdit = parent->findChild<QLineEdit*>(name))
+        return lineEdit->text();
+    if (auto* label = parent->findChild<QLabel*>(name))
+        return label->text();
+    qWarning("no text control %s", qPrintable(name));
+    return {};
 }
 
 QString programFolder()

@@ -60,6 +60,9 @@ private:
 // Finds a menu entry by objectName, checks that it is enabled, triggers it and lets events run.
 bool triggerAction(const QWidget* window, const QString& name);
 
+// The text a label, line edit or text box named so shows, text boxes' CR LF included.
+QString controlText(const QObject* parent, const QString& name);
+
 // The folder of the built program, with its sample data.
 QString programFolder();
 

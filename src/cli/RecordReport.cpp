@@ -1,0 +1,63 @@
+#include "RecordReport.h"
+
+#include "Criterion.h"
+#include "RecordSet.h"
+#include "Store.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+NamedRecord findNamedRecord(const CommandLine& commandLine, const QString& fileName, const QString& source,
+                            const QString& criterionPrefix, const QString& noun, CliContext& context)
+{
+    const QString name = commandLine.positional().first();
+    const Store store(commandLine.dataDir());
+    NamedRecord found{openRecordSet(store, fileName, source, context)};
+    if (!found.record) {
+        found.exitCode = ExitCode::BadUse;
+    } else if (!found.record->findFirst(Criterion::build(criterionPrefix, name))) {
+        context.err << "no " << noun << " named " << name << Qt::endl;
+        found.record.reset();
+        found.exitCode = ExitCode::NotFound;
+    }
+    return found;
+}
+
+RecordReport::RecordReport(const RecordSet& record)
+    : m_record(record)
+{
+}
+
+void RecordReport::addText(const QString& label, const QString& text)
+{
+    m_entries << Entry{label, text, text};
+}
+
+void RecordReport::addMark(const QString& label, bool mark)
+{
+    m_entries << Entry{label, mark ? QStringLiteral("yes") : QStringLiteral("no"), mark};
+}
+
+void RecordReport::addMessage(const QString& title, const QString& text)
+{
+    m_entries << Entry{QStringLiteral("Message"), title + QLatin1Char('\n') + text,
+                       QJsonObject{{QStringLiteral("title"), title}, {QStringLiteral("text"), text}}};
+}
+
+void RecordReport::print(bool json, QTextStream& out) const
+{
+    if (json) {
+        QJsonObject fields;
+        for (int field = 0; field < m_record.fieldCount(); ++field)
+            fields.insert(m_record.fieldName(field), m_record.value(field));
+        QJsonObject object{{QStringLiteral("fields"), fields}};
+        for (const Entry& entry : m_entries)
+            object.insert(entry.label, entry.json);
+        out << QJsonDocument(object).toJson(QJsonDocument::Indented);
+        return;
+    }
+    for (int field = 0; field < m_record.fieldCount(); ++field)
+        printField(out, m_record.fieldName(field), m_record.value(field));
+    for (const Entry& entry : m_entries)
+        printField(out, entry.label, entry.text);
+}

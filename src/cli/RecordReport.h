@@ -1,0 +1,39 @@
+#pragma once
+
+#include "CliCommand.h"
+#include "RecordSet.h"
+
+#include <QJsonValue>
+#include <QList>
+#include <QString>
+
+// The record a look-up command reports on: its data source opened and the record found by name. On a
+// miss the reason is told and exitCode says how the command ends.
+struct NamedRecord {
+    std::optional<RecordSet> record;
+    int exitCode = ExitCode::Found;
+};
+NamedRecord findNamedRecord(const CommandLine& commandLine, const QString& fileName, const QString& source,
+                            const QString& criterionPrefix, const QString& noun, CliContext& context);
+
+// What a look-up command prints: every field of the record by name, then what was worked out from it,
+// as "Name: value" lines or as one JSON object.
+class RecordReport {
+public:
+    explicit RecordReport(const RecordSet& record);
+
+    void addText(const QString& label, const QString& text);
+    void addMark(const QString& label, bool mark);
+    void addMessage(const QString& title, const QString& text);
+    void print(bool json, QTextStream& out) const;
+
+private:
+    struct Entry {
+        QString label;
+        QString text;
+        QJsonValue json;
+    };
+
+    const RecordSet& m_record;
+    QList<Entry> m_entries;
+};
