@@ -19,15 +19,6 @@ bool needsSpecialHandling(const QString& name)
     return names.contains(name);
 }
 
-// An empty code clears the text, a known one writes its text, an unknown one leaves it.
-void decode(const QString& code, const std::optional<QString>& text, QString& shown)
-{
-    if (code.isEmpty())
-        shown.clear();
-    else if (text)
-        shown = *text;
-}
-
 } // namespace
 
 CargoCodes CargoCodes::fromRecord(const QString& chosenName, const RecordSet& cargo)
@@ -54,10 +45,7 @@ void adviseCargo(const CargoCodes& cargo, AdviceDisplay& display,
 
     display.unitorShown = isUnitorCargo(cargo.name);
 
-    if (cargo.imdgClass.isEmpty())
-        display.className.clear();
-    else if (const std::optional<QString> name = Vocabulary::imdgClassName(cargo.imdgClass))
-        display.className = *name;
+    Vocabulary::showDecoded(cargo.imdgClass, Vocabulary::imdgClassName(cargo.imdgClass), display.className);
 
     display.cleaningTextRed = code == NotCarried;
     if (display.cleaningTextRed)
@@ -75,9 +63,9 @@ void adviseCargo(const CargoCodes& cargo, AdviceDisplay& display,
     if (const std::optional<QString> text = Vocabulary::cleaningGroupText(code))
         display.cleaningText = *text;
 
-    decode(cargo.waterTemperature, Vocabulary::temperatureText(cargo.waterTemperature),
-           display.temperatureText);
-    decode(cargo.notes, Vocabulary::notesText(cargo.notes), display.notesText);
+    Vocabulary::showDecoded(cargo.waterTemperature, Vocabulary::temperatureText(cargo.waterTemperature),
+                            display.temperatureText);
+    Vocabulary::showDecoded(cargo.notes, Vocabulary::notesText(cargo.notes), display.notesText);
 
     display.personalNotesMarked = !cargo.personalNotes.isEmpty();
 
@@ -89,8 +77,5 @@ void adviseCargo(const CargoCodes& cargo, AdviceDisplay& display,
     if (pollution.isEmpty() || ordinaryCategories.contains(pollution))
         display.pollutionMarked = false;
 
-    if (cargo.groupNumber == QLatin1String("0") || cargo.groupNumber.isEmpty())
-        display.groupName.clear();
-    else if (const std::optional<QString> name = Vocabulary::uscgGroupName(cargo.groupNumber))
-        display.groupName = *name;
+    Vocabulary::showGroupName(cargo.groupNumber, display.groupName);
 }

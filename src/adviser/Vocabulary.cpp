@@ -372,4 +372,20 @@ std::optional<QString> uscgGroupName(const QString& groupNumber)
     return lookUp(uscgGroups(), groupNumber);
 }
 
+void showDecoded(const QString& code, const std::optional<QString>& text, QString& shown)
+{
+    if (code.isEmpty())
+        shown.clear();
+    else if (text)
+        shown = *text;
+}
+
+void showGroupName(const QString& groupNumber, QString& shown)
+{
+    if (groupNumber == QLatin1String("0"))
+        shown.clear();
+    else
+        showDecoded(groupNumber, uscgGroupName(groupNumber), shown);
+}
+
 } // namespace Vocabulary

@@ -27,4 +27,10 @@ const QList<NamedCode>& uscgGroups();
 std::optional<QString> imdgClassName(const QString& classNumber);
 std::optional<QString> uscgGroupName(const QString& groupNumber);
 
+// What a decoded display field shows after a code: an empty code clears it, a code of the table writes
+// its text, any other code leaves it as it was.
+void showDecoded(const QString& code, const std::optional<QString>& text, QString& shown);
+// The same for a USCG group number, where "0", no group, clears the name too.
+void showGroupName(const QString& groupNumber, QString& shown);
+
 } // namespace Vocabulary

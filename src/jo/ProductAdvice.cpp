@@ -25,13 +25,6 @@ ProductCodes ProductCodes::fromRecord(const RecordSet& product)
 
 void nameProduct(const ProductCodes& product, ProductNames& names)
 {
-    if (product.groupNumber.isEmpty() || product.groupNumber == QLatin1String("0"))
-        names.groupName.clear();
-    else if (const std::optional<QString> name = Vocabulary::uscgGroupName(product.groupNumber))
-        names.groupName = *name;
-
-    if (product.imoCode.isEmpty())
-        names.className.clear();
-    else if (const std::optional<QString> name = className(product.imoCode))
-        names.className = *name;
+    Vocabulary::showGroupName(product.groupNumber, names.groupName);
+    Vocabulary::showDecoded(product.imoCode, className(product.imoCode), names.className);
 }
