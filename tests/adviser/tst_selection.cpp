@@ -19,31 +19,26 @@ class TestSelection : public QObject {
 
 private:
     TestDataFolder m_folder;
-    std::unique_ptr<Store> m_store;
-    std::unique_ptr<FrmTabClean> m_window;
-    std::unique_ptr<MessageRecorder> m_messages;
-    std::unique_ptr<BeepCounter> m_beeps;
+    std::unique_ptr<LoadedMainWindow> m_main;
+    FrmTabClean* m_window = nullptr;
+    MessageRecorder* m_messages = nullptr;
+    BeepCounter* m_beeps = nullptr;
 
-    QComboBox* cargoBox() const { return child<QComboBox>(m_window.get(), QStringLiteral("DBCombo1")); }
+    QComboBox* cargoBox() const { return child<QComboBox>(m_window, QStringLiteral("DBCombo1")); }
     void choose(const QString& name) const { cargoBox()->setEditText(name); }
-    QString text(const char* name) const { return controlText(m_window.get(), QLatin1String(name)); }
-    bool shown(const char* name) const
-    {
-        return !child<QWidget>(m_window.get(), QLatin1String(name))->isHidden();
-    }
+    QString text(const char* name) const { return controlText(m_window, QLatin1String(name)); }
+    bool shown(const char* name) const { return !child<QWidget>(m_window, QLatin1String(name))->isHidden(); }
     QColor codeTextColour() const
     {
-        return child<TextBox>(m_window.get(), QStringLiteral("txtCodeDisc"))->textColour();
+        return child<TextBox>(m_window, QStringLiteral("txtCodeDisc"))->textColour();
     }
     QColor personalNotesColour() const
     {
-        return child<QLabel>(m_window.get(), QStringLiteral("lblPersNote"))
-            ->palette()
-            .color(QPalette::WindowText);
+        return child<QLabel>(m_window, QStringLiteral("lblPersNote"))->palette().color(QPalette::WindowText);
     }
     QColor pollutionBackground() const
     {
-        return child<QLineEdit>(m_window.get(), QStringLiteral("txtPol"))->palette().color(QPalette::Base);
+        return child<QLineEdit>(m_window, QStringLiteral("txtPol"))->palette().color(QPalette::Base);
     }
 
 private Q_SLOTS:
@@ -51,20 +46,14 @@ private Q_SLOTS:
 
     void init()
     {
-        m_messages = std::make_unique<MessageRecorder>();
-        m_beeps = std::make_unique<BeepCounter>();
-        m_store = std::make_unique<Store>(m_folder.path());
-        m_window = std::make_unique<FrmTabClean>(*m_store);
-        QString error;
-        QVERIFY2(m_window->load(&error), qPrintable(error));
+        m_main = std::make_unique<LoadedMainWindow>(m_folder.path());
+        QVERIFY(m_main->isLoaded());
+        m_window = m_main->window();
+        m_messages = m_main->messages();
+        m_beeps = m_main->beeps();
     }
 
-    void cleanup()
-    {
-        m_window.reset();
-        m_beeps.reset();
-        m_messages.reset();
-    }
+    void cleanup() { m_main.reset(); }
 
     void beforeTheFirstChoice()
     {
@@ -77,13 +66,13 @@ private Q_SLOTS:
         QCOMPARE(text("lblFullName"), QStringLiteral("Atrazine herbicide solution"));
         QCOMPARE(m_beeps->count(), 0);
         QVERIFY(m_messages->requests().isEmpty());
-        QCOMPARE(child<QWidget>(m_window.get(), QStringLiteral("txtCode"))->toolTip(),
+        QCOMPARE(child<QWidget>(m_window, QStringLiteral("txtCode"))->toolTip(),
                  QStringLiteral("Cleaning Code"));
-        QCOMPARE(child<QWidget>(m_window.get(), QStringLiteral("txtTemp"))->toolTip(),
+        QCOMPARE(child<QWidget>(m_window, QStringLiteral("txtTemp"))->toolTip(),
                  QStringLiteral("Temperature Code"));
-        QCOMPARE(child<QWidget>(m_window.get(), QStringLiteral("txtNotes"))->toolTip(),
+        QCOMPARE(child<QWidget>(m_window, QStringLiteral("txtNotes"))->toolTip(),
                  QStringLiteral("Additional Notes"));
-        QCOMPARE(child<QWidget>(m_window.get(), QStringLiteral("lblPersNote"))->toolTip(),
+        QCOMPARE(child<QWidget>(m_window, QStringLiteral("lblPersNote"))->toolTip(),
                  QStringLiteral("Red color indicates Personal Notes"));
     }
 

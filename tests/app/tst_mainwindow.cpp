@@ -25,15 +25,15 @@ class TestMainWindow : public QObject {
 
 private:
     TestDataFolder m_folder;
-    std::unique_ptr<Store> m_store;
-    std::unique_ptr<FrmTabClean> m_window;
-    std::unique_ptr<MessageRecorder> m_messages;
+    std::unique_ptr<LoadedMainWindow> m_main;
+    FrmTabClean* m_window = nullptr;
+    MessageRecorder* m_messages = nullptr;
     QList<HelpRequest> m_help;
     QStringList m_opened; // windows the test registry was asked to load
 
-    QAction* action(const char* name) const { return child<QAction>(m_window.get(), QLatin1String(name)); }
-    QTabWidget* tabs() const { return child<QTabWidget>(m_window.get(), QStringLiteral("SSTab1")); }
-    QComboBox* cargoBox() const { return child<QComboBox>(m_window.get(), QStringLiteral("DBCombo1")); }
+    QAction* action(const char* name) const { return child<QAction>(m_window, QLatin1String(name)); }
+    QTabWidget* tabs() const { return child<QTabWidget>(m_window, QStringLiteral("SSTab1")); }
+    QComboBox* cargoBox() const { return child<QComboBox>(m_window, QStringLiteral("DBCombo1")); }
     void choose(const QString& name) const { cargoBox()->setEditText(name); }
 
     // A stand-in for each window of the program, so that what the main window opens can be seen.
@@ -54,7 +54,7 @@ private:
     void closeOpenWindows()
     {
         for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (widget != m_window.get())
+            if (widget != m_window)
                 widget->close();
         }
         QCoreApplication::processEvents();
@@ -75,12 +75,11 @@ private Q_SLOTS:
 
     void init()
     {
-        m_messages = std::make_unique<MessageRecorder>();
-        m_store = std::make_unique<Store>(m_folder.path());
-        m_window = std::make_unique<FrmTabClean>(*m_store);
+        m_main = std::make_unique<LoadedMainWindow>(m_folder.path());
+        QVERIFY(m_main->isLoaded());
+        m_window = m_main->window();
+        m_messages = m_main->messages();
         registerWindows();
-        QString error;
-        QVERIFY2(m_window->load(&error), qPrintable(error));
         m_help.clear();
         m_opened.clear();
     }
@@ -88,8 +87,7 @@ private Q_SLOTS:
     void cleanup()
     {
         closeOpenWindows();
-        m_window.reset();
-        m_messages.reset();
+        m_main.reset();
     }
 
     void menuEntries_data()
@@ -173,7 +171,8 @@ private Q_SLOTS:
         QFETCH(QString, caption);
         QFETCH(QString, shortcut);
         // As designed, before the window's load sets the print entry.
-        FrmTabClean designed(*m_store);
+        const Store store(m_folder.path());
+        FrmTabClean designed(store);
         if (menu.isEmpty()) {
             QMenu* topLevel = child<QMenu>(&designed, name);
             QVERIFY(topLevel);
@@ -214,7 +213,7 @@ private Q_SLOTS:
         QCOMPARE(bar, (QStringList{"mnuFile", "mnuView", "mnuEdit", "mnuGlossary1", "mnuHelp"}));
         for (const auto& [menu, entries] : menus) {
             QStringList names;
-            for (QAction* entry : child<QMenu>(m_window.get(), QLatin1String(menu))->actions())
+            for (QAction* entry : child<QMenu>(m_window, QLatin1String(menu))->actions())
                 names << entry->objectName();
             QCOMPARE(names, entries);
         }
@@ -230,16 +229,16 @@ private Q_SLOTS:
         QCOMPARE(tabs()->currentIndex(), 0);
         for (const char* shown :
              {"Picture2", "Picture3", "Picture5", "Label35", "Label36", "Label39", "Label40", "Label41"})
-            QVERIFY2(!child<QWidget>(m_window.get(), QLatin1String(shown))->isHidden(), shown);
+            QVERIFY2(!child<QWidget>(m_window, QLatin1String(shown))->isHidden(), shown);
         for (const char* hidden : {"DBComboH", "cmdUnitor", "txtPreWashH", "txtAddH"})
-            QVERIFY2(child<QWidget>(m_window.get(), QLatin1String(hidden))->isHidden(), hidden);
+            QVERIFY2(child<QWidget>(m_window, QLatin1String(hidden))->isHidden(), hidden);
         QVERIFY(!action("mnuCompCh")->isEnabled());
         QVERIFY(!action("mnuUnitor")->isEnabled());
         QVERIFY(action("mnuPrint")->isEnabled());
         QCOMPARE(action("mnuPrint")->text(), QStringLiteral("&Print Tavro Tankers Adviser"));
         // The four data controls stand on their first records.
         for (const char* data : {"DtaA", "DtaJo", "DtaH", "dtaH1"}) {
-            const DataControl* control = child<DataControl>(m_window.get(), QLatin1String(data));
+            const DataControl* control = child<DataControl>(m_window, QLatin1String(data));
             QVERIFY2(control && control->recordSet().absolutePosition() == 0, data);
         }
     }
@@ -281,13 +280,13 @@ private Q_SLOTS:
 
     void viewEntriesBringTheirTabs()
     {
-        QVERIFY(triggerAction(m_window.get(), QStringLiteral("mnuHenkel")));
+        QVERIFY(triggerAction(m_window, QStringLiteral("mnuHenkel")));
         QCOMPARE(tabs()->currentIndex(), 2);
         QCOMPARE(action("mnuPrint")->text(), QStringLiteral("&Print"));
-        QVERIFY(triggerAction(m_window.get(), QStringLiteral("mnuNormal")));
+        QVERIFY(triggerAction(m_window, QStringLiteral("mnuNormal")));
         QCOMPARE(tabs()->currentIndex(), 1);
         QCOMPARE(action("mnuPrint")->text(), QStringLiteral("&Print Jo Tankers Adviser"));
-        QVERIFY(triggerAction(m_window.get(), QStringLiteral("mnuTavro")));
+        QVERIFY(triggerAction(m_window, QStringLiteral("mnuTavro")));
         QCOMPARE(tabs()->currentIndex(), 0);
         QCOMPARE(action("mnuPrint")->text(), QStringLiteral("&Print Tavro Tankers Adviser"));
     }
@@ -296,7 +295,7 @@ private Q_SLOTS:
     {
         tabs()->setCurrentIndex(1);
         tabs()->setCurrentIndex(0);
-        QVERIFY(triggerAction(m_window.get(), QStringLiteral("mnuCompCh")));
+        QVERIFY(triggerAction(m_window, QStringLiteral("mnuCompCh")));
         QCOMPARE(m_messages->requests().size(), 1);
         QCOMPARE(m_messages->requests().first().text,
                  QStringLiteral("USCG compatibility number is not defined."));
@@ -304,7 +303,7 @@ private Q_SLOTS:
         QCOMPARE(m_messages->requests().first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QVERIFY(m_opened.isEmpty());
         choose(QStringLiteral("ACETONE"));
-        QVERIFY(triggerAction(m_window.get(), QStringLiteral("mnuCompCh")));
+        QVERIFY(triggerAction(m_window, QStringLiteral("mnuCompCh")));
         QCOMPARE(m_opened, QStringList{QStringLiteral("frmUSCG")});
     }
 
@@ -315,7 +314,7 @@ private Q_SLOTS:
         QVERIFY(action("mnuUnitor")->isEnabled());
         choose(QStringLiteral("GASHOL"));
         QVERIFY(!action("mnuUnitor")->isEnabled());
-        QVERIFY(child<QWidget>(m_window.get(), QStringLiteral("cmdUnitor"))->isHidden());
+        QVERIFY(child<QWidget>(m_window, QStringLiteral("cmdUnitor"))->isHidden());
     }
 
     void testsBeforeOpening_data()
@@ -352,7 +351,7 @@ private Q_SLOTS:
         QFETCH(QString, window);
         choose(cargo);
         m_messages->clear();
-        QVERIFY(triggerAction(m_window.get(), entry));
+        QVERIFY(triggerAction(m_window, entry));
         if (text.isEmpty()) {
             QVERIFY(m_messages->requests().isEmpty());
             QCOMPARE(m_opened, QStringList{window});
@@ -368,7 +367,7 @@ private Q_SLOTS:
     void editCargoParameters()
     {
         tabs()->setCurrentIndex(1);
-        QVERIFY(triggerAction(m_window.get(), QStringLiteral("mnuECP")));
+        QVERIFY(triggerAction(m_window, QStringLiteral("mnuECP")));
         QCOMPARE(m_messages->requests().size(), 1);
         QCOMPARE(m_messages->requests().first().text,
                  QStringLiteral("This function available for Tavro data, only."));
@@ -379,27 +378,27 @@ private Q_SLOTS:
         tabs()->setCurrentIndex(0);
         m_messages->clear();
         m_messages->answerWith({QMessageBox::No, QMessageBox::Yes});
-        QVERIFY(triggerAction(m_window.get(), QStringLiteral("mnuECP")));
+        QVERIFY(triggerAction(m_window, QStringLiteral("mnuECP")));
         QCOMPARE(m_messages->requests().size(), 1);
         QCOMPARE(m_messages->requests().first().text,
                  QStringLiteral("Do you really want to change the Cargo Parameters?"));
         QCOMPARE(m_messages->requests().first().title, QStringLiteral("Edit Cargo Parameters"));
         QCOMPARE(m_messages->requests().first().buttons, QMessageBox::Yes | QMessageBox::No);
         QVERIFY(m_opened.isEmpty());
-        QVERIFY(triggerAction(m_window.get(), QStringLiteral("mnuECP")));
+        QVERIFY(triggerAction(m_window, QStringLiteral("mnuECP")));
         QCOMPARE(m_opened, QStringList{QStringLiteral("frmEdit")});
     }
 
     void windowsOpenOnceAndComeToTheFront()
     {
-        QVERIFY(triggerAction(m_window.get(), QStringLiteral("mnuCleaningCh")));
+        QVERIFY(triggerAction(m_window, QStringLiteral("mnuCleaningCh")));
         QWidget* chem = m_window->windows().openWindow(QStringLiteral("frmChem"));
         QVERIFY(chem && chem->isVisible());
         QVERIFY(!chem->parentWidget());
         QVERIFY(!chem->isModal());
         chem->setWindowTitle(QStringLiteral("changed by the user"));
         chem->showMinimized();
-        QVERIFY(triggerAction(m_window.get(), QStringLiteral("mnuCleaningCh")));
+        QVERIFY(triggerAction(m_window, QStringLiteral("mnuCleaningCh")));
         QCOMPARE(m_opened, QStringList{QStringLiteral("frmChem")});
         QCOMPARE(m_window->windows().openWindow(QStringLiteral("frmChem")), chem);
         QCOMPARE(chem->windowTitle(), QStringLiteral("changed by the user"));
@@ -407,7 +406,7 @@ private Q_SLOTS:
         chem->close();
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(triggerAction(m_window.get(), QStringLiteral("mnuCleaningCh")));
+        QVERIFY(triggerAction(m_window, QStringLiteral("mnuCleaningCh")));
         QCOMPARE(m_opened.size(), 2);
     }
 
@@ -434,7 +433,7 @@ private Q_SLOTS:
         if (auto* button = m_window->findChild<QPushButton*>(control))
             button->click();
         else
-            QVERIFY(triggerAction(m_window.get(), control));
+            QVERIFY(triggerAction(m_window, control));
         QCOMPARE(m_opened, QStringList{window});
     }
 
@@ -456,10 +455,10 @@ private Q_SLOTS:
         QFETCH(QString, file);
         QFETCH(int, context);
         tabs()->setCurrentIndex(2); // help does not depend on the tab
-        QVERIFY(triggerAction(m_window.get(), entry));
+        QVERIFY(triggerAction(m_window, entry));
         QCOMPARE(m_help.size(), 1);
         QCOMPARE(m_help.first(), (HelpRequest{ProgramFolder::path() + file, 1, context}));
-        QCOMPARE(child<CommonDialog>(m_window.get(), QStringLiteral("diaA")) != nullptr, true);
+        QCOMPARE(child<CommonDialog>(m_window, QStringLiteral("diaA")) != nullptr, true);
     }
 
     void letterKeys_data()
@@ -483,22 +482,22 @@ private Q_SLOTS:
         QFETCH(int, key);
         QFETCH(QString, cargo);
         m_window->show();
-        QApplication::setActiveWindow(m_window.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QApplication::setActiveWindow(m_window);
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
         tabs()->setCurrentIndex(tab);
         tabs()->tabBar()->setFocus();
         QTest::keyClick(tabs()->tabBar(), Qt::Key(key));
         QCOMPARE(cargoBox()->currentText(),
                  cargo.isEmpty() ? QStringLiteral("Choise the cargo here") : cargo);
         if (!cargo.isEmpty())
-            QCOMPARE(child<QLineEdit>(m_window.get(), QStringLiteral("Text1"))->text(), cargo);
+            QCOMPARE(child<QLineEdit>(m_window, QStringLiteral("Text1"))->text(), cargo);
     }
 
     void lettersTypedIntoTheCargoBoxAreText()
     {
         m_window->show();
-        QApplication::setActiveWindow(m_window.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QApplication::setActiveWindow(m_window);
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
         QLineEdit* edit = cargoBox()->lineEdit();
         edit->setFocus();
         edit->selectAll();
@@ -524,14 +523,14 @@ private Q_SLOTS:
     {
         QFETCH(QString, control);
         m_window->show();
-        QVERIFY(triggerAction(m_window.get(), QStringLiteral("mnuCleaningCh")));
+        QVERIFY(triggerAction(m_window, QStringLiteral("mnuCleaningCh")));
         QWidget* other = m_window->windows().openWindow(QStringLiteral("frmChem"));
         if (control.isEmpty())
             m_window->close();
         else if (auto* button = m_window->findChild<QPushButton*>(control))
             button->click();
         else
-            QVERIFY(triggerAction(m_window.get(), control));
+            QVERIFY(triggerAction(m_window, control));
         QVERIFY(!m_window->isVisible());
         QVERIFY(other->isVisible());
     }

@@ -70,40 +70,37 @@ class TestJoTab : public QObject {
 
 private:
     TestDataFolder m_folder;
-    std::unique_ptr<Store> m_store;
-    std::unique_ptr<FrmTabClean> m_window;
-    std::unique_ptr<MessageRecorder> m_messages;
-    std::unique_ptr<BeepCounter> m_beeps;
+    std::unique_ptr<LoadedMainWindow> m_main;
+    FrmTabClean* m_window = nullptr;
+    MessageRecorder* m_messages = nullptr;
+    BeepCounter* m_beeps = nullptr;
 
     // The main window on screen with this tab in front.
     bool showTab() const
     {
-        child<QTabWidget>(m_window.get(), QStringLiteral("SSTab1"))->setCurrentIndex(1);
+        child<QTabWidget>(m_window, QStringLiteral("SSTab1"))->setCurrentIndex(1);
         m_window->show();
-        return QTest::qWaitForWindowExposed(m_window.get());
+        return QTest::qWaitForWindowExposed(m_window);
     }
-    QComboBox* productBox() const { return child<QComboBox>(m_window.get(), QStringLiteral("DBComboJo")); }
+    QComboBox* productBox() const { return child<QComboBox>(m_window, QStringLiteral("DBComboJo")); }
     void pick(const QString& name) const { productBox()->setEditText(name); }
     QPushButton* methodButton(int method) const
     {
-        return child<QPushButton>(m_window.get(), QStringLiteral("cmd%1").arg(method));
+        return child<QPushButton>(m_window, QStringLiteral("cmd%1").arg(method));
     }
     QColor backColour(int method) const { return methodButton(method)->palette().color(QPalette::Button); }
     void press(int method) const { methodButton(method)->click(); }
-    QString text(const char* name) const { return controlText(m_window.get(), QLatin1String(name)); }
+    QString text(const char* name) const { return controlText(m_window, QLatin1String(name)); }
     bool coversShown() const
     {
         int shown = 0;
         for (const char* cover : {"Label39", "Label40", "Label41"})
-            shown += child<QLabel>(m_window.get(), QLatin1String(cover))->isHidden() ? 0 : 1;
+            shown += child<QLabel>(m_window, QLatin1String(cover))->isHidden() ? 0 : 1;
         if (shown % 3 != 0)
             qWarning("only %d of the three covers shown", shown);
         return shown == 3;
     }
-    bool chartEnabled() const
-    {
-        return child<QAction>(m_window.get(), QStringLiteral("mnuCompCh"))->isEnabled();
-    }
+    bool chartEnabled() const { return child<QAction>(m_window, QStringLiteral("mnuCompCh"))->isEnabled(); }
     QStringList captions() const
     {
         QStringList texts;
@@ -121,20 +118,14 @@ private Q_SLOTS:
 
     void init()
     {
-        m_messages = std::make_unique<MessageRecorder>();
-        m_beeps = std::make_unique<BeepCounter>();
-        m_store = std::make_unique<Store>(m_folder.path());
-        m_window = std::make_unique<FrmTabClean>(*m_store);
-        QString error;
-        QVERIFY2(m_window->load(&error), qPrintable(error));
+        m_main = std::make_unique<LoadedMainWindow>(m_folder.path());
+        QVERIFY(m_main->isLoaded());
+        m_window = m_main->window();
+        m_messages = m_main->messages();
+        m_beeps = m_main->beeps();
     }
 
-    void cleanup()
-    {
-        m_window.reset();
-        m_beeps.reset();
-        m_messages.reset();
-    }
+    void cleanup() { m_main.reset(); }
 
     void beforeTheFirstPick()
     {
@@ -149,7 +140,7 @@ private Q_SLOTS:
         for (const auto& [cover, title] :
              {std::pair{"Label39", "General Characteristics"}, std::pair{"Label40", "Handling Information"},
               std::pair{"Label41", "Tank Coatings"}}) {
-            const QLabel* label = child<QLabel>(m_window.get(), QLatin1String(cover));
+            const QLabel* label = child<QLabel>(m_window, QLatin1String(cover));
             QVERIFY2(label->text().isEmpty(), cover);
             const QGroupBox* frame = nullptr;
             for (const QGroupBox* box : m_window->joTab()->findChildren<QGroupBox*>()) {
@@ -169,9 +160,8 @@ private Q_SLOTS:
             QVERIFY2(m_window->joTab()->findChild<QWidget*>(QLatin1String(name)), name);
         for (const auto& [name, field] : Bindings)
             QVERIFY2(m_window->joTab()->findChild<QWidget*>(QLatin1String(name)), name);
-        QVERIFY(child<QLineEdit>(m_window.get(), QStringLiteral("Text3"))->isHidden());
-        QCOMPARE(child<QPushButton>(m_window.get(), QStringLiteral("Command1"))->text(),
-                 QStringLiteral("&Exit"));
+        QVERIFY(child<QLineEdit>(m_window, QStringLiteral("Text3"))->isHidden());
+        QCOMPARE(child<QPushButton>(m_window, QStringLiteral("Command1"))->text(), QStringLiteral("&Exit"));
         const QStringList texts = captions();
         QCOMPARE(texts.count(QStringLiteral("deg.C")), 7);
         for (const char* caption : {"Trading Cargo Name",

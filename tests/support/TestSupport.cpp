@@ -1,6 +1,8 @@
 #include "TestSupport.h"
 
 #include "Beep.h"
+#include "FrmTabClean.h"
+#include "Store.h"
 #include "TextBox.h"
 
 #include <QAction>
@@ -80,6 +82,20 @@ BeepCounter::~BeepCounter()
 {
     Beep::setSpeaker(nullptr);
 }
+
+LoadedMainWindow::LoadedMainWindow(const QString& dataFolder)
+    : m_messages(std::make_unique<MessageRecorder>())
+    , m_beeps(std::make_unique<BeepCounter>())
+    , m_store(std::make_unique<Store>(dataFolder))
+    , m_window(std::make_unique<FrmTabClean>(*m_store))
+{
+    QString error;
+    m_loaded = m_window->load(&error);
+    if (!m_loaded)
+        qWarning("the main window does not load: %s", qPrintable(error));
+}
+
+LoadedMainWindow::~LoadedMainWindow() = default;
 
 bool triggerAction(const QWidget* window, const QString& name)
 {

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 // A data folder of its own for one test: the shipped sample databases, or databases made from SQL.
 class TestDataFolder {
 public:
@@ -55,6 +57,28 @@ public:
 
 private:
     int m_count = 0;
+};
+
+class FrmTabClean;
+class Store;
+
+// The real main window loaded on a data folder, with every message box answered and the beeps counted.
+class LoadedMainWindow {
+public:
+    explicit LoadedMainWindow(const QString& dataFolder);
+    ~LoadedMainWindow();
+
+    bool isLoaded() const { return m_loaded; }
+    FrmTabClean* window() const { return m_window.get(); }
+    MessageRecorder* messages() const { return m_messages.get(); }
+    BeepCounter* beeps() const { return m_beeps.get(); }
+
+private:
+    std::unique_ptr<MessageRecorder> m_messages;
+    std::unique_ptr<BeepCounter> m_beeps;
+    std::unique_ptr<Store> m_store;
+    std::unique_ptr<FrmTabClean> m_window;
+    bool m_loaded = false;
 };
 
 // Finds a menu entry by objectName, checks that it is enabled, triggers it and lets events run.
