@@ -1,4 +1,5 @@
 #include "AdviseCommand.h"
+#include "CompatCommand.h"
 #include "ImportCommand.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,7 @@ const QList<std::pair<QString, std::function<int(const QStringList&, CliContext&
 {
     static const QList<std::pair<QString, std::function<int(const QStringList&, CliContext&)>>> all{
         {QStringLiteral("advise"), runAdvise},
+        {QStringLiteral("compat"), runCompat},
         {QStringLiteral("import"), runImport},
     };
     return all;
