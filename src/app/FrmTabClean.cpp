@@ -1,5 +1,6 @@
 #include "FrmTabClean.h"
 
+#include "FrmUSCG.h"
 #include "GlobeAnimation.h"
 #include "GradientBackground.h"
 #include "HelpRequest.h"
@@ -143,6 +144,7 @@ FrmTabClean::FrmTabClean(const Store& store, QWidget* parent)
     connect(m_tavro, &TavroTab::unitorClicked, this,
             [this] { m_windows->open(QStringLiteral("frmUnitor")); });
     new LetterJump(this, m_tavro->findChild<QComboBox*>(QStringLiteral("DBCombo1")));
+    m_windows->add(QStringLiteral("frmUSCG"), [this] { return FrmUSCG::open(*this, m_store); });
 }
 
 void FrmTabClean::buildMenus()

@@ -1,4 +1,5 @@
 #include "AdviseCommand.h"
+#include "CompatCommand.h"
 #include "ImportCommand.h"
 #include "JoCommand.h"
 
@@ -12,6 +13,7 @@ const QList<std::pair<QString, std::function<int(const QStringList&, CliContext&
 {
     static const QList<std::pair<QString, std::function<int(const QStringList&, CliContext&)>>> all{
         {QStringLiteral("advise"), runAdvise},
+        {QStringLiteral("compat"), runCompat},
         {QStringLiteral("import"), runImport},
         {QStringLiteral("jo"), runJo},
     };

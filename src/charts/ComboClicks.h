@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QObject>
+
+class QComboBox;
+
+// Reports each click in an editable combo box: a choice in its list (by mouse or arrow keys), a press
+// in its edit field or a press on its button. Typing into the edit field is no click.
+class ComboClicks : public QObject {
+    Q_OBJECT
+public:
+    explicit ComboClicks(QComboBox* comboBox);
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};

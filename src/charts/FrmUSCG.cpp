@@ -1,0 +1,297 @@
+#include "FrmUSCG.h"
+
+#include "Band.h"
+#include "ChartGeometry.h"
+#include "ChartPicture.h"
+#include "ClickableLabel.h"
+#include "ComboClicks.h"
+#include "CompatibilityChart.h"
+#include "CompatibilityExceptions.h"
+#include "Controls.h"
+#include "DataControl.h"
+#include "FindByName.h"
+#include "GradientBackground.h"
+#include "MessageBox.h"
+#include "Placement.h"
+#include "RecordSources.h"
+#include "Schema.h"
+#include "SystemColour.h"
+#include "TextBox.h"
+#include "Vocabulary.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+
+namespace {
+
+const QColor LightRed{255, 128, 128};
+const QColor Blue{0, 0, 255};
+const QColor LightYellow{255, 255, 128};
+const QColor DarkBlue{0, 0, 64};
+const QColor Yellow{255, 255, 0};
+const QColor RowHatching{255, 192, 192};
+const QColor ColumnHatching{128, 128, 255};
+
+// The inner size of the window, and what its frame and caption add when it has to fit a small screen.
+const QSize WindowTwips{11895, 8415};
+const QSize FrameTwips{120, 600};
+constexpr int FontTwips = 165; // 8.25 point
+
+void setColours(QWidget* widget, const QColor& background, const QColor& text)
+{
+    QPalette palette = widget->palette();
+    if (background.isValid()) {
+        palette.setColor(QPalette::Window, background);
+        widget->setAutoFillBackground(true);
+    }
+    palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+}
+
+// The caption of a group number: "01" to "09", then the numbers as they are.
+QString twoDigits(int group)
+{
+    return QStringLiteral("%1").arg(group, 2, 10, QLatin1Char('0'));
+}
+
+// A group name that is wider than its label is narrowed until it fits, so that every name shows whole.
+void narrowToFit(QLabel* label)
+{
+    QFont font = label->parentWidget()->font();
+    const int room = label->contentsRect().width() - 2 * label->margin() - 1;
+    for (int stretch = QFont::Unstretched;
+         stretch > QFont::UltraCondensed && QFontMetrics(font).horizontalAdvance(label->text()) > room;
+         --stretch)
+        font.setStretch(stretch - 1);
+    label->setFont(font);
+}
+
+// The first cargo as the main window's tab in front shows it: tab 0 its name and group number, tab 1
+// the Jo Tankers product and its USCG number. Nothing for another tab.
+struct FirstCargo {
+    QString name;
+    QString group;
+};
+
+std::optional<FirstCargo> firstCargoOf(const QWidget& mainWindow)
+{
+    const auto* tabs = mainWindow.findChild<QTabWidget*>(QStringLiteral("SSTab1"));
+    if (!tabs || !tabs->currentWidget())
+        return std::nullopt;
+    const QWidget* tab = tabs->currentWidget();
+    if (tabs->currentIndex() == 0) {
+        const auto* name = tab->findChild<QLineEdit*>(QStringLiteral("Text1"));
+        const auto* group = tab->findChild<QLineEdit*>(QStringLiteral("Text2"));
+        if (name && group)
+            return FirstCargo{name->text(), group->text()};
+    }
+    if (tabs->currentIndex() == 1) {
+        const auto* name = tab->findChild<QLineEdit*>(QStringLiteral("Text3"));
+        const auto* group = tab->findChild<QLabel*>(QStringLiteral("lblUSCGJo"));
+        if (name && group)
+            return FirstCargo{name->text(), group->text()};
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+FrmUSCG::FrmUSCG(QWidget* parent)
+    : QWidget(parent)
+    , m_scale(1.0 / 15)
+    , m_data(new DataControl(QStringLiteral("dtaU"), this))
+{
+    setObjectName(QStringLiteral("frmUSCG"));
+    setWindowTitle(Title);
+    buildControls();
+    buildChart();
+    QScreen* screen = QGuiApplication::primaryScreen();
+    setScale(screen ? TwipScale::fitting(screen, WindowTwips + FrameTwips) : m_scale);
+}
+
+void FrmUSCG::buildControls()
+{
+    using namespace Controls;
+
+    m_firstCargo = caption(this, QString(), QStringLiteral("lblCargo1"));
+    setColours(m_firstCargo, LightRed, systemColour(SystemColour::Highlight));
+    place(m_firstCargo, {120, 30, 4575, 285});
+    m_firstGroup = caption(this, QStringLiteral("01"), QStringLiteral("lblUSCG1"));
+    setColours(m_firstGroup, LightRed, Qt::black);
+    m_firstGroup->setAlignment(Qt::AlignCenter);
+    place(m_firstGroup, {4800, 30, 420, 285});
+
+    m_secondCargo = new QComboBox(this);
+    m_secondCargo->setObjectName(QStringLiteral("DBCombo1"));
+    m_secondCargo->setEditable(true);
+    m_secondCargo->setCompleter(nullptr);
+    m_secondCargo->setInsertPolicy(QComboBox::NoInsert);
+    m_secondCargo->setMaxVisibleItems(20);
+    m_secondCargo->setToolTip(QStringLiteral("Choise the cargo grade from the list."));
+    m_secondCargo->setEditText(QStringLiteral("Choise the cargo here"));
+    place(m_secondCargo, {120, 360, 4575, 315});
+    m_holder = holder(this, QStringLiteral("Text1"));
+    m_secondGroup = caption(this, QString(), QStringLiteral("Label66"));
+    setColours(m_secondGroup, Blue, LightYellow);
+    m_secondGroup->setAlignment(Qt::AlignCenter);
+    place(m_secondGroup, {4800, 360, 420, 315});
+
+    QPushButton* compareButton = button(this, QStringLiteral("Command1"), QStringLiteral("Compare"));
+    place(compareButton, {120, 720, 3015, 315});
+    QLabel* exceptions = caption(this, QStringLiteral("Exceptions:"), QStringLiteral("lblExceptions"));
+    setColours(exceptions, QColor(), Yellow);
+    place(exceptions, {120, 1080, 3015, 240});
+    m_notes = textBox(this, QStringLiteral("txtNotes"));
+    m_notes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QPalette notesPalette = m_notes->palette();
+    notesPalette.setColor(QPalette::Base, Qt::black);
+    m_notes->setPalette(notesPalette);
+    m_notes->setTextColour(systemColour(SystemColour::HighlightText));
+    place(m_notes, {0, 1320, 3195, 6615});
+    QPushButton* closeButton = button(this, QStringLiteral("Command2"), QStringLiteral("Close"));
+    place(closeButton, {120, 7980, 3015, 315});
+
+    connect(new ComboClicks(m_secondCargo), &ComboClicks::clicked, this, &FrmUSCG::pickSecondCargo);
+    connect(compareButton, &QPushButton::clicked, this, &FrmUSCG::compare);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void FrmUSCG::buildChart()
+{
+    using namespace CompatibilityChart;
+
+    for (int group : columnGroups()) {
+        QLabel* header = Controls::caption(this, twoDigits(group), QStringLiteral("lblColumn%1").arg(group));
+        setColours(header, Blue, LightYellow);
+        header->setAlignment(Qt::AlignCenter);
+        place(header, ChartGeometry::columnHeader(group));
+    }
+    for (int group : rowGroups()) {
+        auto* number = new ClickableLabel(QStringLiteral("Labelq%1").arg(group), twoDigits(group), this);
+        setColours(number, LightRed, Qt::black);
+        number->setAlignment(Qt::AlignCenter);
+        place(number, ChartGeometry::rowNumber(group));
+        connect(number, &ClickableLabel::clicked, this, [this, group] { showExceptions(group); });
+
+        QLabel* name = Controls::caption(this, Vocabulary::uscgGroupName(numeral(group)).value_or(QString()),
+                                         QStringLiteral("lblGroup%1").arg(group));
+        setColours(name, Marks::Green, DarkBlue);
+        place(name, ChartGeometry::groupName(group));
+        m_groupNames << name;
+
+        QLabel* copy = Controls::caption(this, twoDigits(group), QStringLiteral("lblRow%1").arg(group));
+        setColours(copy, LightRed, Qt::black);
+        copy->setAlignment(Qt::AlignCenter);
+        place(copy, ChartGeometry::rowNumberRight(group));
+    }
+
+    // The bands lie over the chart, the column bands over the row bands.
+    m_chart = new ChartPicture(this);
+    for (int group : rowGroups()) {
+        const QString name =
+            group < 30 ? QStringLiteral("Shape%1").arg(group) : QStringLiteral("SH%1").arg(group);
+        m_rowBands.insert(group, new Band(name, Marks::Red, RowHatching, Qt::FDiagPattern, this));
+        place(m_rowBands.value(group), ChartGeometry::row(group));
+    }
+    for (int group : columnGroups()) {
+        m_columnBands.insert(group, new Band(QStringLiteral("Shape1_%1").arg(group), Blue, ColumnHatching,
+                                             Qt::BDiagPattern, this));
+        place(m_columnBands.value(group), ChartGeometry::column(group));
+    }
+}
+
+void FrmUSCG::place(QWidget* widget, const QRect& twips)
+{
+    m_twips << std::pair{widget, twips};
+}
+
+void FrmUSCG::setScale(const TwipScale& scale)
+{
+    m_scale = scale;
+    QFont scaled = font();
+    scaled.setPixelSize(std::max(m_scale.pixels(FontTwips), 1));
+    setFont(scaled);
+    for (const auto& [widget, twips] : std::as_const(m_twips))
+        widget->setGeometry(m_scale.rect(twips));
+    m_chart->setScale(m_scale);
+    for (QLabel* name : std::as_const(m_groupNames))
+        narrowToFit(name);
+    setFixedSize(m_scale.size(WindowTwips));
+}
+
+FrmUSCG* FrmUSCG::open(const QWidget& mainWindow, const Store& store)
+{
+    auto* window = new FrmUSCG;
+    QString error;
+    if (window->load(mainWindow, store, &error))
+        return window;
+    delete window;
+    MessageBox::error(nullptr, tr("The compatibility chart cannot open:\n\n%1").arg(error),
+                      QStringLiteral("USCG Compatibility Chart"));
+    return nullptr;
+}
+
+bool FrmUSCG::load(const QWidget& mainWindow, const Store& store, QString* error)
+{
+    Placement::place(this, 2);
+    if (!m_data->open(store, Schema::CleaningFile, RecordSources::dtaU, error))
+        return false;
+    m_data->bindList(m_secondCargo, QStringLiteral("Abbreviated Name"));
+    m_data->bind(m_secondGroup, QStringLiteral("Compatability Chart No"));
+    takeFirstCargo(mainWindow);
+    return true;
+}
+
+void FrmUSCG::takeFirstCargo(const QWidget& mainWindow)
+{
+    if (const std::optional<FirstCargo> cargo = firstCargoOf(mainWindow)) {
+        m_firstCargo->setText(cargo->name);
+        m_firstGroup->setText(cargo->group);
+    }
+    for (Band* band : std::as_const(m_rowBands))
+        band->hide();
+    for (Band* band : std::as_const(m_columnBands))
+        band->hide();
+    const QString group = m_firstGroup->text();
+    if (const auto row = CompatibilityChart::groupNamed(group, CompatibilityChart::rowGroups()))
+        m_rowBands.value(*row)->show();
+    if (const std::optional<QString> exceptions = CompatibilityExceptions::textOf(group))
+        m_notes->setText(*exceptions);
+}
+
+void FrmUSCG::pickSecondCargo()
+{
+    findByName(m_secondCargo, m_holder, *m_data, CriterionPrefixes::CleaningName);
+    for (Band* band : std::as_const(m_columnBands))
+        band->hide();
+}
+
+void FrmUSCG::compare()
+{
+    if (const auto column =
+            CompatibilityChart::groupNamed(m_secondGroup->text(), CompatibilityChart::columnGroups()))
+        m_columnBands.value(*column)->show();
+}
+
+void FrmUSCG::showExceptions(int rowGroup)
+{
+    if (const std::optional<QString> exceptions =
+            CompatibilityExceptions::textOf(CompatibilityChart::numeral(rowGroup))) {
+        m_notes->setText(*exceptions);
+        return;
+    }
+    MessageBox::ok(this, NoExceptions, QStringLiteral("Exceptions"));
+    m_notes->setText(CompatibilityExceptions::textOf(QStringLiteral("0")).value_or(QString()));
+}
+
+void FrmUSCG::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    GradientBackground::paint(painter, size());
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "CliCommand.h"
+
+// velcarin-cli compat G1 G2: whether the compatibility chart marks row G1 in column G2, and the
+// exceptions of group G1.
+int runCompat(const QStringList& arguments, CliContext& context);
