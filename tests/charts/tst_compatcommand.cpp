@@ -4,28 +4,17 @@
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 // velcarin-cli compat, run as the built program.
 class TestCompatCommand : public QObject {
     Q_OBJECT
 
 private:
-    struct Run {
-        int exitCode;
-        QString out;
-        QString err;
-    };
+    using Run = CliRun;
 
     static Run run(const QStringList& arguments)
     {
-        QProcess process;
-        process.start(QDir(programFolder()).filePath(QStringLiteral("velcarin-cli")),
-                      QStringList{QStringLiteral("compat")} + arguments);
-        if (!process.waitForFinished(30000))
-            qWarning("velcarin-cli did not finish");
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
+        return runCli(QStringList{QStringLiteral("compat")} + arguments);
     }
 
 private Q_SLOTS:

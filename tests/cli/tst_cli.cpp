@@ -3,7 +3,6 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 namespace {
 
@@ -31,19 +30,11 @@ QString cargoRows()
         .arg(columns());
 }
 
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using Run = CliRun;
 
 Run cli(const QStringList& arguments)
 {
-    QProcess process;
-    process.start(programFolder() + QStringLiteral("/velcarin-cli"), arguments);
-    process.waitForFinished(20000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return runCli(arguments);
 }
 
 } // namespace

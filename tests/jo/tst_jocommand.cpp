@@ -4,15 +4,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using Run = CliRun;
 
 } // namespace
 
@@ -27,12 +22,7 @@ private:
     {
         if (withDataDir)
             arguments << QStringLiteral("--data-dir") << m_folder.path();
-        QProcess process;
-        process.start(QStringLiteral(VELCARIN_CLI), QStringList{QStringLiteral("jo")} + arguments);
-        if (!process.waitForFinished(30000))
-            qWarning("velcarin-cli jo did not finish");
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
+        return runCli(QStringList{QStringLiteral("jo")} + arguments);
     }
 
     static QJsonObject json(const Run& result)

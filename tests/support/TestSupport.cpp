@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 
 #include <sqlite3.h>
 
@@ -119,6 +120,16 @@ QString controlText(const QObject* parent, const QString& name)
         return label->text();
     qWarning("no text control %s", qPrintable(name));
     return {};
+}
+
+CliRun runCli(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QDir(programFolder()).filePath(QStringLiteral("velcarin-cli")), arguments);
+    if (!process.waitForFinished(60000))
+        qWarning("velcarin-cli did not finish");
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
 }
 
 QString programFolder()

@@ -87,6 +87,14 @@ bool triggerAction(const QWidget* window, const QString& name);
 // The text a label, line edit or text box named so shows, text boxes' CR LF included.
 QString controlText(const QObject* parent, const QString& name);
 
+// What a run of the built velcarin-cli printed and how it ended.
+struct CliRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+CliRun runCli(const QStringList& arguments);
+
 // The folder of the built program, with its sample data.
 QString programFolder();
 

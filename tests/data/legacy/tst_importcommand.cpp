@@ -4,24 +4,14 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using Run = CliRun;
 
 Run velcarinCli(const QStringList& arguments)
 {
-    QProcess process;
-    process.start(QDir(programFolder()).filePath(QStringLiteral("velcarin-cli")), arguments);
-    if (!process.waitForFinished(60000))
-        qWarning("velcarin-cli did not finish");
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return runCli(arguments);
 }
 
 // The lines of velcarin-cli's own; libmdb reports on damaged files on its own lines too.
