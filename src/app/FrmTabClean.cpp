@@ -9,7 +9,6 @@
 #include "LetterJump.h"
 #include "MessageBox.h"
 #include "Placement.h"
-#include "Printer.h"
 #include "ProgramFolder.h"
 #include "SystemColour.h"
 #include "TavroTab.h"
@@ -163,7 +162,6 @@ void FrmTabClean::buildMenus()
         }
     }
 
-    connect(action(QStringLiteral("mnuPrint")), &QAction::triggered, this, &FrmTabClean::print);
     connect(action(QStringLiteral("mnuExit")), &QAction::triggered, this, &QWidget::close);
     for (int tab = 0; tab < 3; ++tab) {
         const char* name = std::array{"mnuTavro", "mnuNormal", "mnuHenkel"}[tab];
@@ -216,11 +214,6 @@ bool FrmTabClean::load(QString* error)
     return true;
 }
 
-void FrmTabClean::addSheet(const QString& name, std::function<QWidget*()> factory)
-{
-    m_sheets.insert(name, std::move(factory));
-}
-
 void FrmTabClean::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -247,25 +240,6 @@ void FrmTabClean::cargoChosen(bool unitorShown)
 {
     action(QStringLiteral("mnuCompCh"))->setEnabled(true);
     action(QStringLiteral("mnuUnitor"))->setEnabled(unitorShown);
-}
-
-void FrmTabClean::print()
-{
-    const QString caption = action(QStringLiteral("mnuPrint"))->text();
-    if (caption == PrintTavro)
-        printSheet(QStringLiteral("frmPrint"));
-    if (caption == PrintJo)
-        printSheet(QStringLiteral("frmPrintJo"));
-}
-
-void FrmTabClean::printSheet(const QString& name)
-{
-    const auto factory = m_sheets.constFind(name);
-    if (factory == m_sheets.constEnd())
-        return;
-    std::unique_ptr<QWidget> sheet((*factory)());
-    if (sheet)
-        Printer::print(sheet.get());
 }
 
 void FrmTabClean::openPersonalNotes()

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QHash>
 #include <QMainWindow>
-
-#include <functional>
 
 class CommonDialog;
 class GlobeAnimation;
@@ -30,8 +27,6 @@ public:
 
     const Store& store() const { return m_store; }
     WindowRegistry& windows() const { return *m_windows; }
-    // Sheets that print the image of a laid-out window: each is loaded, printed and unloaded.
-    void addSheet(const QString& name, std::function<QWidget*()> factory);
 
     TavroTab* tavroTab() const { return m_tavro; }
     JoTab* joTab() const { return m_jo; }
@@ -46,8 +41,6 @@ private:
     QAction* action(const QString& name) const;
     void tabChanged(int index);
     void cargoChosen(bool unitorShown);
-    void print();
-    void printSheet(const QString& name);
     void openPersonalNotes();
     void openHazardData();
     void openCompatibilityChart();
@@ -61,5 +54,4 @@ private:
     WindowRegistry* m_windows;
     CommonDialog* m_help;
     GlobeAnimation* m_globe;
-    QHash<QString, std::function<QWidget*()>> m_sheets;
 };
