@@ -1,12 +1,12 @@
 // Opening the operator data, finding a cargo and one whole selection on the real tab, on 20,000 cargoes.
-#include "Criterion.h"
-#include "DataControl.h"
-#include "RecordSet.h"
-#include "RecordSources.h"
-#include "Schema.h"
-#include "Store.h"
-#include "TavroTab.h"
-#include "TestSupport.h"
+#include "adviser/TavroTab.h"
+#include "data/Criterion.h"
+#include "data/RecordSet.h"
+#include "data/RecordSources.h"
+#include "data/Schema.h"
+#include "data/Store.h"
+#include "shell/DataControl.h"
+#include "support/TestSupport.h"
 
 #include <QApplication>
 #include <QComboBox>

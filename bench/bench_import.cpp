@@ -1,6 +1,6 @@
 // The import of a large legacy cargo table (20,000 rows), against the same import done by mdbtools'
 // mdb-export piped into the sqlite3 shell's CSV import, in the same run.
-#include "LegacyImport.h"
+#include "data/legacy/LegacyImport.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 # velcarin_add_test(NAME SOURCES...): one Qt Test program, run by CTest offscreen.
 function(velcarin_add_test name)
     add_executable(${name} ${ARGN})
-    target_link_libraries(${name} PRIVATE velcarin_gui velcarin_testsupport Qt6::Test)
+    target_link_libraries(${name} PRIVATE velcarin_app velcarin_testsupport Qt6::Test)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
     add_dependencies(${name} velcarin-program-folder velcarin-cli)
     add_test(NAME ${name} COMMAND ${name})

@@ -1,8 +1,8 @@
-#include "CargoAdvice.h"
+#include "adviser/CargoAdvice.h"
 
-#include "RecordSet.h"
-#include "UnitorCargoList.h"
-#include "Vocabulary.h"
+#include "adviser/UnitorCargoList.h"
+#include "adviser/Vocabulary.h"
+#include "data/RecordSet.h"
 
 #include <QStringList>
 

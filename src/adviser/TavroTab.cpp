@@ -1,15 +1,15 @@
-#include "TavroTab.h"
+#include "adviser/TavroTab.h"
 
-#include "Controls.h"
-#include "Cover.h"
-#include "DataControl.h"
-#include "FindByName.h"
-#include "MessageBox.h"
-#include "RecordSources.h"
-#include "Schema.h"
-#include "SystemColour.h"
-#include "TextBox.h"
-#include "Vocabulary.h"
+#include "adviser/Vocabulary.h"
+#include "data/RecordSources.h"
+#include "data/Schema.h"
+#include "shell/Controls.h"
+#include "shell/Cover.h"
+#include "shell/DataControl.h"
+#include "shell/FindByName.h"
+#include "shell/MessageBox.h"
+#include "shell/SystemColour.h"
+#include "shell/TextBox.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CargoAdvice.h"
+#include "adviser/CargoAdvice.h"
 
 #include <QWidget>
 

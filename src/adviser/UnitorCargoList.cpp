@@ -1,4 +1,4 @@
-#include "UnitorCargoList.h"
+#include "adviser/UnitorCargoList.h"
 
 #include <QSet>
 

@@ -1,4 +1,4 @@
-#include "Vocabulary.h"
+#include "adviser/Vocabulary.h"
 
 #include <QHash>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "GlobeAnimation.h"
+#include "app/GlobeAnimation.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "LetterJump.h"
+#include "app/LetterJump.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>

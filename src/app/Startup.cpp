@@ -1,11 +1,11 @@
-#include "Startup.h"
+#include "app/Startup.h"
 
-#include "FrmTabClean.h"
-#include "HelpViewer.h"
-#include "MessageBox.h"
-#include "Migration.h"
-#include "ProgramFolder.h"
-#include "Store.h"
+#include "app/FrmTabClean.h"
+#include "data/Store.h"
+#include "data/legacy/Migration.h"
+#include "help/HelpViewer.h"
+#include "shell/MessageBox.h"
+#include "shell/ProgramFolder.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,4 +1,4 @@
-#include "Band.h"
+#include "charts/Band.h"
 
 #include <QPainter>
 

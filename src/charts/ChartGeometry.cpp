@@ -1,4 +1,4 @@
-#include "ChartGeometry.h"
+#include "charts/ChartGeometry.h"
 
 namespace ChartGeometry {
 

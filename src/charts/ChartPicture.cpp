@@ -1,7 +1,7 @@
-#include "ChartPicture.h"
+#include "charts/ChartPicture.h"
 
-#include "ChartGeometry.h"
-#include "CompatibilityChart.h"
+#include "charts/ChartGeometry.h"
+#include "charts/CompatibilityChart.h"
 
 #include <QPainter>
 

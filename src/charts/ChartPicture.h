@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TwipScale.h"
+#include "charts/TwipScale.h"
 
 #include <QWidget>
 

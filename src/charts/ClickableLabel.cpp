@@ -1,4 +1,4 @@
-#include "ClickableLabel.h"
+#include "charts/ClickableLabel.h"
 
 #include <QMouseEvent>
 

@@ -1,4 +1,4 @@
-#include "ComboClicks.h"
+#include "charts/ComboClicks.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "CompatibilityChart.h"
+#include "charts/CompatibilityChart.h"
 
 namespace CompatibilityChart {
 

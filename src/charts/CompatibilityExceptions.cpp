@@ -1,4 +1,4 @@
-#include "CompatibilityExceptions.h"
+#include "charts/CompatibilityExceptions.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "TwipScale.h"
+#include "charts/TwipScale.h"
 
 #include <QScreen>
 

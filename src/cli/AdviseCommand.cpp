@@ -1,11 +1,11 @@
-#include "AdviseCommand.h"
+#include "cli/AdviseCommand.h"
 
-#include "CargoAdvice.h"
-#include "RecordReport.h"
-#include "RecordSet.h"
-#include "RecordSources.h"
-#include "Schema.h"
-#include "Vocabulary.h"
+#include "adviser/CargoAdvice.h"
+#include "adviser/Vocabulary.h"
+#include "cli/RecordReport.h"
+#include "data/RecordSet.h"
+#include "data/RecordSources.h"
+#include "data/Schema.h"
 
 int runAdvise(const QStringList& arguments, CliContext& context)
 {

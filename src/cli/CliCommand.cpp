@@ -1,8 +1,8 @@
-#include "CliCommand.h"
+#include "cli/CliCommand.h"
 
-#include "Migration.h"
-#include "RecordSet.h"
-#include "Store.h"
+#include "data/RecordSet.h"
+#include "data/Store.h"
+#include "data/legacy/Migration.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "CompatCommand.h"
+#include "cli/CompatCommand.h"
 
-#include "CompatibilityChart.h"
-#include "CompatibilityExceptions.h"
-#include "Vocabulary.h"
+#include "adviser/Vocabulary.h"
+#include "charts/CompatibilityChart.h"
+#include "charts/CompatibilityExceptions.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

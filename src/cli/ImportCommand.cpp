@@ -1,7 +1,7 @@
-#include "ImportCommand.h"
+#include "cli/ImportCommand.h"
 
-#include "LegacyImport.h"
-#include "Schema.h"
+#include "data/Schema.h"
+#include "data/legacy/LegacyImport.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,11 +1,11 @@
-#include "JoCommand.h"
+#include "cli/JoCommand.h"
 
-#include "CleaningMethods.h"
-#include "ProductAdvice.h"
-#include "RecordReport.h"
-#include "RecordSet.h"
-#include "RecordSources.h"
-#include "Schema.h"
+#include "cli/RecordReport.h"
+#include "data/RecordSet.h"
+#include "data/RecordSources.h"
+#include "data/Schema.h"
+#include "jo/CleaningMethods.h"
+#include "jo/ProductAdvice.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,8 +1,8 @@
-#include "RecordReport.h"
+#include "cli/RecordReport.h"
 
-#include "Criterion.h"
-#include "RecordSet.h"
-#include "Store.h"
+#include "data/Criterion.h"
+#include "data/RecordSet.h"
+#include "data/Store.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

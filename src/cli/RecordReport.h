@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CliCommand.h"
-#include "RecordSet.h"
+#include "cli/CliCommand.h"
+#include "data/RecordSet.h"
 
 #include <QJsonValue>
 #include <QList>

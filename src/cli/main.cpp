@@ -1,7 +1,7 @@
-#include "AdviseCommand.h"
-#include "CompatCommand.h"
-#include "ImportCommand.h"
-#include "JoCommand.h"
+#include "cli/AdviseCommand.h"
+#include "cli/CompatCommand.h"
+#include "cli/ImportCommand.h"
+#include "cli/JoCommand.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "Criterion.h"
+#include "data/Criterion.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "Database.h"
+#include "data/Database.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

@@ -1,4 +1,4 @@
-#include "DatabaseFile.h"
+#include "data/DatabaseFile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "RecordSet.h"
+#include "data/RecordSet.h"
 
-#include "Criterion.h"
-#include "SqlName.h"
+#include "data/Criterion.h"
+#include "data/SqlName.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "RecordSources.h"
+#include "data/RecordSources.h"
 
 namespace RecordSources {
 

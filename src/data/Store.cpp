@@ -1,7 +1,7 @@
-#include "Store.h"
+#include "data/Store.h"
 
-#include "DatabaseFile.h"
-#include "Schema.h"
+#include "data/DatabaseFile.h"
+#include "data/Schema.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "HelpFile.h"
+#include "help/HelpFile.h"
 
-#include "DatabaseFile.h"
+#include "data/DatabaseFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

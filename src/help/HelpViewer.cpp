@@ -1,6 +1,6 @@
-#include "HelpViewer.h"
+#include "help/HelpViewer.h"
 
-#include "HelpFile.h"
+#include "help/HelpFile.h"
 
 #include <QAction>
 #include <QDir>

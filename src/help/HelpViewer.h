@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HelpRequest.h"
+#include "shell/HelpRequest.h"
 
 #include <QList>
 #include <QMainWindow>

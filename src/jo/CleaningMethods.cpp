@@ -1,4 +1,4 @@
-#include "CleaningMethods.h"
+#include "jo/CleaningMethods.h"
 
 #include <QList>
 

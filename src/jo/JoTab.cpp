@@ -1,14 +1,14 @@
-#include "JoTab.h"
+#include "jo/JoTab.h"
 
-#include "CleaningMethods.h"
-#include "Controls.h"
-#include "Cover.h"
-#include "DataControl.h"
-#include "FindByName.h"
-#include "MethodButtons.h"
-#include "RecordSources.h"
-#include "Schema.h"
-#include "TextBox.h"
+#include "data/RecordSources.h"
+#include "data/Schema.h"
+#include "jo/CleaningMethods.h"
+#include "jo/MethodButtons.h"
+#include "shell/Controls.h"
+#include "shell/Cover.h"
+#include "shell/DataControl.h"
+#include "shell/FindByName.h"
+#include "shell/TextBox.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProductAdvice.h"
+#include "jo/ProductAdvice.h"
 
 #include <QList>
 #include <QWidget>

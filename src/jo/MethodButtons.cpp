@@ -1,8 +1,8 @@
-#include "MethodButtons.h"
+#include "jo/MethodButtons.h"
 
-#include "CleaningMethods.h"
-#include "Controls.h"
-#include "SystemColour.h"
+#include "jo/CleaningMethods.h"
+#include "shell/Controls.h"
+#include "shell/SystemColour.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

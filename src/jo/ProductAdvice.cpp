@@ -1,7 +1,7 @@
-#include "ProductAdvice.h"
+#include "jo/ProductAdvice.h"
 
-#include "RecordSet.h"
-#include "Vocabulary.h"
+#include "adviser/Vocabulary.h"
+#include "data/RecordSet.h"
 
 #include <QStringList>
 

@@ -1,10 +1,10 @@
-#include "HenkelTab.h"
+#include "suppliers/HenkelTab.h"
 
-#include "Controls.h"
-#include "DataControl.h"
-#include "RecordSources.h"
-#include "Schema.h"
-#include "TextBox.h"
+#include "data/RecordSources.h"
+#include "data/Schema.h"
+#include "shell/Controls.h"
+#include "shell/DataControl.h"
+#include "shell/TextBox.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,10 +1,10 @@
-#include "FrmTabClean.h"
-#include "Store.h"
-#include "SystemColour.h"
-#include "TavroTab.h"
-#include "TestSupport.h"
-#include "TextBox.h"
-#include "Vocabulary.h"
+#include "adviser/TavroTab.h"
+#include "adviser/Vocabulary.h"
+#include "app/FrmTabClean.h"
+#include "data/Store.h"
+#include "shell/SystemColour.h"
+#include "shell/TextBox.h"
+#include "support/TestSupport.h"
 
 #include <QApplication>
 #include <QComboBox>

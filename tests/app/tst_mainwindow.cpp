@@ -1,11 +1,11 @@
-#include "DataControl.h"
-#include "FrmTabClean.h"
-#include "HelpRequest.h"
-#include "ProgramFolder.h"
-#include "Store.h"
-#include "TavroTab.h"
-#include "TestSupport.h"
-#include "WindowRegistry.h"
+#include "adviser/TavroTab.h"
+#include "app/FrmTabClean.h"
+#include "data/Store.h"
+#include "shell/DataControl.h"
+#include "shell/HelpRequest.h"
+#include "shell/ProgramFolder.h"
+#include "shell/WindowRegistry.h"
+#include "support/TestSupport.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "ChartTables.h"
-#include "CompatibilityChart.h"
-#include "CompatibilityExceptions.h"
+#include "charts/ChartTables.h"
+#include "charts/CompatibilityChart.h"
+#include "charts/CompatibilityExceptions.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "ChartTables.h"
-#include "TestSupport.h"
+#include "charts/ChartTables.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QJsonDocument>

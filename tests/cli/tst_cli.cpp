@@ -1,5 +1,5 @@
-#include "Schema.h"
-#include "TestSupport.h"
+#include "data/Schema.h"
+#include "support/TestSupport.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -1,7 +1,7 @@
-#include "Criterion.h"
-#include "Database.h"
-#include "RecordSet.h"
-#include "TestSupport.h"
+#include "data/Criterion.h"
+#include "data/Database.h"
+#include "data/RecordSet.h"
+#include "support/TestSupport.h"
 
 #include <QSqlQuery>
 

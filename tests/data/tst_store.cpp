@@ -1,9 +1,9 @@
-#include "DatabaseFile.h"
-#include "RecordSet.h"
-#include "RecordSources.h"
-#include "Schema.h"
-#include "Store.h"
-#include "TestSupport.h"
+#include "data/DatabaseFile.h"
+#include "data/RecordSet.h"
+#include "data/RecordSources.h"
+#include "data/Schema.h"
+#include "data/Store.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "HelpViewer.h"
-#include "TestSupport.h"
+#include "help/HelpViewer.h"
+#include "support/TestSupport.h"
 
 #include <QAction>
 #include <QApplication>

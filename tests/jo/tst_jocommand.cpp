@@ -1,5 +1,5 @@
-#include "CleaningMethods.h"
-#include "TestSupport.h"
+#include "jo/CleaningMethods.h"
+#include "support/TestSupport.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,11 +1,11 @@
-#include "DataControl.h"
-#include "FrmTabClean.h"
-#include "JoTab.h"
-#include "RecordSources.h"
-#include "Store.h"
-#include "SystemColour.h"
-#include "TestSupport.h"
-#include "TextBox.h"
+#include "app/FrmTabClean.h"
+#include "data/RecordSources.h"
+#include "data/Store.h"
+#include "jo/JoTab.h"
+#include "shell/DataControl.h"
+#include "shell/SystemColour.h"
+#include "shell/TextBox.h"
+#include "support/TestSupport.h"
 
 #include <QAction>
 #include <QComboBox>

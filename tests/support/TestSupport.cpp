@@ -1,9 +1,9 @@
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
-#include "Beep.h"
-#include "FrmTabClean.h"
-#include "Store.h"
-#include "TextBox.h"
+#include "app/FrmTabClean.h"
+#include "data/Store.h"
+#include "shell/Beep.h"
+#include "shell/TextBox.h"
 
 #include <QAction>
 #include <QCoreApplication>

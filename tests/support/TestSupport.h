@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MessageBox.h"
+#include "shell/MessageBox.h"
 
 #include <QList>
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "AccessReader.h"
+#include "data/legacy/AccessReader.h"
 
 // glib first: mdbtools.h includes it inside extern "C", where its C++ templates do not compile.
 #include <glib.h>

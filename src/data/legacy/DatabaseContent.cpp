@@ -1,6 +1,6 @@
-#include "DatabaseContent.h"
+#include "data/legacy/DatabaseContent.h"
 
-#include "SqlName.h"
+#include "data/SqlName.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "EncodedRows.h"
+#include "data/legacy/EncodedRows.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DatabaseContent.h"
+#include "data/legacy/DatabaseContent.h"
 
 #include <QByteArray>
 #include <QList>

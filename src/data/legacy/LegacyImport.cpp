@@ -1,10 +1,10 @@
-#include "LegacyImport.h"
+#include "data/legacy/LegacyImport.h"
 
-#include "AccessReader.h"
-#include "DatabaseContent.h"
-#include "DatabaseFile.h"
-#include "Schema.h"
-#include "SqliteWriter.h"
+#include "data/DatabaseFile.h"
+#include "data/Schema.h"
+#include "data/legacy/AccessReader.h"
+#include "data/legacy/DatabaseContent.h"
+#include "data/legacy/SqliteWriter.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
-#include "Migration.h"
+#include "data/legacy/Migration.h"
 
-#include "DatabaseFile.h"
-#include "LegacyImport.h"
-#include "Schema.h"
-#include "Store.h"
+#include "data/DatabaseFile.h"
+#include "data/Schema.h"
+#include "data/Store.h"
+#include "data/legacy/LegacyImport.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Store.h"
+#include "data/Store.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "SqliteWriter.h"
+#include "data/legacy/SqliteWriter.h"
 
-#include "SqlName.h"
+#include "data/SqlName.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AccessReader.h"
-#include "EncodedRows.h"
+#include "data/legacy/AccessReader.h"
+#include "data/legacy/EncodedRows.h"
 
 #include <QString>
 

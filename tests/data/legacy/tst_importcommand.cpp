@@ -1,6 +1,6 @@
-#include "LegacyFixtures.h"
-#include "Schema.h"
-#include "TestSupport.h"
+#include "data/Schema.h"
+#include "data/legacy/LegacyFixtures.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>

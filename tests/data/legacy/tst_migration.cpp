@@ -1,9 +1,9 @@
-#include "DatabaseFile.h"
-#include "LegacyFixtures.h"
-#include "Migration.h"
-#include "Schema.h"
-#include "Store.h"
-#include "TestSupport.h"
+#include "data/DatabaseFile.h"
+#include "data/Schema.h"
+#include "data/Store.h"
+#include "data/legacy/LegacyFixtures.h"
+#include "data/legacy/Migration.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecordSet.h"
+#include "data/RecordSet.h"
 
 #include <QAbstractListModel>
 

@@ -1,11 +1,11 @@
-#include "ColumnListModel.h"
-#include "DataControl.h"
-#include "FindByName.h"
-#include "RecordSources.h"
-#include "Schema.h"
-#include "Store.h"
-#include "TestSupport.h"
-#include "TextBox.h"
+#include "data/RecordSources.h"
+#include "data/Schema.h"
+#include "data/Store.h"
+#include "shell/ColumnListModel.h"
+#include "shell/DataControl.h"
+#include "shell/FindByName.h"
+#include "shell/TextBox.h"
+#include "support/TestSupport.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>

@@ -1,11 +1,11 @@
-#include "FrmTabClean.h"
-#include "GlobeAnimation.h"
-#include "GradientBackground.h"
-#include "HenkelTab.h"
-#include "Placement.h"
-#include "ProgramFolder.h"
-#include "Store.h"
-#include "TestSupport.h"
+#include "app/FrmTabClean.h"
+#include "app/GlobeAnimation.h"
+#include "data/Store.h"
+#include "shell/GradientBackground.h"
+#include "shell/Placement.h"
+#include "shell/ProgramFolder.h"
+#include "suppliers/HenkelTab.h"
+#include "support/TestSupport.h"
 
 #include <QFile>
 #include <QImage>

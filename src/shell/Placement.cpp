@@ -1,4 +1,4 @@
-#include "Placement.h"
+#include "shell/Placement.h"
 
 #include <QGuiApplication>
 #include <QScreen>

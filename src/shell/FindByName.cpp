@@ -1,8 +1,8 @@
-#include "FindByName.h"
+#include "shell/FindByName.h"
 
-#include "Beep.h"
-#include "Criterion.h"
-#include "DataControl.h"
+#include "data/Criterion.h"
+#include "shell/Beep.h"
+#include "shell/DataControl.h"
 
 #include <QComboBox>
 #include <QLineEdit>

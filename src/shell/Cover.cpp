@@ -1,4 +1,4 @@
-#include "Cover.h"
+#include "shell/Cover.h"
 
 #include <QEvent>
 #include <QWidget>

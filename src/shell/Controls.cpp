@@ -1,6 +1,6 @@
-#include "Controls.h"
+#include "shell/Controls.h"
 
-#include "TextBox.h"
+#include "shell/TextBox.h"
 
 #include <QGroupBox>
 #include <QLabel>

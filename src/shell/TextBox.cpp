@@ -1,4 +1,4 @@
-#include "TextBox.h"
+#include "shell/TextBox.h"
 
 TextBox::TextBox(QWidget* parent)
     : QPlainTextEdit(parent)

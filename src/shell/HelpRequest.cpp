@@ -1,6 +1,6 @@
-#include "HelpRequest.h"
+#include "shell/HelpRequest.h"
 
-#include "ProgramFolder.h"
+#include "shell/ProgramFolder.h"
 
 namespace {
 

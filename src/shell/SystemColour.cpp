@@ -1,4 +1,4 @@
-#include "SystemColour.h"
+#include "shell/SystemColour.h"
 
 #include <QApplication>
 #include <QPalette>

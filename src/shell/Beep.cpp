@@ -1,4 +1,4 @@
-#include "Beep.h"
+#include "shell/Beep.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "ColumnListModel.h"
+#include "shell/ColumnListModel.h"
 
 ColumnListModel::ColumnListModel(QObject* parent)
     : QAbstractListModel(parent)

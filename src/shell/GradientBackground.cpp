@@ -1,4 +1,4 @@
-#include "GradientBackground.h"
+#include "shell/GradientBackground.h"
 
 #include <QPainter>
 

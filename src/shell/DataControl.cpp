@@ -1,8 +1,8 @@
-#include "DataControl.h"
+#include "shell/DataControl.h"
 
-#include "ColumnListModel.h"
-#include "Store.h"
-#include "TextBox.h"
+#include "data/Store.h"
+#include "shell/ColumnListModel.h"
+#include "shell/TextBox.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "WindowRegistry.h"
+#include "shell/WindowRegistry.h"
 
 WindowRegistry::WindowRegistry(QObject* parent)
     : QObject(parent)

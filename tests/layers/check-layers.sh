@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# The layers as the build enforces them: each folder of src includes only from the folders below it, and
+# velcarin-cli links neither Qt Widgets nor Qt Gui.
+# Usage: check-layers.sh SOURCE_DIR VELCARIN_CLI
+set -u
+src=$1/src
+cli=$2
+status=0
+
+# The folders each folder may include from, itself included.
+declare -A allowed=(
+    [data]="data"
+    [shell]="data shell"
+    [help]="data shell help"
+    [adviser]="data shell adviser"
+    [jo]="data shell adviser jo"
+    [suppliers]="data shell adviser suppliers"
+    [charts]="data shell adviser charts"
+    [app]="data shell help adviser jo suppliers charts app"
+    [cli]="data help adviser jo suppliers charts cli"
+)
+
+for folder in "$src"/*/; do
+    name=$(basename "$folder")
+    if [ -z "${allowed[$name]+set}" ]; then
+        echo "src/$name: a folder the layers do not name"
+        status=1
+        continue
+    fi
+    while IFS=: read -r file line include; do
+        target=$(sed -E 's/^#include "([^"/]+)\/.*/\1/' <<<"$include")
+        if [ "$target" = "$include" ]; then
+            echo "${file#"$1"/}:$line: include not written from src: $include"
+            status=1
+        elif ! grep -qw -- "$target" <<<"${allowed[$name]}"; then
+            echo "${file#"$1"/}:$line: $name includes from $target: $include"
+            status=1
+        fi
+    done < <(grep -rnE '^#include "' "$folder" --include='*.h' --include='*.cpp' | sed -E 's/^([^:]*):([0-9]+):/\1:\2:/')
+done
+
+needed=$(readelf -d "$cli" | grep NEEDED)
+if grep -E 'libQt6(Widgets|Gui)' <<<"$needed"; then
+    echo "velcarin-cli links Qt Widgets or Qt Gui"
+    status=1
+fi
+[ "$status" -eq 0 ] && echo "layers hold"
+exit "$status"
