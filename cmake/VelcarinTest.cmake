@@ -6,6 +6,6 @@ function(velcarin_add_test name)
     add_dependencies(${name} velcarin-program-folder velcarin-cli)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8;VELCARIN_PROGRAM_DIR=${VELCARIN_PROGRAM_DIR};VELCARIN_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/testdata"
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8;QT_FATAL_CRITICALS=1;VELCARIN_PROGRAM_DIR=${VELCARIN_PROGRAM_DIR};VELCARIN_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/testdata"
         TIMEOUT 300)
 endfunction()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "charts/TwipScale.h"
+#include "shell/TwipScale.h"
 
 #include <QMap>
 #include <QWidget>

@@ -201,7 +201,14 @@ QString RecordSet::fieldName(int field) const
 
 int RecordSet::fieldIndex(const QString& name) const
 {
-    return m_table ? int(m_table->fields.indexOf(name)) : -1;
+    // Field names are found without regard to case, as the database engine finds them.
+    if (m_table) {
+        for (int field = 0; field < m_table->fields.size(); ++field) {
+            if (m_table->fields.at(field).compare(name, Qt::CaseInsensitive) == 0)
+                return field;
+        }
+    }
+    return -1;
 }
 
 int RecordSet::recordCount() const

@@ -1,5 +1,9 @@
 #include "shell/WindowRegistry.h"
 
+#include "shell/MessageBox.h"
+
+#include <QCoreApplication>
+
 WindowRegistry::WindowRegistry(QObject* parent)
     : QObject(parent)
 {
@@ -21,8 +25,13 @@ QWidget* WindowRegistry::open(const QString& name)
         return window;
     }
     const auto factory = m_factories.constFind(name);
-    if (factory == m_factories.constEnd())
+    if (factory == m_factories.constEnd()) {
+        // A fault of the program, never a quiet nothing: logged as an error (tests stop on it), and told.
+        qCritical("Velcarin: no window is registered as \"%s\"", qPrintable(name));
+        MessageBox::error(nullptr, tr("The window \"%1\" is not part of this version of Velcarin.").arg(name),
+                          QCoreApplication::applicationName());
         return nullptr;
+    }
     QWidget* window = (*factory)();
     if (!window)
         return nullptr;
@@ -31,6 +40,7 @@ QWidget* WindowRegistry::open(const QString& name)
     window->show();
     window->raise();
     window->activateWindow();
+    Q_EMIT loaded(name, window);
     return window;
 }
 

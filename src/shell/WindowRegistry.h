@@ -8,7 +8,8 @@
 #include <functional>
 
 // The program's other windows by name: each opens modeless, without owner, at most once; opening one
-// that is open brings it to the front unchanged. A window that is not registered opens nothing.
+// that is open brings it to the front unchanged. Asking for a window that nothing registered is a fault
+// of the program: it is logged as a critical error and the user is told.
 class WindowRegistry : public QObject {
     Q_OBJECT
 public:
@@ -21,6 +22,10 @@ public:
     // The window, loaded and shown or brought to the front; nullptr when there is none.
     QWidget* open(const QString& name);
     QWidget* openWindow(const QString& name) const;
+
+Q_SIGNALS:
+    // A window was loaded (not when an open one was only brought to the front).
+    void loaded(const QString& name, QWidget* window);
 
 private:
     QHash<QString, Factory> m_factories;

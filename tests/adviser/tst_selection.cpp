@@ -360,6 +360,28 @@ private Q_SLOTS:
                                           *Vocabulary::notesText(QStringLiteral("8")));
     }
 
+    void fieldNamesInAnotherLetterCase()
+    {
+        // Access found field names without regard to case; a table written with other capitals still
+        // lists its cargoes and shows them.
+        TestDataFolder folder;
+        folder.copySampleDatabases();
+        folder.runSql(
+            QStringLiteral("cleaning.mdb"),
+            QStringLiteral("ALTER TABLE CleaningA RENAME COLUMN \"Abbreviated Name\" TO \"abbreviated name\";"
+                           "ALTER TABLE CleaningA RENAME COLUMN \"Full Name\" TO \"FULL NAME\";"
+                           "ALTER TABLE CleaningA RENAME COLUMN \"Cleaning Code\" TO \"cleaning CODE\";"));
+        LoadedMainWindow main(folder.path());
+        QVERIFY(main.isLoaded());
+        auto* box = child<QComboBox>(main.window(), QStringLiteral("DBCombo1"));
+        QVERIFY(box->findText(QStringLiteral("ACETONE"), Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0);
+        box->setEditText(QStringLiteral("XYLENE-M"));
+        QCOMPARE(main.beeps()->count(), 0);
+        QCOMPARE(controlText(main.window(), QStringLiteral("lblFullName")),
+                 QStringLiteral("1,3-Dimethylbenzene"));
+        QCOMPARE(controlText(main.window(), QStringLiteral("txtCode")), QStringLiteral("2"));
+    }
+
     void pickingFromTheList()
     {
         QComboBox* box = cargoBox();

@@ -36,14 +36,17 @@ private:
     QComboBox* cargoBox() const { return child<QComboBox>(m_window, QStringLiteral("DBCombo1")); }
     void choose(const QString& name) const { cargoBox()->setEditText(name); }
 
-    // A stand-in for each window of the program, so that what the main window opens can be seen.
+    // The windows of the program that are not built yet, each with a stand-in so that what the main
+    // window opens can be seen; every other window is the real one.
     void registerWindows()
     {
-        for (const char* name : {"frmUnitor", "frmChem", "frmSpecial", "frmUSCG", "PersonalA", "frmHazard",
-                                 "frmEdit", "frmView", "frmAbout"}) {
+        connect(&m_window->windows(), &WindowRegistry::loaded, this,
+                [this](const QString& name) { m_opened << name; });
+        for (const char* name : {"frmUnitor", "frmChem", "frmSpecial", "PersonalA", "frmHazard", "frmEdit",
+                                 "frmView", "frmAbout"}) {
             const QString windowName = QLatin1String(name);
-            m_window->windows().add(windowName, [this, windowName] {
-                m_opened << windowName;
+            QVERIFY2(!m_window->windows().has(windowName), name);
+            m_window->windows().add(windowName, [windowName] {
                 auto* window = new QWidget;
                 window->setObjectName(windowName);
                 return window;

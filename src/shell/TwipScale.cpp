@@ -1,4 +1,4 @@
-#include "charts/TwipScale.h"
+#include "shell/TwipScale.h"
 
 #include <QScreen>
 

@@ -1,4 +1,4 @@
-#include "charts/ClickableLabel.h"
+#include "shell/ClickableLabel.h"
 
 #include <QMouseEvent>
 

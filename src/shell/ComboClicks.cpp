@@ -1,4 +1,4 @@
-#include "charts/ComboClicks.h"
+#include "shell/ComboClicks.h"
 
 #include <QComboBox>
 #include <QLineEdit>
