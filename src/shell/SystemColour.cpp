@@ -1,25 +1,22 @@
 #include "shell/SystemColour.h"
 
-#include <QApplication>
-#include <QPalette>
-
 QColor systemColour(SystemColour colour)
 {
-    const QPalette palette = QApplication::palette();
     switch (colour) {
     case SystemColour::Highlight:
-        return palette.color(QPalette::Active, QPalette::Highlight);
+        return {10, 36, 106};
     case SystemColour::HighlightText:
-        return palette.color(QPalette::Active, QPalette::HighlightedText);
+        return {255, 255, 255};
     case SystemColour::ButtonFace:
-        return palette.color(QPalette::Active, QPalette::Button);
+        return {212, 208, 200};
     case SystemColour::GrayText:
-        return palette.color(QPalette::Disabled, QPalette::WindowText);
+        return {128, 128, 128};
     case SystemColour::InactiveCaptionText:
-        // Qt has no caption colours; the light shade of a button is what the Windows palette gives here.
-        return palette.color(QPalette::Active, QPalette::Midlight);
+        // The Standard scheme gave this index the button face's grey, which would hide the Jo Tankers tab's
+        // mark of the methods not chosen; Windows XP's light blue for it keeps the mark visible.
+        return {216, 228, 248};
     case SystemColour::InfoBackground:
-        return palette.color(QPalette::Active, QPalette::ToolTipBase);
+        return {255, 255, 225};
     }
     return {};
 }

@@ -2,7 +2,9 @@
 
 #include <QColor>
 
-// The system colours the program names by their Windows index, taken from the application palette.
+// The system colours the program names by their Windows index. Each is the colour Windows gave that index
+// (the "Windows Standard" scheme of the program's day), not the desktop's palette: the windows set their
+// own backgrounds, and a text colour read from another palette could vanish against them.
 enum class SystemColour {
     Highlight = 13,
     HighlightText = 14,

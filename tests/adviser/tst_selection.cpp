@@ -2,7 +2,6 @@
 #include "adviser/Vocabulary.h"
 #include "app/FrmTabClean.h"
 #include "data/Store.h"
-#include "shell/SystemColour.h"
 #include "shell/TextBox.h"
 #include "support/TestSupport.h"
 
@@ -249,13 +248,13 @@ private Q_SLOTS:
                                 "Note from Chief Officer Bjørn Sæther – “keep the line flushed”: "
                                 "20 °C max."));
         choose(QStringLiteral("TOLUENE"));
-        QCOMPARE(personalNotesColour(), systemColour(SystemColour::GrayText));
+        QCOMPARE(personalNotesColour(), QColor(128, 128, 128));
         QVERIFY(text("txtPerson").isEmpty());
     }
 
     void pollutionMark()
     {
-        const QColor buttonFace = systemColour(SystemColour::ButtonFace);
+        const QColor buttonFace(212, 208, 200);
         QCOMPARE(pollutionBackground(), buttonFace);
         choose(QStringLiteral("PHOSPHORIC ACID")); // 1*
         QCOMPARE(pollutionBackground(), QColor(255, 0, 0));

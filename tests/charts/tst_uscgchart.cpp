@@ -8,7 +8,6 @@
 #include "data/Store.h"
 #include "shell/DataControl.h"
 #include "shell/GradientBackground.h"
-#include "shell/SystemColour.h"
 #include "shell/TextBox.h"
 #include "shell/WindowRegistry.h"
 #include "support/TestSupport.h"
@@ -590,8 +589,12 @@ private Q_SLOTS:
             QCOMPARE(band->hatching(), QColor(128, 128, 255));
             QCOMPARE(band->pattern(), Qt::BDiagPattern);
         }
-        QCOMPARE(colours(QStringLiteral("lblCargo1")),
-                 (std::pair{lightRed, systemColour(SystemColour::Highlight)}));
+        QCOMPARE(colours(QStringLiteral("lblCargo1")), (std::pair{lightRed, QColor(10, 36, 106)}));
+        // Every text stands out from its background as the Windows colours made it.
+        for (const char* label : {"lblCargo1", "lblUSCG1", "Label66"}) {
+            const auto [background, text] = colours(QLatin1String(label));
+            QVERIFY2(contrastRatio(text, background) >= 4.5, label);
+        }
         QCOMPARE(colours(QStringLiteral("lblUSCG1")).first, lightRed);
         QCOMPARE(colours(QStringLiteral("Label66")).first, blue);
         QCOMPARE(text(chart, "lblExceptions"), QStringLiteral("Exceptions:"));
@@ -599,7 +602,7 @@ private Q_SLOTS:
         auto* notes = child<TextBox>(chart, QStringLiteral("txtNotes"));
         QVERIFY(notes->isReadOnly());
         QCOMPARE(notes->palette().color(QPalette::Base), QColor(0, 0, 0));
-        QCOMPARE(notes->textColour(), systemColour(SystemColour::HighlightText));
+        QCOMPARE(notes->textColour(), QColor(255, 255, 255));
         QCOMPARE(notes->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         QCOMPARE(child<QPushButton>(chart, QStringLiteral("Command1"))->text(), QStringLiteral("Compare"));
         QCOMPARE(child<QPushButton>(chart, QStringLiteral("Command2"))->text(), QStringLiteral("Close"));

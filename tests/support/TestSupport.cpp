@@ -15,6 +15,8 @@
 
 #include <sqlite3.h>
 
+#include <cmath>
+
 TestDataFolder::TestDataFolder()
 {
     QVERIFY2(m_dir.isValid(), "no temporary folder");
@@ -143,4 +145,18 @@ QString sqlText(const QString& text)
     quoted.replace(QLatin1Char('\''), QLatin1String("''"));
     quoted.replace(QLatin1String("\r\n"), QLatin1String("' || char(13, 10) || '"));
     return QLatin1Char('\'') + quoted + QLatin1Char('\'');
+}
+
+double contrastRatio(const QColor& first, const QColor& second)
+{
+    const auto luminance = [](const QColor& colour) {
+        const auto channel = [](double value) {
+            return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+               0.0722 * channel(colour.blueF());
+    };
+    const double lighter = std::max(luminance(first), luminance(second));
+    const double darker = std::min(luminance(first), luminance(second));
+    return (lighter + 0.05) / (darker + 0.05);
 }

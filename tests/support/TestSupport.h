@@ -98,6 +98,9 @@ CliRun runCli(const QStringList& arguments);
 // The folder of the built program, with its sample data.
 QString programFolder();
 
+// The contrast ratio of two colours as the Web Content Accessibility Guidelines define it, 1 to 21.
+double contrastRatio(const QColor& first, const QColor& second);
+
 // A SQL string literal.
 QString sqlText(const QString& text);
 
