@@ -159,7 +159,10 @@ void TavroTab::buildControls()
     auto* names = new QHBoxLayout;
     names->addWidget(caption(this, QStringLiteral("IMDG Code Class:")));
     QLabel* classNumber = valueLabel(this, QStringLiteral("lblCl"));
+    // A value label leaves its width to the layout; the class number's is fixed, or the class name is drawn
+    // over it.
     classNumber->setFixedWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 6);
+    classNumber->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     names->addWidget(classNumber);
     m_className = valueLabel(this, QStringLiteral("lblClass"));
     names->addWidget(m_className, 1);

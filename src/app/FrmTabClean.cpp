@@ -131,8 +131,7 @@ FrmTabClean::FrmTabClean(const Store& store, QWidget* parent)
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &FrmTabClean::tabChanged);
     connect(m_tavro, &TavroTab::cargoChosen, this, &FrmTabClean::cargoChosen);
-    connect(m_jo, &JoTab::productChosen, this,
-            [this] { action(QStringLiteral("mnuCompCh"))->setEnabled(true); });
+    connect(m_jo, &JoTab::productChosen, this, &FrmTabClean::enableChartEntry);
     connect(m_tavro, &TavroTab::exitClicked, this, &QWidget::close);
     connect(m_jo, &JoTab::exitClicked, this, &QWidget::close);
     connect(m_henkel, &HenkelTab::exitClicked, this, &QWidget::close);
@@ -238,8 +237,15 @@ void FrmTabClean::tabChanged(int index)
 
 void FrmTabClean::cargoChosen(bool unitorShown)
 {
-    action(QStringLiteral("mnuCompCh"))->setEnabled(true);
+    enableChartEntry();
     action(QStringLiteral("mnuUnitor"))->setEnabled(unitorShown);
+}
+
+void FrmTabClean::enableChartEntry()
+{
+    // A choice made while the Henkel tab is in front (a letter key) leaves the chart entry as that tab set
+    // it; the next change of tab decides again.
+    action(QStringLiteral("mnuCompCh"))->setEnabled(m_tabs->currentIndex() != 2);
 }
 
 void FrmTabClean::openPersonalNotes()

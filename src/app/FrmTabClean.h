@@ -41,6 +41,7 @@ private:
     QAction* action(const QString& name) const;
     void tabChanged(int index);
     void cargoChosen(bool unitorShown);
+    void enableChartEntry();
     void openPersonalNotes();
     void openHazardData();
     void openCompatibilityChart();

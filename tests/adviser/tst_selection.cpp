@@ -1,5 +1,5 @@
+#include "adviser/AdviceTexts.h"
 #include "adviser/TavroTab.h"
-#include "adviser/Vocabulary.h"
 #include "app/FrmTabClean.h"
 #include "data/Store.h"
 #include "shell/TextBox.h"
@@ -83,9 +83,9 @@ private Q_SLOTS:
         QCOMPARE(text("lblFullName"), QStringLiteral("Dimethyl ketone"));
         QCOMPARE(text("txtID"), QStringLiteral("1003"));
         QCOMPARE(text("txtCode"), QStringLiteral("1"));
-        QCOMPARE(text("txtCodeDisc"), *Vocabulary::cleaningGroupText(QStringLiteral("1")));
-        QCOMPARE(text("txtTempDisc"), *Vocabulary::temperatureText(QStringLiteral("A")));
-        QCOMPARE(text("txtNoteDisc"), *Vocabulary::notesText(QStringLiteral("6")));
+        QCOMPARE(text("txtCodeDisc"), AdviceTexts::CleaningGroup1);
+        QCOMPARE(text("txtTempDisc"), AdviceTexts::TemperatureA);
+        QCOMPARE(text("txtNoteDisc"), AdviceTexts::Notes6);
         QCOMPARE(text("lblClass"), QStringLiteral("Flammable Liquids"));
         QCOMPARE(text("lblGr"), QStringLiteral("KETONES"));
         QCOMPARE(text("txtPerson"), QStringLiteral("Sample note: last wall wash passed at 3rd attempt."));
@@ -107,7 +107,7 @@ private Q_SLOTS:
                      "This cargo is not carried on VRKO ships. Cleaning instructions are not available."));
         QCOMPARE(codeTextColour(), QColor(255, 0, 0));
         choose(QStringLiteral("TOLUENE"));
-        QCOMPARE(text("txtCodeDisc"), *Vocabulary::cleaningGroupText(QStringLiteral("2")));
+        QCOMPARE(text("txtCodeDisc"), AdviceTexts::CleaningGroup2);
         QCOMPARE(codeTextColour(), QColor(0, 0, 0));
     }
 
@@ -117,12 +117,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("cargo");
         QTest::addColumn<QString>("temperature");
         QTest::addColumn<QString>("notes");
-        const QString ambient = *Vocabulary::temperatureText(QStringLiteral("A"));
+        const QString ambient = AdviceTexts::TemperatureA;
         QTest::newRow("without temperature and notes")
             << QStringLiteral("ACETONE") << QStringLiteral("SULFURIC ACID 98%") << QString() << QString();
         QTest::newRow("with temperature and notes")
             << QStringLiteral("ACETONE") << QStringLiteral("PROPYLENE OXIDE") << ambient
-            << *Vocabulary::notesText(QStringLiteral("15"));
+            << AdviceTexts::Notes15;
         QTest::newRow("after a cargo with every text")
             << QStringLiteral("STYRENE MONOMER") << QStringLiteral("CARBON DISULFIDE") << QString()
             << QString();
@@ -180,12 +180,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("cargo");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
-        QTest::newRow("8,10") << QStringLiteral("M SPIRIT, CERTREX 39") << QStringLiteral("8")
-                              << QStringLiteral("10");
-        QTest::newRow("18,8") << QStringLiteral("FISH OIL") << QStringLiteral("18") << QStringLiteral("8");
-        QTest::newRow("9,15") << QStringLiteral("EPICHLOROHYDRIN") << QStringLiteral("9")
-                              << QStringLiteral("15");
-        QTest::newRow("1,3") << QStringLiteral("ACETIC ACID") << QStringLiteral("1") << QStringLiteral("3");
+        using namespace AdviceTexts;
+        QTest::newRow("8,10") << QStringLiteral("M SPIRIT, CERTREX 39") << Notes8 << Notes10;
+        QTest::newRow("18,8") << QStringLiteral("FISH OIL") << Notes18 << Notes8;
+        QTest::newRow("9,15") << QStringLiteral("EPICHLOROHYDRIN") << Notes9 << Notes15;
+        QTest::newRow("1,3") << QStringLiteral("ACETIC ACID") << Notes1 << Notes3;
     }
 
     void notesPairs()
@@ -194,8 +193,7 @@ private Q_SLOTS:
         QFETCH(QString, first);
         QFETCH(QString, second);
         choose(cargo);
-        QCOMPARE(text("txtNoteDisc"),
-                 *Vocabulary::notesText(first) + QStringLiteral("\r\n") + *Vocabulary::notesText(second));
+        QCOMPARE(text("txtNoteDisc"), first + QStringLiteral("\r\n") + second);
     }
 
     void unknownCodesLeaveThePreviousText_data()
@@ -205,15 +203,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected"); // what ACETONE left there
         QTest::newRow("cleaning code CHECK MANUAL")
             << QStringLiteral("U-46-D HERBICIDE") << QStringLiteral("txtCodeDisc")
-            << *Vocabulary::cleaningGroupText(QStringLiteral("1"));
+            << AdviceTexts::CleaningGroup1;
         QTest::newRow("swapped pair 15,9")
-            << QStringLiteral("U-46-D HERBICIDE") << QStringLiteral("txtNoteDisc")
-            << *Vocabulary::notesText(QStringLiteral("6"));
+            << QStringLiteral("U-46-D HERBICIDE") << QStringLiteral("txtNoteDisc") << AdviceTexts::Notes6;
         QTest::newRow("pair with a blank")
-            << QStringLiteral("W SPIRIT, SHELL LAW") << QStringLiteral("txtNoteDisc")
-            << *Vocabulary::notesText(QStringLiteral("6"));
+            << QStringLiteral("W SPIRIT, SHELL LAW") << QStringLiteral("txtNoteDisc") << AdviceTexts::Notes6;
         QTest::newRow("temperature G") << QStringLiteral("LUBE OIL ADDITIVE") << QStringLiteral("txtTempDisc")
-                                       << *Vocabulary::temperatureText(QStringLiteral("A"));
+                                       << AdviceTexts::TemperatureA;
         QTest::newRow("class 3.1") << QStringLiteral("METHYL TERT-BUTYL ETHER") << QStringLiteral("lblClass")
                                    << QStringLiteral("Flammable Liquids");
         QTest::newRow("group 25") << QStringLiteral("AMMONIUM NITRATE SOL") << QStringLiteral("lblGr")
@@ -343,7 +339,7 @@ private Q_SLOTS:
         QCOMPARE(m_beeps->count(), 1);
         QCOMPARE(text("Text1"), QStringLiteral("acetone"));
         QCOMPARE(text("lblFullName"), QStringLiteral("Dimethyl ketone"));
-        QCOMPARE(text("txtCodeDisc"), *Vocabulary::cleaningGroupText(QStringLiteral("1")));
+        QCOMPARE(text("txtCodeDisc"), AdviceTexts::CleaningGroup1);
         // The buttons go by the name as typed.
         QVERIFY(!shown("cmdUnitor"));
     }
@@ -355,8 +351,7 @@ private Q_SLOTS:
         QCOMPARE(text("lblFullName"), QStringLiteral("Sample ester with an apostrophe in its name"));
         choose(QStringLiteral("ETHYL ACETATE"));
         QCOMPARE(text("lblFullName"), QStringLiteral("Acetic ether"));
-        QCOMPARE(text("txtNoteDisc"), *Vocabulary::notesText(QStringLiteral("7")) + QStringLiteral("\r\n") +
-                                          *Vocabulary::notesText(QStringLiteral("8")));
+        QCOMPARE(text("txtNoteDisc"), AdviceTexts::Notes7 + QStringLiteral("\r\n") + AdviceTexts::Notes8);
     }
 
     void fieldNamesInAnotherLetterCase()
@@ -379,6 +374,42 @@ private Q_SLOTS:
         QCOMPARE(controlText(main.window(), QStringLiteral("lblFullName")),
                  QStringLiteral("1,3-Dimethylbenzene"));
         QCOMPARE(controlText(main.window(), QStringLiteral("txtCode")), QStringLiteral("2"));
+    }
+
+    void valueFieldsDoNotOverlap_data()
+    {
+        QTest::addColumn<QSize>("size"); // empty: the window's minimum size
+        QTest::newRow("1366x768") << QSize(1366, 768);
+        QTest::newRow("minimum size") << QSize();
+    }
+
+    void valueFieldsDoNotOverlap()
+    {
+        QFETCH(QSize, size);
+        m_window->show();
+        m_window->resize(size.isEmpty() ? m_window->minimumSizeHint() : size);
+        choose(QStringLiteral("XYLENE-M"));
+        QCoreApplication::processEvents();
+        const QStringList fields{
+            "DBCombo1",    "lblFullName", "txtID",   "txtUN",         "txtPol",     "Text2",       "lblCl",
+            "lblClass",    "lblGr",       "txtCode", "txtCodeDisc",   "txtTemp",    "txtTempDisc", "txtNotes",
+            "txtNoteDisc", "txtH1",       "txtH2",   "txtH3",         "txtSG",      "txtTemp1",    "txtCorr",
+            "txtColour",   "lblHeatV",    "lblVoyD", "lblBoil",       "lblMelt",    "lblHeat",     "lblFlush",
+            "lblShip",     "lblTank",     "lblSolu", "txtCompliance", "lblSS",      "lblMS",       "lblZ",
+            "lblPheno",    "lblPheng",    "lblCamN", "lblCamEP",      "txtRemarks", "txtPerson"};
+        QList<std::pair<QString, QRect>> shownFields;
+        for (const QString& name : fields) {
+            const QWidget* field = child<QWidget>(m_window, name);
+            QVERIFY2(field && field->isVisible(), qPrintable(name));
+            QVERIFY2(!field->size().isEmpty(), qPrintable(name));
+            shownFields.append({name, QRect(field->mapTo(m_window, QPoint(0, 0)), field->size())});
+        }
+        for (int i = 0; i < shownFields.size(); ++i) {
+            for (int j = i + 1; j < shownFields.size(); ++j)
+                QVERIFY2(!shownFields.at(i).second.intersects(shownFields.at(j).second),
+                         qPrintable(shownFields.at(i).first + QLatin1String(" overlaps ") +
+                                    shownFields.at(j).first));
+        }
     }
 
     void pickingFromTheList()

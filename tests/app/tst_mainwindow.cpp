@@ -15,9 +15,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTimer>
+
+#include <cmath>
 
 // The main window on the sample databases: its start, menus, tabs, letter keys and exits.
 class TestMainWindow : public QObject {
@@ -243,6 +246,45 @@ private Q_SLOTS:
         for (const char* data : {"DtaA", "DtaJo", "DtaH", "dtaH1"}) {
             const DataControl* control = child<DataControl>(m_window, QLatin1String(data));
             QVERIFY2(control && control->recordSet().absolutePosition() == 0, data);
+        }
+    }
+
+    // Left = (screen width - window width) / 2 and top = (screen height - window height) / 6, in whole twips.
+    void placedOnTheScreenAtLoad()
+    {
+        const Store store(m_folder.path());
+        FrmTabClean window(store);
+        window.resize(600, 400);
+        QString error;
+        QVERIFY2(window.load(&error), qPrintable(error));
+        const QScreen* screen = window.screen();
+        const double twipsPerPixel = 1440 / screen->logicalDotsPerInch();
+        const auto twips = [twipsPerPixel](int pixels) {
+            return int(std::lround(pixels * twipsPerPixel));
+        };
+        const QRect area = screen->geometry();
+        const QSize frame = window.frameGeometry().size();
+        const int left = (twips(area.width()) - twips(frame.width())) / 2;
+        const int top = (twips(area.height()) - twips(frame.height())) / 6;
+        QCOMPARE(window.pos(), area.topLeft() + QPoint(int(std::lround(left / twipsPerPixel)),
+                                                       int(std::lround(top / twipsPerPixel))));
+        QVERIFY(window.pos().y() < (area.height() - frame.height()) / 4);
+    }
+
+    // Bright blue at the top, black at the bottom, row by row, in the margin round the tab strip.
+    void gradientBackground()
+    {
+        m_window->resize(900, 600);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        const QImage shown = m_window->grab().toImage();
+        const int h = m_window->height();
+        for (const int y : {m_window->menuBar()->height() + 2, h / 2, h - 3}) {
+            const QColor pixel = shown.pixelColor(3, y);
+            QCOMPARE(pixel.red(), 0);
+            QCOMPARE(pixel.green(), 0);
+            QVERIFY2(std::abs(pixel.blue() - (255 - y * 255 / h)) <= 2,
+                     qPrintable(QStringLiteral("row %1: blue %2").arg(y).arg(pixel.blue())));
         }
     }
 
@@ -494,6 +536,24 @@ private Q_SLOTS:
                  cargo.isEmpty() ? QStringLiteral("Choise the cargo here") : cargo);
         if (!cargo.isEmpty())
             QCOMPARE(child<QLineEdit>(m_window, QStringLiteral("Text1"))->text(), cargo);
+    }
+
+    void letterKeyKeepsTheRulesOfTheTabInFront()
+    {
+        m_window->show();
+        QApplication::setActiveWindow(m_window);
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        tabs()->setCurrentIndex(2);
+        tabs()->tabBar()->setFocus();
+        QTest::keyClick(tabs()->tabBar(), Qt::Key_A);
+        QCOMPARE(child<QLineEdit>(m_window, QStringLiteral("Text1"))->text(), QStringLiteral("AATREX"));
+        QVERIFY(!action("mnuCompCh")->isEnabled());
+        QVERIFY(!action("mnuPrint")->isEnabled());
+        QCOMPARE(action("mnuPrint")->text(), QStringLiteral("&Print"));
+        tabs()->setCurrentIndex(1);
+        QVERIFY(action("mnuCompCh")->isEnabled());
+        QTest::keyClick(tabs()->tabBar(), Qt::Key_X);
+        QVERIFY(action("mnuCompCh")->isEnabled());
     }
 
     void lettersTypedIntoTheCargoBoxAreText()

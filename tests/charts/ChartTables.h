@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QList>
+#include <QMap>
+#include <QString>
 
 #include <utility>
 
@@ -161,4 +163,44 @@ inline const QList<std::pair<const char*, const char*>> PublishedExceptions{
            "-  Sodium Polyacrlate Solution (43) is not compatible with Group 3, Nitric Acid\r\n"
            "-  Sodium Silicate Solution (43) is not compatible with Group 3, Nitric Acid\r\n"
            "-  Sulfonated Polyacrylate Solution (43) is not compatible with Group 5 (Caustics)"},
+};
+
+// The names of the USCG compatibility groups as the chart labels them.
+inline const QMap<int, QString> PublishedGroupNames{
+    {1, QStringLiteral("NON OXIDIZING MINERAL ACIDS")},
+    {2, QStringLiteral("SULFURIC ACID")},
+    {3, QStringLiteral("NITRIC ACID")},
+    {4, QStringLiteral("ORGANIC ACIDS")},
+    {5, QStringLiteral("CAUSTICS")},
+    {6, QStringLiteral("AMMONIA")},
+    {7, QStringLiteral("ALIPHATIC AMINES")},
+    {8, QStringLiteral("ALKANOL AMINES")},
+    {9, QStringLiteral("AROMATIC AMINES")},
+    {10, QStringLiteral("AMIDES")},
+    {11, QStringLiteral("ORGANIC ANHYDRIDES")},
+    {12, QStringLiteral("ISOCYANATES")},
+    {13, QStringLiteral("VINYL ACETATE")},
+    {14, QStringLiteral("ACRYLATES")},
+    {15, QStringLiteral("SUBSTITUTED ALLYLS")},
+    {16, QStringLiteral("ALKYLENE OXIDES")},
+    {17, QStringLiteral("EPICHLOROHYDRIN")},
+    {18, QStringLiteral("KETONES")},
+    {19, QStringLiteral("ALDEHYDES")},
+    {20, QStringLiteral("ALCOHOLS, GLYCOLS")},
+    {21, QStringLiteral("PHENOLS, CRESOLS")},
+    {22, QStringLiteral("CAPROLACTAM SOLUTION")},
+    {30, QStringLiteral("OLEFINS")},
+    {31, QStringLiteral("PARAFFINS")},
+    {32, QStringLiteral("AROMATIC HYDROCARBON MIXTURES")},
+    {33, QStringLiteral("MISCELLANEOUS  HYDROCARBON MIXTURES")},
+    {34, QStringLiteral("ESTERS")},
+    {35, QStringLiteral("VINYL HALIDES")},
+    {36, QStringLiteral("HALOGENATED HYDROCARBONS")},
+    {37, QStringLiteral("NITRILES")},
+    {38, QStringLiteral("CARBON DISULFIDE")},
+    {39, QStringLiteral("SULFOLANE")},
+    {40, QStringLiteral("GLYCOL ETHERS")},
+    {41, QStringLiteral("ETHERS")},
+    {42, QStringLiteral("NITROCOMPOUNDS")},
+    {43, QStringLiteral("MISCELANEOUS WATER SOLUTIONS")},
 };

@@ -1,5 +1,4 @@
 #include "adviser/TavroTab.h"
-#include "adviser/Vocabulary.h"
 #include "app/FrmTabClean.h"
 #include "charts/Band.h"
 #include "charts/ChartPicture.h"
@@ -569,7 +568,7 @@ private Q_SLOTS:
             QCOMPARE(colours(QStringLiteral("Labelq%1").arg(group)).first, lightRed);
             QCOMPARE(colours(QStringLiteral("lblRow%1").arg(group)).first, lightRed);
             auto* name = child<QLabel>(chart, QStringLiteral("lblGroup%1").arg(group));
-            QCOMPARE(name->text(), *Vocabulary::uscgGroupName(QString::number(group)));
+            QCOMPARE(name->text(), PublishedGroupNames.value(group));
             QVERIFY2(name->fontMetrics().horizontalAdvance(name->text()) <= name->contentsRect().width(),
                      qPrintable(name->text()));
             QCOMPARE(colours(name->objectName()), (std::pair{QColor(0, 255, 0), QColor(0, 0, 64)}));

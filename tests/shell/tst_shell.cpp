@@ -1,18 +1,12 @@
-#include "app/FrmTabClean.h"
-#include "app/GlobeAnimation.h"
-#include "data/Store.h"
 #include "shell/GradientBackground.h"
 #include "shell/Placement.h"
 #include "shell/ProgramFolder.h"
-#include "suppliers/HenkelTab.h"
+#include "shell/WindowRegistry.h"
 #include "support/TestSupport.h"
 
-#include <QFile>
 #include <QImage>
-#include <QLabel>
 #include <QPainter>
-#include <QTabWidget>
-#include <QTimer>
+#include <QProcess>
 
 class TestShell : public QObject {
     Q_OBJECT
@@ -88,72 +82,41 @@ private Q_SLOTS:
         QCOMPARE(Placement::origin(screen, window, divisor), origin);
     }
 
-    void globeAnimation()
+    // Asking for a window that nothing registered is a fault: a test run stops on it, and a user is told.
+    void unknownWindowIsAFault_data()
     {
-        TestDataFolder folder;
-        folder.copySampleDatabases();
-        const Store store(folder.path());
-        FrmTabClean window(store);
-        QString error;
-        QVERIFY(window.load(&error));
-        QTimer* timer = child<QTimer>(&window, QStringLiteral("tmrAnimate"));
-        QVERIFY(timer);
-        QCOMPARE(timer->interval(), 1);
-        QLabel* picture = child<QLabel>(&window, QStringLiteral("picTest"));
-
-        // Not seen: no ticks.
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QVERIFY(!timer->isActive());
-        QCOMPARE(window.globe()->counter(), 0);
-
-        child<QTabWidget>(&window, QStringLiteral("SSTab1"))->setCurrentIndex(2);
-        QVERIFY(timer->isActive());
-        QTRY_VERIFY(window.globe()->counter() > 0);
-        QList<int> seen;
-        while (seen.size() < 20) {
-            QTest::qWait(1);
-            if (seen.isEmpty() || seen.last() != window.globe()->counter())
-                seen << window.globe()->counter();
-        }
-        for (int i = 1; i < seen.size(); ++i)
-            QVERIFY(seen.at(i) >= 1 && seen.at(i) <= 15);
-        QVERIFY(!picture->pixmap().isNull());
-
-        window.showMinimized();
-        QTRY_VERIFY(!timer->isActive());
-        window.showNormal();
-        QTRY_VERIFY(timer->isActive());
-        window.hide();
-        QVERIFY(!timer->isActive());
+        QTest::addColumn<bool>("fatal");
+        QTest::newRow("in a test run") << true;
+        QTest::newRow("in the program") << false;
     }
 
-    void globeCountsOneToFifteen()
+    void unknownWindowIsAFault()
     {
-        QLabel picture;
-        GlobeAnimation globe(&picture, &picture);
-        TestDataFolder empty;
-        globe.loadPictures(empty.path()); // no pictures: the box stays blank
-        QList<int> counters;
-        connect(globe.timer(), &QTimer::timeout, this, [&] {
-            counters << globe.counter();
-            if (counters.size() == 17)
-                globe.timer()->stop();
-        });
-        globe.timer()->start();
-        QTRY_COMPARE(counters.size(), 17);
-        QCOMPARE(counters, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 1, 2}));
-        QVERIFY(picture.pixmap().isNull());
-    }
-
-    void globePicturesAreShipped()
-    {
-        for (int n = 1; n <= 15; ++n) {
-            const QImage image(programFolder() + QStringLiteral("/GLOBE%1.BMP").arg(n));
-            QVERIFY2(!image.isNull(), qPrintable(QString::number(n)));
+        QFETCH(bool, fatal);
+        if (qEnvironmentVariableIsSet("VELCARIN_OPEN_UNKNOWN_WINDOW")) {
+            MessageRecorder messages;
+            WindowRegistry registry;
+            QVERIFY(!registry.open(QStringLiteral("frmNothing")));
+            QCOMPARE(messages.requests().size(), 1);
+            QCOMPARE(messages.requests().first().text,
+                     QStringLiteral("The window \"frmNothing\" is not part of this version of Velcarin."));
+            return;
         }
-        QVERIFY(QImage(programFolder() + QStringLiteral("/GLOBE1.BMP")) !=
-                QImage(programFolder() + QStringLiteral("/GLOBE2.BMP")));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("VELCARIN_OPEN_UNKNOWN_WINDOW"), QStringLiteral("1"));
+        environment.insert(QStringLiteral("QT_FATAL_CRITICALS"),
+                           fatal ? QStringLiteral("1") : QStringLiteral("0"));
+        QProcess child;
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("unknownWindowIsAFault:%1").arg(QLatin1String(QTest::currentDataTag()))});
+        QVERIFY(child.waitForFinished(60000));
+        const QByteArray errors = child.readAllStandardError() + child.readAllStandardOutput();
+        QVERIFY2(errors.contains("no window is registered as \"frmNothing\""), errors.constData());
+        if (fatal)
+            QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        else
+            QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, errors.constData());
     }
 };
 
