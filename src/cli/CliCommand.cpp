@@ -23,9 +23,10 @@ bool migrateLegacyDatabase(const Store& store, const QString& fileName, CliConte
 
 } // namespace
 
-CommandLine::CommandLine(const QString& usage, int positionalCount)
+CommandLine::CommandLine(const QString& usage, int positionalCount, int optionalCount)
     : m_usage(usage)
     , m_positionalCount(positionalCount)
+    , m_optionalCount(optionalCount)
 {
     m_parser.addOption(
         {QStringLiteral("data-dir"), QStringLiteral("The folder of the databases."), QStringLiteral("dir")});
@@ -39,7 +40,8 @@ bool CommandLine::parse(const QStringList& arguments, CliContext& context)
         return false;
     }
     m_positional = m_parser.positionalArguments();
-    if (m_positional.size() != m_positionalCount) {
+    if (m_positional.size() < m_positionalCount ||
+        m_positional.size() > m_positionalCount + m_optionalCount) {
         context.err << "usage: " << m_usage << Qt::endl;
         return false;
     }

@@ -23,7 +23,8 @@ constexpr int BadUse = 2;
 // Parses a command's arguments with --data-dir and --json; nothing, after a message, on bad use.
 class CommandLine {
 public:
-    CommandLine(const QString& usage, int positionalCount);
+    // `optionalCount` more positional arguments may follow the `positionalCount` required ones.
+    CommandLine(const QString& usage, int positionalCount, int optionalCount = 0);
 
     bool parse(const QStringList& arguments, CliContext& context);
     const QStringList& positional() const { return m_positional; }
@@ -37,6 +38,7 @@ private:
     QCommandLineParser m_parser;
     QString m_usage;
     int m_positionalCount;
+    int m_optionalCount;
     QStringList m_positional;
 };
 

@@ -1,10 +1,7 @@
 #include "help/HelpFile.h"
 
-#include "data/DatabaseFile.h"
-
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QSqlQuery>
 
 namespace {
@@ -18,23 +15,13 @@ QString tr(const char* text)
 
 std::optional<HelpFile> HelpFile::open(const QString& path, QString* error)
 {
-    const QString shown = QDir::toNativeSeparators(path);
-    const DatabaseFileKind kind = probeDatabaseFile(path);
-    if (kind == DatabaseFileKind::Missing || kind == DatabaseFileKind::NotAFile) {
-        *error = tr("The help file %1 does not exist.").arg(shown);
-        return std::nullopt;
-    }
-    if (kind != DatabaseFileKind::SQLite) {
-        *error = tr("The help file %1 is not in the format of Velcarin's help viewer.").arg(shown);
-        return std::nullopt;
-    }
     QString engineError;
     HelpFile file;
     file.m_database = Database::open(path, true, &engineError);
     QSqlQuery query(file.m_database.connection());
     if (!file.m_database.isOpen() || !query.exec(QStringLiteral("select title from manual")) ||
         !query.next()) {
-        *error = tr("The help file %1 cannot be read.").arg(shown);
+        *error = tr("The help file %1 cannot be read.").arg(QDir::toNativeSeparators(path));
         return std::nullopt;
     }
     file.m_title = query.value(0).toString();

@@ -16,6 +16,7 @@ public:
         QString html;
     };
 
+    // Opens a SQLite file as a help file; nothing, and why not in `error`, when it is not one.
     static std::optional<HelpFile> open(const QString& path, QString* error);
 
     const QString& title() const { return m_title; }

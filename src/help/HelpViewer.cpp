@@ -1,6 +1,7 @@
 #include "help/HelpViewer.h"
 
-#include "help/HelpFile.h"
+#include "help/Manual.h"
+#include "shell/SystemColour.h"
 
 #include <QAction>
 #include <QDir>
@@ -24,6 +25,7 @@ QPointer<HelpViewer>& theViewer()
 HelpViewer::HelpViewer(QWidget* parent)
     : QMainWindow(parent)
     , m_title(new QLabel(this))
+    , m_notice(new QLabel(this))
     , m_text(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("HelpViewer"));
@@ -48,12 +50,24 @@ HelpViewer::HelpViewer(QWidget* parent)
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
     m_title->setFont(titleFont);
+    m_notice->setObjectName(QStringLiteral("topicNotice"));
+    m_notice->setTextFormat(Qt::PlainText);
+    m_notice->setWordWrap(true);
+    m_notice->setMargin(4);
+    m_notice->setFrameShape(QFrame::Box);
+    m_notice->setAutoFillBackground(true);
+    QPalette noticeColours = m_notice->palette();
+    noticeColours.setColor(QPalette::Window, systemColour(SystemColour::InfoBackground));
+    noticeColours.setColor(QPalette::WindowText, Marks::Black);
+    m_notice->setPalette(noticeColours);
+    m_notice->hide();
     m_text->setObjectName(QStringLiteral("topicText"));
     m_text->setOpenLinks(false);
 
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(m_title);
+    layout->addWidget(m_notice);
     layout->addWidget(m_text, 1);
     setCentralWidget(page);
     updateActions();
@@ -97,23 +111,33 @@ QString HelpViewer::topicHtml() const
 
 void HelpViewer::display(const HelpRequest& request)
 {
-    const QString file = QDir::toNativeSeparators(request.helpFile);
     QString error;
-    const std::optional<HelpFile> helpFile = HelpFile::open(request.helpFile, &error);
-    std::optional<HelpFile::Topic> topic;
-    if (helpFile && request.command != HelpRequest::ShowContext)
+    const std::unique_ptr<Manual> manual = Manual::open(request.helpFile, &error);
+    std::optional<Manual::Topic> topic;
+    QString notice;
+    if (manual && request.command != HelpRequest::ShowContext) {
         error = tr("The help command %1 is not one this viewer knows.").arg(request.command);
-    else if (helpFile && !(topic = helpFile->topic(request.context)))
-        error = tr("The help file %1 has no topic %2.").arg(file).arg(request.context);
+    } else if (manual && !(topic = manual->topic(request.context, &error)) && error.isEmpty()) {
+        // A number the manual does not map: say so over its contents, when it has a contents topic.
+        notice = tr("The help file %1 has no topic %2.")
+                     .arg(QDir::toNativeSeparators(request.helpFile))
+                     .arg(request.context);
+        topic = manual->contentsTopic(&error);
+        if (!topic && error.isEmpty())
+            error = notice;
+    }
 
+    m_notice->setText(topic ? notice : QString());
+    m_notice->setVisible(topic && !notice.isEmpty());
     if (!topic) {
         setWindowTitle(tr("Velcarin Help"));
         m_title->setText(tr("Topic not available"));
         m_text->setPlainText(error);
         return;
     }
-    setWindowTitle(tr("%1 - Velcarin Help").arg(helpFile->title()));
-    m_title->setText(topic->title);
+    setWindowTitle(tr("%1 - Velcarin Help").arg(manual->title()));
+    // Popup topics have no title of their own.
+    m_title->setText(topic->title.isEmpty() ? manual->title() : topic->title);
     m_text->setHtml(topic->html);
 }
 

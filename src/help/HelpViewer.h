@@ -11,7 +11,8 @@ class QTextBrowser;
 
 // Velcarin's help viewer: a window of its own beside the program that shows the topic of each help
 // request, replacing the one in view, with back and forward through the topics it has shown. A
-// missing file or topic is reported here, in the viewer.
+// missing file or topic is reported here, in the viewer; a number that an officer's Windows Help manual
+// does not map is reported above the manual's contents topic.
 class HelpViewer : public QMainWindow {
     Q_OBJECT
 public:
@@ -32,6 +33,7 @@ private:
     void updateActions();
 
     QLabel* m_title;
+    QLabel* m_notice;
     QTextBrowser* m_text;
     QAction* m_back;
     QAction* m_forward;

@@ -3,6 +3,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
 #include <QTextBrowser>
 
 // The help viewer on the sample help files of the program folder.
@@ -17,6 +20,15 @@ private:
     static QString shownText(const HelpViewer& viewer)
     {
         return child<QTextBrowser>(&viewer, QStringLiteral("topicText"))->toPlainText();
+    }
+    // An officer's own Windows Help manual, from the test data.
+    static QString manual(const QString& file)
+    {
+        return qEnvironmentVariable("VELCARIN_TEST_DATA") + QStringLiteral("/winhelp/") + file;
+    }
+    static QLabel* notice(const HelpViewer& viewer)
+    {
+        return child<QLabel>(&viewer, QStringLiteral("topicNotice"));
     }
 
 private Q_SLOTS:
@@ -91,6 +103,105 @@ private Q_SLOTS:
         viewer.showTopic({programFolder() + QLatin1Char('/') + file, command, context});
         QCOMPARE(viewer.topicTitle(), QStringLiteral("Topic not available"));
         QCOMPARE(shownText(viewer), message);
+    }
+
+    void showsWindowsHelpManuals_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("context");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("windowTitle");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Windows 3.1, phrases")
+            << QStringLiteral("winfile.hlp") << 5101 << QStringLiteral("Open")
+            << QStringLiteral("File Manager Help - Velcarin Help")
+            << QStringLiteral("Open\nOpens a directory window, expands a directory, "
+                              "starts an application, or opens a document that is "
+                              "associated with an application. ");
+        QTest::newRow("Windows 3.1, a small manual")
+            << QStringLiteral("wxhelp_doc.hlp") << 3 << QStringLiteral("About")
+            << QStringLiteral("Help Demo Document - Velcarin Help")
+            << QStringLiteral(
+                   "About\nAbout this HelpDemo: this file is really not much of a demo, but it's a start.");
+        QTest::newRow("Windows 95, Hall compression")
+            << QStringLiteral("TSTCON32.HLP") << 131200 << QStringLiteral("Contents for Test Container Help")
+            << QStringLiteral("ActiveX Control Test Container Application Help - Velcarin Help")
+            << QStringLiteral("Test Container Help\nUse Test Container to test your ActiveX control");
+        // A popup topic has no title of its own: the manual's stands over it.
+        QTest::newRow("untitled popup topic")
+            << QStringLiteral("TSTCON32.HLP") << -2138569724
+            << QStringLiteral("ActiveX Control Test Container Application Help")
+            << QStringLiteral("ActiveX Control Test Container Application Help - Velcarin Help")
+            << QStringLiteral("Specifies that the controls will be windowless.");
+    }
+
+    void showsWindowsHelpManuals()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, context);
+        QFETCH(QString, title);
+        QFETCH(QString, windowTitle);
+        QFETCH(QString, text);
+        HelpViewer viewer;
+        viewer.showTopic({manual(file), HelpRequest::ShowContext, context});
+        QCOMPARE(viewer.topicTitle(), title);
+        QCOMPARE(viewer.windowTitle(), windowTitle);
+        QVERIFY2(shownText(viewer).startsWith(text), qPrintable(shownText(viewer)));
+        QVERIFY(notice(viewer)->isHidden());
+    }
+
+    void showsTheContentsForANumberNotMapped_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("context");
+        QTest::addColumn<QString>("contents");
+        QTest::newRow("a number not in the map")
+            << QStringLiteral("winfile.hlp") << 1001 << QStringLiteral("Contents for File Manager Help");
+        QTest::newRow("a number mapped to no topic")
+            << QStringLiteral("winfile.hlp") << 5000 << QStringLiteral("Contents for File Manager Help");
+        QTest::newRow("a manual without a map")
+            << QStringLiteral("StatList.hlp") << 1 << QStringLiteral("Overview");
+    }
+
+    void showsTheContentsForANumberNotMapped()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, context);
+        QFETCH(QString, contents);
+        HelpViewer viewer;
+        viewer.showTopic({manual(file), HelpRequest::ShowContext, context});
+        QCOMPARE(viewer.topicTitle(), contents);
+        QVERIFY(!notice(viewer)->isHidden());
+        QCOMPARE(notice(viewer)->text(), QStringLiteral("The help file %1 has no topic %2.")
+                                             .arg(QDir::toNativeSeparators(manual(file)))
+                                             .arg(context));
+        // The notice reads black on the light yellow of tooltips.
+        const QPalette colours = notice(viewer)->palette();
+        QCOMPARE(colours.color(QPalette::Window), QColor(255, 255, 225));
+        QCOMPARE(colours.color(QPalette::WindowText), QColor(0, 0, 0));
+        QVERIFY(notice(viewer)->autoFillBackground());
+        QVERIFY(contrastRatio(colours.color(QPalette::Window), colours.color(QPalette::WindowText)) >= 4.5);
+
+        // The next topic found takes the notice away.
+        viewer.showTopic({manual(QStringLiteral("winfile.hlp")), HelpRequest::ShowContext, 5101});
+        QVERIFY(notice(viewer)->isHidden());
+    }
+
+    void reportsAManualItCannotRead()
+    {
+        TestDataFolder folder;
+        QFile original(manual(QStringLiteral("winfile.hlp")));
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        folder.writeFile(QStringLiteral("cut.hlp"), original.read(40000));
+        HelpViewer viewer;
+        viewer.showTopic({folder.filePath(QStringLiteral("cut.hlp")), HelpRequest::ShowContext, 5101});
+        QCOMPARE(viewer.topicTitle(), QStringLiteral("Topic not available"));
+        QCOMPARE(viewer.windowTitle(), QStringLiteral("Velcarin Help"));
+        QCOMPARE(shownText(viewer),
+                 QStringLiteral("The help file %1 cannot be read: it is damaged (the file is "
+                                "shorter than its header says).")
+                     .arg(folder.filePath(QStringLiteral("cut.hlp"))));
+        QVERIFY(notice(viewer)->isHidden());
     }
 
     void backAndForward()

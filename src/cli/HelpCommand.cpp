@@ -1,0 +1,94 @@
+#include "cli/HelpCommand.h"
+
+#include "help/Manual.h"
+
+#include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+const QString Usage = QStringLiteral("velcarin-cli help FILE [NUMBER | --context NAME] [--json]");
+const QString ContextOption = QStringLiteral("context");
+
+// A context number as the help project wrote it: decimal, or hexadecimal after "0x" for the help IDs that
+// have the highest bit set.
+std::optional<qint32> contextNumber(const QString& text)
+{
+    bool isNumber = false;
+    if (text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
+        const quint32 number = text.mid(2).toUInt(&isNumber, 16);
+        return isNumber ? std::optional<qint32>(qint32(number)) : std::nullopt;
+    }
+    const qint32 number = text.toInt(&isNumber, 10);
+    return isNumber ? std::optional<qint32>(number) : std::nullopt;
+}
+
+} // namespace
+
+int runHelp(const QStringList& arguments, CliContext& context)
+{
+    CommandLine commandLine(Usage, 1, 1);
+    commandLine.addOption(
+        {ContextOption, QStringLiteral("The context name of the topic."), QStringLiteral("name")});
+    if (!commandLine.parse(arguments, context))
+        return ExitCode::BadUse;
+    const QString path = commandLine.positional().at(0);
+    const bool byName = commandLine.isSet(ContextOption);
+    std::optional<qint32> number;
+    if (commandLine.positional().size() == 2) {
+        number = contextNumber(commandLine.positional().at(1));
+        if (!number || byName) {
+            context.err << "usage: " << Usage << Qt::endl;
+            return ExitCode::BadUse;
+        }
+    }
+
+    QString error;
+    const std::unique_ptr<Manual> manual = Manual::open(path, &error);
+    std::optional<Manual::Topic> topic;
+    QString asked;
+    QString missing;
+    const QString shownPath = QDir::toNativeSeparators(path);
+    if (manual && number) {
+        topic = manual->topic(*number, &error);
+        asked = QString::number(*number);
+        missing = QStringLiteral("%1 has no topic %2").arg(shownPath, asked);
+    } else if (manual && byName) {
+        asked = commandLine.value(ContextOption);
+        topic = manual->topicNamed(asked, &error);
+        missing = QStringLiteral("%1 has no topic named %2").arg(shownPath, asked);
+    } else if (manual) {
+        asked = QStringLiteral("contents");
+        topic = manual->contentsTopic(&error);
+        missing = QStringLiteral("%1 has no contents topic").arg(shownPath);
+    }
+    if (!manual || !error.isEmpty()) {
+        context.err << error << Qt::endl;
+        return ExitCode::BadUse;
+    }
+    if (!topic) {
+        context.err << missing << Qt::endl;
+        return ExitCode::NotFound;
+    }
+
+    if (commandLine.json()) {
+        const QJsonObject shown{
+            {QStringLiteral("number"), number ? QJsonValue(*number) : QJsonValue()},
+            {QStringLiteral("title"), topic->title},
+            {QStringLiteral("text"), topic->text},
+        };
+        const QJsonObject object{{QStringLiteral("title"), manual->title()},
+                                 {QStringLiteral("topic"), shown}};
+        context.out << QJsonDocument(object).toJson(QJsonDocument::Indented);
+        return ExitCode::Found;
+    }
+    QString text = topic->text;
+    while (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    printField(context.out, QStringLiteral("Title"), manual->title());
+    printField(context.out, QStringLiteral("Topic"), asked);
+    printField(context.out, QStringLiteral("Topic title"), topic->title);
+    printField(context.out, QStringLiteral("Text"), text);
+    return ExitCode::Found;
+}

@@ -1,0 +1,138 @@
+#include "help/Manual.h"
+
+#include "data/DatabaseFile.h"
+#include "help/HelpFile.h"
+#include "help/winhelp/WinHelpFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+namespace {
+
+// Windows Help files of real manuals stay far below this; larger files are not read into memory.
+constexpr qint64 MaxWinHelpFileSize = 64 * 1024 * 1024;
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("Manual", text);
+}
+
+QString unreadable(const QString& path, const QString& reason)
+{
+    return tr("The help file %1 cannot be read: %2.").arg(QDir::toNativeSeparators(path), reason);
+}
+
+class SqliteManual : public Manual {
+public:
+    explicit SqliteManual(HelpFile file)
+        : m_file(std::move(file))
+    {
+    }
+
+    QString title() const override { return m_file.title(); }
+    std::optional<Topic> topic(int context, QString*) const override
+    {
+        const std::optional<HelpFile::Topic> topic = m_file.topic(context);
+        if (!topic)
+            return std::nullopt;
+        return Topic{topic->title, topic->html, plainText(topic->html)};
+    }
+    std::optional<Topic> topicNamed(const QString&, QString*) const override { return std::nullopt; }
+    std::optional<Topic> contentsTopic(QString*) const override { return std::nullopt; }
+
+private:
+    // The simple HTML of these files as plain text: paragraphs and line breaks end lines, tags go.
+    static QString plainText(QString html)
+    {
+        html.replace(
+            QRegularExpression(QStringLiteral("</p>|<br\\s*/?>"), QRegularExpression::CaseInsensitiveOption),
+            QStringLiteral("\n"));
+        html.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+        html.replace(QLatin1String("&lt;"), QLatin1String("<"));
+        html.replace(QLatin1String("&gt;"), QLatin1String(">"));
+        html.replace(QLatin1String("&quot;"), QLatin1String("\""));
+        html.replace(QLatin1String("&nbsp;"), QLatin1String(" "));
+        html.replace(QLatin1String("&amp;"), QLatin1String("&"));
+        return html;
+    }
+
+    HelpFile m_file;
+};
+
+class WinHelpManual : public Manual {
+public:
+    WinHelpManual(QString path, WinHelpFile file)
+        : m_path(std::move(path))
+        , m_file(std::move(file))
+    {
+    }
+
+    QString title() const override { return m_file.title(); }
+    std::optional<Topic> topic(int context, QString* error) const override
+    {
+        return topicAt(m_file.topicForNumber(context), error);
+    }
+    std::optional<Topic> topicNamed(const QString& contextName, QString* error) const override
+    {
+        return topicAt(m_file.topicNamed(contextName), error);
+    }
+    std::optional<Topic> contentsTopic(QString* error) const override
+    {
+        return topicAt(m_file.contentsTopic(), error);
+    }
+
+private:
+    std::optional<Topic> topicAt(std::optional<qsizetype> index, QString* error) const
+    {
+        if (!index)
+            return std::nullopt;
+        QString reason;
+        const std::optional<WinHelpFile::Topic> topic = m_file.topic(*index, &reason);
+        if (!topic) {
+            *error = unreadable(m_path, reason);
+            return std::nullopt;
+        }
+        return Topic{topic->title, topic->html, topic->text};
+    }
+
+    QString m_path;
+    WinHelpFile m_file;
+};
+
+} // namespace
+
+std::unique_ptr<Manual> Manual::open(const QString& path, QString* error)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    const DatabaseFileKind kind = probeDatabaseFile(path);
+    if (kind == DatabaseFileKind::Missing || kind == DatabaseFileKind::NotAFile) {
+        *error = tr("The help file %1 does not exist.").arg(shown);
+        return nullptr;
+    }
+    if (kind == DatabaseFileKind::SQLite) {
+        std::optional<HelpFile> file = HelpFile::open(path, error);
+        return file ? std::make_unique<SqliteManual>(std::move(*file)) : nullptr;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = unreadable(path, file.errorString());
+        return nullptr;
+    }
+    if (!WinHelpFile::hasSignature(file.peek(4))) {
+        *error = tr("The help file %1 is not in the format of Velcarin's help viewer.").arg(shown);
+        return nullptr;
+    }
+    if (file.size() > MaxWinHelpFileSize) {
+        *error = unreadable(path, tr("it is larger than a help file can be"));
+        return nullptr;
+    }
+    QString reason;
+    std::optional<WinHelpFile> winHelp = WinHelpFile::read(file.readAll(), &reason);
+    if (!winHelp) {
+        *error = unreadable(path, reason);
+        return nullptr;
+    }
+    return std::make_unique<WinHelpManual>(path, std::move(*winHelp));
+}

@@ -1,0 +1,167 @@
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+// velcarin-cli help: a topic of a help file, as the help viewer shows it.
+class TestHelpCommand : public QObject {
+    Q_OBJECT
+
+private:
+    static QString manual(const QString& file)
+    {
+        return qEnvironmentVariable("VELCARIN_TEST_DATA") + QStringLiteral("/winhelp/") + file;
+    }
+
+private Q_SLOTS:
+    void printsATopic_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("out");
+        QTest::newRow("by number") << QStringList{manual(QStringLiteral("winfile.hlp")),
+                                                  QStringLiteral("5101")}
+                                   << QStringLiteral(
+                                          "Title: File Manager Help\n"
+                                          "Topic: 5101\n"
+                                          "Topic title: Open\n"
+                                          "Text: Open\n"
+                                          "    Opens a directory window, expands a directory, starts an "
+                                          "application, or opens a document that is associated with an "
+                                          "application. \n");
+        QTest::newRow("by context name")
+            << QStringList{manual(QStringLiteral("wxhelp_doc.hlp")), QStringLiteral("--context"),
+                           QStringLiteral("FUNCTIONS")}
+            << QStringLiteral("Title: Help Demo Document\n"
+                              "Topic: FUNCTIONS\n"
+                              "Topic title: Functions\n"
+                              "Text: Functions\n"
+                              "    \n"
+                              "    This would say something about functions, but doesn't yet.\n");
+        QTest::newRow("the contents")
+            << QStringList{manual(QStringLiteral("StatList.hlp"))}
+            << QStringLiteral("Title: PDH Counter Statistics Demo Application Help\n"
+                              "Topic: contents\n"
+                              "Topic title: Overview\n"
+                              "Text: statlist: A PDH Demonstration Program\n");
+        QTest::newRow("a help ID in hexadecimal")
+            << QStringList{manual(QStringLiteral("TSTCON32.HLP")), QStringLiteral("0x80880404")}
+            << QStringLiteral("Title: ActiveX Control Test Container Application Help\n"
+                              "Topic: -2138569724\n"
+                              "Topic title: \n"
+                              "Text: Specifies that the controls will be windowless.\n");
+        QTest::newRow("Velcarin's own help file")
+            << QStringList{QDir(programFolder()).filePath(QStringLiteral("Henkel.hlp")),
+                           QStringLiteral("1016")}
+            << QStringLiteral(
+                   "Title: HENKEL / CHEMCHEM Cleaning Manual\n"
+                   "Topic: 1016\n"
+                   "Topic title: Styrene Monomer\n"
+                   "Text: This is topic 1016, Styrene Monomer, of the HENKEL / CHEMCHEM Cleaning Manual "
+                   "(Henkel.hlp).\n"
+                   "    This help file is a sample that comes with Velcarin. The manual's own text is "
+                   "supplied separately: put the manual's help file Henkel.hlp in the program folder in "
+                   "place of this one.\n");
+    }
+
+    void printsATopic()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, out);
+        const CliRun run = runCli(QStringList{QStringLiteral("help")} + arguments);
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.exitCode, 0);
+        if (arguments.size() == 1) // the contents topic of this manual is long: its first line
+            QCOMPARE(run.out.left(out.size()), out);
+        else
+            QCOMPARE(run.out, out);
+    }
+
+    void printsJson()
+    {
+        const CliRun run = runCli({QStringLiteral("help"), manual(QStringLiteral("wxhelp_doc.hlp")),
+                                   QStringLiteral("3"), QStringLiteral("--json")});
+        QCOMPARE(run.exitCode, 0);
+        const QJsonObject expected{
+            {QStringLiteral("title"), QStringLiteral("Help Demo Document")},
+            {QStringLiteral("topic"),
+             QJsonObject{
+                 {QStringLiteral("number"), 3},
+                 {QStringLiteral("title"), QStringLiteral("About")},
+                 {QStringLiteral("text"), QStringLiteral("About\n\nAbout this HelpDemo: this file is really "
+                                                         "not much of a demo, but it's a start.\n\n")}}},
+        };
+        QCOMPARE(QJsonDocument::fromJson(run.out.toUtf8()).object(), expected);
+
+        const CliRun contents = runCli(
+            {QStringLiteral("help"), manual(QStringLiteral("StatList.hlp")), QStringLiteral("--json")});
+        QCOMPARE(contents.exitCode, 0);
+        const QJsonObject topic =
+            QJsonDocument::fromJson(contents.out.toUtf8()).object().value("topic").toObject();
+        QVERIFY(topic.value(QStringLiteral("number")).isNull());
+        QCOMPARE(topic.value(QStringLiteral("title")).toString(), QStringLiteral("Overview"));
+    }
+
+    void saysWhatItCannotShow_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("err");
+        const QString winfile = manual(QStringLiteral("winfile.hlp"));
+        const QString henkel = QDir(programFolder()).filePath(QStringLiteral("Henkel.hlp"));
+        const QString usage =
+            QStringLiteral("usage: velcarin-cli help FILE [NUMBER | --context NAME] [--json]\n");
+        QTest::newRow("a number not mapped") << QStringList{winfile, QStringLiteral("1001")} << 1
+                                             << QStringLiteral("%1 has no topic 1001\n").arg(winfile);
+        QTest::newRow("a number mapped to no topic") << QStringList{winfile, QStringLiteral("5204")} << 1
+                                                     << QStringLiteral("%1 has no topic 5204\n").arg(winfile);
+        QTest::newRow("a context name not defined")
+            << QStringList{winfile, QStringLiteral("--context"), QStringLiteral("nothing")} << 1
+            << QStringLiteral("%1 has no topic named nothing\n").arg(winfile);
+        QTest::newRow("no contents in Velcarin's own help file")
+            << QStringList{henkel} << 1 << QStringLiteral("%1 has no contents topic\n").arg(henkel);
+        QTest::newRow("a missing file") << QStringList{QStringLiteral("/nowhere/x.hlp")} << 2
+                                        << QStringLiteral("The help file /nowhere/x.hlp does not exist.\n");
+        QTest::newRow("not a help file")
+            << QStringList{QDir(programFolder()).filePath(QStringLiteral("GLOBE1.BMP"))} << 2
+            << QStringLiteral("The help file %1 is not in the format of Velcarin's help viewer.\n")
+                   .arg(QDir(programFolder()).filePath(QStringLiteral("GLOBE1.BMP")));
+        QTest::newRow("not a number") << QStringList{winfile, QStringLiteral("ten")} << 2 << usage;
+        QTest::newRow("a number and a name")
+            << QStringList{winfile, QStringLiteral("5101"), QStringLiteral("--context"), QStringLiteral("x")}
+            << 2 << usage;
+        QTest::newRow("too many arguments")
+            << QStringList{winfile, QStringLiteral("1"), QStringLiteral("2")} << 2 << usage;
+        QTest::newRow("no file") << QStringList{} << 2 << usage;
+    }
+
+    void saysWhatItCannotShow()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, err);
+        const CliRun run = runCli(QStringList{QStringLiteral("help")} + arguments);
+        QCOMPARE(run.err, err);
+        QCOMPARE(run.out, QString());
+        QCOMPARE(run.exitCode, exitCode);
+    }
+
+    void reportsADamagedFile()
+    {
+        TestDataFolder folder;
+        QFile original(manual(QStringLiteral("winfile.hlp")));
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        QByteArray bytes = original.readAll();
+        bytes[0xF8FE] = char(0xFF); // more context numbers than the file holds
+        bytes[0xF8FF] = char(0xFF);
+        folder.writeFile(QStringLiteral("winfile.hlp"), bytes);
+        const CliRun run = runCli({QStringLiteral("help"), folder.filePath(QStringLiteral("winfile.hlp"))});
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.err, QStringLiteral("The help file %1 cannot be read: it is damaged (data cut short).\n")
+                              .arg(folder.filePath(QStringLiteral("winfile.hlp"))));
+    }
+};
+
+QTEST_MAIN(TestHelpCommand)
+#include "tst_helpcommand.moc"
