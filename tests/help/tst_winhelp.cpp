@@ -1,11 +1,11 @@
 #include "WinHelpFacts.h"
 #include "help/winhelp/BTree.h"
 #include "help/winhelp/WinHelpFile.h"
-#include "support/TestSupport.h"
 
 #include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QTest>
 
 namespace {
 
@@ -328,6 +328,9 @@ private Q_SLOTS:
             << strings({"plain", "bold", "italic", "both", "unknown font"}) << 0x20
             << QStringLiteral("plainbolditalicbothunknown font")
             << QStringLiteral("<p>plain<b>bold</b><i>italic</i><b><i>both</i></b>unknown font</p>");
+        QTest::newRow("Windows code page") << paragraph() + end << strings({"\x80\x81\x9F\xA0\xE9\x7F"})
+                                           << 0x20 << QStringLiteral("\u20AC\u0081\u0178\u00A0\u00E9\u007F")
+                                           << QStringLiteral("<p>\u20AC\u0081\u0178\u00A0\u00E9\u007F</p>");
         QTest::newRow("escaped") << paragraph() + end << strings({"a < b & \"c\""}) << 0x20
                                  << QStringLiteral("a < b & \"c\"")
                                  << QStringLiteral("<p>a &lt; b &amp; &quot;c&quot;</p>");
@@ -359,6 +362,11 @@ private Q_SLOTS:
                    end + cell + "\x82" + end + nextCell + "\x82" + end + le16(-1)
             << strings({"a1", "", "b1", "", "a2", "", "b2", ""}) << 0x23 << QStringLiteral("a1\tb1\na2\tb2\n")
             << QStringLiteral("<p>a1&nbsp;&nbsp;&nbsp;&nbsp;b1</p><p>a2&nbsp;&nbsp;&nbsp;&nbsp;b2</p>");
+        QTest::newRow("table of varying width, two columns")
+            << QByteArray("\x02\x02", 2) + le16(0x0102) + QByteArray(8, '\x11') + cell + "\x82" + end +
+                   nextCell + end + le16(-1)
+            << strings({"left", "", "right"}) << 0x23 << QStringLiteral("left\tright")
+            << QStringLiteral("<p>left&nbsp;&nbsp;&nbsp;&nbsp;right</p>");
         QTest::newRow("table of varying width")
             << QByteArray("\x01\x00", 2) + le16(100) + QByteArray(4, '\0') + cell + end + le16(-1)
             << strings({"only"}) << 0x23 << QStringLiteral("only") << QStringLiteral("<p>only</p>");
@@ -426,6 +434,12 @@ private Q_SLOTS:
         QTest::newRow("phrases beyond their image")
             << QStringLiteral("TSTCON32.HLP") << 0xAE9 + 12 << le32(100)
             << QStringLiteral("it is damaged (phrases beyond the phrase image)");
+        QTest::newRow("phrase table of impossible size")
+            << QStringLiteral("wxhelp_doc.hlp") << 0x1D << le32(0x20000)
+            << QStringLiteral("it is damaged (a phrase table of impossible size)");
+        QTest::newRow("phrase index cut short")
+            << QStringLiteral("TSTCON32.HLP") << 0xAE9 + 4 << le32(1000000) + le32(252) + le32(0x300000)
+            << QStringLiteral("it is damaged (the phrase index is cut short)");
         QTest::newRow("context numbers cut short") << QStringLiteral("winfile.hlp") << 0xF8FE << le16(0xFFFF)
                                                    << QStringLiteral("it is damaged (data cut short)");
     }
@@ -449,14 +463,18 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("stored");
         QTest::addColumn<int>("textSize");
         QTest::addColumn<QString>("result"); // the text, or why it cannot be read
-        // Phrase 0 "abc", phrase 1 "de"; codes 1 to 15 and the next byte name phrase (number / 2), an odd
-        // number with a blank after it.
+        // Phrase 0 "abc", phrase 1 "de", phrase 2 empty; codes 1 to 15 and the next byte name phrase
+        // (number / 2), an odd number with a blank after it.
         QTest::newRow("stored as it is") << QByteArray("plain\0", 6) << 6 << QStringLiteral("plain");
         QTest::newRow("phrases") << QByteArray("x\x01\x00y\x01\x03\0", 7) << 10 << QStringLiteral("xabcyde ");
         QTest::newRow("cut at the text size")
             << QByteArray("\x01\x00\x01\x02\x01\x00", 6) << 7 << QStringLiteral("abcdeab");
+        QTest::newRow("an empty phrase") << QByteArray("a\x01\x04"
+                                                       "b\0",
+                                                       5)
+                                         << 6 << QStringLiteral("ab");
         QTest::newRow("a phrase the table does not have")
-            << QByteArray("\x01\x04\0", 3) << 8
+            << QByteArray("\x01\x06\0", 3) << 8
             << QStringLiteral("it is damaged (text refers to a phrase the file does not have)");
         QTest::newRow("a phrase code at the end")
             << QByteArray("ab\x01", 3) << 8 << QStringLiteral("it is damaged (data cut short)");
@@ -468,9 +486,9 @@ private Q_SLOTS:
         QFETCH(int, textSize);
         QFETCH(QString, result);
         HelpFileBuilder builder;
-        // Two phrases, their text LZ77-packed: a flag byte of literals, then the five letters.
-        builder.addFile("|Phrases", le16(2) + le16(0x0100) + le32(5) + le16(6) + le16(9) + le16(11) +
-                                        QByteArray(1, '\0') + "abcde");
+        // Three phrases, their text LZ77-packed: a flag byte of literals, then the five letters.
+        builder.addFile("|Phrases", le16(3) + le16(0x0100) + le32(5) + le16(8) + le16(11) + le16(13) +
+                                        le16(13) + QByteArray(1, '\0') + "abcde");
         builder.addTopic("Phrases");
         builder.addText(paragraph() + "\xFF", stored, 0x20, textSize);
         QString error;
@@ -479,6 +497,23 @@ private Q_SLOTS:
         QCOMPARE(file->phraseCompression(), WinHelp::PhraseTable::Kind::Phrases);
         const std::optional<WinHelpFile::Topic> topic = file->topic(0, &error);
         QCOMPARE(topic ? topic->text : error, result);
+    }
+
+    void tellsHelpFilesByTheirSignature_data()
+    {
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<bool>("isWinHelp");
+        QTest::newRow("Windows Help") << QByteArray("\x3F\x5F\x03\x00", 4) << true;
+        QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("too short") << QByteArray("\x3F\x5F\x03", 3) << false;
+        QTest::newRow("SQLite") << QByteArray("SQLite format 3") << false;
+    }
+
+    void tellsHelpFilesByTheirSignature()
+    {
+        QFETCH(QByteArray, head);
+        QFETCH(bool, isWinHelp);
+        QCOMPARE(WinHelpFile::hasSignature(head), isWinHelp);
     }
 
     void missingInternalFiles_data()
