@@ -3,6 +3,8 @@
 #include "adviser/TavroTab.h"
 #include "app/GlobeAnimation.h"
 #include "app/LetterJump.h"
+#include "charts/FrmHazard.h"
+#include "charts/FrmSpecial.h"
 #include "charts/FrmUSCG.h"
 #include "jo/JoTab.h"
 #include "shell/GradientBackground.h"
@@ -143,6 +145,8 @@ FrmTabClean::FrmTabClean(const Store& store, QWidget* parent)
             [this] { m_windows->open(QStringLiteral("frmUnitor")); });
     new LetterJump(this, m_tavro->findChild<QComboBox*>(QStringLiteral("DBCombo1")));
     m_windows->add(QStringLiteral("frmUSCG"), [this] { return FrmUSCG::open(*this, m_store); });
+    m_windows->add(QStringLiteral("frmHazard"), [this] { return FrmHazard::open(*this); });
+    m_windows->add(QStringLiteral("frmSpecial"), [] { return FrmSpecial::open(); });
 }
 
 void FrmTabClean::buildMenus()

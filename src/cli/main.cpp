@@ -1,5 +1,6 @@
 #include "cli/AdviseCommand.h"
 #include "cli/CompatCommand.h"
+#include "cli/HazardCommand.h"
 #include "cli/HelpCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/JoCommand.h"
@@ -12,11 +13,16 @@ namespace {
 
 const QList<std::pair<QString, std::function<int(const QStringList&, CliContext&)>>>& commands()
 {
+    // clang-format off
     static const QList<std::pair<QString, std::function<int(const QStringList&, CliContext&)>>> all{
-        {QStringLiteral("advise"), runAdvise}, {QStringLiteral("compat"), runCompat},
-        {QStringLiteral("help"), runHelp},     {QStringLiteral("import"), runImport},
+        {QStringLiteral("advise"), runAdvise},
+        {QStringLiteral("compat"), runCompat},
+        {QStringLiteral("hazard"), runHazard},
+        {QStringLiteral("help"), runHelp},
+        {QStringLiteral("import"), runImport},
         {QStringLiteral("jo"), runJo},
     };
+    // clang-format on
     return all;
 }
 

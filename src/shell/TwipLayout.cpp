@@ -1,0 +1,58 @@
+#include "shell/TwipLayout.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace {
+// What a window's frame and caption add to its inner size, when it has to fit the screen.
+const QSize FrameTwips{120, 600};
+} // namespace
+
+TwipLayout::TwipLayout(QWidget* window, const QSize& innerTwips)
+    : m_window(window)
+    , m_innerTwips(innerTwips)
+    , m_scale(1.0 / 15)
+{
+}
+
+void TwipLayout::place(QWidget* control, const QRect& twips)
+{
+    m_controls << Placed{control, twips, false};
+}
+
+void TwipLayout::placeWhole(QWidget* control, const QRect& twips)
+{
+    m_controls << Placed{control, twips, true};
+}
+
+void TwipLayout::fitScreen()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    setScale(screen ? TwipScale::fitting(screen, m_innerTwips + FrameTwips) : m_scale);
+}
+
+void TwipLayout::setScale(const TwipScale& scale)
+{
+    m_scale = scale;
+    QFont font = m_window->font();
+    font.setPixelSize(std::max(m_scale.pixels(FontTwips), 1));
+    m_window->setFont(font);
+    for (const Placed& placed : std::as_const(m_controls)) {
+        placed.control->setGeometry(m_scale.rect(placed.twips));
+        if (placed.whole)
+            narrowToFit(placed.control, font);
+    }
+    m_window->setFixedSize(m_scale.size(m_innerTwips));
+}
+
+void TwipLayout::narrowToFit(QWidget* control, const QFont& font)
+{
+    QFont narrowed = font;
+    control->setFont(narrowed);
+    for (int stretch = QFont::Unstretched;
+         stretch > QFont::UltraCondensed && control->sizeHint().width() > control->width(); --stretch) {
+        narrowed.setStretch(stretch - 1);
+        control->setFont(narrowed);
+    }
+}
