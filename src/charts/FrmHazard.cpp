@@ -26,15 +26,6 @@ const QColor PanelGrey{212, 208, 200};
 
 const QSize WindowTwips{8895, 7035};
 
-void setColours(QWidget* widget, const QColor& background, const QColor& text)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 // The captions beside the values, white on the window.
 struct Caption {
     const char* text;
@@ -112,13 +103,13 @@ FrmHazard::FrmHazard(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmHazard"));
     setWindowTitle(Title);
-    setColours(this, Navy, White);
+    Controls::setColours(this, Navy, White);
     buildIdentification();
     buildScales();
     QPushButton* close = Controls::button(this, QStringLiteral("Command1"), QStringLiteral("CLOSE"));
     m_layout.place(close, {3840, 6540, 1215, 375});
     connect(close, &QPushButton::clicked, this, &QWidget::close);
-    m_layout.fitScreen();
+    setScale(m_layout.screenScale());
 }
 
 void FrmHazard::buildIdentification()
@@ -141,7 +132,7 @@ QLabel* FrmHazard::valueBox(const QString& name, const QRect& twips)
     value->setAlignment(twips.width() < 500 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
     value->setIndent(3);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    setColours(value, Yellow, Black);
+    Controls::setColours(value, Yellow, Black);
     m_layout.place(value, twips);
     return value;
 }
@@ -149,14 +140,14 @@ QLabel* FrmHazard::valueBox(const QString& name, const QRect& twips)
 void FrmHazard::buildScales()
 {
     QGroupBox* panel = Controls::frame(this, QString(), QStringLiteral("Frame1"));
-    setColours(panel, PanelGrey, Black);
+    Controls::setColours(panel, PanelGrey, Black);
     m_layout.place(panel, {120, 1980, 8655, 4440});
     const QList<HazardRatings::Scale>& scales = HazardRatings::scales();
     for (int index = 0; index < scales.size(); ++index) {
         const int top = ScaleTop + index * ScaleStep;
         QLabel* heading = Controls::caption(panel, QString(), QStringLiteral("Label%1").arg(9 + index));
         heading->setWordWrap(true);
-        setColours(heading, PanelGrey, DarkRed);
+        Controls::setColours(heading, PanelGrey, DarkRed);
         m_layout.place(heading, {120, top, 8415, 465});
         m_headings << heading;
         TextBox* description = Controls::textBox(panel, QStringLiteral("Text%1").arg(1 + index));

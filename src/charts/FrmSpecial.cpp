@@ -39,13 +39,9 @@ FrmSpecial::FrmSpecial(QWidget* parent)
     setObjectName(QStringLiteral("frmSpecial"));
     setWindowTitle(Title);
     // The options and the isocyanate kinds show white on the window's dark green.
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, DarkGreen);
-    colours.setColor(QPalette::WindowText, White);
-    setPalette(colours);
-    setAutoFillBackground(true);
+    Controls::setColours(this, DarkGreen, White);
     buildControls();
-    m_layout.fitScreen();
+    setScale(m_layout.screenScale());
 }
 
 void FrmSpecial::buildControls()

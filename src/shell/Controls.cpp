@@ -70,4 +70,15 @@ QLineEdit* holder(QWidget* parent, const QString& name)
     return lineEdit;
 }
 
+void setColours(QWidget* control, const QColor& background, const QColor& text)
+{
+    QPalette palette = control->palette();
+    if (background.isValid()) {
+        palette.setColor(QPalette::Window, background);
+        control->setAutoFillBackground(true);
+    }
+    palette.setColor(QPalette::WindowText, text);
+    control->setPalette(palette);
+}
+
 } // namespace Controls

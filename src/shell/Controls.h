@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QColor;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -24,5 +25,8 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& text);
 QGroupBox* frame(QWidget* parent, const QString& title, const QString& name = {});
 // A hidden text box that holds a value for the program.
 QLineEdit* holder(QWidget* parent, const QString& name);
+
+// Gives a control its text colour and, unless the background is invalid, a background of its own.
+void setColours(QWidget* control, const QColor& background, const QColor& text);
 
 } // namespace Controls

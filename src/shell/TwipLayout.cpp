@@ -26,10 +26,10 @@ void TwipLayout::placeWhole(QWidget* control, const QRect& twips)
     m_controls << Placed{control, twips, true};
 }
 
-void TwipLayout::fitScreen()
+TwipScale TwipLayout::screenScale() const
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    setScale(screen ? TwipScale::fitting(screen, m_innerTwips + FrameTwips) : m_scale);
+    return screen ? TwipScale::fitting(screen, m_innerTwips + FrameTwips) : m_scale;
 }
 
 void TwipLayout::setScale(const TwipScale& scale)

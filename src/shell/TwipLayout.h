@@ -22,8 +22,8 @@ public:
     // font is narrowed until it fits.
     void placeWhole(QWidget* control, const QRect& twips);
 
-    // Lays the window out at the scale of its screen, made smaller where the window would not fit it.
-    void fitScreen();
+    // The scale of the window's screen, made smaller where the window would not fit it.
+    TwipScale screenScale() const;
     void setScale(const TwipScale& scale);
     const TwipScale& scale() const { return m_scale; }
 
