@@ -4,17 +4,13 @@
 #include "adviser/Vocabulary.h"
 #include "cli/RecordReport.h"
 #include "data/RecordSet.h"
-#include "data/RecordSources.h"
-#include "data/Schema.h"
 
 int runAdvise(const QStringList& arguments, CliContext& context)
 {
     CommandLine commandLine(QStringLiteral("velcarin-cli advise NAME [--json] [--data-dir DIR]"), 1);
     if (!commandLine.parse(arguments, context))
         return ExitCode::BadUse;
-    const NamedRecord cargo =
-        findNamedRecord(commandLine, Schema::CleaningFile, RecordSources::DtaA,
-                        CriterionPrefixes::CleaningName, QStringLiteral("cargo"), context);
+    const NamedRecord cargo = findCargo(commandLine, context);
     if (!cargo.record)
         return cargo.exitCode;
     const QString name = commandLine.positional().first();

@@ -3,8 +3,6 @@
 #include "charts/HazardRatings.h"
 #include "cli/RecordReport.h"
 #include "data/RecordSet.h"
-#include "data/RecordSources.h"
-#include "data/Schema.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -15,9 +13,7 @@ int runHazard(const QStringList& arguments, CliContext& context)
     CommandLine commandLine(QStringLiteral("velcarin-cli hazard NAME [--json] [--data-dir DIR]"), 1);
     if (!commandLine.parse(arguments, context))
         return ExitCode::BadUse;
-    const NamedRecord cargo =
-        findNamedRecord(commandLine, Schema::CleaningFile, RecordSources::DtaA,
-                        CriterionPrefixes::CleaningName, QStringLiteral("cargo"), context);
+    const NamedRecord cargo = findCargo(commandLine, context);
     if (!cargo.record)
         return cargo.exitCode;
     const QString name = cargo.record->value(QStringLiteral("Abbreviated Name"));

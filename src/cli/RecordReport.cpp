@@ -2,6 +2,8 @@
 
 #include "data/Criterion.h"
 #include "data/RecordSet.h"
+#include "data/RecordSources.h"
+#include "data/Schema.h"
 #include "data/Store.h"
 
 #include <QJsonDocument>
@@ -21,6 +23,12 @@ NamedRecord findNamedRecord(const CommandLine& commandLine, const QString& fileN
         found.exitCode = ExitCode::NotFound;
     }
     return found;
+}
+
+NamedRecord findCargo(const CommandLine& commandLine, CliContext& context)
+{
+    return findNamedRecord(commandLine, Schema::CleaningFile, RecordSources::DtaA,
+                           CriterionPrefixes::CleaningName, QStringLiteral("cargo"), context);
 }
 
 RecordReport::RecordReport(const RecordSet& record)

@@ -15,6 +15,8 @@ struct NamedRecord {
 };
 NamedRecord findNamedRecord(const CommandLine& commandLine, const QString& fileName, const QString& source,
                             const QString& criterionPrefix, const QString& noun, CliContext& context);
+// The cargo of the operator's table that the command line names, found as the operator tab finds it.
+NamedRecord findCargo(const CommandLine& commandLine, CliContext& context);
 
 // What a look-up command prints: every field of the record by name, then what was worked out from it,
 // as "Name: value" lines or as one JSON object.
