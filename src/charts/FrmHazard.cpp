@@ -131,7 +131,6 @@ QLabel* FrmHazard::valueBox(const QString& name, const QRect& twips)
     value->setFrameStyle(QFrame::Box | QFrame::Plain);
     value->setAlignment(twips.width() < 500 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
     value->setIndent(3);
-    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Controls::setColours(value, Yellow, Black);
     m_layout.place(value, twips);
     return value;
@@ -147,7 +146,7 @@ void FrmHazard::buildScales()
         const int top = ScaleTop + index * ScaleStep;
         QLabel* heading = Controls::caption(panel, QString(), QStringLiteral("Label%1").arg(9 + index));
         heading->setWordWrap(true);
-        Controls::setColours(heading, PanelGrey, DarkRed);
+        Controls::setColours(heading, QColor(), DarkRed);
         m_layout.place(heading, {120, top, 8415, 465});
         m_headings << heading;
         TextBox* description = Controls::textBox(panel, QStringLiteral("Text%1").arg(1 + index));

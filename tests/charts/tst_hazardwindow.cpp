@@ -362,10 +362,34 @@ private Q_SLOTS:
                 QVERIFY2(description->verticalScrollBar()->maximum() == 0, levels[level]);
             }
         }
-        const QRect inside = window->rect();
-        for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (!control->isHidden())
-                QVERIFY2(inside.contains(control->geometry()), qPrintable(control->objectName()));
+    }
+
+    // Each control within its window or panel, none over another; three scales, each heading over its box.
+    void laidOut()
+    {
+        FrmHazard* window = openOn(QStringLiteral("ACETONE"));
+        QVERIFY(window);
+        auto* panel = child<QGroupBox>(window, QStringLiteral("Frame1"));
+        QCOMPARE(window->findChildren<TextBox*>().size(), 3);
+        for (QWidget* parent : {static_cast<QWidget*>(window), static_cast<QWidget*>(panel)}) {
+            const QList<QWidget*> controls = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+            QVERIFY(controls.size() >= 6);
+            for (QWidget* control : controls) {
+                const auto* label = qobject_cast<QLabel*>(control);
+                const QString name =
+                    control->objectName() + QLatin1Char(' ') + (label ? label->text() : QString());
+                QVERIFY2(parent->rect().contains(control->geometry()), qPrintable(name));
+                for (QWidget* other : controls) {
+                    if (other != control)
+                        QVERIFY2(!control->geometry().intersects(other->geometry()), qPrintable(name));
+                }
+            }
+        }
+        for (int scale = 1; scale <= 3; ++scale) {
+            const QRect heading = child<QLabel>(panel, QStringLiteral("Label%1").arg(8 + scale))->geometry();
+            const QRect box = child<TextBox>(panel, QStringLiteral("Text%1").arg(scale))->geometry();
+            QVERIFY(heading.bottom() < box.top());
+            QVERIFY(box.top() - heading.bottom() < 10);
         }
     }
 };
