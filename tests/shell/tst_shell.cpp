@@ -1,10 +1,12 @@
 #include "shell/GradientBackground.h"
 #include "shell/Placement.h"
 #include "shell/ProgramFolder.h"
+#include "shell/TwipLayout.h"
 #include "shell/WindowRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
 #include <QProcess>
 
@@ -83,6 +85,50 @@ private Q_SLOTS:
     }
 
     // Asking for a window that nothing registered is a fault: a test run stops on it, and a user is told.
+    // Controls at their twips and the window's 8.25 point font at one scale; a text that must show whole
+    // is narrowed only as far as it needs, and no further than ultra-condensed.
+    void twipLayout()
+    {
+        QWidget window;
+        TwipLayout layout(&window, QSize(6000, 1800));
+        const QString name = QStringLiteral("Hexamethylene Diamine Sol.");
+        auto* fitting = new QLabel(name, &window);
+        auto* narrowed = new QLabel(name, &window);
+        auto* asItIs = new QLabel(name, &window);
+        auto* tooLong = new QLabel(QString(80, QLatin1Char('W')), &window);
+        layout.placeWhole(fitting, {120, 120, 5760, 300});
+        layout.placeWhole(narrowed, {120, 480, 5760, 300});
+        layout.place(asItIs, {120, 840, 5760, 300});
+        layout.placeWhole(tooLong, {120, 1200, 1000, 300});
+        const TwipScale scale(1.0 / 15);
+        layout.setScale(scale);
+        QCOMPARE(window.size(), QSize(400, 120));
+        QCOMPARE(window.font().pixelSize(), 11);
+        QCOMPARE(narrowed->geometry(), QRect(8, 32, 384, 20));
+
+        // Now too narrow for the name at its full width.
+        const int fullWidth = fitting->sizeHint().width();
+        const int room = fullWidth * 9 / 10;
+        layout.placeWhole(narrowed, {120, 480, room * 15, 300});
+        layout.place(asItIs, {120, 840, room * 15, 300});
+        layout.setScale(scale);
+        const auto condensed = [](const QLabel* label) {
+            return label->font().stretch() > QFont::AnyStretch &&
+                   label->font().stretch() < QFont::Unstretched;
+        };
+        QVERIFY(!condensed(fitting));
+        QVERIFY(condensed(narrowed));
+        QVERIFY(narrowed->sizeHint().width() <= narrowed->width());
+        QVERIFY(!condensed(asItIs));
+        QVERIFY(asItIs->sizeHint().width() > asItIs->width());
+        QCOMPARE(tooLong->font().stretch(), int(QFont::UltraCondensed));
+
+        // At twice the scale the name fits at its full width again.
+        layout.setScale(TwipScale(2.0 / 15));
+        QCOMPARE(window.font().pixelSize(), 22);
+        QVERIFY(!condensed(narrowed));
+    }
+
     void unknownWindowIsAFault_data()
     {
         QTest::addColumn<bool>("fatal");
