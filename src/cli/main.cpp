@@ -3,6 +3,7 @@
 #include "cli/HelpCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/JoCommand.h"
+#include "cli/NotesCommand.h"
 
 #include <QCoreApplication>
 
@@ -15,7 +16,7 @@ const QList<std::pair<QString, std::function<int(const QStringList&, CliContext&
     static const QList<std::pair<QString, std::function<int(const QStringList&, CliContext&)>>> all{
         {QStringLiteral("advise"), runAdvise}, {QStringLiteral("compat"), runCompat},
         {QStringLiteral("help"), runHelp},     {QStringLiteral("import"), runImport},
-        {QStringLiteral("jo"), runJo},
+        {QStringLiteral("jo"), runJo},         {QStringLiteral("notes"), runNotes},
     };
     return all;
 }
