@@ -9,7 +9,8 @@
 
 namespace {
 
-const QSize WindowTwips{5880, 3600};
+const QSize WindowTwips{6120, 3600};
+constexpr int FieldLeft = 2280;
 
 struct FieldRow {
     const char* name;
@@ -44,17 +45,17 @@ FrmEdit::FrmEdit()
     const auto addCaption = [this, &label](const char* text, int top) {
         QLabel* caption =
             Controls::caption(this, QLatin1String(text), QStringLiteral("Label%1").arg(++label));
-        place(caption, {120, top + 30, 1860, 255});
+        place(caption, {120, top + 30, FieldLeft - 240, 255});
     };
     QList<QWidget*> tabOrder;
     for (const FieldRow& row : Parameters) {
         addCaption(row.caption, row.top);
         QLineEdit* field = boundField(QLatin1String(row.name), QLatin1String(row.field), false);
-        place(field, {2040, row.top, row.width, 315});
+        place(field, {FieldLeft, row.top, row.width, 315});
         tabOrder << field;
     }
     addCaption("Health Hazard Ratings:", RatingsTop);
-    int left = 2040;
+    int left = FieldLeft;
     for (const auto& [name, field] : Ratings) {
         QLineEdit* rating = boundField(QLatin1String(name), QLatin1String(field), false);
         place(rating, {left, RatingsTop, 555, 315});
@@ -67,7 +68,7 @@ FrmEdit::FrmEdit()
     for (const FieldRow& row : Names) {
         addCaption(row.caption, row.top);
         QLineEdit* field = boundField(QLatin1String(row.name), QLatin1String(row.field), true);
-        place(field, {2040, row.top, row.width, 315});
+        place(field, {FieldLeft, row.top, row.width, 315});
         tabOrder << field;
     }
     tabOrder << updateButton();
@@ -75,8 +76,8 @@ FrmEdit::FrmEdit()
         setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
     tabOrder.first()->setFocus();
 
-    place(updateButton(), {3000, 3000, 1335, 390});
-    place(closeButton(), {4425, 3000, 1335, 390});
+    place(updateButton(), {3240, 3000, 1335, 390});
+    place(closeButton(), {4665, 3000, 1335, 390});
     fitScreen(WindowTwips);
     setFixedSize(size());
 }

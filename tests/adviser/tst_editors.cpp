@@ -241,6 +241,17 @@ private Q_SLOTS:
         if (window == QLatin1String("PersonalA"))
             QCOMPARE(child<QPushButton>(editor, QStringLiteral("cmdClose"))->parentWidget()->objectName(),
                      QStringLiteral("picButtons"));
+        // Every caption shows whole, and no control lies over another.
+        for (const QLabel* label : editor->findChildren<QLabel*>())
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
+                     qPrintable(label->text()));
+        const QList<QWidget*> controls = editor->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (const QWidget* one : controls) {
+            for (const QWidget* other : controls) {
+                QVERIFY2(one == other || !one->geometry().intersects(other->geometry()),
+                         qPrintable(one->objectName() + QStringLiteral(" over ") + other->objectName()));
+            }
+        }
 
         // Typing into a locked field changes nothing, on the screen or in the file.
         activate(editor);
