@@ -30,6 +30,7 @@ using Key = std::pair<QString, QString>;
 
 struct Cargo {
     qint64 rowId;
+    Key key;
     QString notes;
 };
 
@@ -38,6 +39,27 @@ bool failed(const QSqlQuery& query, QString* error)
     if (error)
         *error = query.lastError().databaseText();
     return false;
+}
+
+// Every cargo in the order of the cargo list; nothing after an error of the engine.
+std::optional<QList<Cargo>> readCargoes(const Database& database, QString* error)
+{
+    QSqlQuery query(database.connection());
+    query.setForwardOnly(true);
+    if (!query.exec(Cargoes)) {
+        failed(query, error);
+        return std::nullopt;
+    }
+    QList<Cargo> cargoes;
+    while (query.next())
+        cargoes << Cargo{query.value(0).toLongLong(),
+                         {query.value(1).toString(), query.value(2).toString()},
+                         query.value(3).toString()};
+    if (query.lastError().isValid()) {
+        failed(query, error);
+        return std::nullopt;
+    }
+    return cargoes;
 }
 
 // A JSON string literal, quotes included.
@@ -51,21 +73,13 @@ QByteArray jsonString(const QString& text)
 
 std::optional<QList<Note>> read(const Database& database, QString* error)
 {
-    QSqlQuery query(database.connection());
-    query.setForwardOnly(true);
-    if (!query.exec(Cargoes)) {
-        failed(query, error);
+    const std::optional<QList<Cargo>> cargoes = readCargoes(database, error);
+    if (!cargoes)
         return std::nullopt;
-    }
     QList<Note> notes;
-    while (query.next()) {
-        const QString text = query.value(3).toString();
-        if (!text.isEmpty())
-            notes << Note{query.value(1).toString(), query.value(2).toString(), text};
-    }
-    if (query.lastError().isValid()) {
-        failed(query, error);
-        return std::nullopt;
+    for (const Cargo& cargo : *cargoes) {
+        if (!cargo.notes.isEmpty())
+            notes << Note{cargo.key.first, cargo.key.second, cargo.notes};
     }
     return notes;
 }
@@ -118,21 +132,12 @@ std::optional<Placement> write(const Database& database, const QList<Note>& note
     if (!transaction.begin(error))
         return std::nullopt;
 
+    const std::optional<QList<Cargo>> list = readCargoes(database, error);
+    if (!list)
+        return std::nullopt;
     QHash<Key, QList<Cargo>> cargoes;
-    QSqlQuery query(database.connection());
-    query.setForwardOnly(true);
-    if (!query.exec(Cargoes)) {
-        failed(query, error);
-        return std::nullopt;
-    }
-    while (query.next())
-        cargoes[{query.value(1).toString(), query.value(2).toString()}]
-            << Cargo{query.value(0).toLongLong(), query.value(3).toString()};
-    if (query.lastError().isValid()) {
-        failed(query, error);
-        return std::nullopt;
-    }
-    query.finish();
+    for (const Cargo& cargo : *list)
+        cargoes[cargo.key] << cargo;
 
     QSqlQuery update(database.connection());
     update.prepare(QStringLiteral(R"(update "CleaningA" set "Personal Notes" = ? where rowid = ?)"));
