@@ -1,7 +1,4 @@
-#include "data/RecordSet.h"
-#include "data/RecordSources.h"
 #include "data/Schema.h"
-#include "data/Store.h"
 #include "support/TestSupport.h"
 
 #include <QElapsedTimer>
@@ -12,53 +9,13 @@
 
 #include <sqlite3.h>
 
-#include <cstdio>
-
-// Saves killed at random instants: the program's process doing saves is ended with SIGKILL, hundreds of
-// times, and every time the database must pass its integrity check and every cargo must hold either the
-// value it had or the one being saved, never a mixture or anything else.
+// Saves killed at random instants: a process doing saves (velcarin_saving_child) is ended with SIGKILL,
+// hundreds of times, and every time the database must pass its integrity check and every cargo must hold
+// either the value it had or the one being saved, never a mixture or anything else.
 namespace {
 
-const char* const ChildOption = "--save-until-killed";
 constexpr int Rounds = 300;
 constexpr qint64 TimeBudgetMs = 150000;
-
-// The child: saves a note and a UN number of random cargoes, together, as fast as it can. It announces
-// each save before it starts ("begin ROW MARK") and once it is written ("done ROW MARK").
-int saveUntilKilled(const QString& dataDir, quint32 seed)
-{
-    QString error;
-    const Database database = Store(dataDir).open(Schema::CleaningFile, &error);
-    std::optional<RecordSet> cargoes;
-    if (database.isOpen())
-        cargoes = RecordSet::open(database, RecordSources::DtaA, &error);
-    if (!cargoes) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
-        return 2;
-    }
-    const int notes = cargoes->fieldIndex(QStringLiteral("Personal Notes"));
-    const int unNumber = cargoes->fieldIndex(QStringLiteral("United No"));
-    QRandomGenerator random(seed);
-    std::printf("ready\n");
-    std::fflush(stdout);
-    for (int n = 0;; ++n) {
-        RecordSet cargo = cargoes->clone();
-        const int row = random.bounded(cargo.recordCount());
-        cargo.move(row);
-        const QString mark = QStringLiteral("%1.%2").arg(seed).arg(n);
-        // Up to tens of kilobytes, so that a save spans many pages of the file.
-        const QString text = mark + QStringLiteral(" Bjørn – 20 °C\r\n").repeated(random.bounded(1, 2000));
-        std::printf("begin %d %s\n", row, qPrintable(mark));
-        std::fflush(stdout);
-        if (!cargo.edit(&error) || !cargo.setValue(notes, text, &error) ||
-            !cargo.setValue(unNumber, mark, &error) || !cargo.update(&error)) {
-            std::fprintf(stderr, "%s\n", qPrintable(error));
-            return 1;
-        }
-        std::printf("done %d %s\n", row, qPrintable(mark));
-        std::fflush(stdout);
-    }
-}
 
 // Row by row (in the order of the cargo list): the UN number and the first word of the note.
 struct Saved {
@@ -126,10 +83,10 @@ private Q_SLOTS:
         int saves = 0;
         for (; round < Rounds && elapsed.elapsed() < TimeBudgetMs; ++round) {
             QProcess child;
-            child.start(QCoreApplication::applicationFilePath(),
-                        {QLatin1String(ChildOption), folder.path(), QString::number(round + 1)});
+            child.start(QCoreApplication::applicationDirPath() + QStringLiteral("/velcarin_saving_child"),
+                        {folder.path(), QString::number(round + 1)});
             QVERIFY2(child.waitForReadyRead(30000), "the saving process did not start");
-            QThread::usleep(random.bounded(40000));
+            QThread::usleep(random.bounded(60000));
             child.kill();
             QVERIFY(child.waitForFinished(30000));
             QVERIFY2(child.exitStatus() == QProcess::CrashExit, qPrintable(child.readAllStandardError()));
@@ -177,13 +134,6 @@ private Q_SLOTS:
     }
 };
 
-int main(int argc, char* argv[])
-{
-    QCoreApplication application(argc, argv);
-    if (argc == 4 && qstrcmp(argv[1], ChildOption) == 0)
-        return saveUntilKilled(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toUInt());
-    TestCrashSave test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_GUILESS_MAIN(TestCrashSave)
 
 #include "tst_crashsave.moc"
