@@ -375,6 +375,16 @@ void TavroTab::selectCargo()
     Q_EMIT cargoChosen(m_display.unitorShown);
 }
 
+void TavroTab::showSavedRecord()
+{
+    m_data->refresh();
+    // Before the first choice the covers hide the advice, which that choice works out.
+    if (!m_covers.first()->isHidden())
+        return;
+    adviseCargo(CargoCodes::fromRecord(m_holder->text(), m_data->recordSet()), m_display, nullptr);
+    showAdvice(m_display);
+}
+
 void TavroTab::showAdvice(const AdviceDisplay& display)
 {
     m_special->setVisible(display.specialHandlingShown);

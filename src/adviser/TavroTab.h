@@ -21,6 +21,8 @@ public:
     // Points DtaA at cleaning.mdb and lists its cargoes.
     bool openData(const Store& store, QString* error);
     DataControl& data() const { return *m_data; }
+    // After an editing window saved a cargo: the fields and marks of the shown cargo as they now are.
+    void showSavedRecord();
 
 Q_SIGNALS:
     // After every selection, with whether the Unitor manual covers the chosen name.

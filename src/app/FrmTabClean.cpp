@@ -1,5 +1,7 @@
 #include "app/FrmTabClean.h"
 
+#include "adviser/FrmEdit.h"
+#include "adviser/PersonalA.h"
 #include "adviser/TavroTab.h"
 #include "app/GlobeAnimation.h"
 #include "app/LetterJump.h"
@@ -147,6 +149,16 @@ FrmTabClean::FrmTabClean(const Store& store, QWidget* parent)
     m_windows->add(QStringLiteral("frmUSCG"), [this] { return FrmUSCG::open(*this, m_store); });
     m_windows->add(QStringLiteral("frmHazard"), [this] { return FrmHazard::open(*this); });
     m_windows->add(QStringLiteral("frmSpecial"), [] { return FrmSpecial::open(); });
+    m_windows->add(QStringLiteral("PersonalA"), [this] { return followSaves(PersonalA::open(*this)); });
+    m_windows->add(QStringLiteral("frmEdit"), [this] { return followSaves(FrmEdit::open(*this)); });
+}
+
+CargoEditor* FrmTabClean::followSaves(CargoEditor* editor)
+{
+    // Tab 0 shows a saved note or parameter at once, red mark and all.
+    if (editor)
+        connect(editor, &CargoEditor::saved, m_tavro, &TavroTab::showSavedRecord);
+    return editor;
 }
 
 void FrmTabClean::buildMenus()

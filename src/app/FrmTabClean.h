@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+class CargoEditor;
 class CommonDialog;
 class GlobeAnimation;
 class HenkelTab;
@@ -46,6 +47,7 @@ private:
     void openHazardData();
     void openCompatibilityChart();
     void editCargoParameters();
+    CargoEditor* followSaves(CargoEditor* editor);
 
     const Store& m_store;
     QTabWidget* m_tabs;

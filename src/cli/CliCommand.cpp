@@ -67,16 +67,25 @@ void printField(QTextStream& out, const QString& name, const QString& value)
     out << name << ": " << shown << '\n';
 }
 
+Database openDatabase(const Store& store, const QString& fileName, CliContext& context)
+{
+    if (!migrateLegacyDatabase(store, fileName, context))
+        return {};
+    QString error;
+    const Database database = store.open(fileName, &error);
+    if (!database.isOpen())
+        context.err << error << Qt::endl;
+    return database;
+}
+
 std::optional<RecordSet> openRecordSet(const Store& store, const QString& fileName, const QString& source,
                                        CliContext& context)
 {
-    if (!migrateLegacyDatabase(store, fileName, context))
+    const Database database = openDatabase(store, fileName, context);
+    if (!database.isOpen())
         return std::nullopt;
     QString error;
-    const Database database = store.open(fileName, &error);
-    std::optional<RecordSet> recordSet;
-    if (database.isOpen())
-        recordSet = RecordSet::open(database, source, &error);
+    std::optional<RecordSet> recordSet = RecordSet::open(database, source, &error);
     if (!recordSet)
         context.err << error << Qt::endl;
     return recordSet;

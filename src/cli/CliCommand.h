@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Database.h"
+
 #include <QCommandLineParser>
 #include <QStringList>
 #include <QTextStream>
@@ -44,6 +46,10 @@ private:
 
 // Prints a field as "Name: value"; the further lines of a value of several lines are indented.
 void printField(QTextStream& out, const QString& name, const QString& value);
+
+// Opens one of the store's databases, converting it first if it is still a legacy Access file, or says
+// why not.
+Database openDatabase(const Store& store, const QString& fileName, CliContext& context);
 
 // Opens a record source of the store, or says why not.
 std::optional<class RecordSet> openRecordSet(const Store& store, const QString& fileName,

@@ -1,7 +1,9 @@
 #include "cli/ImportCommand.h"
 
+#include "cli/NotesCommand.h"
 #include "data/Schema.h"
 #include "data/legacy/LegacyImport.h"
+#include "data/legacy/NotesCarry.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -25,6 +27,23 @@ QString summary(const QString& fileName, const LegacyImport::Result& result)
     return fileName + QLatin1String(": ") + counted(result.tables.size(), "table", "tables") +
            QLatin1String(", ") + counted(result.rowCount(), "row", "rows") + QLatin1String(" (") +
            tables.join(QLatin1String(", ")) + QLatin1Char(')');
+}
+
+void reportCarriedNotes(const QString& fileName, const NotesCarry& notes, CliContext& context)
+{
+    const PersonalNotes::Placement& placement = notes.placement();
+    if (const qsizetype carried = placement.filled.size() + placement.equal.size())
+        context.out << fileName << ": " << counted(carried, "personal note", "personal notes")
+                    << " of the database it replaces carried into it\n";
+    if (notes.leftOverFile().isEmpty())
+        return;
+    context.out.flush();
+    const QStringList unplaced = unplacedNotes(placement);
+    context.err << fileName << ": " << counted(unplaced.size(), "personal note finds", "personal notes find")
+                << " no place in it and " << (unplaced.size() == 1 ? "is" : "are") << " kept in "
+                << QDir::toNativeSeparators(notes.leftOverFile()) << ':' << Qt::endl;
+    for (const QString& line : unplaced)
+        context.err << "  " << line << Qt::endl;
 }
 
 } // namespace
@@ -65,8 +84,17 @@ int runImport(const QStringList& arguments, CliContext& context)
             failed = true;
             continue;
         }
-        const LegacyImport::Result result = LegacyImport::run(source, destination, QStringLiteral(".bak"));
+        // The officer's personal notes go with him into the new cargo database.
+        NotesCarry notes(destination + QStringLiteral(".notes.json"));
+        LegacyImport::BeforeReplacing carryNotes;
+        if (fileName == Schema::CleaningFile)
+            carryNotes = [&notes](const QString& replaced, const QString& converted, QString* error) {
+                return notes.carry(replaced, converted, error);
+            };
+        const LegacyImport::Result result =
+            LegacyImport::run(source, destination, QStringLiteral(".bak"), carryNotes);
         if (!result.imported) {
+            notes.undo();
             context.err << fileName << ": " << result.error << Qt::endl;
             failed = true;
             continue;
@@ -77,6 +105,7 @@ int runImport(const QStringList& arguments, CliContext& context)
                         << QDir::toNativeSeparators(result.keptAs) << '\n';
         for (const QString& warning : result.warnings)
             context.err << fileName << ": " << warning << Qt::endl;
+        reportCarriedNotes(fileName, notes, context);
     }
     context.out.flush();
     if (found == 0) {

@@ -4,6 +4,7 @@
 #include "cli/HelpCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/JoCommand.h"
+#include "cli/NotesCommand.h"
 
 #include <QCoreApplication>
 
@@ -21,6 +22,7 @@ const QList<std::pair<QString, std::function<int(const QStringList&, CliContext&
         {QStringLiteral("help"), runHelp},
         {QStringLiteral("import"), runImport},
         {QStringLiteral("jo"), runJo},
+        {QStringLiteral("notes"), runNotes},
     };
     // clang-format on
     return all;

@@ -63,6 +63,14 @@ Database Database::open(const QString& path, bool readOnly, QString* error)
             *error = probe.lastError().databaseText();
         return {};
     }
+    // A save is on disk before it is reported, also across a power cut: the rollback journal keeps the
+    // database one file that can be copied or replaced whole, and EXTRA syncs the folder as well once
+    // the journal is deleted at a commit.
+    if (!readOnly && !probe.exec(QStringLiteral("PRAGMA synchronous = EXTRA"))) {
+        if (error)
+            *error = probe.lastError().databaseText();
+        return {};
+    }
     Database database;
     database.m_connection = std::move(connection);
     return database;

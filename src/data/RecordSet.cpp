@@ -2,6 +2,7 @@
 
 #include "data/Criterion.h"
 #include "data/SqlName.h"
+#include "data/Transaction.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -369,6 +370,10 @@ bool RecordSet::update(QString* error)
     QStringList assignments;
     for (int field : changed)
         assignments << quotedSqlName(m_table->fields.at(field)) + QLatin1String(" = ?");
+    // One transaction, on disk before the record counts as written; on any failure nothing of it is.
+    Transaction transaction(m_table->database);
+    if (!transaction.begin(error))
+        return false;
     QSqlQuery query(m_table->database.connection());
     query.prepare(QLatin1String("update ") + quotedSqlName(m_table->baseTable) + QLatin1String(" set ") +
                   assignments.join(QLatin1String(", ")) + QLatin1String(" where rowid = ?"));
@@ -385,6 +390,9 @@ bool RecordSet::update(QString* error)
             *error = tr("The record has been deleted from the database.");
         return false;
     }
+    query.finish();
+    if (!transaction.commit(error))
+        return false;
     for (int field : changed) {
         m_table->at(m_row, field) = m_editBuffer->at(field);
         m_table->indexes.remove(field);

@@ -82,8 +82,16 @@ void DataControl::move(int records)
 
 void DataControl::bind(QWidget* widget, const QString& field)
 {
-    m_bindings << Binding{widget, field};
-    showText(widget, m_recordSet.value(field));
+    m_bindings << Binding{widget, field, {}};
+    show(m_bindings.last());
+}
+
+void DataControl::show(Binding& binding)
+{
+    if (!binding.widget)
+        return;
+    showText(binding.widget, m_recordSet.value(binding.field));
+    binding.shown = editedText(binding.widget).value_or(QString());
 }
 
 void DataControl::bindList(QComboBox* comboBox, const QString& field)
@@ -105,26 +113,34 @@ void DataControl::fillLists()
 
 void DataControl::recordMoved()
 {
-    for (const Binding& binding : std::as_const(m_bindings)) {
-        if (binding.widget)
-            showText(binding.widget, m_recordSet.value(binding.field));
-    }
+    for (Binding& binding : m_bindings)
+        show(binding);
     Q_EMIT currentChanged();
 }
 
 bool DataControl::updateRecord(QString* error)
 {
+    QList<std::pair<Binding*, QString>> changes;
+    for (Binding& binding : m_bindings) {
+        const std::optional<QString> text = binding.widget ? editedText(binding.widget) : std::nullopt;
+        if (text && *text != binding.shown)
+            changes.append({&binding, *text});
+    }
+    if (changes.isEmpty())
+        return true;
     if (!m_recordSet.edit(error))
         return false;
-    for (const Binding& binding : std::as_const(m_bindings)) {
-        const std::optional<QString> text = binding.widget ? editedText(binding.widget) : std::nullopt;
-        if (text && !m_recordSet.setValue(m_recordSet.fieldIndex(binding.field), *text, error)) {
+    for (const auto& [binding, text] : std::as_const(changes)) {
+        if (!m_recordSet.setValue(m_recordSet.fieldIndex(binding->field), text, error)) {
             m_recordSet.cancelUpdate();
             return false;
         }
     }
-    if (m_recordSet.update(error))
-        return true;
-    m_recordSet.cancelUpdate();
-    return false;
+    if (!m_recordSet.update(error)) {
+        m_recordSet.cancelUpdate();
+        return false;
+    }
+    for (const auto& [binding, text] : std::as_const(changes))
+        binding->shown = text;
+    return true;
 }

@@ -31,8 +31,12 @@ public:
 
     void bind(QWidget* widget, const QString& field);
     void bindList(QComboBox* comboBox, const QString& field);
+    // Shows the current record's fields again, for example after another control wrote to it.
+    void refresh() { recordMoved(); }
 
-    // Edit mode, the texts of the editable bound widgets into the record, update.
+    // Edit mode, the texts that the user changed in the editable bound widgets into the record, update.
+    // Only those fields are written, so that a field another window or program changed keeps its change.
+    // Nothing changed is nothing to write, and succeeds.
     bool updateRecord(QString* error);
 
 Q_SIGNALS:
@@ -42,7 +46,10 @@ private:
     struct Binding {
         QPointer<QWidget> widget;
         QString field;
+        QString shown; // the text an editable widget was given, to tell what the user changed
     };
+
+    void show(Binding& binding);
     struct ListBinding {
         ColumnListModel* model;
         QString field;

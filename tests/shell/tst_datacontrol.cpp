@@ -114,6 +114,49 @@ private Q_SLOTS:
                  QStringLiteral("line one\r\nline two"));
         QVERIFY(reread.recordSet().value(0) != QStringLiteral("RENAMED"));
     }
+
+    void updateRecordWritesOnlyWhatTheUserChanged()
+    {
+        // Two editors on one record that show the same field: each writes what its user changed, never
+        // what it only showed back over what the other one stored meanwhile.
+        TestDataFolder folder;
+        folder.copySampleDatabases();
+        const Store store(folder.path());
+        DataControl main(QStringLiteral("DtaA"));
+        QString error;
+        QVERIFY(main.open(store, Schema::CleaningFile, RecordSources::DtaA, &error));
+        QWidget window;
+        auto* firstNotes = new TextBox(&window);
+        auto* secondNotes = new TextBox(&window);
+        auto* secondNumber = new QLineEdit(&window);
+        DataControl first(QStringLiteral("dtaB"));
+        DataControl second(QStringLiteral("dtaB"));
+        first.setRecordSet(main.recordSet().clone());
+        second.setRecordSet(main.recordSet().clone());
+        first.bind(firstNotes, QStringLiteral("Personal Notes"));
+        second.bind(secondNotes, QStringLiteral("Personal Notes"));
+        second.bind(secondNumber, QStringLiteral("United No"));
+
+        secondNotes->setPlainText(QStringLiteral("from the second"));
+        QVERIFY2(second.updateRecord(&error), qPrintable(error));
+        QVERIFY2(first.updateRecord(&error), qPrintable(error));
+        QCOMPARE(main.recordSet().value(QStringLiteral("Personal Notes")), QStringLiteral("from the second"));
+        firstNotes->setPlainText(QStringLiteral("from the first"));
+        QVERIFY2(first.updateRecord(&error), qPrintable(error));
+        QCOMPARE(main.recordSet().value(QStringLiteral("Personal Notes")), QStringLiteral("from the first"));
+
+        // Nothing changed is nothing to write, even where the database refuses every write.
+        folder.runSql(Schema::CleaningFile,
+                      QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON CleaningA BEGIN "
+                                     "SELECT raise(abort, 'refused'); END;"));
+        QVERIFY2(second.updateRecord(&error), qPrintable(error));
+        secondNumber->setText(QStringLiteral("9"));
+        QVERIFY(!second.updateRecord(&error));
+        QCOMPARE(error, QStringLiteral("refused"));
+        QCOMPARE(secondNumber->text(), QStringLiteral("9"));
+        QCOMPARE(main.recordSet().value(QStringLiteral("United No")), QStringLiteral("1805"));
+        QCOMPARE(main.recordSet().value(QStringLiteral("Personal Notes")), QStringLiteral("from the first"));
+    }
 };
 
 QTEST_MAIN(TestDataControl)

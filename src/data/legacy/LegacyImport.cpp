@@ -226,7 +226,7 @@ qint64 LegacyImport::Result::rowCount() const
 }
 
 LegacyImport::Result LegacyImport::run(const QString& source, const QString& destination,
-                                       const QString& keptSuffix)
+                                       const QString& keptSuffix, const BeforeReplacing& beforeReplacing)
 {
     Result result;
     result.error = sourceProblem(source);
@@ -278,6 +278,10 @@ LegacyImport::Result LegacyImport::run(const QString& source, const QString& des
 
     // Readable and writable by its owner like any database of Velcarin, whatever the source allowed.
     temporary.setPermissions(QFileInfo(source).permissions() | QFile::ReadOwner | QFile::WriteOwner);
+    if (target.exists() && beforeReplacing && !beforeReplacing(destination, temporary.fileName(), &error)) {
+        result.error = tr("%1; nothing was replaced.").arg(error);
+        return result;
+    }
     if (target.exists()) {
         result.keptAs = freeName(destination, keptSuffix);
         if (!QFile::rename(destination, result.keptAs)) {

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // Converts one legacy Access file into a Velcarin database. The result is written to a temporary file
 // beside the destination, checked against the source (tables, columns, row counts and a checksum of every
 // value) and only then renamed into place; a file already standing under the destination's name is first
@@ -24,7 +26,13 @@ public:
         qint64 rowCount() const;
     };
 
+    // Runs on the checked conversion just before it takes the place of the file that stands under the
+    // destination's name; false, with the reason, stops the import and nothing is replaced.
+    using BeforeReplacing =
+        std::function<bool(const QString& replaced, const QString& converted, QString* error)>;
+
     // keptSuffix names the file moved aside: destination + keptSuffix, or, when that is taken,
     // destination + keptSuffix + ".1", ".2" and so on.
-    static Result run(const QString& source, const QString& destination, const QString& keptSuffix);
+    static Result run(const QString& source, const QString& destination, const QString& keptSuffix,
+                      const BeforeReplacing& beforeReplacing = {});
 };

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "cli/CliCommand.h"
+#include "data/PersonalNotes.h"
+
+// velcarin-cli notes export FILE | notes import FILE [--replace]: the officer's personal notes written to
+// a JSON file, and put back from one into the cargo table of the data folder.
+int runNotes(const QStringList& arguments, CliContext& context);
+
+// One line for each note that did not find its place, and why.
+QStringList unplacedNotes(const PersonalNotes::Placement& placement);

@@ -1,0 +1,180 @@
+#include "data/PersonalNotes.h"
+
+#include "data/Transaction.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace PersonalNotes {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("PersonalNotes", text);
+}
+
+// The cargoes in the order of the cargo list; equal names in the order of their rows.
+const QString Cargoes =
+    QStringLiteral(R"(select rowid, "Abbreviated Name", "ID  Number", "Personal Notes" from "CleaningA" )"
+                   R"(order by "Abbreviated Name", rowid)");
+
+// A cargo is known by its name and ID number; a missing value counts as an empty text.
+using Key = std::pair<QString, QString>;
+
+struct Cargo {
+    qint64 rowId;
+    Key key;
+    QString notes;
+};
+
+bool failed(const QSqlQuery& query, QString* error)
+{
+    if (error)
+        *error = query.lastError().databaseText();
+    return false;
+}
+
+// Every cargo in the order of the cargo list; nothing after an error of the engine.
+std::optional<QList<Cargo>> readCargoes(const Database& database, QString* error)
+{
+    QSqlQuery query(database.connection());
+    query.setForwardOnly(true);
+    if (!query.exec(Cargoes)) {
+        failed(query, error);
+        return std::nullopt;
+    }
+    QList<Cargo> cargoes;
+    while (query.next())
+        cargoes << Cargo{query.value(0).toLongLong(),
+                         {query.value(1).toString(), query.value(2).toString()},
+                         query.value(3).toString()};
+    if (query.lastError().isValid()) {
+        failed(query, error);
+        return std::nullopt;
+    }
+    return cargoes;
+}
+
+// A JSON string literal, quotes included.
+QByteArray jsonString(const QString& text)
+{
+    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return array.mid(1, array.size() - 2);
+}
+
+} // namespace
+
+std::optional<QList<Note>> read(const Database& database, QString* error)
+{
+    const std::optional<QList<Cargo>> cargoes = readCargoes(database, error);
+    if (!cargoes)
+        return std::nullopt;
+    QList<Note> notes;
+    for (const Cargo& cargo : *cargoes) {
+        if (!cargo.notes.isEmpty())
+            notes << Note{cargo.key.first, cargo.key.second, cargo.notes};
+    }
+    return notes;
+}
+
+QByteArray toJson(const QList<Note>& notes)
+{
+    QByteArray json("[");
+    for (qsizetype i = 0; i < notes.size(); ++i) {
+        const Note& note = notes.at(i);
+        json += (i == 0 ? "\n" : ",\n");
+        json += "  {\"name\": " + jsonString(note.name) + ", \"id\": " + jsonString(note.id) +
+                ", \"notes\": " + jsonString(note.text) + '}';
+    }
+    json += "\n]\n";
+    return json;
+}
+
+std::optional<QList<Note>> fromJson(const QByteArray& json, QString* error)
+{
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
+    if (parseError.error != QJsonParseError::NoError || !document.isArray()) {
+        if (error)
+            *error = parseError.error != QJsonParseError::NoError
+                         ? tr("not JSON: %1 at byte %2").arg(parseError.errorString()).arg(parseError.offset)
+                         : tr("not a list of notes");
+        return std::nullopt;
+    }
+    QList<Note> notes;
+    const QJsonArray entries = document.array();
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const QJsonObject entry = entries.at(i).toObject();
+        const QJsonValue id = entry.value(QLatin1String("id"));
+        if (!entry.value(QLatin1String("name")).isString() ||
+            !entry.value(QLatin1String("notes")).isString() || !(id.isString() || id.isNull())) {
+            if (error)
+                *error = tr("note %1 is not {\"name\": text, \"id\": text, \"notes\": text}").arg(i + 1);
+            return std::nullopt;
+        }
+        notes << Note{entry.value(QLatin1String("name")).toString(), id.toString(),
+                      entry.value(QLatin1String("notes")).toString()};
+    }
+    return notes;
+}
+
+std::optional<Placement> write(const Database& database, const QList<Note>& notes, Different different,
+                               QString* error)
+{
+    Transaction transaction(database);
+    if (!transaction.begin(error))
+        return std::nullopt;
+
+    const std::optional<QList<Cargo>> list = readCargoes(database, error);
+    if (!list)
+        return std::nullopt;
+    QHash<Key, QList<Cargo>> cargoes;
+    for (const Cargo& cargo : *list)
+        cargoes[cargo.key] << cargo;
+
+    QSqlQuery update(database.connection());
+    update.prepare(QStringLiteral(R"(update "CleaningA" set "Personal Notes" = ? where rowid = ?)"));
+    const auto give = [&update, error](const Cargo& cargo, const QString& text) {
+        update.addBindValue(text);
+        update.addBindValue(cargo.rowId);
+        return update.exec() || failed(update, error);
+    };
+
+    Placement placement;
+    QHash<Key, qsizetype> taken;
+    for (const Note& note : notes) {
+        if (note.text.isEmpty())
+            continue;
+        const Key key{note.name, note.id};
+        const QList<Cargo>& candidates = cargoes.value(key);
+        const qsizetype n = taken.value(key);
+        if (n >= candidates.size()) {
+            placement.noCargo << note;
+            continue;
+        }
+        taken.insert(key, n + 1);
+        const Cargo& cargo = candidates.at(n);
+        if (cargo.notes == note.text) {
+            placement.equal << note;
+        } else if (cargo.notes.isEmpty() || different == Different::Replace) {
+            if (!give(cargo, note.text))
+                return std::nullopt;
+            (cargo.notes.isEmpty() ? placement.filled : placement.replaced) << note;
+        } else {
+            placement.different << note;
+        }
+    }
+    update.finish();
+    if (!transaction.commit(error))
+        return std::nullopt;
+    return placement;
+}
+
+} // namespace PersonalNotes

@@ -1,0 +1,136 @@
+#include "data/RecordSet.h"
+#include "data/RecordSources.h"
+#include "data/Schema.h"
+#include "data/Store.h"
+#include "support/TestSupport.h"
+
+#include <QSqlQuery>
+
+#include <sqlite3.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+// A save is one transaction that is on disk when it is reported, and an engine that refuses it leaves
+// the record as it was and says why, in its own words.
+class TestDurableSave : public QObject {
+    Q_OBJECT
+
+private:
+    TestDataFolder m_folder;
+
+    QString path() const { return m_folder.filePath(Schema::CleaningFile); }
+
+    std::optional<RecordSet> openCargoes(QString* error) const
+    {
+        const Database database = Store(m_folder.path()).open(Schema::CleaningFile, error);
+        if (!database.isOpen())
+            return std::nullopt;
+        return RecordSet::open(database, RecordSources::DtaA, error);
+    }
+
+    // The notes of XYLENE-M as another program reads them from the file.
+    QString storedNote() const
+    {
+        sqlite3* db = nullptr;
+        sqlite3_open_v2(QFile::encodeName(path()).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+        sqlite3_stmt* select = nullptr;
+        sqlite3_prepare_v2(db,
+                           "select \"Personal Notes\" from CleaningA where \"Abbreviated Name\" = 'XYLENE-M'",
+                           -1, &select, nullptr);
+        QString note = QStringLiteral("(no row)");
+        if (sqlite3_step(select) == SQLITE_ROW)
+            note = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(select, 0)));
+        sqlite3_finalize(select);
+        sqlite3_close(db);
+        return note;
+    }
+
+    // Sets the file's write version, which SQLite honours even for root: 3 makes it read-only.
+    void setWriteVersion(char version) const
+    {
+        QFile file(path());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        file.seek(18);
+        file.write(&version, 1);
+    }
+
+private Q_SLOTS:
+    void init() { m_folder.copySampleDatabases(); }
+
+    void everyCommitIsSynced()
+    {
+        QString error;
+        const Database database = Store(m_folder.path()).open(Schema::CleaningFile, &error);
+        QVERIFY2(database.isOpen(), qPrintable(error));
+        QSqlQuery query(database.connection());
+        QVERIFY(query.exec(QStringLiteral("PRAGMA synchronous")) && query.next());
+        QCOMPARE(query.value(0).toInt(), 3); // EXTRA: FULL, and the folder synced after the journal goes
+        QVERIFY(query.exec(QStringLiteral("PRAGMA journal_mode")) && query.next());
+        QCOMPARE(query.value(0).toString(), QStringLiteral("delete"));
+    }
+
+    void engineErrors_data()
+    {
+        QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("locked by another program")
+            << QStringLiteral("lock") << QStringLiteral("database is locked");
+        QTest::newRow("read-only") << QStringLiteral("read-only")
+                                   << QStringLiteral("attempt to write a readonly database");
+        // The system refuses to write past the limit, as a full disk refuses to write at all.
+        QTest::newRow("no room to grow") << QStringLiteral("full") << QStringLiteral("disk I/O error");
+    }
+
+    void engineErrors()
+    {
+        QFETCH(QString, obstacle);
+        QFETCH(QString, error);
+        if (obstacle == QLatin1String("read-only"))
+            setWriteVersion(3);
+        QString problem;
+        std::optional<RecordSet> cargoes = openCargoes(&problem);
+        QVERIFY2(cargoes, qPrintable(problem));
+        cargoes->move(cargoes->recordCount() - 1);
+        QCOMPARE(cargoes->value(0), QStringLiteral("XYLENE-M"));
+        const int notes = cargoes->fieldIndex(QStringLiteral("Personal Notes"));
+
+        sqlite3* other = nullptr;
+        rlimit fileSize{};
+        getrlimit(RLIMIT_FSIZE, &fileSize);
+        if (obstacle == QLatin1String("lock")) {
+            sqlite3_open(QFile::encodeName(path()).constData(), &other);
+            QCOMPARE(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+        } else if (obstacle == QLatin1String("full")) {
+            // The file may not grow: a long note finds no room.
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit full = fileSize;
+            full.rlim_cur = rlim_t(QFileInfo(path()).size());
+            setrlimit(RLIMIT_FSIZE, &full);
+        }
+        const QString note = QStringLiteral("Ø – a long note\r\n").repeated(20000);
+        QString found;
+        QVERIFY(cargoes->edit(&found));
+        QVERIFY(cargoes->setValue(notes, note, &found));
+        const bool written = cargoes->update(&found);
+        setrlimit(RLIMIT_FSIZE, &fileSize);
+        sqlite3_close(other);
+
+        QVERIFY(!written);
+        QCOMPARE(found, error);
+        QVERIFY(cargoes->value(notes).isNull());
+        QCOMPARE(storedNote(), QString());
+        QVERIFY(!QFileInfo::exists(path() + QStringLiteral("-journal")));
+
+        // Once the obstacle is gone, the same save goes through.
+        if (obstacle == QLatin1String("read-only"))
+            return;
+        QVERIFY(cargoes->edit(&found));
+        QVERIFY(cargoes->setValue(notes, note, &found));
+        QVERIFY2(cargoes->update(&found), qPrintable(found));
+        QCOMPARE(storedNote(), note);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDurableSave)
+#include "tst_durablesave.moc"

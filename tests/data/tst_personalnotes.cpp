@@ -1,0 +1,261 @@
+#include "data/Database.h"
+#include "data/PersonalNotes.h"
+#include "support/TestSupport.h"
+
+#include <QSqlQuery>
+
+using PersonalNotes::Note;
+
+namespace {
+
+// Two rows share a name and an ID number; one note is NULL, one empty.
+const QString Cargoes = QStringLiteral(R"(
+    CREATE TABLE CleaningA ("Abbreviated Name" TEXT, "ID  Number" TEXT, "Personal Notes" TEXT, Other TEXT);
+    INSERT INTO CleaningA VALUES ('TOLUENE', '1061', NULL, 'x');
+    INSERT INTO CleaningA VALUES ('ACETONE', '1003', 'Wash twice.', 'x');
+    INSERT INTO CleaningA VALUES ('ETHYL ACETATE', '1024', '', 'x');
+    INSERT INTO CleaningA VALUES ('ETHYL ACETATE', '1024', NULL, 'x');
+    INSERT INTO CleaningA VALUES ('BENZENE', NULL, NULL, 'x');
+)");
+
+const QString Multiline =
+    QStringLiteral("Line one\r\nLine two – Bjørn’s “note”: 20 °C\r\n\r\n\ttab, \\ and \"");
+
+} // namespace
+
+class TestPersonalNotes : public QObject {
+    Q_OBJECT
+
+private:
+    TestDataFolder m_folder;
+    Database m_database;
+
+    QString notesOf(const QString& name, const QString& id = QString()) const
+    {
+        QSqlQuery query(m_database.connection());
+        query.prepare(QStringLiteral(R"(select "Personal Notes" from CleaningA where "Abbreviated Name" = ? )"
+                                     R"(and coalesce("ID  Number", '') = ? order by rowid)"));
+        query.addBindValue(name);
+        query.addBindValue(id.isNull() ? QStringLiteral("") : id);
+        QStringList notes;
+        if (query.exec()) {
+            while (query.next())
+                notes << (query.value(0).isNull() ? QStringLiteral("NULL") : query.value(0).toString());
+        }
+        return notes.join(QLatin1Char('|'));
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_database = {};
+        m_folder.createDatabase(QStringLiteral("cleaning.mdb"), Cargoes);
+        QString error;
+        m_database = Database::open(m_folder.filePath(QStringLiteral("cleaning.mdb")), false, &error);
+        QVERIFY2(m_database.isOpen(), qPrintable(error));
+    }
+
+    void readsEveryNoteInListOrder()
+    {
+        m_folder.runSql(QStringLiteral("cleaning.mdb"),
+                        QStringLiteral("UPDATE CleaningA SET \"Personal Notes\" = ") + sqlText(Multiline) +
+                            QStringLiteral(" WHERE \"Abbreviated Name\" = 'TOLUENE';"
+                                           "UPDATE CleaningA SET \"Personal Notes\" = 'b' WHERE "
+                                           "\"Abbreviated Name\" = 'BENZENE';"));
+        QString error;
+        const std::optional<QList<Note>> notes = PersonalNotes::read(m_database, &error);
+        QVERIFY2(notes, qPrintable(error));
+        QCOMPARE(*notes, (QList<Note>{{QStringLiteral("ACETONE"), QStringLiteral("1003"),
+                                       QStringLiteral("Wash twice.")},
+                                      {QStringLiteral("BENZENE"), QString(), QStringLiteral("b")},
+                                      {QStringLiteral("TOLUENE"), QStringLiteral("1061"), Multiline}}));
+    }
+
+    void jsonIsUtf8OneNoteALine()
+    {
+        const QByteArray json = PersonalNotes::toJson(
+            {{QStringLiteral("ACETONE"), QStringLiteral("1003"), QStringLiteral("a\r\nb")},
+             {QStringLiteral("BUTYL O'ACETATE"), QString(), QStringLiteral("Æ ø “20 °C” \"x\" \\")}});
+        QCOMPARE(json, QByteArray("[\n"
+                                  "  {\"name\": \"ACETONE\", \"id\": \"1003\", \"notes\": \"a\\r\\nb\"},\n"
+                                  "  {\"name\": \"BUTYL O'ACETATE\", \"id\": \"\", \"notes\": "
+                                  "\"\xC3\x86 \xC3\xB8 \xE2\x80\x9C"
+                                  "20 \xC2\xB0"
+                                  "C\xE2\x80\x9D \\\"x\\\" \\\\\"}\n"
+                                  "]\n"));
+        QCOMPARE(PersonalNotes::toJson({}), QByteArray("[\n]\n"));
+    }
+
+    void jsonRoundTrip_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("lines and non-ASCII") << Multiline;
+        QTest::newRow("bare line feeds and a CR alone") << QStringLiteral("a\nb\rc\r\n");
+        QTest::newRow("control characters") << QStringLiteral("\x01\x1f end");
+        QTest::newRow("outside the basic plane") << QString::fromUtf8("\xF0\x9F\x9A\xA2 ship");
+        QTest::newRow("blanks only") << QStringLiteral("   ");
+    }
+
+    void jsonRoundTrip()
+    {
+        QFETCH(QString, text);
+        const QList<Note> notes{{QStringLiteral("A'B \"C\""), QStringLiteral("7"), text}};
+        QString error;
+        const std::optional<QList<Note>> back = PersonalNotes::fromJson(PersonalNotes::toJson(notes), &error);
+        QVERIFY2(back, qPrintable(error));
+        QCOMPARE(*back, notes);
+        QCOMPARE(back->first().text.toUtf8(), text.toUtf8());
+    }
+
+    void badJson_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("not JSON") << QByteArray("[{\"name\": ") << QStringLiteral("not JSON: ");
+        QTest::newRow("an object") << QByteArray("{\"name\": \"A\"}")
+                                   << QStringLiteral("not a list of notes");
+        QTest::newRow("no notes")
+            << QByteArray("[{\"name\": \"A\", \"id\": \"1\", \"notes\": \"x\"}, {\"name\": \"B\"}]")
+            << QStringLiteral("note 2 is not");
+        QTest::newRow("a number for the ID") << QByteArray("[{\"name\": \"A\", \"id\": 1, \"notes\": \"x\"}]")
+                                             << QStringLiteral("note 1 is not");
+        QTest::newRow("a list in the list")
+            << QByteArray("[[\"A\", \"1\", \"x\"]]") << QStringLiteral("note 1 is not");
+        QTest::newRow("broken UTF-8") << QByteArray("[{\"name\": \"\xC3\", \"id\": \"1\", \"notes\": \"x\"}]")
+                                      << QStringLiteral("not JSON: ");
+    }
+
+    void badJson()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, error);
+        QString found;
+        QVERIFY(!PersonalNotes::fromJson(json, &found));
+        QVERIFY2(found.startsWith(error), qPrintable(found));
+    }
+
+    void nullIdIsAnEmptyId()
+    {
+        QString error;
+        const std::optional<QList<Note>> notes =
+            PersonalNotes::fromJson("[{\"name\": \"BENZENE\", \"id\": null, \"notes\": \"n\"}]", &error);
+        QVERIFY2(notes, qPrintable(error));
+        const std::optional<PersonalNotes::Placement> placement =
+            PersonalNotes::write(m_database, *notes, PersonalNotes::Different::Keep, &error);
+        QVERIFY2(placement, qPrintable(error));
+        QCOMPARE(placement->filled.size(), 1);
+        QCOMPARE(notesOf(QStringLiteral("BENZENE")), QStringLiteral("n"));
+    }
+
+    void placement_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("replace");
+        QTest::addColumn<QString>("outcome"); // filled, equal, replaced, different, noCargo or skipped
+        QTest::addColumn<QString>("stored");  // the cargo's notes afterwards, rows joined by |
+
+        const QString acetone = QStringLiteral("ACETONE");
+        const QString id = QStringLiteral("1003");
+        QTest::newRow("NULL note filled") << QStringLiteral("TOLUENE") << QStringLiteral("1061") << Multiline
+                                          << false << QStringLiteral("filled") << Multiline;
+        QTest::newRow("equal note left") << acetone << id << QStringLiteral("Wash twice.") << false
+                                         << QStringLiteral("equal") << QStringLiteral("Wash twice.");
+        QTest::newRow("different note kept") << acetone << id << QStringLiteral("Other") << false
+                                             << QStringLiteral("different") << QStringLiteral("Wash twice.");
+        QTest::newRow("different note replaced") << acetone << id << QStringLiteral("Other") << true
+                                                 << QStringLiteral("replaced") << QStringLiteral("Other");
+        QTest::newRow("equal note with replace") << acetone << id << QStringLiteral("Wash twice.") << true
+                                                 << QStringLiteral("equal") << QStringLiteral("Wash twice.");
+        QTest::newRow("other ID number") << acetone << QStringLiteral("1004") << QStringLiteral("x") << true
+                                         << QStringLiteral("noCargo") << QString();
+        QTest::newRow("name in another case") << QStringLiteral("acetone") << id << QStringLiteral("x")
+                                              << true << QStringLiteral("noCargo") << QString();
+        QTest::newRow("empty note places nothing")
+            << acetone << id << QString() << true << QStringLiteral("skipped")
+            << QStringLiteral("Wash twice.");
+        QTest::newRow("first of two equal cargoes")
+            << QStringLiteral("ETHYL ACETATE") << QStringLiteral("1024") << QStringLiteral("e") << false
+            << QStringLiteral("filled") << QStringLiteral("e|NULL");
+    }
+
+    void placement()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, id);
+        QFETCH(QString, text);
+        QFETCH(bool, replace);
+        QFETCH(QString, outcome);
+        QFETCH(QString, stored);
+        const Note note{name, id, text};
+        QString error;
+        const std::optional<PersonalNotes::Placement> placement = PersonalNotes::write(
+            m_database, {note}, replace ? PersonalNotes::Different::Replace : PersonalNotes::Different::Keep,
+            &error);
+        QVERIFY2(placement, qPrintable(error));
+        const QList<std::pair<QString, QList<Note>>> lists{
+            {QStringLiteral("filled"), placement->filled},
+            {QStringLiteral("equal"), placement->equal},
+            {QStringLiteral("replaced"), placement->replaced},
+            {QStringLiteral("different"), placement->different},
+            {QStringLiteral("noCargo"), placement->noCargo},
+        };
+        for (const auto& [list, notes] : lists)
+            QCOMPARE(notes, list == outcome ? QList<Note>{note} : QList<Note>{});
+        QCOMPARE(placement->allPlaced(),
+                 outcome != QLatin1String("different") && outcome != QLatin1String("noCargo"));
+        QCOMPARE(notesOf(name, id), stored);
+    }
+
+    void notesOfTwoEqualCargoesGoOneEach()
+    {
+        const QList<Note> notes{
+            {QStringLiteral("ETHYL ACETATE"), QStringLiteral("1024"), QStringLiteral("first")},
+            {QStringLiteral("ETHYL ACETATE"), QStringLiteral("1024"), QStringLiteral("second")},
+            {QStringLiteral("ETHYL ACETATE"), QStringLiteral("1024"), QStringLiteral("third")}};
+        QString error;
+        const std::optional<PersonalNotes::Placement> placement =
+            PersonalNotes::write(m_database, notes, PersonalNotes::Different::Keep, &error);
+        QVERIFY2(placement, qPrintable(error));
+        QCOMPARE(placement->filled, notes.mid(0, 2));
+        QCOMPARE(placement->noCargo, notes.mid(2));
+        QCOMPARE(notesOf(QStringLiteral("ETHYL ACETATE"), QStringLiteral("1024")),
+                 QStringLiteral("first|second"));
+        // Read back in the same order, they go to the same cargoes again.
+        const std::optional<QList<Note>> read = PersonalNotes::read(m_database, &error);
+        QVERIFY(read);
+        QCOMPARE(read->mid(1, 2), notes.mid(0, 2));
+    }
+
+    void allOrNothing()
+    {
+        // The engine refuses the second note: the first one, written before, does not stay either.
+        QSqlQuery trigger(m_database.connection());
+        QVERIFY(trigger.exec(QStringLiteral("create trigger refuse before update on CleaningA when "
+                                            "old.\"Abbreviated Name\" = 'TOLUENE' begin "
+                                            "select raise(abort, 'the engine refuses'); end")));
+        const QList<Note> notes{
+            {QStringLiteral("BENZENE"), QString(), QStringLiteral("first")},
+            {QStringLiteral("TOLUENE"), QStringLiteral("1061"), QStringLiteral("second")}};
+        QString error;
+        QVERIFY(!PersonalNotes::write(m_database, notes, PersonalNotes::Different::Keep, &error));
+        QCOMPARE(error, QStringLiteral("the engine refuses"));
+        QCOMPARE(notesOf(QStringLiteral("BENZENE")), QStringLiteral("NULL"));
+        QCOMPARE(notesOf(QStringLiteral("TOLUENE"), QStringLiteral("1061")), QStringLiteral("NULL"));
+    }
+
+    void noCargoTable()
+    {
+        m_folder.createDatabase(QStringLiteral("other.db"), QStringLiteral("CREATE TABLE Cargoes (x TEXT);"));
+        QString error;
+        const Database other = Database::open(m_folder.filePath(QStringLiteral("other.db")), false, &error);
+        QVERIFY(!PersonalNotes::read(other, &error));
+        QCOMPARE(error, QStringLiteral("no such table: CleaningA"));
+        QVERIFY(!PersonalNotes::write(other, {}, PersonalNotes::Different::Keep, &error));
+        QCOMPARE(error, QStringLiteral("no such table: CleaningA"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPersonalNotes)
+#include "tst_personalnotes.moc"
