@@ -3,6 +3,7 @@
 #include "cli/HelpCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/JoCommand.h"
+#include "cli/WhereCommand.h"
 
 #include <QCoreApplication>
 
@@ -15,14 +16,14 @@ const QList<std::pair<QString, std::function<int(const QStringList&, CliContext&
     static const QList<std::pair<QString, std::function<int(const QStringList&, CliContext&)>>> all{
         {QStringLiteral("advise"), runAdvise}, {QStringLiteral("compat"), runCompat},
         {QStringLiteral("help"), runHelp},     {QStringLiteral("import"), runImport},
-        {QStringLiteral("jo"), runJo},
+        {QStringLiteral("jo"), runJo},         {QStringLiteral("where"), runWhere},
     };
     return all;
 }
 
 int usage(CliContext& context)
 {
-    context.err << "usage: velcarin-cli COMMAND [ARGUMENTS]\ncommands:";
+    context.err << "usage: velcarin-cli COMMAND [ARGUMENTS] | --version\ncommands:";
     for (const auto& command : commands())
         context.err << ' ' << command.first;
     context.err << Qt::endl;
@@ -34,6 +35,8 @@ int usage(CliContext& context)
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
+    // The same name as the program's, so that both find the user's data folder under it.
+    QCoreApplication::setApplicationName(QStringLiteral("Velcarin"));
     QTextStream out(stdout);
     QTextStream err(stderr);
     CliContext context{out, err};
@@ -42,6 +45,10 @@ int main(int argc, char* argv[])
     if (arguments.isEmpty())
         return usage(context);
     const QString name = arguments.takeFirst();
+    if (name == QLatin1String("--version") && arguments.isEmpty()) {
+        out << "velcarin-cli " << VELCARIN_VERSION << Qt::endl;
+        return ExitCode::Found;
+    }
     for (const auto& [commandName, run] : commands()) {
         if (commandName == name)
             return run(arguments, context);
