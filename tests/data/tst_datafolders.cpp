@@ -1,21 +1,11 @@
 #include "data/DataFolders.h"
 #include "support/TestSupport.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
-
-const QStringList DatabaseNames{QStringLiteral("cleaning.mdb"), QStringLiteral("Jo Tankers.mdb"),
-                                QStringLiteral("Henkel.mdb"), QStringLiteral("unitor.mdb")};
-
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QStringList filesIn(const QString& folder)
 {
@@ -42,7 +32,7 @@ private:
     QString shippedFolder(const QString& name) const
     {
         const QString path = folder(name);
-        for (const QString& database : DatabaseNames) {
+        for (const QString& database : DatabaseFileNames) {
             QFile file(QDir(path).filePath(database));
             if (!file.open(QIODevice::WriteOnly) || file.write("shipped " + database.toUtf8()) <= 0)
                 qFatal("cannot write %s", qPrintable(database));
@@ -129,7 +119,7 @@ private Q_SLOTS:
     void theOfficersFolderIsMadeFromTheShippedDatabases()
     {
         const QString shipped = shippedFolder(QStringLiteral("made/shipped"));
-        for (const QString& name : DatabaseNames)
+        for (const QString& name : DatabaseFileNames)
             QFile::setPermissions(QDir(shipped).filePath(name), QFile::ReadOwner | QFile::ReadGroup);
         const QString officers = m_root.filePath(QStringLiteral("made/home/.local/share/Velcarin"));
 
@@ -139,11 +129,11 @@ private Q_SLOTS:
         QCOMPARE(filesIn(officers),
                  (QStringList{QStringLiteral("Henkel.mdb"), QStringLiteral("Jo Tankers.mdb"),
                               QStringLiteral("cleaning.mdb"), QStringLiteral("unitor.mdb")}));
-        for (const QString& name : DatabaseNames) {
+        for (const QString& name : DatabaseFileNames) {
             const QString own = QDir(officers).filePath(name);
-            QCOMPARE(contents(own), "shipped " + name.toUtf8());
+            QCOMPARE(fileContents(own), "shipped " + name.toUtf8());
             QVERIFY2(QFileInfo(own).permissions().testFlag(QFile::WriteOwner), qPrintable(name));
-            QCOMPARE(contents(QDir(shipped).filePath(name)), "shipped " + name.toUtf8());
+            QCOMPARE(fileContents(QDir(shipped).filePath(name)), "shipped " + name.toUtf8());
         }
     }
 
@@ -160,8 +150,8 @@ private Q_SLOTS:
         const DataFolders folders(officers, shipped, true);
         QVERIFY(folders.prepare(&error));
         QVERIFY(folders.prepare(&error));
-        QCOMPARE(contents(own.fileName()), QByteArray("the officer's notes"));
-        QCOMPARE(contents(QDir(officers).filePath(QStringLiteral("Henkel.mdb"))),
+        QCOMPARE(fileContents(own.fileName()), QByteArray("the officer's notes"));
+        QCOMPARE(fileContents(QDir(officers).filePath(QStringLiteral("Henkel.mdb"))),
                  QByteArray("shipped Henkel.mdb"));
         QCOMPARE(filesIn(officers).size(), 4);
     }

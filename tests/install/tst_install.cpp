@@ -1,6 +1,5 @@
 #include "support/TestSupport.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -10,27 +9,10 @@
 
 #include <sqlite3.h>
 
-#include <memory>
-
 namespace {
 
-const QStringList DatabaseNames{QStringLiteral("cleaning.mdb"), QStringLiteral("Jo Tankers.mdb"),
-                                QStringLiteral("Henkel.mdb"), QStringLiteral("unitor.mdb")};
-
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run run(const QString& program, const QStringList& arguments,
-        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+CliRun run(const QString& program, const QStringList& arguments,
+           const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
     process.setProcessEnvironment(environment);
@@ -109,7 +91,7 @@ private:
     QString shipped(const QString& name) const { return installed(QStringLiteral("share/velcarin/") + name); }
     QString cli() const { return installed(QStringLiteral("bin/velcarin-cli")); }
 
-    Run runCli(const Home& home, const QStringList& arguments) const
+    CliRun runCli(const Home& home, const QStringList& arguments) const
     {
         return run(cli(), arguments, home.environment());
     }
@@ -149,13 +131,13 @@ private Q_SLOTS:
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("DESTDIR"), m_root.path());
-        const Run install = run(QStringLiteral(VELCARIN_CMAKE),
-                                {QStringLiteral("--install"), QStringLiteral(VELCARIN_BUILD_DIR),
-                                 QStringLiteral("--prefix"), QStringLiteral("/usr")},
-                                environment);
+        const CliRun install = run(QStringLiteral(VELCARIN_CMAKE),
+                                   {QStringLiteral("--install"), QStringLiteral(VELCARIN_BUILD_DIR),
+                                    QStringLiteral("--prefix"), QStringLiteral("/usr")},
+                                   environment);
         QVERIFY2(install.exitCode == 0, qPrintable(install.err));
         for (const QString& name : QDir(shipped(QString())).entryList(QDir::Files))
-            m_shipped.insert(name, contents(shipped(name)));
+            m_shipped.insert(name, fileContents(shipped(name)));
         QCOMPARE(m_shipped.size(), 26);
     }
 
@@ -164,7 +146,7 @@ private Q_SLOTS:
     {
         QCOMPARE(QDir(shipped(QString())).entryList(QDir::Files).size(), m_shipped.size());
         for (auto file = m_shipped.cbegin(); file != m_shipped.cend(); ++file)
-            QVERIFY2(contents(shipped(file.key())) == file.value(), qPrintable(file.key()));
+            QVERIFY2(fileContents(shipped(file.key())) == file.value(), qPrintable(file.key()));
     }
 
     void everyFileInItsPlace()
@@ -209,14 +191,14 @@ private Q_SLOTS:
     {
         QFETCH(QString, validator);
         QFETCH(QStringList, arguments);
-        const Run validation = run(validator, arguments);
+        const CliRun validation = run(validator, arguments);
         QVERIFY2(validation.exitCode == 0, qPrintable(validation.out + validation.err));
     }
 
     void theMetainfoNamesTheInstalledVersion()
     {
         const QString metainfo = QString::fromUtf8(
-            contents(installed(QStringLiteral("share/metainfo/org.velcarin.Velcarin.metainfo.xml"))));
+            fileContents(installed(QStringLiteral("share/metainfo/org.velcarin.Velcarin.metainfo.xml"))));
         const QRegularExpressionMatch release =
             QRegularExpression(QStringLiteral("<release version=\"([^\"]*)\"")).match(metainfo);
         QVERIFY(release.hasMatch());
@@ -236,7 +218,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, byTheProgram);
         const Home home;
-        const Run where = runCli(home, {QStringLiteral("where")});
+        const CliRun where = runCli(home, {QStringLiteral("where")});
         QCOMPARE(where.exitCode, 0);
         QVERIFY2(where.out.contains(QStringLiteral("\nData folder: %1 (the user's own)\nShipped files: %2\n")
                                         .arg(home.dataFolder(), installed(QStringLiteral("share/velcarin")))),
@@ -251,12 +233,12 @@ private Q_SLOTS:
         if (byTheProgram) {
             startProgram(home);
         } else {
-            const Run advise = runCli(home, {QStringLiteral("advise"), QStringLiteral("ACETONE")});
+            const CliRun advise = runCli(home, {QStringLiteral("advise"), QStringLiteral("ACETONE")});
             QCOMPARE(advise.err, QString());
             QCOMPARE(advise.exitCode, 0);
         }
-        for (const QString& name : DatabaseNames)
-            QVERIFY2(contents(QDir(home.dataFolder()).filePath(name)) == contents(shipped(name)),
+        for (const QString& name : DatabaseFileNames)
+            QVERIFY2(fileContents(QDir(home.dataFolder()).filePath(name)) == fileContents(shipped(name)),
                      qPrintable(name));
     }
 
@@ -269,7 +251,7 @@ private Q_SLOTS:
                   note);
 
         startProgram(home);
-        const Run advise = runCli(home, {QStringLiteral("advise"), QStringLiteral("ACETONE")});
+        const CliRun advise = runCli(home, {QStringLiteral("advise"), QStringLiteral("ACETONE")});
         QCOMPARE(advise.exitCode, 0);
         QVERIFY2(advise.out.contains(QStringLiteral("\nPersonal Notes: ") + note + QLatin1Char('\n')),
                  qPrintable(advise.out));
@@ -283,8 +265,8 @@ private Q_SLOTS:
         data.copySampleDatabases();
         writeNote(data.filePath(QStringLiteral("cleaning.mdb")), QStringLiteral("ACETONE"),
                   QStringLiteral("Ours."));
-        const Run advise = runCli(home, {QStringLiteral("advise"), QStringLiteral("ACETONE"),
-                                         QStringLiteral("--data-dir"), data.path()});
+        const CliRun advise = runCli(home, {QStringLiteral("advise"), QStringLiteral("ACETONE"),
+                                            QStringLiteral("--data-dir"), data.path()});
         QCOMPARE(advise.exitCode, 0);
         QVERIFY2(advise.out.contains(QStringLiteral("\nPersonal Notes: Ours.\n")), qPrintable(advise.out));
         QVERIFY(!QFileInfo::exists(home.dataFolder()));
@@ -293,19 +275,19 @@ private Q_SLOTS:
     void importFillsTheUsersFolderWithHisOwnDatabases()
     {
         const Home home;
-        const Run import =
+        const CliRun import =
             runCli(home, {QStringLiteral("import"),
                           qEnvironmentVariable("VELCARIN_TEST_DATA") + QStringLiteral("/legacy-access")});
         QVERIFY2(import.exitCode == 0, qPrintable(import.err));
         QHash<QString, QByteArray> imported;
-        for (const QString& name : DatabaseNames) {
-            imported.insert(name, contents(QDir(home.dataFolder()).filePath(name)));
-            QVERIFY2(!imported.value(name).isEmpty() && imported.value(name) != contents(shipped(name)),
+        for (const QString& name : DatabaseFileNames) {
+            imported.insert(name, fileContents(QDir(home.dataFolder()).filePath(name)));
+            QVERIFY2(!imported.value(name).isEmpty() && imported.value(name) != fileContents(shipped(name)),
                      qPrintable(name));
         }
         QCOMPARE(runCli(home, {QStringLiteral("advise"), QStringLiteral("ACETONE")}).exitCode, 0);
-        for (const QString& name : DatabaseNames)
-            QVERIFY2(contents(QDir(home.dataFolder()).filePath(name)) == imported.value(name),
+        for (const QString& name : DatabaseFileNames)
+            QVERIFY2(fileContents(QDir(home.dataFolder()).filePath(name)) == imported.value(name),
                      qPrintable(name));
     }
 
@@ -329,12 +311,12 @@ private Q_SLOTS:
             SQLITE_OK);
         sqlite3_close(db);
 
-        const Run help =
+        const CliRun help =
             runCli(home, {QStringLiteral("help"), QStringLiteral("Unitor.hlp"), QStringLiteral("1005")});
         QCOMPARE(help.exitCode, 0);
         QVERIFY2(help.out.startsWith(QStringLiteral("Title: The ship's Unitor manual\n")),
                  qPrintable(help.out));
-        const Run where = runCli(home, {QStringLiteral("where")});
+        const CliRun where = runCli(home, {QStringLiteral("where")});
         QVERIFY2(
             where.out.contains(QStringLiteral("\nUnitor.hlp: %1/Unitor.hlp\nchemical.hlp: %2/chemical.hlp\n")
                                    .arg(home.dataFolder(), installed(QStringLiteral("share/velcarin")))),
