@@ -10,6 +10,7 @@ packages=(
     libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth imagemagick
+    desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

@@ -8,12 +8,12 @@
 #include "charts/FrmHazard.h"
 #include "charts/FrmSpecial.h"
 #include "charts/FrmUSCG.h"
+#include "data/DataFolders.h"
 #include "jo/JoTab.h"
 #include "shell/GradientBackground.h"
 #include "shell/HelpRequest.h"
 #include "shell/MessageBox.h"
 #include "shell/Placement.h"
-#include "shell/ProgramFolder.h"
 #include "shell/SystemColour.h"
 #include "shell/WindowRegistry.h"
 #include "suppliers/HenkelTab.h"
@@ -223,7 +223,7 @@ bool FrmTabClean::load(QString* error)
     action(QStringLiteral("mnuPrint"))->setEnabled(true);
     action(QStringLiteral("mnuPrint"))->setText(PrintTavro);
     action(QStringLiteral("mnuUnitor"))->setEnabled(false);
-    m_globe->loadPictures(ProgramFolder::path());
+    m_globe->loadPictures(DataFolders::current());
     // The keyboard starts on the tab strip, where the letter keys jump to their cargoes.
     m_tabs->tabBar()->setFocus();
     return true;

@@ -1,5 +1,7 @@
 #include "app/GlobeAnimation.h"
 
+#include "data/DataFolders.h"
+
 #include <QEvent>
 #include <QLabel>
 #include <QTimer>
@@ -16,11 +18,12 @@ GlobeAnimation::GlobeAnimation(QLabel* picture, QObject* parent)
     picture->window()->installEventFilter(this);
 }
 
-void GlobeAnimation::loadPictures(const QString& folder)
+void GlobeAnimation::loadPictures(const DataFolders& folders)
 {
     m_pictures.clear();
     for (int n = 1; n <= PictureCount; ++n)
-        m_pictures << QPixmap(folder + QLatin1String("/GLOBE") + QString::number(n) + QLatin1String(".BMP"));
+        m_pictures << QPixmap(
+            folders.locate(QLatin1String("GLOBE") + QString::number(n) + QLatin1String(".BMP")));
 }
 
 void GlobeAnimation::tick()

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPixmap>
 
+class DataFolders;
 class QLabel;
 class QTimer;
 
@@ -17,8 +18,9 @@ public:
 
     GlobeAnimation(QLabel* picture, QObject* parent);
 
-    // GLOBE1.BMP to GLOBE15.BMP of a folder; a missing picture leaves the box blank.
-    void loadPictures(const QString& folder);
+    // GLOBE1.BMP to GLOBE15.BMP, each beside the databases or else shipped; a missing picture leaves the
+    // box blank.
+    void loadPictures(const DataFolders& folders);
     int counter() const { return m_counter; }
     QTimer* timer() const { return m_timer; }
 

@@ -1,15 +1,14 @@
 #include "app/Startup.h"
 
 #include "app/FrmTabClean.h"
+#include "data/DataFolders.h"
 #include "data/Store.h"
 #include "data/legacy/Migration.h"
 #include "help/HelpViewer.h"
 #include "shell/MessageBox.h"
-#include "shell/ProgramFolder.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
 
 int runVelcarin(QApplication& application)
 {
@@ -22,9 +21,16 @@ int runVelcarin(QApplication& application)
     parser.addOption(dataDir);
     parser.process(application);
 
-    const Store store(parser.isSet(dataDir) ? QDir(parser.value(dataDir)).absolutePath()
-                                            : ProgramFolder::path());
     const QString title = QStringLiteral("Velcarin");
+    const DataFolders folders = DataFolders::choose(parser.value(dataDir), DataFolders::places());
+    DataFolders::setCurrent(folders);
+    QString error;
+    if (!folders.prepare(&error)) {
+        MessageBox::error(
+            nullptr, QApplication::translate("Startup", "Velcarin cannot start:\n\n%1").arg(error), title);
+        return 1;
+    }
+    const Store store(folders.dataFolder());
     Migration migration(store);
     migration.migrateAll();
     if (!migration.migrated().isEmpty())
@@ -42,7 +48,6 @@ int runVelcarin(QApplication& application)
     CommonDialog::setViewer(&HelpViewer::showRequest);
     auto* mainWindow = new FrmTabClean(store);
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);
-    QString error;
     if (!mainWindow->load(&error)) {
         delete mainWindow;
         MessageBox::error(

@@ -7,5 +7,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velcarin"));
     QApplication::setApplicationVersion(QStringLiteral("003-002-2003"));
+    // The desktop matches the windows with the menu entry and its icon by this name.
+    QApplication::setDesktopFileName(QStringLiteral("org.velcarin.Velcarin"));
     return runVelcarin(application);
 }

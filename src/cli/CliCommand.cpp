@@ -4,9 +4,6 @@
 #include "data/Store.h"
 #include "data/legacy/Migration.h"
 
-#include <QCoreApplication>
-#include <QDir>
-
 namespace {
 
 // A database that is still a legacy Access file is converted in place before it is opened.
@@ -45,18 +42,18 @@ bool CommandLine::parse(const QStringList& arguments, CliContext& context)
         context.err << "usage: " << m_usage << Qt::endl;
         return false;
     }
+    m_folders = DataFolders::choose(m_parser.value(QStringLiteral("data-dir")), DataFolders::places());
+    QString error;
+    if (m_prepareDataFolder && !m_folders.prepare(&error)) {
+        context.err << error << Qt::endl;
+        return false;
+    }
     return true;
 }
 
 bool CommandLine::json() const
 {
     return m_parser.isSet(QStringLiteral("json"));
-}
-
-QString CommandLine::dataDir() const
-{
-    const QString dir = m_parser.value(QStringLiteral("data-dir"));
-    return dir.isEmpty() ? QCoreApplication::applicationDirPath() : QDir(dir).absolutePath();
 }
 
 void printField(QTextStream& out, const QString& name, const QString& value)

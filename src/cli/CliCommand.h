@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Database.h"
+#include "data/DataFolders.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
@@ -22,7 +23,8 @@ constexpr int NotFound = 1;
 constexpr int BadUse = 2;
 } // namespace ExitCode
 
-// Parses a command's arguments with --data-dir and --json; nothing, after a message, on bad use.
+// Parses a command's arguments with --data-dir and --json; nothing, after a message, on bad use. The data
+// folder follows the program's rule, and the officer's own is made ready unless the command says not to.
 class CommandLine {
 public:
     // `optionalCount` more positional arguments may follow the `positionalCount` required ones.
@@ -31,7 +33,10 @@ public:
     bool parse(const QStringList& arguments, CliContext& context);
     const QStringList& positional() const { return m_positional; }
     bool json() const;
-    QString dataDir() const;
+    QString dataDir() const { return m_folders.dataFolder(); }
+    const DataFolders& folders() const { return m_folders; }
+    // For a command that only shows the folders or fills the data folder itself.
+    void leaveDataFolderAsItIs() { m_prepareDataFolder = false; }
     bool isSet(const QString& option) const { return m_parser.isSet(option); }
     QString value(const QString& option) const { return m_parser.value(option); }
     void addOption(const QCommandLineOption& option) { m_parser.addOption(option); }
@@ -42,6 +47,8 @@ private:
     int m_positionalCount;
     int m_optionalCount;
     QStringList m_positional;
+    DataFolders m_folders;
+    bool m_prepareDataFolder = true;
 };
 
 // Prints a field as "Name: value"; the further lines of a value of several lines are indented.

@@ -3,12 +3,14 @@
 #include "help/Manual.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 namespace {
 
-const QString Usage = QStringLiteral("velcarin-cli help FILE [NUMBER | --context NAME] [--json]");
+const QString Usage =
+    QStringLiteral("velcarin-cli help FILE [NUMBER | --context NAME] [--json] [--data-dir DIR]");
 const QString ContextOption = QStringLiteral("context");
 
 // A context number as the help project wrote it: decimal, or hexadecimal after "0x" for the help IDs that
@@ -24,6 +26,15 @@ std::optional<qint32> contextNumber(const QString& text)
     return isNumber ? std::optional<qint32>(number) : std::nullopt;
 }
 
+// A bare file name that is not in the current folder names one of the program's help files, found as the
+// program finds it: beside the databases, else among the shipped files.
+QString helpFilePath(const QString& given, const DataFolders& folders)
+{
+    if (QFileInfo::exists(given) || QFileInfo(given).fileName() != given)
+        return given;
+    return folders.locate(given);
+}
+
 } // namespace
 
 int runHelp(const QStringList& arguments, CliContext& context)
@@ -31,9 +42,10 @@ int runHelp(const QStringList& arguments, CliContext& context)
     CommandLine commandLine(Usage, 1, 1);
     commandLine.addOption(
         {ContextOption, QStringLiteral("The context name of the topic."), QStringLiteral("name")});
+    commandLine.leaveDataFolderAsItIs();
     if (!commandLine.parse(arguments, context))
         return ExitCode::BadUse;
-    const QString path = commandLine.positional().at(0);
+    const QString path = helpFilePath(commandLine.positional().at(0), commandLine.folders());
     const bool byName = commandLine.isSet(ContextOption);
     std::optional<qint32> number;
     if (commandLine.positional().size() == 2) {

@@ -55,10 +55,14 @@ int runImport(const QStringList& arguments, CliContext& context)
     commandLine.addOption(
         {replace, QStringLiteral("Replace databases already in the data folder, keeping each "
                                  "as NAME.bak.")});
+    // The officer's own data folder receives his databases rather than copies of the shipped ones.
+    commandLine.leaveDataFolderAsItIs();
     if (!commandLine.parse(arguments, context))
         return ExitCode::BadUse;
     const QString sourceDir = QDir(commandLine.positional().first()).absolutePath();
     const QString dataDir = commandLine.dataDir();
+    if (commandLine.folders().isOfficersFolder())
+        QDir().mkpath(dataDir);
     for (const QString& dir : {sourceDir, dataDir}) {
         if (!QFileInfo(dir).isDir()) {
             context.err << "no folder " << QDir::toNativeSeparators(dir) << Qt::endl;

@@ -5,6 +5,7 @@
 #include "cli/ImportCommand.h"
 #include "cli/JoCommand.h"
 #include "cli/NotesCommand.h"
+#include "cli/WhereCommand.h"
 
 #include <QCoreApplication>
 
@@ -23,6 +24,7 @@ const QList<std::pair<QString, std::function<int(const QStringList&, CliContext&
         {QStringLiteral("import"), runImport},
         {QStringLiteral("jo"), runJo},
         {QStringLiteral("notes"), runNotes},
+        {QStringLiteral("where"), runWhere},
     };
     // clang-format on
     return all;
@@ -30,7 +32,7 @@ const QList<std::pair<QString, std::function<int(const QStringList&, CliContext&
 
 int usage(CliContext& context)
 {
-    context.err << "usage: velcarin-cli COMMAND [ARGUMENTS]\ncommands:";
+    context.err << "usage: velcarin-cli COMMAND [ARGUMENTS] | --version\ncommands:";
     for (const auto& command : commands())
         context.err << ' ' << command.first;
     context.err << Qt::endl;
@@ -42,6 +44,8 @@ int usage(CliContext& context)
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
+    // The same name as the program's, so that both find the user's data folder under it.
+    QCoreApplication::setApplicationName(QStringLiteral("Velcarin"));
     QTextStream out(stdout);
     QTextStream err(stderr);
     CliContext context{out, err};
@@ -50,6 +54,10 @@ int main(int argc, char* argv[])
     if (arguments.isEmpty())
         return usage(context);
     const QString name = arguments.takeFirst();
+    if (name == QLatin1String("--version") && arguments.isEmpty()) {
+        out << "velcarin-cli " << VELCARIN_VERSION << Qt::endl;
+        return ExitCode::Found;
+    }
     for (const auto& [commandName, run] : commands()) {
         if (commandName == name)
             return run(arguments, context);

@@ -1,6 +1,6 @@
 #include "shell/HelpRequest.h"
 
-#include "shell/ProgramFolder.h"
+#include "data/DataFolders.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ void CommonDialog::showHelp() const
 
 void CommonDialog::requestTopic(const QString& fileName, int context)
 {
-    setHelpFile(ProgramFolder::path() + QLatin1Char('/') + fileName);
+    setHelpFile(DataFolders::current().locate(fileName));
     setHelpCommand(HelpRequest::ShowContext);
     setHelpContext(context);
     showHelp();

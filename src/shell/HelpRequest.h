@@ -31,7 +31,7 @@ public:
     void setHelpContext(int context) { m_request.context = context; }
     void showHelp() const;
 
-    // Asks for a topic of a help file of the program folder ("Unitor.hlp").
+    // Asks for a topic of a help file ("Unitor.hlp"): the one beside the databases, else the shipped one.
     void requestTopic(const QString& fileName, int context);
 
     static void setViewer(Viewer viewer);

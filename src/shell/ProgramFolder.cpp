@@ -1,27 +1,17 @@
 #include "shell/ProgramFolder.h"
 
-#include <QCoreApplication>
-
-namespace {
-
-QString& overridden()
-{
-    static QString instance;
-    return instance;
-}
-
-} // namespace
+#include "data/DataFolders.h"
 
 namespace ProgramFolder {
 
 QString path()
 {
-    return overridden().isEmpty() ? QCoreApplication::applicationDirPath() : overridden();
+    return DataFolders::current().shippedFolder();
 }
 
 void setPath(const QString& path)
 {
-    overridden() = path;
+    DataFolders::setCurrent({path, path});
 }
 
 } // namespace ProgramFolder

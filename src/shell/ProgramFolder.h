@@ -2,11 +2,11 @@
 
 #include <QString>
 
-// The folder of the program, where its help files and pictures lie and, unless told otherwise, its
-// databases.
+// The folder of the files shipped with the program: its sample databases, help files and pictures.
 namespace ProgramFolder {
 
 QString path();
-void setPath(const QString& path); // tests
+// Tests: the folder for the shipped files and the databases alike.
+void setPath(const QString& path);
 
 } // namespace ProgramFolder

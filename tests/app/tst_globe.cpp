@@ -1,5 +1,6 @@
 #include "app/FrmTabClean.h"
 #include "app/GlobeAnimation.h"
+#include "data/DataFolders.h"
 #include "data/Store.h"
 #include "shell/ProgramFolder.h"
 #include "support/TestSupport.h"
@@ -61,7 +62,7 @@ private Q_SLOTS:
         QLabel picture;
         GlobeAnimation globe(&picture, &picture);
         TestDataFolder empty;
-        globe.loadPictures(empty.path()); // no pictures: the box stays blank
+        globe.loadPictures(DataFolders(empty.path(), empty.path())); // no pictures: the box stays blank
         QList<int> counters;
         connect(globe.timer(), &QTimer::timeout, this, [&] {
             counters << globe.counter();

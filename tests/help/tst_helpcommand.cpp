@@ -110,8 +110,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("err");
         const QString winfile = manual(QStringLiteral("winfile.hlp"));
         const QString henkel = QDir(programFolder()).filePath(QStringLiteral("Henkel.hlp"));
-        const QString usage =
-            QStringLiteral("usage: velcarin-cli help FILE [NUMBER | --context NAME] [--json]\n");
+        const QString usage = QStringLiteral(
+            "usage: velcarin-cli help FILE [NUMBER | --context NAME] [--json] [--data-dir DIR]\n");
         QTest::newRow("a number not mapped") << QStringList{winfile, QStringLiteral("1001")} << 1
                                              << QStringLiteral("%1 has no topic 1001\n").arg(winfile);
         QTest::newRow("a number mapped to no topic") << QStringList{winfile, QStringLiteral("5204")} << 1

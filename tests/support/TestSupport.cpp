@@ -17,6 +17,12 @@
 
 #include <cmath>
 
+QByteArray fileContents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 TestDataFolder::TestDataFolder()
 {
     QVERIFY2(m_dir.isValid(), "no temporary folder");
@@ -24,11 +30,10 @@ TestDataFolder::TestDataFolder()
 
 void TestDataFolder::copySampleDatabases() const
 {
-    for (const char* name : {"cleaning.mdb", "Jo Tankers.mdb", "Henkel.mdb", "unitor.mdb"}) {
-        const QString fileName = QLatin1String(name);
+    for (const QString& fileName : DatabaseFileNames) {
         QFile::remove(filePath(fileName));
         if (!QFile::copy(QDir(programFolder()).filePath(fileName), filePath(fileName)))
-            qFatal("cannot copy the sample database %s", name);
+            qFatal("cannot copy the sample database %s", qPrintable(fileName));
         QFile(filePath(fileName)).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
     }
 }

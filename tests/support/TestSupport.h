@@ -5,10 +5,18 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+
+// The four databases under their fixed names, in the order the program opens them.
+inline const QStringList DatabaseFileNames{QStringLiteral("cleaning.mdb"), QStringLiteral("Jo Tankers.mdb"),
+                                           QStringLiteral("Henkel.mdb"), QStringLiteral("unitor.mdb")};
+
+// A file's bytes; empty when it cannot be read.
+QByteArray fileContents(const QString& path);
 
 // A data folder of its own for one test: the shipped sample databases, or databases made from SQL.
 class TestDataFolder {

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds Velcarin and its Debian package build/velcarin_VERSION_ARCH.deb (CPack; the dependencies are those
+# dpkg-shlibdeps finds in the binaries), checks what the package holds and needs, and prints its path.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/build.sh >/dev/null
+rm -f build/velcarin_*.deb
+(cd build && cpack -G DEB >cpack.log 2>&1) || { tail -20 build/cpack.log; exit 1; }
+deb=$(ls build/velcarin_*.deb)
+
+contents=$(dpkg-deb --contents "$deb")
+for file in ./usr/bin/velcarin ./usr/bin/velcarin-cli ./usr/share/velcarin/cleaning.mdb \
+    ./usr/share/velcarin/Unitor.hlp ./usr/share/velcarin/GLOBE15.BMP \
+    ./usr/share/applications/org.velcarin.Velcarin.desktop ./usr/share/metainfo/org.velcarin.Velcarin.metainfo.xml; do
+    grep -qF " $file" <<<"$contents" || { echo "package: $deb lacks $file" >&2; exit 1; }
+done
+depends=$(dpkg-deb --field "$deb" Depends)
+for package in libqt6widgets6 libqt6sql6-sqlite libmdb3; do
+    grep -qE "(^|, )$package( |,|$)" <<<"$depends" || { echo "package: $deb does not depend on $package: $depends" >&2; exit 1; }
+done
+echo "$deb"

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+
+// Where Velcarin's files lie. The four databases are in the data folder. Help files and pictures are
+// looked for beside the databases first, so that an officer can put his own manual there, and then among
+// the files shipped with the program.
+class DataFolders {
+public:
+    // The folders the data folder is chosen from.
+    struct Places {
+        QString programFolder;   // the folder of the running program
+        QString installedFolder; // the shipped files of an installed program
+        QString officersFolder;  // the user's own data folder
+    };
+
+    DataFolders() = default;
+    DataFolders(QString dataFolder, QString shippedFolder, bool officers = false);
+
+    // A data folder named on the command line is used as it is. Otherwise a program folder that holds
+    // the four databases (the build tree, a portable copy) is the data folder. Otherwise the databases
+    // are the officer's own, in his data folder: an installed program's folder is shared by every user
+    // and cannot be written. The shipped files are the program folder's when it holds the databases,
+    // else the installed ones.
+    static DataFolders choose(const QString& requested, const Places& places);
+    // The places of this program: its folder, the installed files relative to it, and the user's
+    // application data folder.
+    static Places places();
+
+    const QString& dataFolder() const { return m_dataFolder; }
+    const QString& shippedFolder() const { return m_shippedFolder; }
+    bool isOfficersFolder() const { return m_officers; }
+
+    // A help file or picture: the one beside the databases if there is one, else the shipped one.
+    QString locate(const QString& fileName) const;
+
+    // Makes the officer's data folder ready: creates it and copies in each shipped database that it does
+    // not hold yet. A database already there is never replaced. Any other data folder is left as it is.
+    bool prepare(QString* error) const;
+
+    // The folders of this run, set once at the start; until then the program's own folder holds
+    // everything.
+    static DataFolders current();
+    static void setCurrent(const DataFolders& folders);
+
+private:
+    QString m_dataFolder;
+    QString m_shippedFolder;
+    bool m_officers = false;
+};
