@@ -9,6 +9,7 @@ packages=(
     mdbtools-dev mdbtools sqlite3 libsqlite3-dev
     libbenchmark-dev
     xvfb xauth imagemagick
+    fonts-dejavu-core poppler-utils
 )
 
 missing=()

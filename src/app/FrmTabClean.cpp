@@ -1,9 +1,13 @@
 #include "app/FrmTabClean.h"
 
+#include "adviser/FrmPrint.h"
+#include "adviser/FrmView.h"
 #include "adviser/TavroTab.h"
 #include "app/GlobeAnimation.h"
 #include "app/LetterJump.h"
+#include "app/PrintEntries.h"
 #include "charts/FrmUSCG.h"
+#include "jo/FrmPrintJo.h"
 #include "jo/JoTab.h"
 #include "shell/GradientBackground.h"
 #include "shell/HelpRequest.h"
@@ -11,6 +15,7 @@
 #include "shell/Placement.h"
 #include "shell/ProgramFolder.h"
 #include "shell/SystemColour.h"
+#include "shell/TextBox.h"
 #include "shell/WindowRegistry.h"
 #include "suppliers/HenkelTab.h"
 
@@ -42,7 +47,12 @@ struct Menu {
 const QList<Menu>& menuTree()
 {
     static const QList<Menu> tree{
-        {"mnuFile", "&File", {{"mnuPrint", "&Print", 'P'}, {"mnuLine1", "-", 0}, {"mnuExit", "E&xit", 0}}},
+        {"mnuFile",
+         "&File",
+         {{"mnuPrint", "&Print", 'P'},
+          {"mnuExportPdf", "Export Adviser as PDF…", 0},
+          {"mnuLine1", "-", 0},
+          {"mnuExit", "E&xit", 0}}},
         {"mnuView",
          "&View",
          {{"mnuTavro", "Tavro Tankers Cleaning Guide", 0},
@@ -89,9 +99,17 @@ const HelpEntry HelpEntries[]{
 
 // The entries that only open a window of their own.
 const std::pair<const char*, const char*> WindowEntries[]{
-    {"mnuUnitor", "frmUnitor"}, {"mnuCleaning", "frmView"},   {"mnuTemp", "frmView"},
-    {"mnuAdd", "frmView"},      {"mnuCleaningCh", "frmChem"}, {"mnuSpecial", "frmSpecial"},
+    {"mnuUnitor", "frmUnitor"},
+    {"mnuCleaningCh", "frmChem"},
+    {"mnuSpecial", "frmSpecial"},
     {"mnuAbout", "frmAbout"},
+};
+
+// The entries that show the view window: the caption they give it and the control whose text it shows.
+const std::tuple<const char*, const char*, const char*> ViewEntries[]{
+    {"mnuCleaning", "Cleaning Code Description", "txtCodeDisc"},
+    {"mnuTemp", "Temperature Code Description", "txtTempDisc"},
+    {"mnuAdd", "Additional Notes Description", "txtRemarks"},
 };
 
 // The entries that are enabled only while the operator tab is in front.
@@ -143,6 +161,19 @@ FrmTabClean::FrmTabClean(const Store& store, QWidget* parent)
             [this] { m_windows->open(QStringLiteral("frmUnitor")); });
     new LetterJump(this, m_tavro->findChild<QComboBox*>(QStringLiteral("DBCombo1")));
     m_windows->add(QStringLiteral("frmUSCG"), [this] { return FrmUSCG::open(*this, m_store); });
+    m_windows->add(QStringLiteral("frmView"), [this] { return FrmView::open(*m_windows); });
+    m_windows->add(QStringLiteral("frmPrint"), [this] {
+        auto* sheet = new FrmPrint;
+        sheet->load(*m_tavro);
+        return sheet;
+    });
+    m_windows->add(QStringLiteral("frmPrintJo"), [this] {
+        auto* sheet = new FrmPrintJo;
+        sheet->load(*m_jo);
+        return sheet;
+    });
+    new PrintEntries(this, *m_windows, action(QStringLiteral("mnuPrint")),
+                     action(QStringLiteral("mnuExportPdf")));
 }
 
 void FrmTabClean::buildMenus()
@@ -154,7 +185,7 @@ void FrmTabClean::buildMenus()
         for (const MenuEntry& entry : menu.entries) {
             QAction* item = QLatin1String(entry.caption) == QLatin1String("-")
                                 ? submenu->addSeparator()
-                                : submenu->addAction(QLatin1String(entry.caption));
+                                : submenu->addAction(QString::fromUtf8(entry.caption));
             item->setObjectName(QLatin1String(entry.name));
             if (entry.shortcut)
                 item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(entry.shortcut)));
@@ -171,6 +202,12 @@ void FrmTabClean::buildMenus()
         const QString windowName = QLatin1String(window);
         connect(action(QLatin1String(name)), &QAction::triggered, this,
                 [this, windowName] { m_windows->open(windowName); });
+    }
+    for (const auto& [name, caption, source] : ViewEntries) {
+        connect(action(QLatin1String(name)), &QAction::triggered, this, [this, caption, source] {
+            if (auto* view = qobject_cast<FrmView*>(m_windows->open(QStringLiteral("frmView"))))
+                view->showText(QLatin1String(caption), findChild<TextBox*>(QLatin1String(source))->text());
+        });
     }
     for (const HelpEntry& entry : HelpEntries) {
         connect(action(QLatin1String(entry.name)), &QAction::triggered, this,

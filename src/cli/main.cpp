@@ -2,6 +2,7 @@
 #include "cli/CompatCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/JoCommand.h"
+#include "cli/PrintCommand.h"
 
 #include <QCoreApplication>
 
@@ -12,10 +13,9 @@ namespace {
 const QList<std::pair<QString, std::function<int(const QStringList&, CliContext&)>>>& commands()
 {
     static const QList<std::pair<QString, std::function<int(const QStringList&, CliContext&)>>> all{
-        {QStringLiteral("advise"), runAdvise},
-        {QStringLiteral("compat"), runCompat},
-        {QStringLiteral("import"), runImport},
-        {QStringLiteral("jo"), runJo},
+        {QStringLiteral("advise"), runAdvise}, {QStringLiteral("compat"), runCompat},
+        {QStringLiteral("import"), runImport}, {QStringLiteral("jo"), runJo},
+        {QStringLiteral("print"), runPrint},
     };
     return all;
 }
@@ -33,7 +33,10 @@ int usage(CliContext& context)
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication application(argc, argv);
+    const std::unique_ptr<QCoreApplication> application =
+        argc > 1 && QLatin1String(argv[1]) == QLatin1String("print")
+            ? drawingApplication(argc, argv)
+            : std::make_unique<QCoreApplication>(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     CliContext context{out, err};
