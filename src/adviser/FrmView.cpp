@@ -16,8 +16,9 @@ namespace {
 
 const QString SheetName = QStringLiteral("frmPrint");
 
-// The inner size of the window, and what its frame and caption add when it has to fit a small screen.
-const QSize WindowTwips{9000, 7140};
+// The inner size of the window, wide enough for the hundred characters of the advice texts' lines, and
+// what its frame and caption add when it has to fit a small screen.
+const QSize WindowTwips{12000, 7140};
 const QSize FrameTwips{120, 600};
 
 // The labels of the header, copied from the labels of the same names on the printed sheet.
@@ -42,17 +43,17 @@ FrmView::FrmView(QWidget* parent)
     const QList<std::pair<QWidget*, QRect>> placed{
         {caption(this, QStringLiteral("ID Number:")), {120, 120, 1560, 285}},
         {valueLabel(this, QStringLiteral("lblID")), {1740, 120, 1800, 285}},
-        {caption(this, QStringLiteral("Abbreviated Cargo Name:")), {3720, 120, 2280, 285}},
-        {valueLabel(this, QStringLiteral("lblAbbr")), {6060, 120, 2820, 285}},
+        {caption(this, QStringLiteral("Abbreviated Cargo Name:")), {3720, 120, 2700, 285}},
+        {valueLabel(this, QStringLiteral("lblAbbr")), {6480, 120, 5400, 285}},
         {caption(this, QStringLiteral("Full Cargo Name:")), {120, 525, 1560, 285}},
-        {valueLabel(this, QStringLiteral("lblFull")), {1740, 525, 7140, 285}},
+        {valueLabel(this, QStringLiteral("lblFull")), {1740, 525, 10140, 285}},
         {caption(this, QStringLiteral("Cleaning Code:")), {120, 930, 1560, 285}},
         {valueLabel(this, QStringLiteral("lblCode")), {1740, 930, 3000, 285}},
         {valueLabel(this, QStringLiteral("lblTemp")), {4860, 930, 600, 285}},
         {valueLabel(this, QStringLiteral("lblNote")), {5580, 930, 1200, 285}},
-        {m_text, {120, 1395, 8760, 4770}},
-        {close, {7380, 6285, 1500, 375}},
-        {status, {0, 6780, 9000, 360}},
+        {m_text, {120, 1395, 11760, 4770}},
+        {close, {10380, 6285, 1500, 375}},
+        {status, {0, 6780, 12000, 360}},
     };
     QScreen* screen = QGuiApplication::primaryScreen();
     const TwipScale scale =

@@ -189,7 +189,7 @@ Sheet ofCargo(const QString& name, const RecordSet& cargo, const AdviceDisplay& 
     };
     for (const auto& [control, field] : cargoFieldControls())
         tab.insert(QLatin1String(control), cargo.value(QLatin1String(field)));
-    return fill([&tab](const QString& control) { return tab.value(control); });
+    return fill(sourceOf(tab));
 }
 
 } // namespace TavroSheet

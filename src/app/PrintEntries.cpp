@@ -92,7 +92,7 @@ void PrintEntries::savePdf(const Sheet& sheet)
 {
     const QString title = tr("Export Adviser as PDF");
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty())
+    if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::homePath();
     const QString fileName =
         FileDialog::saveFileName(m_mainWindow, {title, QDir(folder).filePath(sheet.pdfFileName()),

@@ -141,7 +141,7 @@ Sheet ofProduct(const QString& name, const RecordSet& product, const QString& me
     QHash<QString, QString> tab{{QStringLiteral("Text3"), name}, {QStringLiteral("txtMethodJo"), methodText}};
     for (const auto& [control, field] : productFieldControls())
         tab.insert(QLatin1String(control), product.value(QLatin1String(field)));
-    return fill([&tab](const QString& control) { return tab.value(control); });
+    return fill(sourceOf(tab));
 }
 
 } // namespace JoSheet

@@ -7,6 +7,22 @@ constexpr int TitleHeight = 420;
 constexpr int TitleGap = 180;
 } // namespace
 
+SourceTexts sourceOf(QHash<QString, QString> texts)
+{
+    return [texts = std::move(texts)](const QString& control) {
+        return texts.value(control);
+    };
+}
+
+SourceTexts onceChosen(const SourceTexts& adviser, const QString& holder)
+{
+    if (!adviser(holder).isEmpty())
+        return adviser;
+    return [](const QString&) {
+        return QString();
+    };
+}
+
 Sheet Sheet::laidOut(const QString& title, const QList<Placed>& layout)
 {
     QRect bounds;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QRect>
 #include <QString>
@@ -25,6 +26,12 @@ struct SheetItem {
 
 // The texts of an adviser's controls, by objectName.
 using SourceTexts = std::function<QString(const QString& control)>;
+
+// The texts a hash holds; nothing for a control it does not hold.
+SourceTexts sourceOf(QHash<QString, QString> texts);
+// The adviser's texts once a name has been chosen, that is once its holder of the chosen name is not
+// empty; before that none at all, for its fields lie under their covers.
+SourceTexts onceChosen(const SourceTexts& adviser, const QString& holder);
 
 // A control as a sheet's layout table gives it.
 struct Placed {

@@ -31,19 +31,6 @@ const QString SampleRemark = QStringLiteral("Sample data for trying Velcarin; no
 // A cargo whose every field holds its own field name, so that a value copied from the wrong control shows.
 const QString EveryField = QStringLiteral("ZZ SAMPLE WITH EVERY FIELD");
 
-QString insertEveryField()
-{
-    QStringList columns;
-    QStringList values;
-    for (const QString& field : Schema::database(Schema::CleaningFile)->tables.first().fields) {
-        columns << QLatin1Char('"') + field + QLatin1Char('"');
-        values << (field == QLatin1String("Abbreviated Name") ? sqlText(EveryField)
-                                                              : sqlText(QStringLiteral("value of ") + field));
-    }
-    return QStringLiteral("INSERT INTO CleaningA (%1) VALUES (%2);")
-        .arg(columns.join(QLatin1Char(',')), values.join(QLatin1Char(',')));
-}
-
 } // namespace
 
 // The printed Tavro Tankers adviser frmPrint and the view window frmView, on the real main window.
@@ -76,7 +63,9 @@ private Q_SLOTS:
     void initTestCase()
     {
         m_folder.copySampleDatabases();
-        m_folder.runSql(QStringLiteral("cleaning.mdb"), insertEveryField());
+        m_folder.runSql(
+            QStringLiteral("cleaning.mdb"),
+            insertEveryField(Schema::CleaningFile, QStringLiteral("Abbreviated Name"), EveryField));
     }
 
     void init()

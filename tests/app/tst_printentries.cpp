@@ -237,6 +237,7 @@ private Q_SLOTS:
         const FileDialog::Request& asked = m_dialogs->requests().first();
         QCOMPARE(asked.title, QStringLiteral("Export Adviser as PDF"));
         QCOMPARE(QFileInfo(asked.suggestedPath).fileName(), fileName);
+        QVERIFY2(QFileInfo(asked.suggestedPath).dir().exists(), qPrintable(asked.suggestedPath));
         QCOMPARE(asked.filter, QStringLiteral("PDF files (*.pdf)"));
         QCOMPARE(asked.defaultSuffix, QStringLiteral("pdf"));
         const PdfFile pdf = readPdf(chosen);

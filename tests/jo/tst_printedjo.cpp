@@ -1,4 +1,5 @@
 #include "app/FrmTabClean.h"
+#include "data/Schema.h"
 #include "shell/SheetWindow.h"
 #include "shell/WindowRegistry.h"
 #include "support/TestSupport.h"
@@ -15,42 +16,6 @@ using Texts = QMap<QString, QString>;
 // A product whose every field holds its own field name, so that a value copied from the wrong control
 // shows.
 const QString EveryField = QStringLiteral("ZZ SAMPLE WITH EVERY FIELD");
-const char* const Fields[]{"ID Number",
-                           "SYNONIMS",
-                           "USCG",
-                           "UN",
-                           "CAS No",
-                           "IMO chp",
-                           "IMO code",
-                           "IMO type",
-                           "MARPOL category",
-                           "Boiling point",
-                           "Melting point",
-                           "Flash point",
-                           "Specific Gravity",
-                           "Viscosity",
-                           "Heating Voyage",
-                           "Heating Discharge",
-                           "Maximum Adjacent",
-                           "External Heating",
-                           "Nitro",
-                           "Remarks",
-                           "SS",
-                           "Z",
-                           "E"};
-
-QString insertEveryField()
-{
-    QStringList columns{QStringLiteral("\"PRODUCT\"")};
-    QStringList values{sqlText(EveryField)};
-    for (const char* field : Fields) {
-        columns << QStringLiteral("\"%1\"").arg(QLatin1String(field));
-        values << sqlText(QStringLiteral("value of ") + QLatin1String(field));
-    }
-    return QStringLiteral("INSERT INTO Cargoes (%1) VALUES (%2);")
-        .arg(columns.join(QLatin1Char(',')), values.join(QLatin1Char(',')));
-}
-
 } // namespace
 
 // The printed Jo Tankers adviser frmPrintJo, filled from the Jo Tankers tab of the real main window.
@@ -66,7 +31,8 @@ private Q_SLOTS:
     void initTestCase()
     {
         m_folder.copySampleDatabases();
-        m_folder.runSql(QStringLiteral("Jo Tankers.mdb"), insertEveryField());
+        m_folder.runSql(QStringLiteral("Jo Tankers.mdb"),
+                        insertEveryField(Schema::JoTankersFile, QStringLiteral("PRODUCT"), EveryField));
     }
 
     void init()

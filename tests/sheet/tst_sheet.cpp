@@ -221,6 +221,17 @@ private Q_SLOTS:
         QCOMPARE(sheet.items[2].text, QStringLiteral("fixed"));
     }
 
+    void sources()
+    {
+        const SourceTexts texts = sourceOf({{QStringLiteral("Text1"), QStringLiteral("ACETONE")},
+                                            {QStringLiteral("lblID"), QStringLiteral("1003")}});
+        QCOMPARE(texts(QStringLiteral("lblID")), QStringLiteral("1003"));
+        QCOMPARE(texts(QStringLiteral("lblOther")), QString());
+        QCOMPARE(onceChosen(texts, QStringLiteral("Text1"))(QStringLiteral("lblID")), QStringLiteral("1003"));
+        // Nothing chosen yet: no texts at all.
+        QCOMPARE(onceChosen(texts, QStringLiteral("Text3"))(QStringLiteral("lblID")), QString());
+    }
+
     // A long text is printed whole inside its box, and what stands below the box moves down.
     void boxGrowsToHoldItsText()
     {

@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "app/FrmTabClean.h"
+#include "data/Schema.h"
 #include "data/Store.h"
 #include "shell/Beep.h"
 #include "shell/DefaultPrinter.h"
@@ -222,4 +223,17 @@ double contrastRatio(const QColor& first, const QColor& second)
     const double lighter = std::max(luminance(first), luminance(second));
     const double darker = std::min(luminance(first), luminance(second));
     return (lighter + 0.05) / (darker + 0.05);
+}
+
+QString insertEveryField(const QString& databaseFile, const QString& nameField, const QString& name)
+{
+    const TableSchema& table = Schema::database(databaseFile)->tables.first();
+    QStringList columns;
+    QStringList values;
+    for (const QString& field : table.fields) {
+        columns << QLatin1Char('"') + field + QLatin1Char('"');
+        values << sqlText(field == nameField ? name : QStringLiteral("value of ") + field);
+    }
+    return QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3);")
+        .arg(table.name, columns.join(QLatin1Char(',')), values.join(QLatin1Char(',')));
 }

@@ -144,6 +144,11 @@ double contrastRatio(const QColor& first, const QColor& second);
 // A SQL string literal.
 QString sqlText(const QString& text);
 
+// SQL that inserts into the first table of one of the program's databases a row whose every field holds
+// "value of " and the field's name, but the name field, which holds the name given: a control that shows
+// the wrong field shows it.
+QString insertEveryField(const QString& databaseFile, const QString& nameField, const QString& name);
+
 // A child found by objectName; fails the test when there is none.
 template <typename T> T* child(const QObject* parent, const QString& name)
 {
