@@ -11,6 +11,7 @@ packages=(
     clang libclang-rt-14-dev
     xvfb xauth imagemagick
     desktop-file-utils appstream dpkg-dev file
+    fonts-dejavu-core poppler-utils
 )
 
 missing=()

@@ -21,6 +21,48 @@ bool needsSpecialHandling(const QString& name)
 
 } // namespace
 
+const QList<std::pair<const char*, const char*>>& cargoFieldControls()
+{
+    static const QList<std::pair<const char*, const char*>> controls{
+        {"lblFullName", "Full Name"},
+        {"txtCode", "Cleaning Code"},
+        {"txtTemp", "Water Temperature"},
+        {"txtNotes", "Notes"},
+        {"txtPerson", "Personal Notes"},
+        {"txtID", "ID  Number"},
+        {"txtUN", "United No"},
+        {"txtPol", "Pollution Category"},
+        {"Text2", "Compatability Chart No"},
+        {"txtH1", "H1"},
+        {"txtH2", "H2"},
+        {"txtH3", "H3"},
+        {"txtSG", "SG"},
+        {"txtTemp1", "Temp"},
+        {"txtCorr", "Corr"},
+        {"txtColour", "Colour"},
+        {"lblBoil", "Boil"},
+        {"lblMelt", "Melt"},
+        {"lblHeat", "Heat Adj"},
+        {"lblFlush", "Flash"},
+        {"lblSS", "SS"},
+        {"lblMS", "MS"},
+        {"lblZ", "Z"},
+        {"lblPheno", "Phen"},
+        {"lblPheng", "Peng"},
+        {"lblCamN", "Camc N"},
+        {"lblCamEP", "Camc E"},
+        {"txtRemarks", "Remarks"},
+        {"lblShip", "Ship Type"},
+        {"lblTank", "Tank Type"},
+        {"txtCompliance", "Compliance"},
+        {"lblSolu", "Solubility"},
+        {"lblHeatV", "Heat V"},
+        {"lblVoyD", "Heat D"},
+        {"lblCl", "CLASS"},
+    };
+    return controls;
+}
+
 CargoCodes CargoCodes::fromRecord(const QString& chosenName, const RecordSet& cargo)
 {
     return {chosenName,

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <functional>
 
 class RecordSet;
+
+// The controls of the operator tab that show a field of the cargo record, with their fields.
+const QList<std::pair<const char*, const char*>>& cargoFieldControls();
 
 // The coded fields of a cargo record that the advice is made of.
 struct CargoCodes {

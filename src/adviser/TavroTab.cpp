@@ -22,45 +22,6 @@
 
 namespace {
 
-// The fields of CleaningA shown by the tab's bound controls.
-const QList<std::pair<const char*, const char*>> BoundFields{
-    {"lblFullName", "Full Name"},
-    {"txtCode", "Cleaning Code"},
-    {"txtTemp", "Water Temperature"},
-    {"txtNotes", "Notes"},
-    {"txtPerson", "Personal Notes"},
-    {"txtID", "ID  Number"},
-    {"txtUN", "United No"},
-    {"txtPol", "Pollution Category"},
-    {"Text2", "Compatability Chart No"},
-    {"txtH1", "H1"},
-    {"txtH2", "H2"},
-    {"txtH3", "H3"},
-    {"txtSG", "SG"},
-    {"txtTemp1", "Temp"},
-    {"txtCorr", "Corr"},
-    {"txtColour", "Colour"},
-    {"lblBoil", "Boil"},
-    {"lblMelt", "Melt"},
-    {"lblHeat", "Heat Adj"},
-    {"lblFlush", "Flash"},
-    {"lblSS", "SS"},
-    {"lblMS", "MS"},
-    {"lblZ", "Z"},
-    {"lblPheno", "Phen"},
-    {"lblPheng", "Peng"},
-    {"lblCamN", "Camc N"},
-    {"lblCamEP", "Camc E"},
-    {"txtRemarks", "Remarks"},
-    {"lblShip", "Ship Type"},
-    {"lblTank", "Tank Type"},
-    {"txtCompliance", "Compliance"},
-    {"lblSolu", "Solubility"},
-    {"lblHeatV", "Heat V"},
-    {"lblVoyD", "Heat D"},
-    {"lblCl", "CLASS"},
-};
-
 // A palette change restyles the widget, so only a new colour is set.
 void setTextColour(QWidget* widget, const QColor& colour)
 {
@@ -349,7 +310,7 @@ bool TavroTab::openData(const Store& store, QString* error)
 
 void TavroTab::bindFields()
 {
-    for (const auto& [name, fieldName] : BoundFields)
+    for (const auto& [name, fieldName] : cargoFieldControls())
         m_data->bind(findChild<QWidget*>(QLatin1String(name)), QLatin1String(fieldName));
     m_data->bindList(m_cargo, QStringLiteral("Abbreviated Name"));
     connect(m_cargo, &QComboBox::editTextChanged, this, &TavroTab::selectCargo, Qt::UniqueConnection);

@@ -1,20 +1,25 @@
 #include "app/FrmTabClean.h"
 
 #include "adviser/FrmEdit.h"
+#include "adviser/FrmPrint.h"
+#include "adviser/FrmView.h"
 #include "adviser/PersonalA.h"
 #include "adviser/TavroTab.h"
 #include "app/GlobeAnimation.h"
 #include "app/LetterJump.h"
+#include "app/PrintEntries.h"
 #include "charts/FrmHazard.h"
 #include "charts/FrmSpecial.h"
 #include "charts/FrmUSCG.h"
 #include "data/DataFolders.h"
+#include "jo/FrmPrintJo.h"
 #include "jo/JoTab.h"
 #include "shell/GradientBackground.h"
 #include "shell/HelpRequest.h"
 #include "shell/MessageBox.h"
 #include "shell/Placement.h"
 #include "shell/SystemColour.h"
+#include "shell/TextBox.h"
 #include "shell/WindowRegistry.h"
 #include "suppliers/HenkelTab.h"
 
@@ -46,7 +51,12 @@ struct Menu {
 const QList<Menu>& menuTree()
 {
     static const QList<Menu> tree{
-        {"mnuFile", "&File", {{"mnuPrint", "&Print", 'P'}, {"mnuLine1", "-", 0}, {"mnuExit", "E&xit", 0}}},
+        {"mnuFile",
+         "&File",
+         {{"mnuPrint", "&Print", 'P'},
+          {"mnuExportPdf", "Export Adviser as PDF…", 0},
+          {"mnuLine1", "-", 0},
+          {"mnuExit", "E&xit", 0}}},
         {"mnuView",
          "&View",
          {{"mnuTavro", "Tavro Tankers Cleaning Guide", 0},
@@ -93,9 +103,17 @@ const HelpEntry HelpEntries[]{
 
 // The entries that only open a window of their own.
 const std::pair<const char*, const char*> WindowEntries[]{
-    {"mnuUnitor", "frmUnitor"}, {"mnuCleaning", "frmView"},   {"mnuTemp", "frmView"},
-    {"mnuAdd", "frmView"},      {"mnuCleaningCh", "frmChem"}, {"mnuSpecial", "frmSpecial"},
+    {"mnuUnitor", "frmUnitor"},
+    {"mnuCleaningCh", "frmChem"},
+    {"mnuSpecial", "frmSpecial"},
     {"mnuAbout", "frmAbout"},
+};
+
+// The entries that show the view window: the caption they give it and the control whose text it shows.
+const std::tuple<const char*, const char*, const char*> ViewEntries[]{
+    {"mnuCleaning", "Cleaning Code Description", "txtCodeDisc"},
+    {"mnuTemp", "Temperature Code Description", "txtTempDisc"},
+    {"mnuAdd", "Additional Notes Description", "txtRemarks"},
 };
 
 // The entries that are enabled only while the operator tab is in front.
@@ -153,6 +171,21 @@ FrmTabClean::FrmTabClean(const Store& store, QWidget* parent)
     m_windows->add(QStringLiteral("frmEdit"), [this] { return followSaves(FrmEdit::open(*this)); });
 }
 
+    m_windows->add(QStringLiteral("frmView"), [this] { return FrmView::open(*m_windows); });
+    m_windows->add(QStringLiteral("frmPrint"), [this] {
+        auto* sheet = new FrmPrint;
+        sheet->load(*m_tavro);
+        return sheet;
+    });
+    m_windows->add(QStringLiteral("frmPrintJo"), [this] {
+        auto* sheet = new FrmPrintJo;
+        sheet->load(*m_jo);
+        return sheet;
+    });
+    new PrintEntries(this, *m_windows, action(QStringLiteral("mnuPrint")),
+                     action(QStringLiteral("mnuExportPdf")));
+}
+
 CargoEditor* FrmTabClean::followSaves(CargoEditor* editor)
 {
     // Tab 0 shows a saved note or parameter at once, red mark and all.
@@ -170,7 +203,7 @@ void FrmTabClean::buildMenus()
         for (const MenuEntry& entry : menu.entries) {
             QAction* item = QLatin1String(entry.caption) == QLatin1String("-")
                                 ? submenu->addSeparator()
-                                : submenu->addAction(QLatin1String(entry.caption));
+                                : submenu->addAction(QString::fromUtf8(entry.caption));
             item->setObjectName(QLatin1String(entry.name));
             if (entry.shortcut)
                 item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(entry.shortcut)));
@@ -187,6 +220,12 @@ void FrmTabClean::buildMenus()
         const QString windowName = QLatin1String(window);
         connect(action(QLatin1String(name)), &QAction::triggered, this,
                 [this, windowName] { m_windows->open(windowName); });
+    }
+    for (const auto& [name, caption, source] : ViewEntries) {
+        connect(action(QLatin1String(name)), &QAction::triggered, this, [this, caption, source] {
+            if (auto* view = qobject_cast<FrmView*>(m_windows->open(QStringLiteral("frmView"))))
+                view->showText(QLatin1String(caption), findChild<TextBox*>(QLatin1String(source))->text());
+        });
     }
     for (const HelpEntry& entry : HelpEntries) {
         connect(action(QLatin1String(entry.name)), &QAction::triggered, this,

@@ -28,18 +28,14 @@ bool asksForAMethod(const QStringList& arguments)
 
 int printMethod(const CommandLine& commandLine, CliContext& context)
 {
-    bool isNumber = false;
-    const int method = commandLine.value(MethodOption).toInt(&isNumber);
-    if (!isNumber || method < 1 || method > CleaningMethods::Count) {
-        context.err << "no cleaning method " << commandLine.value(MethodOption) << "; methods are 1 to "
-                    << CleaningMethods::Count << Qt::endl;
+    const std::optional<int> method = methodNumber(commandLine.value(MethodOption), context);
+    if (!method)
         return ExitCode::BadUse;
-    }
-    const QStringList steps = CleaningMethods::steps(method);
+    const QStringList steps = CleaningMethods::steps(*method);
     if (commandLine.json()) {
-        const QJsonObject object{{QStringLiteral("Method"), method},
+        const QJsonObject object{{QStringLiteral("Method"), *method},
                                  {QStringLiteral("Steps"), QJsonArray::fromStringList(steps)},
-                                 {QStringLiteral("Text"), CleaningMethods::text(method)}};
+                                 {QStringLiteral("Text"), CleaningMethods::text(*method)}};
         context.out << QJsonDocument(object).toJson(QJsonDocument::Indented);
         return ExitCode::Found;
     }
@@ -65,6 +61,17 @@ int printProduct(const CommandLine& commandLine, CliContext& context)
 }
 
 } // namespace
+
+std::optional<int> methodNumber(const QString& argument, CliContext& context)
+{
+    bool isNumber = false;
+    const int method = argument.toInt(&isNumber);
+    if (isNumber && method >= 1 && method <= CleaningMethods::Count)
+        return method;
+    context.err << "no cleaning method " << argument << "; methods are 1 to " << CleaningMethods::Count
+                << Qt::endl;
+    return std::nullopt;
+}
 
 int runJo(const QStringList& arguments, CliContext& context)
 {

@@ -5,6 +5,7 @@
 #include "cli/ImportCommand.h"
 #include "cli/JoCommand.h"
 #include "cli/NotesCommand.h"
+#include "cli/PrintCommand.h"
 #include "cli/WhereCommand.h"
 
 #include <QCoreApplication>
@@ -24,6 +25,7 @@ const QList<std::pair<QString, std::function<int(const QStringList&, CliContext&
         {QStringLiteral("import"), runImport},
         {QStringLiteral("jo"), runJo},
         {QStringLiteral("notes"), runNotes},
+        {QStringLiteral("print"), runPrint},
         {QStringLiteral("where"), runWhere},
     };
     // clang-format on
@@ -43,7 +45,10 @@ int usage(CliContext& context)
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication application(argc, argv);
+    const std::unique_ptr<QCoreApplication> application =
+        argc > 1 && QLatin1String(argv[1]) == QLatin1String("print")
+            ? drawingApplication(argc, argv)
+            : std::make_unique<QCoreApplication>(argc, argv);
     // The same name as the program's, so that both find the user's data folder under it.
     QCoreApplication::setApplicationName(QStringLiteral("Velcarin"));
     QTextStream out(stdout);

@@ -21,32 +21,6 @@
 
 namespace {
 
-// The fields of Cargoes shown by the tab's bound controls.
-const QList<std::pair<const char*, const char*>> BoundFields{
-    {"lblSynJo", "SYNONIMS"},
-    {"lblUNJo", "UN"},
-    {"lblUSCGJo", "USCG"},
-    {"lblCasJo", "CAS No"},
-    {"lblIMO1JO", "IMO chp"},
-    {"lblIMO2Jo", "IMO code"},
-    {"lblIMO3Jo", "IMO type"},
-    {"lblMarpolJo", "MARPOL category"},
-    {"lblSGJo", "Specific Gravity"},
-    {"lblVisJo", "Viscosity"},
-    {"lblBoilJo", "Boiling point"},
-    {"lblMeltJo", "Melting point"},
-    {"lblFlashJo", "Flash point"},
-    {"lblHVJo", "Heating Voyage"},
-    {"lblHDJo", "Heating Discharge"},
-    {"lblExtJo", "External Heating"},
-    {"lblAdjJo", "Maximum Adjacent"},
-    {"lblNitroJo", "Nitro"},
-    {"lblSSJo", "SS"},
-    {"lblEpoJo", "E"},
-    {"lblZinkJo", "Z"},
-    {"txtRemarksJo", "Remarks"},
-};
-
 struct Value {
     const char* caption;
     const char* name;
@@ -204,7 +178,7 @@ bool JoTab::openData(const Store& store, QString* error)
 
 void JoTab::bindFields()
 {
-    for (const auto& [name, fieldName] : BoundFields)
+    for (const auto& [name, fieldName] : productFieldControls())
         m_data->bind(findChild<QWidget*>(QLatin1String(name)), QLatin1String(fieldName));
     m_data->bindList(m_product, QStringLiteral("PRODUCT"));
     connect(m_product, &QComboBox::editTextChanged, this, &JoTab::selectProduct, Qt::UniqueConnection);

@@ -18,6 +18,35 @@ std::optional<QString> className(const QString& imoCode)
 
 } // namespace
 
+const QList<std::pair<const char*, const char*>>& productFieldControls()
+{
+    static const QList<std::pair<const char*, const char*>> controls{
+        {"lblSynJo", "SYNONIMS"},
+        {"lblUNJo", "UN"},
+        {"lblUSCGJo", "USCG"},
+        {"lblCasJo", "CAS No"},
+        {"lblIMO1JO", "IMO chp"},
+        {"lblIMO2Jo", "IMO code"},
+        {"lblIMO3Jo", "IMO type"},
+        {"lblMarpolJo", "MARPOL category"},
+        {"lblSGJo", "Specific Gravity"},
+        {"lblVisJo", "Viscosity"},
+        {"lblBoilJo", "Boiling point"},
+        {"lblMeltJo", "Melting point"},
+        {"lblFlashJo", "Flash point"},
+        {"lblHVJo", "Heating Voyage"},
+        {"lblHDJo", "Heating Discharge"},
+        {"lblExtJo", "External Heating"},
+        {"lblAdjJo", "Maximum Adjacent"},
+        {"lblNitroJo", "Nitro"},
+        {"lblSSJo", "SS"},
+        {"lblEpoJo", "E"},
+        {"lblZinkJo", "Z"},
+        {"txtRemarksJo", "Remarks"},
+    };
+    return controls;
+}
+
 ProductCodes ProductCodes::fromRecord(const RecordSet& product)
 {
     return {product.value(QStringLiteral("USCG")), product.value(QStringLiteral("IMO code"))};

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 class RecordSet;
+
+// The controls of the Jo Tankers tab that show a field of the product record, with their fields.
+const QList<std::pair<const char*, const char*>>& productFieldControls();
 
 // The codes of a Jo Tankers product that the tab turns into names.
 struct ProductCodes {

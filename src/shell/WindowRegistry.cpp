@@ -16,14 +16,21 @@ void WindowRegistry::add(const QString& name, Factory factory)
 
 QWidget* WindowRegistry::open(const QString& name)
 {
-    if (QWidget* window = openWindow(name)) {
-        if (window->isMinimized())
-            window->showNormal();
-        window->show();
-        window->raise();
-        window->activateWindow();
+    QWidget* window = load(name);
+    if (!window)
+        return nullptr;
+    if (window->isMinimized())
+        window->showNormal();
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+QWidget* WindowRegistry::load(const QString& name)
+{
+    if (QWidget* window = openWindow(name))
         return window;
-    }
     const auto factory = m_factories.constFind(name);
     if (factory == m_factories.constEnd()) {
         // A fault of the program, never a quiet nothing: logged as an error (tests stop on it), and told.
@@ -37,11 +44,14 @@ QWidget* WindowRegistry::open(const QString& name)
         return nullptr;
     window->setAttribute(Qt::WA_DeleteOnClose);
     m_open.insert(name, window);
-    window->show();
-    window->raise();
-    window->activateWindow();
     Q_EMIT loaded(name, window);
     return window;
+}
+
+void WindowRegistry::unload(const QString& name)
+{
+    if (QWidget* window = m_open.take(name))
+        delete window;
 }
 
 QWidget* WindowRegistry::openWindow(const QString& name) const

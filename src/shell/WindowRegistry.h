@@ -21,6 +21,11 @@ public:
     bool has(const QString& name) const { return m_factories.contains(name); }
     // The window, loaded and shown or brought to the front; nullptr when there is none.
     QWidget* open(const QString& name);
+    // The window loaded without being shown, or as it is when it is loaded already; nullptr when there is
+    // none. A window that is never shown, such as a printed sheet, is loaded so.
+    QWidget* load(const QString& name);
+    // Closes and destroys the window if it is loaded.
+    void unload(const QString& name);
     QWidget* openWindow(const QString& name) const;
 
 Q_SIGNALS:

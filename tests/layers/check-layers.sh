@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The layers as the build enforces them: each folder of src includes only from the folders below it, and
-# velcarin-cli links neither Qt Widgets nor Qt Gui.
+# velcarin-cli links no widgets: Qt Gui only, to draw printed sheets, never Qt Widgets or Qt Print Support.
 # Usage: check-layers.sh SOURCE_DIR VELCARIN_CLI
 set -u
 src=$1/src
@@ -10,14 +10,15 @@ status=0
 # The folders each folder may include from, itself included.
 declare -A allowed=(
     [data]="data"
-    [shell]="data shell"
+    [sheet]="sheet"
+    [shell]="data sheet shell"
     [help]="data shell help"
-    [adviser]="data shell adviser"
-    [jo]="data shell adviser jo"
+    [adviser]="data sheet shell adviser"
+    [jo]="data sheet shell adviser jo"
     [suppliers]="data shell adviser suppliers"
     [charts]="data shell adviser charts"
-    [app]="data shell help adviser jo suppliers charts app"
-    [cli]="data help adviser jo suppliers charts cli"
+    [app]="data sheet shell help adviser jo suppliers charts app"
+    [cli]="data sheet help adviser jo suppliers charts cli"
 )
 
 for folder in "$src"/*/; do
@@ -40,8 +41,8 @@ for folder in "$src"/*/; do
 done
 
 needed=$(readelf -d "$cli" | grep NEEDED)
-if grep -E 'libQt6(Widgets|Gui)' <<<"$needed"; then
-    echo "velcarin-cli links Qt Widgets or Qt Gui"
+if grep -E 'libQt6(Widgets|PrintSupport)' <<<"$needed"; then
+    echo "velcarin-cli links Qt Widgets or Qt Print Support"
     status=1
 fi
 [ "$status" -eq 0 ] && echo "layers hold"

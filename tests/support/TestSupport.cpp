@@ -1,8 +1,10 @@
 #include "support/TestSupport.h"
 
 #include "app/FrmTabClean.h"
+#include "data/Schema.h"
 #include "data/Store.h"
 #include "shell/Beep.h"
+#include "shell/DefaultPrinter.h"
 #include "shell/TextBox.h"
 
 #include <QAction>
@@ -11,6 +13,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QProcess>
 
 #include <sqlite3.h>
@@ -91,6 +94,38 @@ BeepCounter::~BeepCounter()
     Beep::setSpeaker(nullptr);
 }
 
+PrinterStandIn::PrinterStandIn(QPageSize::PageSizeId paper, bool installed)
+{
+    DefaultPrinter::setProvider([this, paper, installed]() -> std::unique_ptr<QPrinter> {
+        if (!installed)
+            return nullptr;
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setPageSize(QPageSize(paper));
+        m_printed << m_dir.filePath(QStringLiteral("print%1.pdf").arg(m_printed.size() + 1));
+        printer->setOutputFileName(m_printed.last());
+        return printer;
+    });
+}
+
+PrinterStandIn::~PrinterStandIn()
+{
+    DefaultPrinter::setProvider(nullptr);
+}
+
+FileDialogRecorder::FileDialogRecorder()
+{
+    FileDialog::setAnswerer([this](const FileDialog::Request& request) {
+        m_requests << request;
+        return m_answers.isEmpty() ? QString() : m_answers.takeFirst();
+    });
+}
+
+FileDialogRecorder::~FileDialogRecorder()
+{
+    FileDialog::setAnswerer(nullptr);
+}
+
 LoadedMainWindow::LoadedMainWindow(const QString& dataFolder)
     : m_messages(std::make_unique<MessageRecorder>())
     , m_beeps(std::make_unique<BeepCounter>())
@@ -139,6 +174,35 @@ CliRun runCli(const QStringList& arguments)
             QString::fromUtf8(process.readAllStandardError())};
 }
 
+namespace {
+
+QString popplerOutput(const QString& tool, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
+        qWarning("%s failed: %s", qPrintable(tool), process.readAllStandardError().constData());
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+} // namespace
+
+PdfFile readPdf(const QString& fileName)
+{
+    PdfFile pdf;
+    const QStringList info = popplerOutput(QStringLiteral("pdfinfo"), {fileName}).split(QLatin1Char('\n'));
+    for (const QString& line : info) {
+        if (line.startsWith(QLatin1String("Pages:")))
+            pdf.pages = line.mid(6).trimmed().toInt();
+        else if (line.startsWith(QLatin1String("Page size:")))
+            pdf.pageSize = line.mid(10).trimmed();
+    }
+    pdf.text = popplerOutput(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"),
+                                                           fileName, QStringLiteral("-")});
+    return pdf;
+}
+
 QString programFolder()
 {
     return qEnvironmentVariable("VELCARIN_PROGRAM_DIR");
@@ -164,4 +228,17 @@ double contrastRatio(const QColor& first, const QColor& second)
     const double lighter = std::max(luminance(first), luminance(second));
     const double darker = std::min(luminance(first), luminance(second));
     return (lighter + 0.05) / (darker + 0.05);
+}
+
+QString insertEveryField(const QString& databaseFile, const QString& nameField, const QString& name)
+{
+    const TableSchema& table = Schema::database(databaseFile)->tables.first();
+    QStringList columns;
+    QStringList values;
+    for (const QString& field : table.fields) {
+        columns << QLatin1Char('"') + field + QLatin1Char('"');
+        values << sqlText(field == nameField ? name : QStringLiteral("value of ") + field);
+    }
+    return QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3);")
+        .arg(table.name, columns.join(QLatin1Char(',')), values.join(QLatin1Char(',')));
 }

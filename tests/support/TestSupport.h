@@ -1,9 +1,11 @@
 #pragma once
 
+#include "shell/FileDialog.h"
 #include "shell/MessageBox.h"
 
 #include <QList>
 #include <QObject>
+#include <QPageSize>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -67,6 +69,36 @@ private:
     int m_count = 0;
 };
 
+// While it lives, the program's default printer writes each print to a new PDF file of that paper in a
+// folder of its own; or, not installed, there is no printer at all.
+class PrinterStandIn {
+public:
+    explicit PrinterStandIn(QPageSize::PageSizeId paper = QPageSize::A4, bool installed = true);
+    ~PrinterStandIn();
+
+    // The PDF files printed, in order.
+    const QStringList& printed() const { return m_printed; }
+
+private:
+    QTemporaryDir m_dir;
+    QStringList m_printed;
+};
+
+// While it lives, every question for a file to save into is kept and answered with the next of the
+// given file names; an empty name, or none left, cancels.
+class FileDialogRecorder {
+public:
+    FileDialogRecorder();
+    ~FileDialogRecorder();
+
+    void answerWith(QStringList fileNames) { m_answers = std::move(fileNames); }
+    const QList<FileDialog::Request>& requests() const { return m_requests; }
+
+private:
+    QList<FileDialog::Request> m_requests;
+    QStringList m_answers;
+};
+
 class FrmTabClean;
 class Store;
 
@@ -103,6 +135,14 @@ struct CliRun {
 };
 CliRun runCli(const QStringList& arguments);
 
+// What poppler's tools read from a PDF file: its pages, the size of its first page and its text layer.
+struct PdfFile {
+    int pages = 0;
+    QString pageSize; // as pdfinfo gives it: "595 x 842 pts (A4)"
+    QString text;     // pdftotext's reading, pages separated by form feeds
+};
+PdfFile readPdf(const QString& fileName);
+
 // The folder of the built program, with its sample data.
 QString programFolder();
 
@@ -111,6 +151,11 @@ double contrastRatio(const QColor& first, const QColor& second);
 
 // A SQL string literal.
 QString sqlText(const QString& text);
+
+// SQL that inserts into the first table of one of the program's databases a row whose every field holds
+// "value of " and the field's name, but the name field, which holds the name given: a control that shows
+// the wrong field shows it.
+QString insertEveryField(const QString& databaseFile, const QString& nameField, const QString& name);
 
 // A child found by objectName; fails the test when there is none.
 template <typename T> T* child(const QObject* parent, const QString& name)

@@ -1,0 +1,8 @@
+#include "adviser/FrmPrint.h"
+
+#include "adviser/TavroSheet.h"
+
+FrmPrint::FrmPrint(QWidget* parent)
+    : SheetWindow(QStringLiteral("frmPrint"), TavroSheet::fill, parent)
+{
+}

@@ -1,0 +1,117 @@
+#include "cli/PrintCommand.h"
+
+#include "adviser/CargoAdvice.h"
+#include "adviser/TavroSheet.h"
+#include "cli/JoCommand.h"
+#include "cli/RecordReport.h"
+#include "data/RecordSources.h"
+#include "data/Schema.h"
+#include "jo/CleaningMethods.h"
+#include "jo/JoSheet.h"
+#include "sheet/SheetPdf.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+namespace {
+
+const QString Usage = QStringLiteral("velcarin-cli print NAME --pdf FILE [--json] [--data-dir DIR]\n"
+                                     "       velcarin-cli print --jo NAME --pdf FILE [--method N] [--json] "
+                                     "[--data-dir DIR]");
+const QString PdfOption = QStringLiteral("pdf");
+const QString JoOption = QStringLiteral("jo");
+const QString MethodOption = QStringLiteral("method");
+
+// The sheet as the tab shows it once the name is chosen; nothing, with the exit code, when it names
+// nothing.
+struct ChosenSheet {
+    std::optional<Sheet> sheet;
+    int exitCode = ExitCode::Found;
+};
+
+ChosenSheet tavroSheet(const CommandLine& commandLine, CliContext& context)
+{
+    const NamedRecord cargo =
+        findNamedRecord(commandLine, Schema::CleaningFile, RecordSources::DtaA,
+                        CriterionPrefixes::CleaningName, QStringLiteral("cargo"), context);
+    if (!cargo.record)
+        return {std::nullopt, cargo.exitCode};
+    const QString name = commandLine.positional().first();
+    AdviceDisplay advice;
+    adviseCargo(CargoCodes::fromRecord(name, *cargo.record), advice, {});
+    return {TavroSheet::ofCargo(name, *cargo.record, advice)};
+}
+
+ChosenSheet joSheet(const CommandLine& commandLine, int method, CliContext& context)
+{
+    const NamedRecord product =
+        findNamedRecord(commandLine, Schema::JoTankersFile, RecordSources::DtaJo,
+                        CriterionPrefixes::JoProduct, QStringLiteral("product"), context);
+    if (!product.record)
+        return {std::nullopt, product.exitCode};
+    // Without a method the sheet is printed as right after the pick, with no steps.
+    const QString steps = method ? CleaningMethods::text(method) : QString();
+    return {JoSheet::ofProduct(commandLine.positional().first(), *product.record, steps)};
+}
+
+} // namespace
+
+std::unique_ptr<QCoreApplication> drawingApplication(int& argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Outside a desktop session the platform would warn on standard error that it has no runtime folder;
+    // a private one for the run keeps standard error for the command's own messages.
+    static QTemporaryDir runtime;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime.isValid())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+int runPrint(const QStringList& arguments, CliContext& context)
+{
+    CommandLine commandLine(Usage, 1);
+    commandLine.addOption(
+        {PdfOption, QStringLiteral("Write the sheet to this PDF file."), QStringLiteral("file")});
+    commandLine.addOption({JoOption, QStringLiteral("Print the Jo Tankers adviser of a product.")});
+    commandLine.addOption({MethodOption, QStringLiteral("The Jo Tankers cleaning method N on the sheet."),
+                           QStringLiteral("N")});
+    if (!commandLine.parse(arguments, context))
+        return ExitCode::BadUse;
+    const QString pdf = commandLine.value(PdfOption);
+    const bool jo = commandLine.isSet(JoOption);
+    if (pdf.isEmpty() || (commandLine.isSet(MethodOption) && !jo)) {
+        context.err << "usage: " << Usage << Qt::endl;
+        return ExitCode::BadUse;
+    }
+    int method = 0;
+    if (commandLine.isSet(MethodOption)) {
+        const std::optional<int> number = methodNumber(commandLine.value(MethodOption), context);
+        if (!number)
+            return ExitCode::BadUse;
+        method = *number;
+    }
+
+    const ChosenSheet chosen = jo ? joSheet(commandLine, method, context) : tavroSheet(commandLine, context);
+    if (!chosen.sheet)
+        return chosen.exitCode;
+    QString error;
+    if (!SheetPdf::write(*chosen.sheet, pdf, &error)) {
+        context.err << "cannot write " << pdf << ": " << error << Qt::endl;
+        return ExitCode::BadUse;
+    }
+    const QString written = QFileInfo(pdf).absoluteFilePath();
+    if (commandLine.json()) {
+        const QJsonObject object{{QStringLiteral("sheet"), chosen.sheet->title},
+                                 {QStringLiteral("name"), chosen.sheet->subject},
+                                 {QStringLiteral("pdf"), written}};
+        context.out << QJsonDocument(object).toJson(QJsonDocument::Indented);
+    } else {
+        context.out << chosen.sheet->title << " of " << chosen.sheet->subject << " written to " << written
+                    << '\n';
+    }
+    return ExitCode::Found;
+}

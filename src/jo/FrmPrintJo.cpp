@@ -1,0 +1,8 @@
+#include "jo/FrmPrintJo.h"
+
+#include "jo/JoSheet.h"
+
+FrmPrintJo::FrmPrintJo(QWidget* parent)
+    : SheetWindow(QStringLiteral("frmPrintJo"), JoSheet::fill, parent)
+{
+}

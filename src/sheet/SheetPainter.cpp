@@ -1,0 +1,218 @@
+#include "sheet/SheetPainter.h"
+
+#include "sheet/Sheet.h"
+#include "sheet/SheetFlow.h"
+
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QTextLayout>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+constexpr double TwipsPerInch = 1440.0;
+constexpr double TextPoints = 9.0;
+constexpr double TitlePoints = 14.0;
+constexpr int BoxPaddingTwips = 60;
+
+using Kind = SheetItem::Kind;
+
+QFont fontFor(Kind kind, double fit)
+{
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF((kind == Kind::Title ? TitlePoints : TextPoints) * fit);
+    font.setBold(kind == Kind::Title || kind == Kind::Value);
+    // Without ligatures "fi" stays two letters in the PDF's text, so that a search for "Specific" finds it.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
+}
+
+// The text's line breaks (CR LF as stored) as line separators, which a text layout breaks at.
+QString withLineSeparators(const QString& text)
+{
+    QString lines = text;
+    lines.replace(QLatin1String("\r\n"), QString(QChar::LineSeparator));
+    lines.replace(QLatin1Char('\r'), QChar::LineSeparator);
+    lines.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    return lines;
+}
+
+// One item as it is drawn, in device pixels: where it was laid out, its text broken into lines, and the
+// height it needs for them.
+struct Drawn {
+    const SheetItem* item;
+    QRect designed;
+    QPoint textOffset;                  // of the text's top left corner from the item's
+    std::unique_ptr<QTextLayout> lines; // none for a frame
+    QList<int> lineTops;                // of each line after the first, from the text's top
+    int needed = 0;
+};
+
+class Drawing {
+public:
+    Drawing(const Sheet& sheet, QPagedPaintDevice& device)
+        : m_device(device)
+    {
+        const QRect area = device.pageLayout().paintRectPixels(device.logicalDpiY());
+        m_size = area.size();
+        const double natural = device.logicalDpiY() / TwipsPerInch;
+        m_scale = std::min(natural, double(m_size.width()) / sheet.twips.width());
+        m_fit = m_scale / natural;
+        for (const SheetItem& item : sheet.items)
+            m_drawn.push_back(layOut(item));
+    }
+
+    bool paint(QString* error)
+    {
+        QList<SheetFlow::Block> blocks;
+        for (const Drawn& drawn : m_drawn)
+            blocks << SheetFlow::Block{drawn.designed.y(), drawn.designed.y() + drawn.designed.height(),
+                                       drawn.needed};
+        const QList<SheetFlow::Span> spans = SheetFlow::grow(blocks);
+
+        QList<SheetFlow::Placed> placed;
+        for (qsizetype index = 0; index < spans.size(); ++index) {
+            const Drawn& drawn = m_drawn[index];
+            SheetFlow::Placed block{spans[index], {}, drawn.item->kind == Kind::Frame};
+            for (int lineTop : drawn.lineTops)
+                block.lineBreaks << spans[index].top + drawn.textOffset.y() + lineTop;
+            placed << block;
+        }
+        const QList<int> tops = SheetFlow::pageTops(placed, m_size.height());
+
+        QPainter painter;
+        if (!painter.begin(&m_device)) {
+            *error = QCoreApplication::translate("SheetPainter", "The page could not be opened for drawing.");
+            return false;
+        }
+        for (qsizetype page = 0; page < tops.size(); ++page) {
+            if (page > 0 && !m_device.newPage()) {
+                *error = QCoreApplication::translate("SheetPainter", "A further page could not be started.");
+                return false;
+            }
+            const int top = tops[page];
+            const int bottom = page + 1 < tops.size() ? tops[page + 1] : top + m_size.height();
+            painter.save();
+            painter.setClipRect(QRect(0, 0, m_size.width(), bottom - top));
+            painter.translate(0, -top);
+            for (qsizetype index = 0; index < spans.size(); ++index) {
+                if (spans[index].bottom > top && spans[index].top < bottom)
+                    draw(painter, m_drawn[index], spans[index], top, bottom);
+            }
+            painter.restore();
+        }
+        return painter.end();
+    }
+
+private:
+    int pixels(int twips) const { return int(std::lround(twips * m_scale)); }
+
+    Drawn layOut(const SheetItem& item) const
+    {
+        const QRect twips = item.twips;
+        const int left = pixels(twips.left());
+        const int top = pixels(twips.top());
+        Drawn drawn{
+            &item,
+            QRect(left, top, pixels(twips.x() + twips.width()) - left, pixels(twips.y() + twips.height()) - top),
+            {},
+            nullptr,
+            {},
+            0};
+        if (item.kind == Kind::Frame)
+            return drawn;
+
+        const QFont font = fontFor(item.kind, m_fit);
+        const int lineHeight = int(std::ceil(QFontMetricsF(font, &m_device).lineSpacing()));
+        const bool boxed = item.kind == Kind::TextBox;
+        const int padding = pixels(BoxPaddingTwips);
+        // A text box keeps its padding; a caption or value stands in the middle of its height.
+        const int vertical = boxed ? padding : std::max(0, (drawn.designed.height() - lineHeight) / 2);
+        const int horizontal = boxed ? padding : 0;
+        const int width = std::max(1, drawn.designed.width() - 2 * horizontal);
+
+        drawn.lines = std::make_unique<QTextLayout>(withLineSeparators(item.text), font, &m_device);
+        QTextOption option(item.kind == Kind::Title ? Qt::AlignHCenter : Qt::AlignLeft);
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        drawn.lines->setTextOption(option);
+        drawn.lines->beginLayout();
+        int lineCount = 0;
+        for (QTextLine line = drawn.lines->createLine(); line.isValid(); line = drawn.lines->createLine()) {
+            line.setLineWidth(width);
+            line.setPosition(QPointF(0, lineCount * lineHeight));
+            if (lineCount > 0)
+                drawn.lineTops << lineCount * lineHeight;
+            ++lineCount;
+        }
+        drawn.lines->endLayout();
+        drawn.textOffset = {horizontal, vertical};
+        drawn.needed = std::max(lineCount, 1) * lineHeight + 2 * vertical;
+        return drawn;
+    }
+
+    // Draws what of an item falls on the page from top to bottom: its border as far as the page reaches,
+    // and each line of its text on the page where the line begins. A line is never written onto two
+    // pages, not even where the page's edge would hide it, so that the text read from the file is whole
+    // and once.
+    void draw(QPainter& painter, const Drawn& drawn, const SheetFlow::Span& span, int top, int bottom) const
+    {
+        const QRect box(drawn.designed.left(), span.top, drawn.designed.width(), span.bottom - span.top);
+        const auto onPage = [top, bottom](double y) {
+            return y >= top && y < bottom;
+        };
+        QPen pen(Qt::black);
+        pen.setWidthF(std::max(1.0, m_device.logicalDpiY() / 144.0)); // half a point
+        painter.setPen(pen);
+        if (drawn.item->kind == Kind::Frame) {
+            drawFrame(painter, *drawn.item, box, onPage(box.top()));
+            return;
+        }
+        if (drawn.item->kind == Kind::TextBox)
+            painter.drawRect(box);
+        const QPointF origin = box.topLeft() + drawn.textOffset;
+        for (int index = 0; index < drawn.lines->lineCount(); ++index) {
+            const QTextLine line = drawn.lines->lineAt(index);
+            if (onPage(origin.y() + line.y()))
+                line.draw(&painter, origin);
+        }
+    }
+
+    // A frame's border runs through the middle of its title's line, and the title interrupts it.
+    void drawFrame(QPainter& painter, const SheetItem& frame, const QRect& box, bool withTitle) const
+    {
+        const QFont font = fontFor(Kind::Caption, m_fit);
+        const QFontMetricsF metrics(font, &m_device);
+        const int half = int(metrics.height() / 2);
+        painter.drawRect(box.adjusted(0, half, 0, 0));
+        if (!withTitle)
+            return;
+        const int inset = pixels(BoxPaddingTwips * 2);
+        const QRectF title(box.left() + inset, box.top(), metrics.horizontalAdvance(frame.text) + inset,
+                           metrics.height());
+        painter.fillRect(title, Qt::white);
+        painter.setFont(font);
+        painter.drawText(title, Qt::AlignCenter, frame.text);
+    }
+
+    QPagedPaintDevice& m_device;
+    QSize m_size;
+    double m_scale;
+    double m_fit;
+    std::vector<Drawn> m_drawn;
+};
+
+} // namespace
+
+namespace SheetPainter {
+
+bool paint(const Sheet& sheet, QPagedPaintDevice& device, QString* error)
+{
+    return Drawing(sheet, device).paint(error);
+}
+
+} // namespace SheetPainter
