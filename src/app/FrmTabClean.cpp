@@ -1,6 +1,7 @@
 #include "app/FrmTabClean.h"
 
 #include "adviser/TavroTab.h"
+#include "app/FrmAbout.h"
 #include "app/GlobeAnimation.h"
 #include "app/LetterJump.h"
 #include "charts/FrmUSCG.h"
@@ -143,6 +144,7 @@ FrmTabClean::FrmTabClean(const Store& store, QWidget* parent)
             [this] { m_windows->open(QStringLiteral("frmUnitor")); });
     new LetterJump(this, m_tavro->findChild<QComboBox*>(QStringLiteral("DBCombo1")));
     m_windows->add(QStringLiteral("frmUSCG"), [this] { return FrmUSCG::open(*this, m_store); });
+    m_windows->add(QStringLiteral("frmAbout"), [] { return FrmAbout::open(); });
 }
 
 void FrmTabClean::buildMenus()

@@ -1,3 +1,4 @@
+#include "app/ProgramTexts.h"
 #include "app/Startup.h"
 
 #include <QApplication>
@@ -5,7 +6,7 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Velcarin"));
-    QApplication::setApplicationVersion(QStringLiteral("003-002-2003"));
+    QApplication::setApplicationName(ProgramTexts::Title);
+    QApplication::setApplicationVersion(ProgramTexts::Version);
     return runVelcarin(application);
 }
