@@ -105,6 +105,7 @@ void FrmSplash::buildControls()
     heading->addStretch();
     heading->addWidget(title);
     auto* versionLine = new QHBoxLayout;
+    versionLine->setSpacing(6);
     versionLine->addWidget(version);
     versionLine->addWidget(versionValue);
     versionLine->addStretch();
@@ -117,6 +118,7 @@ void FrmSplash::buildControls()
 
     auto* content = new QVBoxLayout;
     content->setContentsMargins(16, 16, 16, 12);
+    content->setSpacing(6);
     content->addLayout(top);
     content->addSpacing(8);
     content->addWidget(basedOn);
