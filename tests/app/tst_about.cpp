@@ -1,3 +1,4 @@
+#include "app/ExpectedHandbooks.h"
 #include "app/FrmAbout.h"
 #include "app/FrmTabClean.h"
 #include "app/SystemInformation.h"
@@ -73,16 +74,12 @@ private Q_SLOTS:
             {"lblDescription", QStringLiteral("Velcarin                  For 32-bit Windows Development")},
             {"lblVersion", QStringLiteral("Version 003-002-2003")},
             {"lblTitle", QStringLiteral("This product based on:")},
-            {"lblHandbook1", QStringLiteral("HENKEL / CHEMCHEM Cleaning Manual")},
-            {"lblHandbook2", QStringLiteral("Jo Tankers Cleaning Manual")},
-            {"lblHandbook3", QStringLiteral("Tavro Tankers Tank Cleaning Manual")},
-            {"lblHandbook4", QStringLiteral("Chemical Data Guide for Bulk Shipment by Water")},
-            {"lblHandbook5", QStringLiteral("The Tavro-Vexholm Commodity Handbook 1988")},
-            {"lblHandbook6", QStringLiteral("TavroTankers Special Cargo Handling Manual")},
-            {"lblHandbook7", QStringLiteral("Unitor Tank Cleaning Manual")},
         };
         for (const auto& [name, text] : texts)
             QCOMPARE(controlText(about, QLatin1String(name)), text);
+        for (int i = 0; i < Handbooks.size(); ++i)
+            QCOMPARE(controlText(about, QStringLiteral("lblHandbook%1").arg(i + 1)), Handbooks.at(i));
+        QVERIFY(!about->findChild<QLabel*>(QStringLiteral("lblHandbook8")));
         QCOMPARE(child<QPushButton>(about, QStringLiteral("cmdOK"))->text(), QStringLiteral("OK"));
         QCOMPARE(child<QPushButton>(about, QStringLiteral("cmdSysInfo"))->text(),
                  QStringLiteral("&System Info..."));

@@ -1,3 +1,4 @@
+#include "app/ExpectedHandbooks.h"
 #include "app/FrmSplash.h"
 #include "app/SplashProgress.h"
 #include "app/Startup.h"
@@ -48,7 +49,8 @@ class TestSplash : public QObject {
     Q_OBJECT
 
 private:
-    qint64 m_now = 0; // the splash's clock, in milliseconds
+    TestDataFolder m_folder; // the sample databases
+    qint64 m_now = 0;        // the splash's clock, in milliseconds
     std::unique_ptr<FrmSplash> m_splash;
     std::unique_ptr<BeepCounter> m_beeps;
 
@@ -75,7 +77,11 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { ProgramFolder::setPath(programFolder()); }
+    void initTestCase()
+    {
+        ProgramFolder::setPath(programFolder());
+        m_folder.copySampleDatabases();
+    }
 
     void init()
     {
@@ -136,18 +142,15 @@ private Q_SLOTS:
             {"lblVersion", QStringLiteral("Version:")},
             {"lblVersionValue", QStringLiteral("003-002-2003")},
             {"lblBasedOn", QStringLiteral("Based on:")},
-            {"lblHandbook1", QStringLiteral("HENKEL / CHEMCHEM Cleaning Manual")},
-            {"lblHandbook2", QStringLiteral("Jo Tankers Cleaning Manual")},
-            {"lblHandbook3", QStringLiteral("Tavro Tankers Tank Cleaning Manual")},
-            {"lblHandbook4", QStringLiteral("Chemical Data Guide for Bulk Shipment by Water")},
-            {"lblHandbook5", QStringLiteral("The Tavro-Vexholm Commodity Handbook 1988")},
-            {"lblHandbook6", QStringLiteral("TavroTankers Special Cargo Handling Manual")},
-            {"lblHandbook7", QStringLiteral("Unitor Tank Cleaning Manual")},
             {"lblDisclaimer", QString()},
             {"lblState", QStringLiteral("Loading. Please Wait.")},
         };
         for (const auto& [name, text] : texts)
             QCOMPARE(controlText(m_splash.get(), QLatin1String(name)), text);
+        for (int i = 0; i < Handbooks.size(); ++i)
+            QCOMPARE(controlText(m_splash.get(), QStringLiteral("lblHandbook%1").arg(i + 1)),
+                     Handbooks.at(i));
+        QVERIFY(!m_splash->findChild<QLabel*>(QStringLiteral("lblHandbook8")));
         QVERIFY(!control<QLabel>("imgLogo")->pixmap().isNull());
         QVERIFY(control<QStatusBar>("StatusBar1")->currentMessage().isEmpty());
         QCOMPARE(fill()->parentWidget(), box());
@@ -244,9 +247,7 @@ private Q_SLOTS:
     // with the program's icon.
     void startOpensTheMainWindowOnceAfterTheSplash()
     {
-        TestDataFolder folder;
-        folder.copySampleDatabases();
-        const Store store(folder.path());
+        const Store store(m_folder.path());
         MessageRecorder messages;
         int ticks = 0;
         bool mainWindowDuringSplash = false;
@@ -277,9 +278,7 @@ private Q_SLOTS:
 
     void skippedSplash()
     {
-        TestDataFolder folder;
-        folder.copySampleDatabases();
-        const Store store(folder.path());
+        const Store store(m_folder.path());
         MessageRecorder messages;
         int ticks = 0;
         QCOMPARE(startVelcarin(store, false,
@@ -317,9 +316,7 @@ private Q_SLOTS:
 
     void closingTheSplashEndsTheStart()
     {
-        TestDataFolder folder;
-        folder.copySampleDatabases();
-        const Store store(folder.path());
+        const Store store(m_folder.path());
         MessageRecorder messages;
         QTimer::singleShot(100, [] {
             for (QWidget* splash : shownWindows(QStringLiteral("frmSplash")))
