@@ -42,6 +42,23 @@ MonotonicClock fastClock()
     };
 }
 
+// Closes a splash still shown after ten seconds, so that a start that never ends fails instead of hanging.
+class SplashWatchdog {
+public:
+    SplashWatchdog()
+    {
+        m_timer.setSingleShot(true);
+        QObject::connect(&m_timer, &QTimer::timeout, [] {
+            for (QWidget* splash : shownWindows(QStringLiteral("frmSplash")))
+                splash->close();
+        });
+        m_timer.start(10000);
+    }
+
+private:
+    QTimer m_timer;
+};
+
 } // namespace
 
 // The start-up splash with its timed bar, and the program's start through it to the main window.
@@ -259,6 +276,7 @@ private Q_SLOTS:
                 mainWindowDuringSplash = true;
             return clock();
         };
+        const SplashWatchdog watchdog;
         QCOMPARE(startVelcarin(store, true, watchingClock), Started::MainWindow);
         QVERIFY(ticks > 1);
         QVERIFY(!mainWindowDuringSplash);
@@ -305,6 +323,7 @@ private Q_SLOTS:
                 told << QStringLiteral("(behind the splash)");
             return QMessageBox::Ok;
         });
+        const SplashWatchdog watchdog;
         const Started started = startVelcarin(store, true, fastClock());
         MessageBox::setAnswerer(nullptr);
         QCOMPARE(started, Started::CannotStart);
@@ -364,6 +383,8 @@ private Q_SLOTS:
                      "\n  --no-splash +Open the main window at once, without the start-up splash.\n"))),
                  qPrintable(help));
         QVERIFY2(help.contains(QStringLiteral("--data-dir <dir>")), qPrintable(help));
+        QVERIFY2(help.contains(QStringLiteral("\nInformation about Chemical Cargoes Carried in bulk.\n")),
+                 qPrintable(help));
     }
 };
 
