@@ -5,6 +5,7 @@
 #include "adviser/FrmView.h"
 #include "adviser/PersonalA.h"
 #include "adviser/TavroTab.h"
+#include "app/FrmAbout.h"
 #include "app/GlobeAnimation.h"
 #include "app/LetterJump.h"
 #include "app/PrintEntries.h"
@@ -169,8 +170,7 @@ FrmTabClean::FrmTabClean(const Store& store, QWidget* parent)
     m_windows->add(QStringLiteral("frmSpecial"), [] { return FrmSpecial::open(); });
     m_windows->add(QStringLiteral("PersonalA"), [this] { return followSaves(PersonalA::open(*this)); });
     m_windows->add(QStringLiteral("frmEdit"), [this] { return followSaves(FrmEdit::open(*this)); });
-}
-
+    m_windows->add(QStringLiteral("frmAbout"), [] { return FrmAbout::open(); });
     m_windows->add(QStringLiteral("frmView"), [this] { return FrmView::open(*m_windows); });
     m_windows->add(QStringLiteral("frmPrint"), [this] {
         auto* sheet = new FrmPrint;

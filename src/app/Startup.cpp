@@ -1,6 +1,9 @@
 #include "app/Startup.h"
 
+#include "app/FrmSplash.h"
 #include "app/FrmTabClean.h"
+#include "app/ProgramImages.h"
+#include "app/ProgramTexts.h"
 #include "data/DataFolders.h"
 #include "data/Store.h"
 #include "data/legacy/Migration.h"
@@ -9,28 +12,28 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QEventLoop>
 
-int runVelcarin(QApplication& application)
+namespace {
+
+// Runs the splash until its bar is full; false when the user closed it first. The splash is gone when
+// this returns.
+bool waitForSplash(const MonotonicClock& clock)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Information about Chemical Cargoes Carried in bulk."));
-    parser.addHelpOption();
-    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
-                                     QApplication::translate("Startup", "Read the databases from <dir>."),
-                                     QStringLiteral("dir"));
-    parser.addOption(dataDir);
-    parser.process(application);
+    FrmSplash splash(clock);
+    QEventLoop loop;
+    QObject::connect(&splash, &FrmSplash::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&splash, &FrmSplash::closed, &loop, &QEventLoop::quit);
+    splash.load();
+    splash.show();
+    loop.exec();
+    return splash.isDone();
+}
 
-    const QString title = QStringLiteral("Velcarin");
-    const DataFolders folders = DataFolders::choose(parser.value(dataDir), DataFolders::places());
-    DataFolders::setCurrent(folders);
-    QString error;
-    if (!folders.prepare(&error)) {
-        MessageBox::error(
-            nullptr, QApplication::translate("Startup", "Velcarin cannot start:\n\n%1").arg(error), title);
-        return 1;
-    }
-    const Store store(folders.dataFolder());
+bool openMainWindow(const Store& store)
+{
+    const QString& title = ProgramTexts::Title;
     Migration migration(store);
     migration.migrateAll();
     if (!migration.migrated().isEmpty())
@@ -42,18 +45,71 @@ int runVelcarin(QApplication& application)
                           QApplication::translate("Startup", "Velcarin cannot start:\n\n%1")
                               .arg(problems.join(QLatin1String("\n\n"))),
                           title);
-        return 1;
+        return false;
     }
 
-    CommonDialog::setViewer(&HelpViewer::showRequest);
     auto* mainWindow = new FrmTabClean(store);
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);
+    QString error;
     if (!mainWindow->load(&error)) {
         delete mainWindow;
         MessageBox::error(
             nullptr, QApplication::translate("Startup", "Velcarin cannot start:\n\n%1").arg(error), title);
-        return 1;
+        return false;
     }
     mainWindow->show();
-    return application.exec();
+    return true;
+}
+
+} // namespace
+
+StartOptions readCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Information about Chemical Cargoes Carried in bulk."));
+    parser.addHelpOption();
+    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
+                                     QApplication::translate("Startup", "Read the databases from <dir>."),
+                                     QStringLiteral("dir"));
+    const QCommandLineOption noSplash(
+        QStringLiteral("no-splash"),
+        QApplication::translate("Startup", "Open the main window at once, without the start-up splash."));
+    parser.addOption(dataDir);
+    parser.addOption(noSplash);
+    parser.process(arguments);
+    return {parser.isSet(dataDir) ? QDir(parser.value(dataDir)).absolutePath() : QString(),
+            !parser.isSet(noSplash)};
+}
+
+Started startVelcarin(const Store& store, bool splash, const MonotonicClock& clock)
+{
+    QApplication::setWindowIcon(ProgramImages::icon());
+    if (splash && !waitForSplash(clock))
+        return Started::SplashClosed;
+    return openMainWindow(store) ? Started::MainWindow : Started::CannotStart;
+}
+
+int runVelcarin(QApplication& application)
+{
+    const StartOptions options = readCommandLine(application.arguments());
+    const DataFolders folders = DataFolders::choose(options.dataFolder, DataFolders::places());
+    DataFolders::setCurrent(folders);
+    QString error;
+    if (!folders.prepare(&error)) {
+        MessageBox::error(nullptr,
+                          QApplication::translate("Startup", "Velcarin cannot start:\n\n%1").arg(error),
+                          ProgramTexts::Title);
+        return 1;
+    }
+    const Store store(folders.dataFolder());
+    CommonDialog::setViewer(&HelpViewer::showRequest);
+    switch (startVelcarin(store, options.splash, steadyClock())) {
+    case Started::MainWindow:
+        return application.exec();
+    case Started::SplashClosed:
+        return 0;
+    case Started::CannotStart:
+        break;
+    }
+    return 1;
 }

@@ -1,3 +1,4 @@
+#include "app/ProgramTexts.h"
 #include "app/Startup.h"
 
 #include <QApplication>
@@ -5,8 +6,8 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Velcarin"));
-    QApplication::setApplicationVersion(QStringLiteral("003-002-2003"));
+    QApplication::setApplicationName(ProgramTexts::Title);
+    QApplication::setApplicationVersion(ProgramTexts::Version);
     // The desktop matches the windows with the menu entry and its icon by this name.
     QApplication::setDesktopFileName(QStringLiteral("org.velcarin.Velcarin"));
     return runVelcarin(application);

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
+#include <QScreen>
 
 #include <sqlite3.h>
 
@@ -214,6 +215,22 @@ QString sqlText(const QString& text)
     quoted.replace(QLatin1Char('\''), QLatin1String("''"));
     quoted.replace(QLatin1String("\r\n"), QLatin1String("' || char(13, 10) || '"));
     return QLatin1Char('\'') + quoted + QLatin1Char('\'');
+}
+
+QPoint placementAtLoad(const QWidget* window, int topDivisor)
+{
+    const QScreen* screen = window->screen();
+    const double twipsPerPixel = 1440 / screen->logicalDotsPerInch();
+    const auto twips = [twipsPerPixel](int pixels) {
+        return int(std::lround(pixels * twipsPerPixel));
+    };
+    const auto pixels = [twipsPerPixel](int twips) {
+        return int(std::lround(twips / twipsPerPixel));
+    };
+    const QRect area = screen->geometry();
+    const QSize frame = window->frameGeometry().size();
+    return area.topLeft() + QPoint(pixels((twips(area.width()) - twips(frame.width())) / 2),
+                                   pixels((twips(area.height()) - twips(frame.height())) / topDivisor));
 }
 
 double contrastRatio(const QColor& first, const QColor& second)

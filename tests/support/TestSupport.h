@@ -146,6 +146,10 @@ PdfFile readPdf(const QString& fileName);
 // The folder of the built program, with its sample data.
 QString programFolder();
 
+// Where a window of its present frame is placed at load: left = (screen width - window width) \ 2 and
+// top = (screen height - window height) \ topDivisor, worked out in whole twips.
+QPoint placementAtLoad(const QWidget* window, int topDivisor);
+
 // The contrast ratio of two colours as the Web Content Accessibility Guidelines define it, 1 to 21.
 double contrastRatio(const QColor& first, const QColor& second);
 

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+// Velcarin's own pictures, drawn from the SVG sources of src/app/icons when the program is built.
+namespace ProgramImages {
+
+// The program's icon, 16 to 256 pixels: the icon of every window.
+QIcon icon();
+// The logo, a chemical tanker under way, at that height in pixels and the widget's pixel ratio.
+QPixmap logo(int height, qreal devicePixelRatio);
+
+} // namespace ProgramImages
