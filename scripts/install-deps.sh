@@ -8,7 +8,9 @@ packages=(
     qt6-base-dev libqt6sql6-sqlite
     mdbtools-dev mdbtools sqlite3 libsqlite3-dev
     libbenchmark-dev
+    clang libclang-rt-14-dev
     xvfb xauth imagemagick
+    strace
 )
 
 missing=()
