@@ -118,12 +118,12 @@ QString Complaints::reason() const
                            "the page map of a table names page %1, which is none of its pages")},
         {R"(brute force read|usage map type)",
          QT_TRANSLATE_NOOP("AccessReader", "the page map of a table cannot be read")},
-        {R"(mdb_read_table|valid table definition)",
+        {R"(mdb_read_table|valid table definition|Unable to read (table|columns))",
          QT_TRANSLATE_NOOP("AccessReader", "the definition of a table cannot be read")},
         {R"(memo length)", QT_TRANSLATE_NOOP("AccessReader", "a memo has a wrong length")},
         {R"(mdb_crack_row)", QT_TRANSLATE_NOOP("AccessReader", "a row has data outside its page")},
     }};
-    const QString first = QString::fromLocal8Bit(m_text.left(m_text.indexOf('\n')));
+    const QString first = QString::fromLocal8Bit(m_text.split('\n').constFirst());
     for (const auto& [pattern, text] : known) {
         const QRegularExpressionMatch match = QRegularExpression(QLatin1String(pattern)).match(first);
         if (match.hasMatch())

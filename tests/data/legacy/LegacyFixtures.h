@@ -59,3 +59,11 @@ inline QByteArray withEmptyPieceLinkedToItself(QByteArray file)
 }
 
 } // namespace DamagedMemo
+
+// The table CleaningA of the fixture cleaning.mdb finds its data pages (28, 31, 32, 37, 38) in the page map
+// on page 29: one bit a page, from byte 4 of the page on.
+inline QByteArray withPageInCargoMap(QByteArray file, int page)
+{
+    file[29 * 4096 + 4 + page / 8] = char(file[29 * 4096 + 4 + page / 8] | (1 << (page % 8)));
+    return file;
+}

@@ -149,6 +149,13 @@ private Q_SLOTS:
                 << cargoes.left(length)
                 << QStringLiteral("it is cut off (%1 bytes, not a whole number of its 4096-byte pages)")
                        .arg(length);
+        // libmdb complains of these and goes on; every row can still be read.
+        QTest::newRow("a page map naming a page of long values")
+            << withPageInCargoMap(cargoes, 33)
+            << QStringLiteral("the page map of a table names page 33, which is none of its pages");
+        QTest::newRow("a page map naming a page beyond the end")
+            << withPageInCargoMap(cargoes, 100)
+            << QStringLiteral("it ends before byte 409600, which it refers to");
         QTest::newRow("cut off after page 37")
             << cargoes.left(151552)
             << QStringLiteral("the table \"CleaningA\" records 62 rows, but 44 can be read");
