@@ -13,6 +13,7 @@ packages=(
     xvfb xauth imagemagick
     desktop-file-utils appstream dpkg-dev file
     fonts-dejavu-core poppler-utils
+    strace
 )
 
 missing=()

@@ -2,6 +2,7 @@
 
 #include "cli/NotesCommand.h"
 #include "data/Schema.h"
+#include "data/legacy/ConversionLock.h"
 #include "data/legacy/LegacyImport.h"
 #include "data/legacy/NotesCarry.h"
 
@@ -68,6 +69,14 @@ int runImport(const QStringList& arguments, CliContext& context)
             context.err << "no folder " << QDir::toNativeSeparators(dir) << Qt::endl;
             return ExitCode::BadUse;
         }
+    }
+
+    // Not while a start of Velcarin converts or tidies up the same folder.
+    ConversionLock lock(dataDir);
+    QString error;
+    if (!lock.acquire(&error)) {
+        context.err << error << Qt::endl;
+        return SomeFailed;
     }
 
     int found = 0;

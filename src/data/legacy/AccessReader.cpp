@@ -8,15 +8,23 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QFile>
+#include <QRegularExpression>
+#include <QSet>
 #include <QtEndian>
 
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <functional>
+#include <mutex>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 struct AccessReader::Handle {
     MdbHandle* mdb = nullptr;
+    long pageCount = 0;
     QList<MdbCatalogEntry*> entries; // parallel to the tables
 
     ~Handle()
@@ -31,6 +39,97 @@ namespace {
 QString tr(const char* text)
 {
     return QCoreApplication::translate("AccessReader", text);
+}
+
+// libmdb tells what it finds wrong with a file only by printing to stderr, and then often goes on with what
+// it could read: a page cut off reads as zeros, a damaged page map falls back on guessing. While a
+// Complaints lives, what its thread prints to stderr is kept instead, so that a complaint fails the read
+// and the officer reads our words, not libmdb's. Other threads still print to stderr as before.
+class Complaints {
+public:
+    Complaints()
+        : m_outer(std::exchange(t_current, this))
+    {
+        routeStderr();
+    }
+    ~Complaints() { t_current = m_outer; }
+    Complaints(const Complaints&) = delete;
+    Complaints& operator=(const Complaints&) = delete;
+
+    bool isEmpty() const { return m_text.isEmpty(); }
+    // The first complaint, said as a reason why the file is damaged.
+    QString reason() const;
+
+private:
+    static ssize_t write(void*, const char* data, size_t size);
+    static void routeStderr();
+
+    static thread_local Complaints* t_current;
+    Complaints* m_outer;
+    QByteArray m_text;
+};
+
+thread_local Complaints* Complaints::t_current = nullptr;
+
+ssize_t Complaints::write(void*, const char* data, size_t size)
+{
+    if (t_current) {
+        t_current->m_text.append(data, qsizetype(size));
+        return ssize_t(size);
+    }
+    size_t written = 0;
+    while (written < size) {
+        const ssize_t now = ::write(STDERR_FILENO, data + written, size - written);
+        if (now < 0 && errno == EINTR)
+            continue;
+        if (now <= 0)
+            return written > 0 ? ssize_t(written) : -1;
+        written += size_t(now);
+    }
+    return ssize_t(written);
+}
+
+// libmdb prints to the C library's stderr, which may be set like any variable: it becomes a stream that
+// hands each write to the Complaints of the writing thread, or else to the standard error as before.
+void Complaints::routeStderr()
+{
+    static std::once_flag routed;
+    std::call_once(routed, [] {
+        const cookie_io_functions_t functions{nullptr, &Complaints::write, nullptr, nullptr};
+        FILE* stream = fopencookie(nullptr, "w", functions);
+        if (!stream)
+            return;
+        setvbuf(stream, nullptr, _IONBF, 0);
+        std::fflush(stderr);
+        stderr = stream;
+    });
+}
+
+QString Complaints::reason() const
+{
+    // What libmdb says, for the complaints it is known to make; a number in it is a page or a byte.
+    static const std::array<std::pair<const char*, const char*>, 8> known{{
+        {R"(offset (\d+) is beyond EOF)",
+         QT_TRANSLATE_NOOP("AccessReader", "it ends before byte %1, which it refers to")},
+        {R"(reading page (\d+) failed)", QT_TRANSLATE_NOOP("AccessReader", "its page %1 cannot be read")},
+        {R"(didn't get a full page at (\d+))", QT_TRANSLATE_NOOP("AccessReader", "its page %1 is cut off")},
+        {R"(page (\d+) from map doesn't match)",
+         QT_TRANSLATE_NOOP("AccessReader",
+                           "the page map of a table names page %1, which is none of its pages")},
+        {R"(brute force read|usage map type)",
+         QT_TRANSLATE_NOOP("AccessReader", "the page map of a table cannot be read")},
+        {R"(mdb_read_table|valid table definition|Unable to read (table|columns))",
+         QT_TRANSLATE_NOOP("AccessReader", "the definition of a table cannot be read")},
+        {R"(memo length)", QT_TRANSLATE_NOOP("AccessReader", "a memo has a wrong length")},
+        {R"(mdb_crack_row)", QT_TRANSLATE_NOOP("AccessReader", "a row has data outside its page")},
+    }};
+    const QString first = QString::fromLocal8Bit(m_text.split('\n').constFirst());
+    for (const auto& [pattern, text] : known) {
+        const QRegularExpressionMatch match = QRegularExpression(QLatin1String(pattern)).match(first);
+        if (match.hasMatch())
+            return match.lastCapturedIndex() > 0 ? tr(text).arg(match.captured(1)) : tr(text);
+    }
+    return tr("the Access reader finds it damaged in a way it does not name");
 }
 
 // Flags in the high bits of a row's offset on its data page.
@@ -163,10 +262,14 @@ QString storedText(MdbHandle* mdb, const uchar* data, qsizetype size)
 // the values of many rows in a row. libmdb uses that buffer too, to find the next data page.
 class LongValuePages {
 public:
-    explicit LongValuePages(MdbHandle* mdb)
+    LongValuePages(MdbHandle* mdb, long pageCount)
         : m_mdb(mdb)
+        , m_pageCount(pageCount)
     {
     }
+
+    // No long value can be longer than the file.
+    qint64 capacity() const { return qint64(m_pageCount) * m_mdb->fmt->pg_size; }
 
     // A row of a long-value page by its address: the page number above the low byte, the row in it.
     std::optional<QByteArrayView> row(quint32 address)
@@ -176,7 +279,7 @@ public:
         const ssize_t pageSize = m_mdb->fmt->pg_size;
         if (page != m_page) {
             m_page = -1;
-            if (mdb_read_alt_pg(m_mdb, page) != pageSize)
+            if (page >= m_pageCount || mdb_read_alt_pg(m_mdb, page) != pageSize)
                 return std::nullopt;
             m_page = page;
         }
@@ -197,12 +300,15 @@ public:
 
 private:
     MdbHandle* m_mdb;
+    long m_pageCount;
     long m_page = -1;
 };
 
 // A memo or OLE value: its 12-byte head tells whether the data follows inline, fills one row of a
-// long-value page or runs through a chain of such rows, each starting with the next one's address.
-std::optional<QByteArray> longValue(MdbHandle* mdb, LongValuePages& pages, const MdbField& field)
+// long-value page or runs through a chain of such rows, each starting with the next one's address. A
+// damaged head may claim any length up to a gigabyte, and a damaged chain may lead back into itself.
+std::optional<QByteArray> longValue(MdbHandle* mdb, LongValuePages& pages, const MdbField& field,
+                                    QString* problem)
 {
     if (field.siz == 0)
         return QByteArray();
@@ -219,12 +325,23 @@ std::optional<QByteArray> longValue(MdbHandle* mdb, LongValuePages& pages, const
     }
     if (storage == 3)
         return std::nullopt;
+    if (length > pages.capacity()) {
+        *problem = tr("it claims %1 bytes, more than the whole file holds").arg(length);
+        return std::nullopt;
+    }
 
     QByteArray data;
     data.reserve(length);
     quint32 address = qFromLittleEndian<quint32>(head + 4);
     const int link = storage == 1 ? 0 : 4;
+    // Access puts every piece of a chain on a page of its own.
+    QSet<quint32> pagesVisited;
     do {
+        if (Q_UNLIKELY(pagesVisited.contains(address >> 8))) {
+            *problem = tr("its pieces run in a loop");
+            return std::nullopt;
+        }
+        pagesVisited.insert(address >> 8);
         const std::optional<QByteArrayView> row = pages.row(address);
         if (!row || row->size() < link)
             return std::nullopt;
@@ -303,8 +420,9 @@ std::optional<qint64> visitRows(MdbHandle* mdb, MdbTableDef* def, const std::fun
     return count;
 }
 
+// A field's value; nothing when it cannot be read, with the reason when there is more to say.
 std::optional<QVariant> fieldValue(MdbHandle* mdb, LongValuePages& pages, const MdbColumn* column,
-                                   const MdbField& field)
+                                   const MdbField& field, QString* problem)
 {
     // Yes/No lives in the null mask: a set bit is Yes.
     if (column->col_type == MDB_BOOL)
@@ -318,14 +436,14 @@ std::optional<QVariant> fieldValue(MdbHandle* mdb, LongValuePages& pages, const 
     case MDB_TEXT:
         return QVariant(storedText(mdb, data, field.siz));
     case MDB_MEMO:
-        if (const std::optional<QByteArray> bytes = longValue(mdb, pages, field))
+        if (const std::optional<QByteArray> bytes = longValue(mdb, pages, field, problem))
             return QVariant(
                 storedText(mdb, reinterpret_cast<const uchar*>(bytes->constData()), bytes->size()));
         return std::nullopt;
     case MDB_BINARY:
         return QVariant(QByteArray(reinterpret_cast<const char*>(data), field.siz));
     case MDB_OLE:
-        if (const std::optional<QByteArray> bytes = longValue(mdb, pages, field))
+        if (const std::optional<QByteArray> bytes = longValue(mdb, pages, field, problem))
             return QVariant(*bytes);
         return std::nullopt;
     case MDB_BYTE:
@@ -388,10 +506,21 @@ std::unique_ptr<AccessReader> AccessReader::open(const QString& path, QString* e
             *error = message;
         return nullptr;
     };
+    const Complaints complaints;
     MdbHandle* mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
     if (!mdb)
         return fail(tr("it cannot be opened as an Access database"));
     reader->m_handle->mdb = mdb;
+    // A file cut short by a failed copy ends within a page, which libmdb would read as if whole.
+    struct stat status {};
+    if (fstat(fileno(mdb->f->stream), &status) != 0)
+        return fail(tr("it cannot be opened as an Access database"));
+    const ssize_t pageSize = mdb->fmt->pg_size;
+    if (status.st_size % pageSize != 0)
+        return fail(tr("it is cut off (%1 bytes, not a whole number of its %2-byte pages)")
+                        .arg(qint64(status.st_size))
+                        .arg(pageSize));
+    reader->m_handle->pageCount = long(status.st_size / pageSize);
     if (!mdb_read_catalog(mdb, MDB_TABLE) || !catalogueIsWhole(mdb))
         return fail(tr("its list of tables cannot be read"));
 
@@ -418,6 +547,8 @@ std::unique_ptr<AccessReader> AccessReader::open(const QString& path, QString* e
         reader->m_tables << table;
         reader->m_handle->entries << entry;
     }
+    if (!complaints.isEmpty())
+        return fail(complaints.reason());
     return reader;
 }
 
@@ -428,6 +559,7 @@ bool AccessReader::readRows(const Table& table, const RowReceiver& receiver, QSt
             *error = tr("the table \"%1\" %2").arg(table.name, message);
         return false;
     };
+    const Complaints complaints;
     qsizetype index = 0;
     while (index < m_tables.size() && m_tables.at(index).name != table.name)
         ++index;
@@ -439,7 +571,7 @@ bool AccessReader::readRows(const Table& table, const RowReceiver& receiver, QSt
         return fail(tr("can no longer be read"));
 
     MdbHandle* mdb = m_handle->mdb;
-    LongValuePages pages(mdb);
+    LongValuePages pages(mdb, m_handle->pageCount);
     QVariantList row(table.columns.size());
     QString problem;
     bool received = true;
@@ -447,12 +579,15 @@ bool AccessReader::readRows(const Table& table, const RowReceiver& receiver, QSt
         mdb, def, [&] { pages.forget(); },
         [&](const MdbField* fields, qint64 done) {
             for (unsigned int c = 0; c < def->num_cols; ++c) {
+                QString reason;
                 std::optional<QVariant> value =
-                    fieldValue(mdb, pages, definition.column(fields[c].colnum), fields[c]);
+                    fieldValue(mdb, pages, definition.column(fields[c].colnum), fields[c], &reason);
                 if (!value) {
                     problem = tr("has a value that cannot be read in the column \"%1\" of row %2")
                                   .arg(table.columns.at(fields[c].colnum).name)
                                   .arg(done + 1);
+                    if (!reason.isEmpty())
+                        problem += QLatin1String(": ") + reason;
                     return false;
                 }
                 row[fields[c].colnum] = std::move(*value);
@@ -466,5 +601,10 @@ bool AccessReader::readRows(const Table& table, const RowReceiver& receiver, QSt
         return fail(problem);
     if (*count != table.rowCount)
         return fail(tr("records %1 rows, but %2 can be read").arg(table.rowCount).arg(*count));
+    if (!complaints.isEmpty()) {
+        if (error)
+            *error = complaints.reason();
+        return false;
+    }
     return true;
 }

@@ -36,14 +36,16 @@ public:
     AccessReader(const AccessReader&) = delete;
     AccessReader& operator=(const AccessReader&) = delete;
 
-    // Opens a file and reads its catalogue; nullptr, after a message, when it is no readable Access file.
+    // Opens a file and reads its catalogue; nullptr, after a message, when it is no readable Access file:
+    // when it is cut off within a page, or libmdb complains about what it reads.
     static std::unique_ptr<AccessReader> open(const QString& path, QString* error);
 
     // The user tables in catalogue order, without Access's own system tables.
     const QList<Table>& tables() const { return m_tables; }
 
     // Hands every row of a table to the receiver, in the file's physical order. Fails on a row or a long
-    // value that cannot be read, and when fewer or more rows come than the definition records.
+    // value that cannot be read, when fewer or more rows come than the definition records, and when
+    // libmdb complains about what it reads (after the rows, which are then not to be trusted).
     bool readRows(const Table& table, const RowReceiver& receiver, QString* error) const;
 
 private:

@@ -183,6 +183,9 @@ void ContentChecksum::addBytes(Tag tag, QByteArrayView bytes)
 
 void ContentChecksum::append(const void* data, qsizetype size)
 {
+    // A NULL or an empty text brings no bytes, and no pointer to copy them from.
+    if (size == 0)
+        return;
     if (m_used + size > qsizetype(m_pending.size()))
         flush();
     if (size > qsizetype(m_pending.size())) {

@@ -9,12 +9,19 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryFile>
 
 #include <condition_variable>
 #include <deque>
 #include <mutex>
 #include <thread>
+
+#include <cerrno>
+#include <cstdio>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -215,6 +222,68 @@ QString freeName(const QString& path, const QString& suffix)
     return name;
 }
 
+// Files on their way into the folder are hidden beside the destination until they are complete:
+// ".NAME.XXXXXX", the Xs made unique by QTemporaryFile.
+QString temporaryTemplate(const QString& destination)
+{
+    const QFileInfo target(destination);
+    return target.dir().filePath(QLatin1Char('.') + target.fileName() + QStringLiteral(".XXXXXX"));
+}
+
+// Writes the folder's list of names through to the disk, so that a rename outlives a loss of power.
+void syncFolder(const QString& path)
+{
+    const int folder = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+}
+
+// A complete copy of a file under a new name in its folder, which it takes only once it is whole; until
+// then it is one of the file's temporary files.
+bool copyWhole(const QString& path, const QString& copyName, QString* error)
+{
+    QFile original(path);
+    QTemporaryFile copy(temporaryTemplate(path));
+    if (!original.open(QIODevice::ReadOnly) || !copy.open()) {
+        *error = original.isOpen() ? copy.errorString() : original.errorString();
+        return false;
+    }
+    while (!original.atEnd()) {
+        const QByteArray piece = original.read(1 << 20);
+        if (piece.isEmpty() || copy.write(piece) != piece.size()) {
+            *error = piece.isEmpty() ? original.errorString() : copy.errorString();
+            return false;
+        }
+    }
+    if (!copy.flush() || ::fsync(copy.handle()) != 0) {
+        *error = copy.errorString();
+        return false;
+    }
+    copy.close();
+    if (::rename(QFile::encodeName(copy.fileName()).constData(), QFile::encodeName(copyName).constData()) !=
+        0) {
+        *error = qt_error_string(errno);
+        return false;
+    }
+    copy.setAutoRemove(false);
+    return true;
+}
+
+// Keeps a file under a second name while it still stands under its own: a second link to it, or, on a
+// file system without links (FAT on a memory stick), a complete copy.
+bool keepUnderSecondName(const QString& path, const QString& keptAs, QString* error)
+{
+    if (::link(QFile::encodeName(path).constData(), QFile::encodeName(keptAs).constData()) == 0)
+        return true;
+    if (errno != EPERM && errno != EOPNOTSUPP && errno != EMLINK && errno != ENOSYS) {
+        *error = qt_error_string(errno);
+        return false;
+    }
+    return copyWhole(path, keptAs, error);
+}
+
 } // namespace
 
 qint64 LegacyImport::Result::rowCount() const
@@ -246,8 +315,7 @@ LegacyImport::Result LegacyImport::run(const QString& source, const QString& des
             tr("\"%1\" is in the way of the converted database: it is not a file.").arg(shown(destination));
         return result;
     }
-    QTemporaryFile temporary(
-        target.dir().filePath(QLatin1Char('.') + target.fileName() + QStringLiteral(".XXXXXX")));
+    QTemporaryFile temporary(temporaryTemplate(destination));
     if (!temporary.open()) {
         result.error = tr("The folder \"%1\" cannot take the converted database: %2")
                            .arg(shown(target.absolutePath()), temporary.errorString());
@@ -282,29 +350,48 @@ LegacyImport::Result LegacyImport::run(const QString& source, const QString& des
         result.error = tr("%1; nothing was replaced.").arg(error);
         return result;
     }
+    // The file standing under the destination's name is kept under a second name first; then one rename
+    // puts the new database in its place. Whenever this stops, the name holds the old file or the new.
     if (target.exists()) {
         result.keptAs = freeName(destination, keptSuffix);
-        if (!QFile::rename(destination, result.keptAs)) {
-            result.error = tr("\"%1\" cannot be moved aside to \"%2\"; nothing was replaced.")
-                               .arg(shown(destination), shown(result.keptAs));
+        if (!keepUnderSecondName(destination, result.keptAs, &error)) {
+            result.error = tr("\"%1\" cannot be kept as \"%2\" (%3); nothing was replaced.")
+                               .arg(shown(destination), shown(result.keptAs), error);
             result.keptAs.clear();
             return result;
         }
     }
-    if (!temporary.rename(destination)) {
-        const QString reason = temporary.errorString();
+    if (::rename(QFile::encodeName(temporary.fileName()).constData(),
+                 QFile::encodeName(destination).constData()) != 0) {
+        const QString reason = qt_error_string(errno);
         if (!result.keptAs.isEmpty())
-            QFile::rename(result.keptAs, destination);
+            QFile::remove(result.keptAs);
         result.keptAs.clear();
         result.error =
             tr("The converted database cannot be put in place as \"%1\": %2").arg(shown(destination), reason);
         return result;
     }
     temporary.setAutoRemove(false);
+    syncFolder(target.absolutePath());
 
     result.imported = true;
     result.warnings = schemaWarnings(source, target.fileName(), reader->tables());
     for (const DatabaseContent::Table& table : read->tables)
         result.tables << TableSummary{table.name, table.rows};
     return result;
+}
+
+QStringList LegacyImport::leftovers(const QString& destination)
+{
+    const QFileInfo target(destination);
+    const QRegularExpression temporaryName(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(QLatin1Char('.') + target.fileName() + QLatin1Char('.')) +
+        QStringLiteral(".{6}")));
+    QStringList found;
+    const QDir folder = target.dir();
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (temporaryName.match(name).hasMatch())
+            found << folder.filePath(name);
+    }
+    return found;
 }

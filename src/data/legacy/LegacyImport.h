@@ -8,8 +8,9 @@
 
 // Converts one legacy Access file into a Velcarin database. The result is written to a temporary file
 // beside the destination, checked against the source (tables, columns, row counts and a checksum of every
-// value) and only then renamed into place; a file already standing under the destination's name is first
-// moved aside. The source is only ever read.
+// value) and only then renamed into place, in one step; a file already standing under the destination's
+// name is first kept under a second name. The source is only ever read. One run at a time in a folder:
+// callers hold its ConversionLock.
 class LegacyImport {
 public:
     struct TableSummary {
@@ -35,4 +36,7 @@ public:
     // destination + keptSuffix + ".1", ".2" and so on.
     static Result run(const QString& source, const QString& destination, const QString& keptSuffix,
                       const BeforeReplacing& beforeReplacing = {});
+
+    // The temporary files that runs stopped by a crash or a kill left beside the destination.
+    static QStringList leftovers(const QString& destination);
 };

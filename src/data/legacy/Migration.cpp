@@ -3,16 +3,70 @@
 #include "data/DatabaseFile.h"
 #include "data/Schema.h"
 #include "data/Store.h"
+#include "data/legacy/ConversionLock.h"
 #include "data/legacy/LegacyImport.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 namespace {
 
 QString tr(const char* text)
 {
     return QCoreApplication::translate("Migration", text);
+}
+
+const QString KeptSuffix = QStringLiteral(".access");
+
+// The originals kept beside a database, oldest first: NAME.access, NAME.access.1, ...
+QStringList keptOriginals(const QString& path)
+{
+    QStringList kept;
+    for (QString name = path + KeptSuffix; QFileInfo::exists(name);
+         name = path + KeptSuffix + QLatin1Char('.') + QString::number(kept.size()))
+        kept << name;
+    return kept;
+}
+
+bool sameContent(const QString& first, const QString& second)
+{
+    QFile one(first);
+    QFile other(second);
+    if (one.size() != other.size() || !one.open(QIODevice::ReadOnly) || !other.open(QIODevice::ReadOnly))
+        return false;
+    while (!one.atEnd()) {
+        if (one.read(1 << 20) != other.read(1 << 20))
+            return false;
+    }
+    return true;
+}
+
+// Puts right what a conversion stopped by a crash or a kill left behind: its temporary files, and the
+// second name its original had been given when the new database had not yet taken the name. A conversion
+// by an earlier Velcarin moved the original aside first; stopped there, it left the name empty.
+void undoInterrupted(const QString& path)
+{
+    const QStringList leftovers = LegacyImport::leftovers(path);
+    for (const QString& leftover : leftovers)
+        QFile::remove(leftover);
+    const QStringList kept = keptOriginals(path);
+    switch (probeDatabaseFile(path)) {
+    case DatabaseFileKind::Access:
+        for (const QString& original : kept) {
+            if (sameContent(original, path))
+                QFile::remove(original);
+        }
+        break;
+    case DatabaseFileKind::Missing:
+        if (!leftovers.isEmpty() && !kept.isEmpty() &&
+            probeDatabaseFile(kept.last()) == DatabaseFileKind::Access)
+            QFile::rename(kept.last(), path);
+        break;
+    default:
+        break;
+    }
 }
 
 } // namespace
@@ -31,14 +85,26 @@ Migration::Migration(Store store)
 bool Migration::migrate(const QString& fileName)
 {
     const QString path = m_store.pathOf(fileName);
+    const bool access = probeDatabaseFile(path) == DatabaseFileKind::Access;
+    if (!access && LegacyImport::leftovers(path).isEmpty() && !ConversionLock::isInFolder(m_store.dataDir()))
+        return true;
+    auto fail = [&](const QString& reason) {
+        m_failures << tr("%1 could not be converted from Microsoft Access and is left as it was.\n%2")
+                          .arg(fileName, reason);
+        return false;
+    };
+    ConversionLock lock(m_store.dataDir());
+    QString error;
+    // What was left behind does not keep the program from starting; it goes when the lock can be had.
+    if (!lock.acquire(&error))
+        return access ? fail(error) : true;
+    // Looked at again under the lock: another start may have converted it meanwhile.
+    undoInterrupted(path);
     if (probeDatabaseFile(path) != DatabaseFileKind::Access)
         return true;
-    const LegacyImport::Result result = LegacyImport::run(path, path, QStringLiteral(".access"));
-    if (!result.imported) {
-        m_failures << tr("%1 could not be converted from Microsoft Access and is left as it was.\n%2")
-                          .arg(fileName, result.error);
-        return false;
-    }
+    const LegacyImport::Result result = LegacyImport::run(path, path, KeptSuffix);
+    if (!result.imported)
+        return fail(result.error);
     m_migrated << Migrated{fileName, result.keptAs};
     return true;
 }

@@ -8,7 +8,8 @@
 
 // Converts in place the databases of a store that are still legacy Access files: the SQLite database
 // takes the fixed name and the original is kept, unchanged, beside it as NAME.access. When a conversion
-// fails, the original stays where and as it was.
+// fails, the original stays where and as it was. One process at a time converts a folder, and each first
+// puts right what an interrupted conversion left there.
 class Migration {
 public:
     struct Migrated {
@@ -21,6 +22,7 @@ public:
     explicit Migration(Store store);
 
     // Converts the database of that name if it is an Access file; false when that failed.
+    // Also removes what an interrupted conversion of it left behind.
     bool migrate(const QString& fileName);
     // Converts every one of the four databases that is an Access file.
     void migrateAll();

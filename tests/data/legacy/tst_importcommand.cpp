@@ -3,6 +3,7 @@
 #include "support/TestSupport.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 
 namespace {
@@ -121,6 +122,68 @@ private Q_SLOTS:
                  4);
     }
 
+    void refusesDamagedFilesAtOnce_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("problem");
+        const QByteArray cargoes = contentOf(legacyFile(Schema::CleaningFile));
+        const QString remarks = QStringLiteral(
+            "the table \"CleaningA\" has a value that cannot be read in the column \"Remarks\" "
+            "of row 33");
+        QTest::newRow("a memo piece that holds only its link to itself")
+            << DamagedMemo::withEmptyPieceLinkedToItself(cargoes)
+            << remarks + QStringLiteral(": its pieces run in a loop");
+        QTest::newRow("a memo piece linked to itself")
+            << DamagedMemo::withPieceLinkedToItself(cargoes)
+            << remarks + QStringLiteral(": its pieces run in a loop");
+        QTest::newRow("a memo piece linked to itself, the memo 200 MB long")
+            << DamagedMemo::withLength(DamagedMemo::withPieceLinkedToItself(cargoes), 200000000)
+            << remarks + QStringLiteral(": it claims 200000000 bytes, more than the whole file holds");
+        QTest::newRow("a memo as long as it can be")
+            << DamagedMemo::withLength(DamagedMemo::withPieceLinkedToItself(cargoes), 0x3fffffff)
+            << remarks + QStringLiteral(": it claims 1073741823 bytes, more than the whole file holds");
+        QTest::newRow("a memo one byte longer than the file")
+            << DamagedMemo::withLength(cargoes, 159745)
+            << remarks + QStringLiteral(": it claims 159745 bytes, more than the whole file holds");
+        QTest::newRow("a memo as long as the file") << DamagedMemo::withLength(cargoes, 159744) << remarks;
+        for (const int length : {155700, 159743, 100, 4097})
+            QTest::addRow("cut off at %d bytes", length)
+                << cargoes.left(length)
+                << QStringLiteral("it is cut off (%1 bytes, not a whole number of its 4096-byte pages)")
+                       .arg(length);
+        // libmdb complains of these and goes on; every row can still be read.
+        QTest::newRow("a page map naming a page of long values")
+            << withPageInCargoMap(cargoes, 33)
+            << QStringLiteral("the page map of a table names page 33, which is none of its pages");
+        QTest::newRow("a page map naming a page beyond the end")
+            << withPageInCargoMap(cargoes, 100)
+            << QStringLiteral("it ends before byte 409600, which it refers to");
+        QTest::newRow("cut off after page 37")
+            << cargoes.left(151552)
+            << QStringLiteral("the table \"CleaningA\" records 62 rows, but 44 can be read");
+    }
+
+    void refusesDamagedFilesAtOnce()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, problem);
+        TestDataFolder source;
+        TestDataFolder data;
+        source.writeFile(Schema::CleaningFile, content);
+        QElapsedTimer time;
+        time.start();
+        const Run run =
+            velcarinCli({QStringLiteral("import"), source.path(), QStringLiteral("--data-dir"), data.path()});
+        QCOMPARE_LT(time.elapsed(), 10000);
+        QCOMPARE(run.exitCode, 1);
+        // In our words only: nothing that libmdb prints reaches the officer.
+        QCOMPARE(run.err, QStringLiteral("cleaning.mdb: The Access file \"%1\" is damaged: %2.\n")
+                              .arg(QDir::toNativeSeparators(source.filePath(Schema::CleaningFile)), problem));
+        QCOMPARE(QDir(data.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList());
+        QCOMPARE(contentOf(source.filePath(Schema::CleaningFile)), content);
+    }
+
     void refusesWhatIsNoAccessFile_data()
     {
         QTest::addColumn<QByteArray>("content");
@@ -133,8 +196,14 @@ private Q_SLOTS:
                                 << QStringLiteral(
                                        "The file \"%1\" is already a SQLite database, not a Microsoft "
                                        "Access database.");
+        const QByteArray signature("\x00\x01\x00\x00Standard Jet DB\x00\x01\x00\x00\x00", 24);
         QTest::newRow("Access signature only")
-            << QByteArray("\x00\x01\x00\x00Standard Jet DB\x00\x01\x00\x00\x00", 24)
+            << signature
+            << QStringLiteral(
+                   "The Access file \"%1\" is damaged: it is cut off (24 bytes, not a whole number of "
+                   "its 4096-byte pages).");
+        QTest::newRow("Access signature on a page of its own")
+            << signature + QByteArray(4096 - 24, '\0')
             << QStringLiteral("The Access file \"%1\" is damaged: its list of tables cannot be read.");
     }
 

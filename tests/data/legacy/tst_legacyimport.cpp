@@ -365,6 +365,36 @@ private Q_SLOTS:
         QCOMPARE(colour == QColor(255, 0, 0), marked);
     }
 
+    void refusesEveryCutOffCopy()
+    {
+        // Cut within every page and at every page's end: none goes in, and nothing is left behind.
+        const QByteArray whole = contentOf(legacyFile(Schema::CleaningFile));
+        TestDataFolder folder;
+        const QString source = folder.filePath(QStringLiteral("source.mdb"));
+        const QString destination = folder.filePath(Schema::CleaningFile);
+        for (qsizetype page = 0; page < whole.size(); page += 4096) {
+            for (const qsizetype length : {page + 24, page + 1024, page + 4095, page + 4096}) {
+                if (length >= whole.size())
+                    continue;
+                folder.writeFile(QStringLiteral("source.mdb"), whole.left(length));
+                const LegacyImport::Result result =
+                    LegacyImport::run(source, destination, QStringLiteral(".bak"));
+                const QString prefix = QStringLiteral("The Access file \"%1\" is damaged: ")
+                                           .arg(QDir::toNativeSeparators(source));
+                QVERIFY2(result.error.startsWith(prefix), qPrintable(result.error));
+                if (length % 4096 != 0)
+                    QCOMPARE(
+                        result.error.mid(prefix.size()),
+                        QStringLiteral("it is cut off (%1 bytes, not a whole number of its 4096-byte pages).")
+                            .arg(length));
+                QVERIFY(!result.imported);
+                QCOMPARE(
+                    QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                    QStringList{QStringLiteral("source.mdb")});
+            }
+        }
+    }
+
     void differencesAreNamed_data()
     {
         QTest::addColumn<DatabaseContent>("written");

@@ -1,12 +1,19 @@
 #include "data/DatabaseFile.h"
 #include "data/Schema.h"
 #include "data/Store.h"
+#include "data/legacy/ConversionLock.h"
 #include "data/legacy/LegacyFixtures.h"
 #include "data/legacy/Migration.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>
+
+#include <thread>
+
+#include <unistd.h>
+
+using Files = QMap<QString, QByteArray>;
 
 namespace {
 
@@ -86,6 +93,107 @@ private Q_SLOTS:
                  QByteArray("an earlier original"));
         QCOMPARE(contentOf(folder.filePath(QStringLiteral("cleaning.mdb.access.1"))),
                  contentOf(legacyFile(Schema::CleaningFile)));
+    }
+
+    void putsRightAnInterruptedConversion_data()
+    {
+        QTest::addColumn<Files>("files");      // as the interruption left them
+        QTest::addColumn<QString>("linkedAs"); // a second link to cleaning.mdb
+        QTest::addColumn<QString>("keptAs");   // the original, once converted; empty when nothing is
+        QTest::addColumn<Files>("afterwards"); // every file then, with its content (the database's: empty)
+        const QByteArray original = contentOf(legacyFile(Schema::CleaningFile));
+        const QByteArray partial("SQLite format 3\0 and no more", 28);
+        const QByteArray converted = contentOf(QDir(programFolder()).filePath(Schema::CleaningFile));
+        const QString kept = QStringLiteral("cleaning.mdb.access");
+        const QString cargoes = Schema::CleaningFile;
+
+        QTest::newRow("kept under a second name, not yet switched")
+            << Files{{cargoes, original}, {QStringLiteral(".cleaning.mdb.a1B2c3"), partial}} << kept << kept
+            << Files{{cargoes, {}}, {kept, original}};
+        QTest::newRow("kept as a copy, not yet switched")
+            << Files{{cargoes, original}, {kept, original}, {QStringLiteral(".cleaning.mdb.zZ9yY8"), partial}}
+            << QString() << kept << Files{{cargoes, {}}, {kept, original}};
+        QTest::newRow("kept under a second name beside an earlier original")
+            << Files{{cargoes, original}, {kept, "an earlier original"}}
+            << QStringLiteral("cleaning.mdb.access.1") << QStringLiteral("cleaning.mdb.access.1")
+            << Files{{cargoes, {}},
+                     {kept, "an earlier original"},
+                     {QStringLiteral("cleaning.mdb.access.1"), original}};
+        QTest::newRow("moved aside by an earlier Velcarin")
+            << Files{{kept, original}, {QStringLiteral(".cleaning.mdb.Q1w2E3"), partial}} << QString() << kept
+            << Files{{cargoes, {}}, {kept, original}};
+        QTest::newRow("left beside the converted database")
+            << Files{{cargoes, converted},
+                     {QStringLiteral(".cleaning.mdb.abcdef"), partial},
+                     {QStringLiteral(".velcarin-conversion.lock"), {}},
+                     {QStringLiteral(".cleaning.mdb.notes"), "the officer's own"},
+                     {QStringLiteral(".cleaning.mdb.abcdefg"), "the officer's own"}}
+            << QString() << QString()
+            << Files{{cargoes, converted},
+                     {QStringLiteral(".cleaning.mdb.notes"), "the officer's own"},
+                     {QStringLiteral(".cleaning.mdb.abcdefg"), "the officer's own"}};
+        QTest::newRow("the database removed, its original kept")
+            << Files{{kept, original}} << QString() << QString() << Files{{kept, original}};
+    }
+
+    void putsRightAnInterruptedConversion()
+    {
+        QFETCH(Files, files);
+        QFETCH(QString, linkedAs);
+        QFETCH(QString, keptAs);
+        QFETCH(Files, afterwards);
+        TestDataFolder folder;
+        for (auto file = files.cbegin(); file != files.cend(); ++file)
+            folder.writeFile(file.key(), file.value());
+        if (!linkedAs.isEmpty())
+            QCOMPARE(::link(QFile::encodeName(folder.filePath(Schema::CleaningFile)).constData(),
+                            QFile::encodeName(folder.filePath(linkedAs)).constData()),
+                     0);
+        Migration migration{Store(folder.path())};
+        QVERIFY(migration.migrate(Schema::CleaningFile));
+
+        QCOMPARE(migration.failures(), QStringList());
+        QCOMPARE(migration.migrated().isEmpty(), keptAs.isEmpty());
+        if (!keptAs.isEmpty())
+            QCOMPARE(migration.migrated().first().keptAs, folder.filePath(keptAs));
+        QCOMPARE(entries(folder), QStringList(afterwards.keys()));
+        for (auto file = afterwards.cbegin(); file != afterwards.cend(); ++file) {
+            if (file.value().isNull())
+                QCOMPARE(probeDatabaseFile(folder.filePath(file.key())), DatabaseFileKind::SQLite);
+            else
+                QCOMPARE(contentOf(folder.filePath(file.key())), file.value());
+        }
+    }
+
+    void oneConversionAtATime()
+    {
+        TestDataFolder folder;
+        QString error;
+        {
+            ConversionLock first(folder.path());
+            QVERIFY(first.acquire(&error));
+            QVERIFY(ConversionLock::isInFolder(folder.path()));
+            ConversionLock second(folder.path());
+            QVERIFY(!second.acquire(&error, std::chrono::milliseconds(100)));
+            QCOMPARE(error,
+                     QStringLiteral("Another Velcarin is still converting the databases in \"%1\"; try "
+                                    "again when it has finished.")
+                         .arg(QDir::toNativeSeparators(folder.path())));
+        }
+        QCOMPARE(entries(folder), QStringList());
+
+        // One that waits gets the lock once the other lets it go.
+        auto first = std::make_unique<ConversionLock>(folder.path());
+        QVERIFY(first->acquire(&error));
+        std::thread releasing([&first] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            first.reset();
+        });
+        ConversionLock waiting(folder.path());
+        const bool acquired = waiting.acquire(&error, std::chrono::seconds(20));
+        releasing.join();
+        QVERIFY2(acquired, qPrintable(error));
+        QVERIFY(ConversionLock::isInFolder(folder.path()));
     }
 
     void failedMigrationLeavesTheOriginal_data()
