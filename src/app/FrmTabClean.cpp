@@ -12,6 +12,7 @@
 #include "shell/ProgramFolder.h"
 #include "shell/SystemColour.h"
 #include "shell/WindowRegistry.h"
+#include "suppliers/FrmUnitor.h"
 #include "suppliers/HenkelTab.h"
 
 #include <QComboBox>
@@ -144,6 +145,7 @@ FrmTabClean::FrmTabClean(const Store& store, QWidget* parent)
             [this] { m_windows->open(QStringLiteral("frmUnitor")); });
     new LetterJump(this, m_tavro->findChild<QComboBox*>(QStringLiteral("DBCombo1")));
     m_windows->add(QStringLiteral("frmUSCG"), [this] { return FrmUSCG::open(*this, m_store); });
+    m_windows->add(QStringLiteral("frmUnitor"), [this] { return FrmUnitor::open(*this, m_store); });
 }
 
 void FrmTabClean::buildMenus()

@@ -60,18 +60,6 @@ QString twoDigits(int group)
     return QStringLiteral("%1").arg(group, 2, 10, QLatin1Char('0'));
 }
 
-// A group name that is wider than its label is narrowed until it fits, so that every name shows whole.
-void narrowToFit(QLabel* label)
-{
-    QFont font = label->parentWidget()->font();
-    const int room = label->contentsRect().width() - 2 * label->margin() - 1;
-    for (int stretch = QFont::Unstretched;
-         stretch > QFont::UltraCondensed && QFontMetrics(font).horizontalAdvance(label->text()) > room;
-         --stretch)
-        font.setStretch(stretch - 1);
-    label->setFont(font);
-}
-
 // The first cargo as the main window's tab in front shows it: tab 0 its name and group number, tab 1
 // the Jo Tankers product and its USCG number. Nothing for another tab.
 struct FirstCargo {
@@ -221,7 +209,7 @@ void FrmUSCG::setScale(const TwipScale& scale)
         widget->setGeometry(m_scale.rect(twips));
     m_chart->setScale(m_scale);
     for (QLabel* name : std::as_const(m_groupNames))
-        narrowToFit(name);
+        Controls::narrowToFit(name);
     setFixedSize(m_scale.size(WindowTwips));
 }
 

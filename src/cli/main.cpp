@@ -2,6 +2,7 @@
 #include "cli/CompatCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/JoCommand.h"
+#include "cli/UnitorCommand.h"
 
 #include <QCoreApplication>
 
@@ -12,10 +13,9 @@ namespace {
 const QList<std::pair<QString, std::function<int(const QStringList&, CliContext&)>>>& commands()
 {
     static const QList<std::pair<QString, std::function<int(const QStringList&, CliContext&)>>> all{
-        {QStringLiteral("advise"), runAdvise},
-        {QStringLiteral("compat"), runCompat},
-        {QStringLiteral("import"), runImport},
-        {QStringLiteral("jo"), runJo},
+        {QStringLiteral("advise"), runAdvise}, {QStringLiteral("compat"), runCompat},
+        {QStringLiteral("import"), runImport}, {QStringLiteral("jo"), runJo},
+        {QStringLiteral("unitor"), runUnitor},
     };
     return all;
 }

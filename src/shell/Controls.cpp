@@ -70,4 +70,15 @@ QLineEdit* holder(QWidget* parent, const QString& name)
     return lineEdit;
 }
 
+void narrowToFit(QLabel* label)
+{
+    QFont font = label->parentWidget()->font();
+    const int room = label->contentsRect().width() - 2 * label->margin() - 1;
+    for (int stretch = QFont::Unstretched;
+         stretch > QFont::UltraCondensed && QFontMetrics(font).horizontalAdvance(label->text()) > room;
+         --stretch)
+        font.setStretch(stretch - 1);
+    label->setFont(font);
+}
+
 } // namespace Controls

@@ -25,4 +25,7 @@ QGroupBox* frame(QWidget* parent, const QString& title, const QString& name = {}
 // A hidden text box that holds a value for the program.
 QLineEdit* holder(QWidget* parent, const QString& name);
 
+// Narrows a caption set in its window's font until its text fits the label, so that the text shows whole.
+void narrowToFit(QLabel* label);
+
 } // namespace Controls
