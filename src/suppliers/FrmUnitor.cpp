@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -33,6 +34,17 @@ constexpr int FontTwips = 165; // 8.25 point
 constexpr int GroupLeft = 2760;
 constexpr int GroupStep = 480;
 const QSize GroupTwips{375, 255};
+
+// The option buttons are as narrow as a letter beside its indicator: the gap between them is small.
+class NarrowOptionStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (metric == PM_RadioButtonLabelSpacing)
+            return 2;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
 
 void setTextColour(QLabel* label, const QColor& colour)
 {
@@ -73,15 +85,18 @@ void FrmUnitor::buildControls()
                             QStringLiteral("Label3"));
     setTextColour(m_groupPrompt, Marks::Green);
     place(m_groupPrompt, {1080, 600, 5055, 255});
+    auto* narrowOptions = new NarrowOptionStyle;
+    narrowOptions->setParent(this);
     for (int index = 0; index < UnitorCatalogue::LoadingGroups.size(); ++index) {
         const QChar group = UnitorCatalogue::LoadingGroups.at(index);
         auto* option = new QRadioButton(QString(group), this);
         option->setObjectName(QStringLiteral("Option%1").arg(index + 1));
         QPalette palette = option->palette();
-        palette.setColor(QPalette::Window, systemColour(SystemColour::Highlight));
+        palette.setColor(option->backgroundRole(), systemColour(SystemColour::Highlight));
         palette.setColor(QPalette::WindowText, systemColour(SystemColour::InfoBackground));
         option->setPalette(palette);
         option->setAutoFillBackground(true);
+        option->setStyle(narrowOptions);
         place(option, {QPoint(GroupLeft + index * GroupStep, 840), GroupTwips});
         connect(option, &QRadioButton::clicked, this, [this, group] { chooseLoadingGroup(group); });
         m_groups << option;

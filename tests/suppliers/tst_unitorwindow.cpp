@@ -550,9 +550,23 @@ private Q_SLOTS:
         for (int index = 0; index < 7; ++index) {
             QRadioButton* option = groupButton(window, QChar(u'A' + index));
             QCOMPARE(option->text(), QString(QChar(u'A' + index)));
-            QCOMPARE(option->palette().color(QPalette::Window), QColor(10, 36, 106));
-            QCOMPARE(option->palette().color(QPalette::WindowText), QColor(255, 255, 225));
-            QVERIFY(option->autoFillBackground());
+            // Drawn as it is set: the highlight behind, the letter whole in the tooltip colour beside the
+            // indicator.
+            const QImage drawn = option->grab().toImage();
+            QCOMPARE(drawn.pixelColor(drawn.width() - 1, 0), QColor(10, 36, 106));
+            const auto light = [&drawn](int x) {
+                int pixels = 0;
+                for (int y = 0; y < drawn.height(); ++y)
+                    pixels += drawn.pixelColor(x, y).blue() > 160;
+                return pixels;
+            };
+            // Light pixels of the letter, but none in the last column, where a cut letter would end.
+            const int letterWidth = option->fontMetrics().horizontalAdvance(option->text());
+            int letterPixels = 0;
+            for (int x = drawn.width() - letterWidth - 2; x < drawn.width(); ++x)
+                letterPixels += light(x);
+            QVERIFY(letterPixels > 3);
+            QCOMPARE(light(drawn.width() - 1), 0);
             QVERIFY(contrastRatio(QColor(255, 255, 225), QColor(10, 36, 106)) >= 4.5);
         }
 
