@@ -20,12 +20,10 @@
 #include "shell/TextBox.h"
 
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QTabWidget>
 
 namespace {
@@ -92,15 +90,14 @@ std::optional<FirstCargo> firstCargoOf(const QWidget& mainWindow)
 
 FrmUSCG::FrmUSCG(QWidget* parent)
     : QWidget(parent)
-    , m_scale(1.0 / 15)
+    , m_layout(this, WindowTwips, FontTwips)
     , m_data(new DataControl(QStringLiteral("dtaU"), this))
 {
     setObjectName(QStringLiteral("frmUSCG"));
     setWindowTitle(Title);
     buildControls();
     buildChart();
-    QScreen* screen = QGuiApplication::primaryScreen();
-    setScale(screen ? TwipScale::fitting(screen, WindowTwips + FrameTwips) : m_scale);
+    setScale(m_layout.screenScale(FrameTwips));
 }
 
 void FrmUSCG::buildControls()
@@ -109,11 +106,11 @@ void FrmUSCG::buildControls()
 
     m_firstCargo = caption(this, QString(), QStringLiteral("lblCargo1"));
     setColours(m_firstCargo, LightRed, systemColour(SystemColour::Highlight));
-    place(m_firstCargo, {120, 30, 4575, 285});
+    m_layout.place(m_firstCargo, {120, 30, 4575, 285});
     m_firstGroup = caption(this, QStringLiteral("01"), QStringLiteral("lblUSCG1"));
     setColours(m_firstGroup, LightRed, Qt::black);
     m_firstGroup->setAlignment(Qt::AlignCenter);
-    place(m_firstGroup, {4800, 30, 420, 285});
+    m_layout.place(m_firstGroup, {4800, 30, 420, 285});
 
     m_secondCargo = new QComboBox(this);
     m_secondCargo->setObjectName(QStringLiteral("DBCombo1"));
@@ -123,27 +120,27 @@ void FrmUSCG::buildControls()
     m_secondCargo->setMaxVisibleItems(20);
     m_secondCargo->setToolTip(QStringLiteral("Choise the cargo grade from the list."));
     m_secondCargo->setEditText(QStringLiteral("Choise the cargo here"));
-    place(m_secondCargo, {120, 360, 4575, 315});
+    m_layout.place(m_secondCargo, {120, 360, 4575, 315});
     m_holder = holder(this, QStringLiteral("Text1"));
     m_secondGroup = caption(this, QString(), QStringLiteral("Label66"));
     setColours(m_secondGroup, Blue, LightYellow);
     m_secondGroup->setAlignment(Qt::AlignCenter);
-    place(m_secondGroup, {4800, 360, 420, 315});
+    m_layout.place(m_secondGroup, {4800, 360, 420, 315});
 
     QPushButton* compareButton = button(this, QStringLiteral("Command1"), QStringLiteral("Compare"));
-    place(compareButton, {120, 720, 3015, 315});
+    m_layout.place(compareButton, {120, 720, 3015, 315});
     QLabel* exceptions = caption(this, QStringLiteral("Exceptions:"), QStringLiteral("lblExceptions"));
     setColours(exceptions, QColor(), Yellow);
-    place(exceptions, {120, 1080, 3015, 240});
+    m_layout.place(exceptions, {120, 1080, 3015, 240});
     m_notes = textBox(this, QStringLiteral("txtNotes"));
     m_notes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QPalette notesPalette = m_notes->palette();
     notesPalette.setColor(QPalette::Base, Qt::black);
     m_notes->setPalette(notesPalette);
     m_notes->setTextColour(systemColour(SystemColour::HighlightText));
-    place(m_notes, {0, 1320, 3195, 6615});
+    m_layout.place(m_notes, {0, 1320, 3195, 6615});
     QPushButton* closeButton = button(this, QStringLiteral("Command2"), QStringLiteral("Close"));
-    place(closeButton, {120, 7980, 3015, 315});
+    m_layout.place(closeButton, {120, 7980, 3015, 315});
 
     connect(new ComboClicks(m_secondCargo), &ComboClicks::clicked, this, &FrmUSCG::pickSecondCargo);
     connect(compareButton, &QPushButton::clicked, this, &FrmUSCG::compare);
@@ -158,25 +155,25 @@ void FrmUSCG::buildChart()
         QLabel* header = Controls::caption(this, twoDigits(group), QStringLiteral("lblColumn%1").arg(group));
         setColours(header, Blue, LightYellow);
         header->setAlignment(Qt::AlignCenter);
-        place(header, ChartGeometry::columnHeader(group));
+        m_layout.place(header, ChartGeometry::columnHeader(group));
     }
     for (int group : rowGroups()) {
         auto* number = new ClickableLabel(QStringLiteral("Labelq%1").arg(group), twoDigits(group), this);
         setColours(number, LightRed, Qt::black);
         number->setAlignment(Qt::AlignCenter);
-        place(number, ChartGeometry::rowNumber(group));
+        m_layout.place(number, ChartGeometry::rowNumber(group));
         connect(number, &ClickableLabel::clicked, this, [this, group] { showExceptions(group); });
 
         QLabel* name = Controls::caption(this, Vocabulary::uscgGroupName(numeral(group)).value_or(QString()),
                                          QStringLiteral("lblGroup%1").arg(group));
         setColours(name, Marks::Green, DarkBlue);
-        place(name, ChartGeometry::groupName(group));
+        m_layout.place(name, ChartGeometry::groupName(group));
         m_groupNames << name;
 
         QLabel* copy = Controls::caption(this, twoDigits(group), QStringLiteral("lblRow%1").arg(group));
         setColours(copy, LightRed, Qt::black);
         copy->setAlignment(Qt::AlignCenter);
-        place(copy, ChartGeometry::rowNumberRight(group));
+        m_layout.place(copy, ChartGeometry::rowNumberRight(group));
     }
 
     // The bands lie over the chart, the column bands over the row bands.
@@ -185,32 +182,21 @@ void FrmUSCG::buildChart()
         const QString name =
             group < 30 ? QStringLiteral("Shape%1").arg(group) : QStringLiteral("SH%1").arg(group);
         m_rowBands.insert(group, new Band(name, Marks::Red, RowHatching, Qt::FDiagPattern, this));
-        place(m_rowBands.value(group), ChartGeometry::row(group));
+        m_layout.place(m_rowBands.value(group), ChartGeometry::row(group));
     }
     for (int group : columnGroups()) {
         m_columnBands.insert(group, new Band(QStringLiteral("Shape1_%1").arg(group), Blue, ColumnHatching,
                                              Qt::BDiagPattern, this));
-        place(m_columnBands.value(group), ChartGeometry::column(group));
+        m_layout.place(m_columnBands.value(group), ChartGeometry::column(group));
     }
-}
-
-void FrmUSCG::place(QWidget* widget, const QRect& twips)
-{
-    m_twips << std::pair{widget, twips};
 }
 
 void FrmUSCG::setScale(const TwipScale& scale)
 {
-    m_scale = scale;
-    QFont scaled = font();
-    scaled.setPixelSize(std::max(m_scale.pixels(FontTwips), 1));
-    setFont(scaled);
-    for (const auto& [widget, twips] : std::as_const(m_twips))
-        widget->setGeometry(m_scale.rect(twips));
-    m_chart->setScale(m_scale);
+    m_layout.apply(scale);
+    m_chart->setScale(scale);
     for (QLabel* name : std::as_const(m_groupNames))
         Controls::narrowToFit(name);
-    setFixedSize(m_scale.size(WindowTwips));
 }
 
 FrmUSCG* FrmUSCG::open(const QWidget& mainWindow, const Store& store)

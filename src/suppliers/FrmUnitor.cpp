@@ -14,14 +14,12 @@
 #include "suppliers/UnitorCatalogue.h"
 
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
 namespace {
 
@@ -58,15 +56,14 @@ void setTextColour(QLabel* label, const QColor& colour)
 FrmUnitor::FrmUnitor(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint)
-    , m_scale(1.0 / 15)
+    , m_layout(this, WindowTwips, FontTwips)
     , m_data(new DataControl(QStringLiteral("DtaU"), this))
     , m_help(new CommonDialog(QStringLiteral("diaB"), this))
 {
     setObjectName(QStringLiteral("frmUnitor"));
     setWindowTitle(Title);
     buildControls();
-    QScreen* screen = QGuiApplication::primaryScreen();
-    setScale(screen ? TwipScale::fitting(screen, WindowTwips + FrameTwips) : m_scale);
+    setScale(m_layout.screenScale(FrameTwips));
 }
 
 void FrmUnitor::buildControls()
@@ -77,14 +74,14 @@ void FrmUnitor::buildControls()
     QLabel* previousPrompt =
         caption(this, QStringLiteral("To clean the tanks after the cargo grade:"), QStringLiteral("Label1"));
     setTextColour(previousPrompt, highlightText);
-    place(previousPrompt, {120, 120, 3135, 255});
+    m_layout.place(previousPrompt, {120, 120, 3135, 255});
     m_previousCargo = field(this, QStringLiteral("Text2"));
-    place(m_previousCargo, {3360, 120, 2775, 285});
+    m_layout.place(m_previousCargo, {3360, 120, 2775, 285});
 
     m_groupPrompt = caption(this, QStringLiteral("SELECT A GROUP OF CARGO TO LOAD (REFER CODE WINDOW)"),
                             QStringLiteral("Label3"));
     setTextColour(m_groupPrompt, Marks::Green);
-    place(m_groupPrompt, {1080, 600, 5055, 255});
+    m_layout.place(m_groupPrompt, {1080, 600, 5055, 255});
     auto* narrowOptions = new NarrowOptionStyle;
     narrowOptions->setParent(this);
     for (int index = 0; index < UnitorCatalogue::LoadingGroups.size(); ++index) {
@@ -97,14 +94,14 @@ void FrmUnitor::buildControls()
         option->setPalette(palette);
         option->setAutoFillBackground(true);
         option->setStyle(narrowOptions);
-        place(option, {QPoint(GroupLeft + index * GroupStep, 840), GroupTwips});
+        m_layout.place(option, {QPoint(GroupLeft + index * GroupStep, 840), GroupTwips});
         connect(option, &QRadioButton::clicked, this, [this, group] { chooseLoadingGroup(group); });
         m_groups << option;
     }
 
     QLabel* nextPrompt = caption(this, QStringLiteral("For loading of cargo:"), QStringLiteral("Label2"));
     setTextColour(nextPrompt, highlightText);
-    place(nextPrompt, {240, 1200, 1695, 255});
+    m_layout.place(nextPrompt, {240, 1200, 1695, 255});
     m_captions = {previousPrompt, m_groupPrompt, nextPrompt};
     m_cargoToLoad = new QComboBox(this);
     m_cargoToLoad->setObjectName(QStringLiteral("DBCombo1"));
@@ -112,38 +109,27 @@ void FrmUnitor::buildControls()
     m_cargoToLoad->setCompleter(nullptr);
     m_cargoToLoad->setInsertPolicy(QComboBox::NoInsert);
     m_cargoToLoad->setMaxVisibleItems(20);
-    place(m_cargoToLoad, {2040, 1200, 2775, 315});
+    m_layout.place(m_cargoToLoad, {2040, 1200, 2775, 315});
     m_holder = holder(this, QStringLiteral("Text1"));
     m_code = field(this, QStringLiteral("txtCode"), QStringLiteral("Cleaning Code"));
-    place(m_code, {5040, 1200, 975, 285});
+    m_layout.place(m_code, {5040, 1200, 975, 285});
 
     m_show = button(this, QStringLiteral("cmdShow"), QStringLiteral("Show Cleaning Advice"));
-    place(m_show, {3600, 1560, 2655, 255});
+    m_layout.place(m_show, {3600, 1560, 2655, 255});
 
     connect(new ComboClicks(m_cargoToLoad), &ComboClicks::clicked, this, &FrmUnitor::pickCargoToLoad);
     connect(m_show, &QPushButton::clicked, this, &FrmUnitor::showCleaningAdvice);
 }
 
-void FrmUnitor::place(QWidget* widget, const QRect& twips)
-{
-    m_twips << std::pair{widget, twips};
-}
-
 void FrmUnitor::setScale(const TwipScale& scale)
 {
-    m_scale = scale;
-    QFont scaled = font();
-    scaled.setPixelSize(std::max(m_scale.pixels(FontTwips), 1));
-    setFont(scaled);
-    QFont tahoma = scaled;
+    m_layout.apply(scale);
+    QFont tahoma = font();
     tahoma.setFamily(QStringLiteral("Tahoma"));
     m_cargoToLoad->setFont(tahoma);
-    for (const auto& [widget, twips] : std::as_const(m_twips))
-        widget->setGeometry(m_scale.rect(twips));
     // The screen's font may be wider than the one the captions were laid out for.
     for (QLabel* caption : std::as_const(m_captions))
         Controls::narrowToFit(caption);
-    setFixedSize(m_scale.size(WindowTwips));
 }
 
 FrmUnitor* FrmUnitor::open(const QWidget& mainWindow, const Store& store)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/TwipScale.h"
+#include "shell/TwipLayout.h"
 
 #include <QList>
 #include <QWidget>
@@ -33,20 +33,18 @@ public:
 
     // Lays every control out at its twips on this scale.
     void setScale(const TwipScale& scale);
-    const TwipScale& scale() const { return m_scale; }
+    const TwipScale& scale() const { return m_layout.scale(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void buildControls();
-    void place(QWidget* widget, const QRect& twips);
     void showCleaningAdvice();
     void chooseLoadingGroup(QChar group);
     void pickCargoToLoad();
 
-    TwipScale m_scale;
-    QList<std::pair<QWidget*, QRect>> m_twips;
+    TwipLayout m_layout;
     QList<QLabel*> m_captions;
     DataControl* m_data;
     CommonDialog* m_help;

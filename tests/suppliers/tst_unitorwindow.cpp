@@ -11,7 +11,6 @@
 #include "suppliers/FrmUnitor.h"
 #include "support/TestSupport.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -156,26 +155,15 @@ private:
     }
     static void clickEditField(FrmUnitor* window, const QString& name)
     {
-        loadingBox(window)->setEditText(name);
-        QTest::mouseClick(loadingBox(window)->lineEdit(), Qt::LeftButton);
+        ::clickEditField(loadingBox(window), name);
     }
     static void pickFromList(FrmUnitor* window, const QString& name)
     {
-        QComboBox* box = loadingBox(window);
-        box->showPopup();
-        QAbstractItemView* list = box->view();
-        const QModelIndex item = list->model()->index(box->findText(name), 0);
-        list->scrollTo(item);
-        // The list ignores a release that comes within a double-click time of its opening.
-        QTest::qWait(QApplication::doubleClickInterval() + 20);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item).center());
+        ::pickFromList(loadingBox(window), name);
     }
     static void pressButton(FrmUnitor* window, const QString& name)
     {
-        QComboBox* box = loadingBox(window);
-        box->setEditText(name);
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 4, box->height() / 2));
-        box->hidePopup();
+        pressComboButton(loadingBox(window), name);
     }
 
 private Q_SLOTS:
