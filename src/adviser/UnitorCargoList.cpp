@@ -18,6 +18,8 @@ bool isUnitorCargo(const QString& name)
         QStringLiteral("ALLYL CHLORIDE"),
         QStringLiteral("AMINOETHYLETHANOLAMINE"),
         QStringLiteral("AMMONIUM HYDROXIDE"),
+        // The manual's own name for the cargo above, so that either name shows the way to its topic.
+        QStringLiteral("AMMONIUM HYDROXIDE 28%"),
         QStringLiteral("AMYL ALCOHOL-N"),
         QStringLiteral("AMYL ALCOHOL, P"),
         QStringLiteral("ASPHALT"),

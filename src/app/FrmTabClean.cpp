@@ -22,6 +22,7 @@
 #include "shell/SystemColour.h"
 #include "shell/TextBox.h"
 #include "shell/WindowRegistry.h"
+#include "suppliers/FrmUnitor.h"
 #include "suppliers/HenkelTab.h"
 
 #include <QComboBox>
@@ -166,6 +167,7 @@ FrmTabClean::FrmTabClean(const Store& store, QWidget* parent)
             [this] { m_windows->open(QStringLiteral("frmUnitor")); });
     new LetterJump(this, m_tavro->findChild<QComboBox*>(QStringLiteral("DBCombo1")));
     m_windows->add(QStringLiteral("frmUSCG"), [this] { return FrmUSCG::open(*this, m_store); });
+    m_windows->add(QStringLiteral("frmUnitor"), [this] { return FrmUnitor::open(*this, m_store); });
     m_windows->add(QStringLiteral("frmHazard"), [this] { return FrmHazard::open(*this); });
     m_windows->add(QStringLiteral("frmSpecial"), [] { return FrmSpecial::open(); });
     m_windows->add(QStringLiteral("PersonalA"), [this] { return followSaves(PersonalA::open(*this)); });

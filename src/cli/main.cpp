@@ -6,6 +6,7 @@
 #include "cli/JoCommand.h"
 #include "cli/NotesCommand.h"
 #include "cli/PrintCommand.h"
+#include "cli/UnitorCommand.h"
 #include "cli/WhereCommand.h"
 
 #include <QCoreApplication>
@@ -26,6 +27,7 @@ const QList<std::pair<QString, std::function<int(const QStringList&, CliContext&
         {QStringLiteral("jo"), runJo},
         {QStringLiteral("notes"), runNotes},
         {QStringLiteral("print"), runPrint},
+        {QStringLiteral("unitor"), runUnitor},
         {QStringLiteral("where"), runWhere},
     };
     // clang-format on

@@ -45,7 +45,7 @@ private:
     {
         connect(&m_window->windows(), &WindowRegistry::loaded, this,
                 [this](const QString& name) { m_opened << name; });
-        for (const char* name : {"frmUnitor", "frmChem"}) {
+        for (const char* name : {"frmChem"}) {
             const QString windowName = QLatin1String(name);
             QVERIFY2(!m_window->windows().has(windowName), name);
             m_window->windows().add(windowName, [windowName] {

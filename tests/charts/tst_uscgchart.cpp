@@ -11,7 +11,6 @@
 #include "shell/WindowRegistry.h"
 #include "support/TestSupport.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -121,19 +120,11 @@ private:
     }
     static void clickEditField(FrmUSCG* chart, const QString& name)
     {
-        secondCargoBox(chart)->setEditText(name);
-        QTest::mouseClick(secondCargoBox(chart)->lineEdit(), Qt::LeftButton);
+        ::clickEditField(secondCargoBox(chart), name);
     }
     static void pickFromList(FrmUSCG* chart, const QString& name)
     {
-        QComboBox* box = secondCargoBox(chart);
-        box->showPopup();
-        QAbstractItemView* list = box->view();
-        const QModelIndex item = list->model()->index(box->findText(name), 0);
-        list->scrollTo(item);
-        // The list ignores a release that comes within a double-click time of its opening.
-        QTest::qWait(QApplication::doubleClickInterval() + 20);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item).center());
+        ::pickFromList(secondCargoBox(chart), name);
     }
     static void compare(FrmUSCG* chart)
     {

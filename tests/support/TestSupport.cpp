@@ -7,7 +7,10 @@
 #include "shell/DefaultPrinter.h"
 #include "shell/TextBox.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -151,6 +154,30 @@ bool triggerAction(const QWidget* window, const QString& name)
     action->trigger();
     QCoreApplication::processEvents();
     return true;
+}
+
+void pickFromList(QComboBox* comboBox, const QString& text)
+{
+    comboBox->showPopup();
+    QAbstractItemView* list = comboBox->view();
+    const QModelIndex item = list->model()->index(comboBox->findText(text), 0);
+    list->scrollTo(item);
+    // The list ignores a release that comes within a double-click time of its opening.
+    QTest::qWait(QApplication::doubleClickInterval() + 20);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item).center());
+}
+
+void clickEditField(QComboBox* comboBox, const QString& text)
+{
+    comboBox->setEditText(text);
+    QTest::mouseClick(comboBox->lineEdit(), Qt::LeftButton);
+}
+
+void pressComboButton(QComboBox* comboBox, const QString& text)
+{
+    comboBox->setEditText(text);
+    QTest::mouseClick(comboBox, Qt::LeftButton, {}, QPoint(comboBox->width() - 4, comboBox->height() / 2));
+    comboBox->hidePopup();
 }
 
 QString controlText(const QObject* parent, const QString& name)

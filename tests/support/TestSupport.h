@@ -100,6 +100,7 @@ private:
 };
 
 class FrmTabClean;
+class QComboBox;
 class Store;
 
 // The real main window loaded on a data folder, with every message box answered and the beeps counted.
@@ -123,6 +124,12 @@ private:
 
 // Finds a menu entry by objectName, checks that it is enabled, triggers it and lets events run.
 bool triggerAction(const QWidget* window, const QString& name);
+
+// The clicks in an editable combo box: a pick from its open list, a click in its edit field after the
+// text is typed there, a press on its button after the text is typed.
+void pickFromList(QComboBox* comboBox, const QString& text);
+void clickEditField(QComboBox* comboBox, const QString& text);
+void pressComboButton(QComboBox* comboBox, const QString& text);
 
 // The text a label, line edit or text box named so shows, text boxes' CR LF included.
 QString controlText(const QObject* parent, const QString& name);
