@@ -3,6 +3,7 @@
 #include "adviser/TavroTab.h"
 #include "app/GlobeAnimation.h"
 #include "app/LetterJump.h"
+#include "charts/FrmChem.h"
 #include "charts/FrmUSCG.h"
 #include "jo/JoTab.h"
 #include "shell/GradientBackground.h"
@@ -144,6 +145,7 @@ FrmTabClean::FrmTabClean(const Store& store, QWidget* parent)
             [this] { m_windows->open(QStringLiteral("frmUnitor")); });
     new LetterJump(this, m_tavro->findChild<QComboBox*>(QStringLiteral("DBCombo1")));
     m_windows->add(QStringLiteral("frmUSCG"), [this] { return FrmUSCG::open(*this, m_store); });
+    m_windows->add(QStringLiteral("frmChem"), [this] { return FrmChem::open(m_store); });
 }
 
 void FrmTabClean::buildMenus()

@@ -1,7 +1,9 @@
 #include "cli/AdviseCommand.h"
 #include "cli/CompatCommand.h"
+#include "cli/HenkelCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/JoCommand.h"
+#include "cli/MixtureCommand.h"
 
 #include <QCoreApplication>
 
@@ -11,12 +13,16 @@ namespace {
 
 const QList<std::pair<QString, std::function<int(const QStringList&, CliContext&)>>>& commands()
 {
+    // clang-format off
     static const QList<std::pair<QString, std::function<int(const QStringList&, CliContext&)>>> all{
         {QStringLiteral("advise"), runAdvise},
         {QStringLiteral("compat"), runCompat},
+        {QStringLiteral("henkel"), runHenkel},
         {QStringLiteral("import"), runImport},
         {QStringLiteral("jo"), runJo},
+        {QStringLiteral("mixture"), runMixture},
     };
+    // clang-format on
     return all;
 }
 

@@ -2,6 +2,7 @@
 
 #include "shell/TextBox.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -62,12 +63,40 @@ QGroupBox* frame(QWidget* parent, const QString& title, const QString& name)
     return box;
 }
 
+QComboBox* nameList(QWidget* parent, const QString& name)
+{
+    auto* comboBox = new QComboBox(parent);
+    comboBox->setObjectName(name);
+    comboBox->setEditable(true);
+    comboBox->setCompleter(nullptr);
+    comboBox->setInsertPolicy(QComboBox::NoInsert);
+    comboBox->setMaxVisibleItems(20);
+    return comboBox;
+}
+
 QLineEdit* holder(QWidget* parent, const QString& name)
 {
     auto* lineEdit = new QLineEdit(parent);
     lineEdit->setObjectName(name);
     lineEdit->hide();
     return lineEdit;
+}
+
+void fitText(QWidget* control)
+{
+    control->setFont(QFont());
+    const auto tooWide = [control] {
+        return control->sizeHint().width() > control->width();
+    };
+    QFont font = control->font();
+    for (int stretch = QFont::Unstretched; stretch > QFont::UltraCondensed && tooWide(); --stretch) {
+        font.setStretch(stretch - 1);
+        control->setFont(font);
+    }
+    while (tooWide() && font.pixelSize() > 1) {
+        font.setPixelSize(font.pixelSize() - 1);
+        control->setFont(font);
+    }
 }
 
 } // namespace Controls

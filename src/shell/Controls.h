@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -22,7 +23,14 @@ QLineEdit* field(QWidget* parent, const QString& name, const QString& toolTip = 
 TextBox* textBox(QWidget* parent, const QString& name, const QString& toolTip = {});
 QPushButton* button(QWidget* parent, const QString& name, const QString& text);
 QGroupBox* frame(QWidget* parent, const QString& title, const QString& name = {});
+// An editable combo box listing names, whose text is looked up as it stands with every character typed:
+// nothing is completed and nothing typed is added to the list.
+QComboBox* nameList(QWidget* parent, const QString& name);
 // A hidden text box that holds a value for the program.
 QLineEdit* holder(QWidget* parent, const QString& name);
+
+// Narrows the font of a control whose text is wider than the control, and failing that makes it smaller, so
+// that its text shows whole; a control whose text fits keeps the font of its window.
+void fitText(QWidget* control);
 
 } // namespace Controls

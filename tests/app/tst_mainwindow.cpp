@@ -42,8 +42,8 @@ private:
     {
         connect(&m_window->windows(), &WindowRegistry::loaded, this,
                 [this](const QString& name) { m_opened << name; });
-        for (const char* name : {"frmUnitor", "frmChem", "frmSpecial", "PersonalA", "frmHazard", "frmEdit",
-                                 "frmView", "frmAbout"}) {
+        for (const char* name :
+             {"frmUnitor", "frmSpecial", "PersonalA", "frmHazard", "frmEdit", "frmView", "frmAbout"}) {
             const QString windowName = QLatin1String(name);
             QVERIFY2(!m_window->windows().has(windowName), name);
             m_window->windows().add(windowName, [windowName] {
