@@ -54,16 +54,7 @@ const BoundLabel BoundLabels[]{
     {"lblGroup", "Group", {120, 5160, 5895, 495}},
 };
 
-void setColours(QWidget* widget, const QColor& background, const QColor& text)
-{
-    QPalette palette = widget->palette();
-    if (background.isValid()) {
-        palette.setColor(QPalette::Window, background);
-        widget->setAutoFillBackground(true);
-    }
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
-}
+using Controls::setColours;
 
 } // namespace
 

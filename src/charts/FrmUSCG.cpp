@@ -43,16 +43,7 @@ const QSize WindowTwips{11895, 8415};
 const QSize FrameTwips{120, 600};
 constexpr int FontTwips = 165; // 8.25 point
 
-void setColours(QWidget* widget, const QColor& background, const QColor& text)
-{
-    QPalette palette = widget->palette();
-    if (background.isValid()) {
-        palette.setColor(QPalette::Window, background);
-        widget->setAutoFillBackground(true);
-    }
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
-}
+using Controls::setColours;
 
 // The caption of a group number: "01" to "09", then the numbers as they are.
 QString twoDigits(int group)

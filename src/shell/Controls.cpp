@@ -82,6 +82,19 @@ QLineEdit* holder(QWidget* parent, const QString& name)
     return lineEdit;
 }
 
+void setColours(QWidget* control, const QColor& background, const QColor& text)
+{
+    QPalette palette = control->palette();
+    if (background.isValid()) {
+        // Option buttons would paint theirs in the button colour.
+        control->setBackgroundRole(QPalette::Window);
+        palette.setColor(QPalette::Window, background);
+        control->setAutoFillBackground(true);
+    }
+    palette.setColor(QPalette::WindowText, text);
+    control->setPalette(palette);
+}
+
 void fitText(QWidget* control)
 {
     control->setFont(QFont());

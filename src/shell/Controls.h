@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QColor;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -29,6 +30,9 @@ QComboBox* nameList(QWidget* parent, const QString& name);
 // A hidden text box that holds a value for the program.
 QLineEdit* holder(QWidget* parent, const QString& name);
 
+// The background a control fills itself with (none when invalid: it shows what lies behind) and its text
+// colour.
+void setColours(QWidget* control, const QColor& background, const QColor& text);
 // Narrows the font of a control whose text is wider than the control, and failing that makes it smaller, so
 // that its text shows whole; a control whose text fits keeps the font of its window.
 void fitText(QWidget* control);

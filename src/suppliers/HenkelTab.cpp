@@ -37,16 +37,16 @@ HenkelTab::HenkelTab(QWidget* parent)
     , m_chemicals(new DataControl(QStringLiteral("dtaH1"), this))
     , m_help(new CommonDialog(QStringLiteral("DiaH"), this))
 {
+    // The oil tool down the left; the cleaning suggestions and the additional products on the right.
     auto* page = new QGridLayout(this);
-    page->addWidget(buildOilTool(), 0, 0);
-    page->addWidget(buildChemicalTool(), 1, 0);
-    page->addWidget(buildSuggestions(), 0, 1, 2, 1);
+    page->addWidget(buildOilTool(), 0, 0, 2, 1);
+    page->addWidget(buildSuggestions(), 0, 1);
+    page->addWidget(buildChemicalTool(), 1, 1);
     QPushButton* exit = Controls::button(this, QStringLiteral("cmdExitH"), QStringLiteral("&Exit"));
     page->addWidget(exit, 2, 1, Qt::AlignRight);
     page->setColumnStretch(0, 1);
     page->setColumnStretch(1, 1);
-    page->setRowStretch(0, 3);
-    page->setRowStretch(1, 2);
+    page->setRowStretch(1, 1);
     connect(exit, &QPushButton::clicked, this, &HenkelTab::exitClicked);
 }
 
@@ -118,9 +118,8 @@ QWidget* HenkelTab::buildSuggestions()
     m_globe->setFixedSize(64, 64);
     m_globe->setAlignment(Qt::AlignCenter);
     QPushButton* show = Controls::button(suggestions, QStringLiteral("cmdShowH"), QStringLiteral("Show"));
-    grid->setRowStretch(Rows, 1);
-    grid->addWidget(m_globe, Rows + 1, 0, Qt::AlignLeft | Qt::AlignBottom);
-    grid->addWidget(show, Rows + 1, 1, Qt::AlignRight | Qt::AlignBottom);
+    grid->addWidget(m_globe, Rows, 0, Qt::AlignLeft | Qt::AlignBottom);
+    grid->addWidget(show, Rows, 1, Qt::AlignRight | Qt::AlignBottom);
     connect(show, &QPushButton::clicked, this, &HenkelTab::showTopic);
     return suggestions;
 }
