@@ -13,13 +13,11 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
 namespace {
 
@@ -28,10 +26,8 @@ const QColor Yellow{255, 255, 0};
 const QColor LightOrange{255, 224, 192};
 const QColor LightGreen{128, 255, 128};
 
-// The inner size of the window, and what its frame and caption add when it has to fit a small screen.
-const QSize WindowTwips{6135, 5775};
-const QSize FrameTwips{120, 600};
-constexpr int FontTwips = 165; // 8.25 point
+const QSize WindowTwips{6135, 5775}; // inside the frame
+constexpr int FontTwips = 165;       // 8.25 point
 
 // Where each topic's option stands, in the order of the topics.
 const QRect TopicTwips[]{
@@ -60,7 +56,7 @@ using Controls::setColours;
 
 FrmChem::FrmChem(QWidget* parent)
     : QWidget(parent)
-    , m_scale(1.0 / 15)
+    , m_layout(this, WindowTwips, FontTwips)
     , m_data(new DataControl(QStringLiteral("dtaChem"), this))
     , m_help(new CommonDialog(QStringLiteral("diaA"), this))
 {
@@ -68,8 +64,7 @@ FrmChem::FrmChem(QWidget* parent)
     setWindowTitle(Title);
     buildTopics();
     buildMixtures();
-    QScreen* screen = QGuiApplication::primaryScreen();
-    setScale(screen ? TwipScale::fitting(screen, WindowTwips + FrameTwips) : m_scale);
+    setScale(m_layout.screenScale());
 }
 
 void FrmChem::buildTopics()
@@ -143,20 +138,14 @@ void FrmChem::buildMixtures()
 
 void FrmChem::place(QWidget* widget, const QRect& twips)
 {
-    m_twips << std::pair{widget, twips};
+    m_layout.place(widget, twips);
 }
 
 void FrmChem::setScale(const TwipScale& scale)
 {
-    m_scale = scale;
-    QFont scaled = font();
-    scaled.setPixelSize(std::max(m_scale.pixels(FontTwips), 1));
-    setFont(scaled);
-    for (const auto& [widget, twips] : std::as_const(m_twips))
-        widget->setGeometry(m_scale.rect(twips));
+    m_layout.apply(scale);
     for (QWidget* control : std::as_const(m_captions))
         Controls::fitText(control);
-    setFixedSize(m_scale.size(WindowTwips));
 }
 
 FrmChem* FrmChem::open(const Store& store)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/TwipScale.h"
+#include "shell/TwipLayout.h"
 
 #include <QList>
 #include <QWidget>
@@ -29,7 +29,7 @@ public:
 
     // Lays every control out at its twips on this scale.
     void setScale(const TwipScale& scale);
-    const TwipScale& scale() const { return m_scale; }
+    const TwipScale& scale() const { return m_layout.scale(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -41,8 +41,7 @@ private:
     void showTopic();
     void pickMixture();
 
-    TwipScale m_scale;
-    QList<std::pair<QWidget*, QRect>> m_twips;
+    TwipLayout m_layout;
     QList<QWidget*> m_captions; // fixed texts that must show whole
     DataControl* m_data;
     CommonDialog* m_help;

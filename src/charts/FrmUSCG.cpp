@@ -20,12 +20,10 @@
 #include "shell/TextBox.h"
 
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QTabWidget>
 
 namespace {
@@ -38,10 +36,8 @@ const QColor Yellow{255, 255, 0};
 const QColor RowHatching{255, 192, 192};
 const QColor ColumnHatching{128, 128, 255};
 
-// The inner size of the window, and what its frame and caption add when it has to fit a small screen.
-const QSize WindowTwips{11895, 8415};
-const QSize FrameTwips{120, 600};
-constexpr int FontTwips = 165; // 8.25 point
+const QSize WindowTwips{11895, 8415}; // inside the frame
+constexpr int FontTwips = 165;        // 8.25 point
 
 using Controls::setColours;
 
@@ -95,15 +91,14 @@ std::optional<FirstCargo> firstCargoOf(const QWidget& mainWindow)
 
 FrmUSCG::FrmUSCG(QWidget* parent)
     : QWidget(parent)
-    , m_scale(1.0 / 15)
+    , m_layout(this, WindowTwips, FontTwips)
     , m_data(new DataControl(QStringLiteral("dtaU"), this))
 {
     setObjectName(QStringLiteral("frmUSCG"));
     setWindowTitle(Title);
     buildControls();
     buildChart();
-    QScreen* screen = QGuiApplication::primaryScreen();
-    setScale(screen ? TwipScale::fitting(screen, WindowTwips + FrameTwips) : m_scale);
+    setScale(m_layout.screenScale());
 }
 
 void FrmUSCG::buildControls()
@@ -199,21 +194,15 @@ void FrmUSCG::buildChart()
 
 void FrmUSCG::place(QWidget* widget, const QRect& twips)
 {
-    m_twips << std::pair{widget, twips};
+    m_layout.place(widget, twips);
 }
 
 void FrmUSCG::setScale(const TwipScale& scale)
 {
-    m_scale = scale;
-    QFont scaled = font();
-    scaled.setPixelSize(std::max(m_scale.pixels(FontTwips), 1));
-    setFont(scaled);
-    for (const auto& [widget, twips] : std::as_const(m_twips))
-        widget->setGeometry(m_scale.rect(twips));
-    m_chart->setScale(m_scale);
+    m_layout.apply(scale);
+    m_chart->setScale(scale);
     for (QLabel* name : std::as_const(m_groupNames))
         narrowToFit(name);
-    setFixedSize(m_scale.size(WindowTwips));
 }
 
 FrmUSCG* FrmUSCG::open(const QWidget& mainWindow, const Store& store)

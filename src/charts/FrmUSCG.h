@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/TwipScale.h"
+#include "shell/TwipLayout.h"
 
 #include <QMap>
 #include <QWidget>
@@ -34,7 +34,7 @@ public:
 
     // Lays every control and the chart out at their twips on this scale.
     void setScale(const TwipScale& scale);
-    const TwipScale& scale() const { return m_scale; }
+    const TwipScale& scale() const { return m_layout.scale(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -48,8 +48,7 @@ private:
     void compare();
     void showExceptions(int rowGroup);
 
-    TwipScale m_scale;
-    QList<std::pair<QWidget*, QRect>> m_twips;
+    TwipLayout m_layout;
     DataControl* m_data;
     QLabel* m_firstCargo;
     QLabel* m_firstGroup;

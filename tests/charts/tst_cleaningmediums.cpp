@@ -31,7 +31,7 @@ private:
     TestDataFolder m_folder;
     std::unique_ptr<LoadedMainWindow> m_main;
     FrmTabClean* m_window = nullptr;
-    QList<HelpRequest> m_help;
+    HelpRecorder m_help;
 
     FrmChem* openWindow() const
     {
@@ -64,13 +64,7 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        m_folder.copySampleDatabases();
-        CommonDialog::setViewer([this](const HelpRequest& request) { m_help << request; });
-    }
-
-    void cleanupTestCase() { CommonDialog::setViewer(nullptr); }
+    void initTestCase() { m_folder.copySampleDatabases(); }
 
     void init()
     {
@@ -126,7 +120,7 @@ private Q_SLOTS:
         QCOMPARE(first->text(), QStringLiteral("Sea Water"));
         QVERIFY(first->isChecked());
         pressShow(window);
-        QCOMPARE(m_help, QList<HelpRequest>{topic(1002)});
+        QCOMPARE(m_help.requests(), QList<HelpRequest>{topic(1002)});
     }
 
     void topics_data()
@@ -169,7 +163,7 @@ private Q_SLOTS:
         for (QRadioButton* other : window->findChildren<QRadioButton*>())
             QVERIFY2(other->isChecked() == (other == button), qPrintable(other->objectName()));
         pressShow(window);
-        QCOMPARE(m_help, QList<HelpRequest>{topic(context)});
+        QCOMPARE(m_help.requests(), QList<HelpRequest>{topic(context)});
         // The window's text fits its option.
         QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(caption));
     }
@@ -228,7 +222,7 @@ private Q_SLOTS:
         box->setEditText(QStringLiteral("MAKER'S"));
         QCOMPARE(beeps->count(), 10);
         QCOMPARE(controlText(window, QStringLiteral("lblMed")), QStringLiteral("Fresh water"));
-        QVERIFY(m_help.isEmpty());
+        QVERIFY(m_help.requests().isEmpty());
     }
 
     // The window reads nothing of the main window and leaves it as it was.

@@ -50,7 +50,7 @@ private:
     std::unique_ptr<LoadedMainWindow> m_main;
     FrmTabClean* m_window = nullptr;
     BeepCounter* m_beeps = nullptr;
-    QList<HelpRequest> m_help;
+    HelpRecorder m_help;
 
     QWidget* tab() const { return m_window->henkelTab(); }
     bool showTab() const
@@ -99,13 +99,7 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        m_folder.copySampleDatabases();
-        CommonDialog::setViewer([this](const HelpRequest& request) { m_help << request; });
-    }
-
-    void cleanupTestCase() { CommonDialog::setViewer(nullptr); }
+    void initTestCase() { m_folder.copySampleDatabases(); }
 
     void init()
     {
@@ -220,20 +214,20 @@ private Q_SLOTS:
         choose(option);
         QCOMPARE(checkedOptions(), QStringList{option});
         pressShow();
-        QCOMPARE(m_help,
+        QCOMPARE(m_help.requests(),
                  (QList<HelpRequest>{{ProgramFolder::path() + QStringLiteral("/Henkel.hlp"), 1, context}}));
         // Another group replaces it.
         choose(option == QLatin1String("optSH") ? QStringLiteral("optSMH") : QStringLiteral("optSH"));
         pressShow();
-        QCOMPARE(m_help.size(), 2);
-        QCOMPARE(m_help.last().context, option == QLatin1String("optSH") ? 1016 : 1015);
+        QCOMPARE(m_help.requests().size(), 2);
+        QCOMPARE(m_help.requests().last().context, option == QLatin1String("optSH") ? 1016 : 1015);
     }
 
     void showWithNoGroupChosen()
     {
         QVERIFY(showTab());
         pressShow();
-        QVERIFY(m_help.isEmpty());
+        QVERIFY(m_help.requests().isEmpty());
     }
 
     // Were several options selected at once, "Show" would open each topic in its own order.

@@ -86,6 +86,16 @@ BeepCounter::~BeepCounter()
     Beep::setSpeaker(nullptr);
 }
 
+HelpRecorder::HelpRecorder()
+{
+    CommonDialog::setViewer([this](const HelpRequest& request) { m_requests << request; });
+}
+
+HelpRecorder::~HelpRecorder()
+{
+    CommonDialog::setViewer(nullptr);
+}
+
 LoadedMainWindow::LoadedMainWindow(const QString& dataFolder)
     : m_messages(std::make_unique<MessageRecorder>())
     , m_beeps(std::make_unique<BeepCounter>())

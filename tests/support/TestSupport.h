@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/HelpRequest.h"
 #include "shell/MessageBox.h"
 
 #include <QList>
@@ -57,6 +58,19 @@ public:
 
 private:
     int m_count = 0;
+};
+
+// Takes every help request while it lives, in place of the help viewer, and keeps it.
+class HelpRecorder {
+public:
+    HelpRecorder();
+    ~HelpRecorder();
+
+    const QList<HelpRequest>& requests() const { return m_requests; }
+    void clear() { m_requests.clear(); }
+
+private:
+    QList<HelpRequest> m_requests;
 };
 
 class FrmTabClean;
