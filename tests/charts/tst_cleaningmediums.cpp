@@ -168,6 +168,22 @@ private Q_SLOTS:
         QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(caption));
     }
 
+    // The keyboard goes down the first column of topics, then the second, then to "Show".
+    void keyboardOrder()
+    {
+        FrmChem* window = openWindow();
+        QVERIFY(window);
+        QStringList order;
+        QWidget* widget = child<QWidget>(window, QStringLiteral("Option1"));
+        for (int step = 0; step < 17; ++step) {
+            order << widget->objectName();
+            widget = widget->nextInFocusChain();
+        }
+        QCOMPARE(order, (QStringList{"Option1", "Option2", "Option3", "Option4", "Option5", "Option6",
+                                     "Option7", "Option15", "Option8", "Option9", "Option10", "Option11",
+                                     "Option12", "Option13", "Option14", "Option16", "Command1"}));
+    }
+
     void theMixtureOnShow()
     {
         FrmChem* window = openWindow();
@@ -254,6 +270,7 @@ private Q_SLOTS:
     void layout_data()
     {
         QTest::addColumn<double>("pixelsPerTwip");
+        QTest::newRow("a pixel a twip") << 1.0;
         QTest::newRow("96 dpi") << 1.0 / 15;
         QTest::newRow("120 dpi") << 1.0 / 12;
         QTest::newRow("144 dpi") << 1.0 / 10;

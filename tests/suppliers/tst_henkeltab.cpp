@@ -1,4 +1,5 @@
 #include "app/FrmTabClean.h"
+#include "data/Store.h"
 #include "shell/DataControl.h"
 #include "shell/HelpRequest.h"
 #include "shell/ProgramFolder.h"
@@ -368,6 +369,27 @@ private Q_SLOTS:
         oilBox()->setEditText(QStringLiteral("'"));
         QCOMPARE(m_beeps->count(), 1);
         QCOMPARE(text("txtPreWashH"), QStringLiteral("45-50 deg.C"));
+    }
+
+    // The main window does not load on a Henkel.mdb without one of the tab's tables, and says which.
+    void withoutItsTables_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::newRow("VegOils") << QStringLiteral("VegOils");
+        QTest::newRow("Additional") << QStringLiteral("Additional");
+    }
+
+    void withoutItsTables()
+    {
+        QFETCH(QString, table);
+        TestDataFolder folder;
+        folder.copySampleDatabases();
+        folder.runSql(QStringLiteral("Henkel.mdb"), QStringLiteral("DROP TABLE %1;").arg(table));
+        const Store store(folder.path());
+        FrmTabClean window(store);
+        QString error;
+        QVERIFY(!window.load(&error));
+        QVERIFY2(error.contains(table), qPrintable(error));
     }
 
     // On screen nothing covers anything else and every caption shows whole.
