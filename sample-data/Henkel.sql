@@ -13,6 +13,7 @@ INSERT INTO VegOils VALUES ('SOYBEAN OIL', 'AMBIENT', 'Semi-drying oil: wash col
 INSERT INTO VegOils VALUES ('SUNFLOWER OIL', '35-40 deg.C', 'Sample final cleaning: degreaser 1-2%, hot fresh water rinse.');
 INSERT INTO VegOils VALUES ('TALLOW', '55-60 deg.C', 'Sample final cleaning: hot saponifier 3%, then fresh water.');
 INSERT INTO VegOils VALUES ('GROUNDNUT OIL', '40 deg.C', 'Sample final cleaning: degreaser, then hot fresh water.');
+INSERT INTO VegOils VALUES ('NEAT''S-FOOT OIL', '45-50 deg.C', 'Sample final cleaning: hot saponifier 2%, then fresh water rinse.');
 INSERT INTO VegOils VALUES ('OLIVE OIL', '35 deg.C', 'Sample final cleaning: degreaser 1%, rinse (sample).');
 CREATE TABLE Additional ("Chemical" TEXT, "Solution" TEXT);
 INSERT INTO Additional VALUES ('ACETONE', 'Fresh water rinse; no chemical needed (sample).');
@@ -21,6 +22,7 @@ INSERT INTO Additional VALUES ('CAUSTIC SODA', 'Sample solution: fresh water flu
 INSERT INTO Additional VALUES ('ETHANOL', 'Fresh water rinse (sample).');
 INSERT INTO Additional VALUES ('LUBE OIL', 'Sample solution: emulsifying degreaser 2%, hot.');
 INSERT INTO Additional VALUES ('METHANOL', 'Fresh water rinse; wall wash check (sample).');
+INSERT INTO Additional VALUES ('O''NEILL BLEND', 'Sample solution: emulsifier 1%, then hot fresh water.');
 INSERT INTO Additional VALUES ('PHENOL', 'Sample solution: alkaline cleaner 3%, hot, then oxidiser.');
 INSERT INTO Additional VALUES ('STYRENE', 'Sample solution: solvent cleaner, ambient.');
 INSERT INTO Additional VALUES ('XYLENE', 'Sample solution: emulsifier 1%, recirculated.');
@@ -31,4 +33,8 @@ INSERT INTO Solutions VALUES ('PRODUCT D 1%', 'Sea water', 'Stainless, epoxy, zi
 INSERT INTO Solutions VALUES ('B-SOLV 80 NEAT', 'None', 'Stainless, epoxy', 'AMBIENT', 'Solvents');
 INSERT INTO Solutions VALUES ('LAC 5%', 'Fresh water', 'Stainless only', '60-80 deg.C', 'Saponifiers');
 INSERT INTO Solutions VALUES ('BLEACH 1%', 'Fresh water', 'Stainless, epoxy', 'AMBIENT', 'Oxidisers');
+INSERT INTO Solutions VALUES ('SEA WATER', 'Sea water', 'All coatings', '20-80 deg.C', 'Pre-cleaning');
+INSERT INTO Solutions VALUES ('PRODUCT S 2%', 'Fresh water', 'Stainless, epoxy', '40-60 deg.C', 'Degreasers');
+INSERT INTO Solutions VALUES ('ENVIROCLEAN 5%', 'Sea water', 'Stainless, epoxy, zinc', '20-60 deg.C', 'Biodegradable cleaners');
+INSERT INTO Solutions VALUES ('MAKER''S DEGREASER 2%', 'Fresh water', 'Stainless only', '50-70 deg.C', 'Degreasers (sample with an apostrophe)');
 COMMIT;

@@ -25,18 +25,6 @@ constexpr int LogoHeight = 110;
 constexpr int BarWidth = 500;
 constexpr int BarHeight = 22;
 
-// Text drawn on the gradient, or on a background of its own.
-void setColours(QWidget* widget, const QColor& text, const QColor& background = QColor())
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    if (background.isValid()) {
-        palette.setColor(QPalette::Window, background);
-        widget->setAutoFillBackground(true);
-    }
-    widget->setPalette(palette);
-}
-
 } // namespace
 
 FrmSplash::FrmSplash(MonotonicClock clock, QWidget* parent)
@@ -65,17 +53,17 @@ void FrmSplash::buildControls()
     titleFont.setPointSizeF(titleFont.pointSizeF() * 3);
     titleFont.setBold(true);
     title->setFont(titleFont);
-    setColours(title, Yellow);
+    Controls::setColours(title, QColor(), Yellow);
     QLabel* version = caption(this, QStringLiteral("Version:"), QStringLiteral("lblVersion"));
     QLabel* versionValue = caption(this, ProgramTexts::Version, QStringLiteral("lblVersionValue"));
     QLabel* basedOn = caption(this, QStringLiteral("Based on:"), QStringLiteral("lblBasedOn"));
     for (QLabel* label : {version, versionValue, basedOn})
-        setColours(label, White);
+        Controls::setColours(label, QColor(), White);
 
     auto* handbooks = new QFrame(this);
     handbooks->setObjectName(QStringLiteral("fraHandbooks"));
     handbooks->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setColours(handbooks, Qt::black, systemColour(SystemColour::ButtonFace));
+    Controls::setColours(handbooks, systemColour(SystemColour::ButtonFace), Qt::black);
     auto* handbookList = new QVBoxLayout(handbooks);
     handbookList->setSpacing(2);
     for (int i = 0; i < ProgramTexts::Handbooks.size(); ++i)
@@ -88,18 +76,18 @@ void FrmSplash::buildControls()
     m_box->setObjectName(QStringLiteral("picProgress"));
     m_box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_box->setFixedSize(BarWidth, BarHeight);
-    setColours(m_box, Qt::black, systemColour(SystemColour::ButtonFace));
+    Controls::setColours(m_box, systemColour(SystemColour::ButtonFace), Qt::black);
     m_fill = new QWidget(m_box);
     m_fill->setObjectName(QStringLiteral("picFill"));
-    setColours(m_fill, Qt::black, Marks::Green);
+    Controls::setColours(m_fill, Marks::Green, Qt::black);
 
     m_state = caption(this, QStringLiteral("Loading. Please Wait."), QStringLiteral("lblState"));
-    setColours(m_state, White);
+    Controls::setColours(m_state, QColor(), White);
 
     auto* statusBar = new QStatusBar(this);
     statusBar->setObjectName(QStringLiteral("StatusBar1"));
     statusBar->setSizeGripEnabled(false);
-    setColours(statusBar, Qt::black, systemColour(SystemColour::ButtonFace));
+    Controls::setColours(statusBar, systemColour(SystemColour::ButtonFace), Qt::black);
 
     auto* heading = new QVBoxLayout;
     heading->addStretch();
@@ -156,7 +144,7 @@ void FrmSplash::tick()
     Beep::sound();
     m_timer->stop();
     setFillWidth(0);
-    setColours(m_box, Qt::black, Marks::Green);
+    Controls::setColours(m_box, Marks::Green, Qt::black);
     unsetCursor();
     m_done = true;
     repaint();

@@ -9,6 +9,7 @@
 #include "app/GlobeAnimation.h"
 #include "app/LetterJump.h"
 #include "app/PrintEntries.h"
+#include "charts/FrmChem.h"
 #include "charts/FrmHazard.h"
 #include "charts/FrmSpecial.h"
 #include "charts/FrmUSCG.h"
@@ -168,6 +169,7 @@ FrmTabClean::FrmTabClean(const Store& store, QWidget* parent)
     new LetterJump(this, m_tavro->findChild<QComboBox*>(QStringLiteral("DBCombo1")));
     m_windows->add(QStringLiteral("frmUSCG"), [this] { return FrmUSCG::open(*this, m_store); });
     m_windows->add(QStringLiteral("frmUnitor"), [this] { return FrmUnitor::open(*this, m_store); });
+    m_windows->add(QStringLiteral("frmChem"), [this] { return FrmChem::open(m_store); });
     m_windows->add(QStringLiteral("frmHazard"), [this] { return FrmHazard::open(*this); });
     m_windows->add(QStringLiteral("frmSpecial"), [] { return FrmSpecial::open(); });
     m_windows->add(QStringLiteral("PersonalA"), [this] { return followSaves(PersonalA::open(*this)); });

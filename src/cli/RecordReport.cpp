@@ -12,7 +12,7 @@
 NamedRecord findNamedRecord(const CommandLine& commandLine, const QString& fileName, const QString& source,
                             const QString& criterionPrefix, const QString& noun, CliContext& context)
 {
-    const QString name = commandLine.positional().first();
+    const QString name = commandLine.positional().last();
     const Store store(commandLine.dataDir());
     NamedRecord found{openRecordSet(store, fileName, source, context)};
     if (!found.record) {

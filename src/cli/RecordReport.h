@@ -7,8 +7,8 @@
 #include <QList>
 #include <QString>
 
-// The record a look-up command reports on: its data source opened and the record found by name. On a
-// miss the reason is told and exitCode says how the command ends.
+// The record a look-up command reports on: its data source opened and the record found by the name that
+// ends the command line. On a miss the reason is told and exitCode says how the command ends.
 struct NamedRecord {
     std::optional<RecordSet> record;
     int exitCode = ExitCode::Found;

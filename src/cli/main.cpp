@@ -2,8 +2,10 @@
 #include "cli/CompatCommand.h"
 #include "cli/HazardCommand.h"
 #include "cli/HelpCommand.h"
+#include "cli/HenkelCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/JoCommand.h"
+#include "cli/MixtureCommand.h"
 #include "cli/NotesCommand.h"
 #include "cli/PrintCommand.h"
 #include "cli/UnitorCommand.h"
@@ -23,8 +25,10 @@ const QList<std::pair<QString, std::function<int(const QStringList&, CliContext&
         {QStringLiteral("compat"), runCompat},
         {QStringLiteral("hazard"), runHazard},
         {QStringLiteral("help"), runHelp},
+        {QStringLiteral("henkel"), runHenkel},
         {QStringLiteral("import"), runImport},
         {QStringLiteral("jo"), runJo},
+        {QStringLiteral("mixture"), runMixture},
         {QStringLiteral("notes"), runNotes},
         {QStringLiteral("print"), runPrint},
         {QStringLiteral("unitor"), runUnitor},

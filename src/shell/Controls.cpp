@@ -2,6 +2,7 @@
 
 #include "shell/TextBox.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -62,6 +63,17 @@ QGroupBox* frame(QWidget* parent, const QString& title, const QString& name)
     return box;
 }
 
+QComboBox* nameList(QWidget* parent, const QString& name)
+{
+    auto* comboBox = new QComboBox(parent);
+    comboBox->setObjectName(name);
+    comboBox->setEditable(true);
+    comboBox->setCompleter(nullptr);
+    comboBox->setInsertPolicy(QComboBox::NoInsert);
+    comboBox->setMaxVisibleItems(20);
+    return comboBox;
+}
+
 QLineEdit* holder(QWidget* parent, const QString& name)
 {
     auto* lineEdit = new QLineEdit(parent);
@@ -74,6 +86,8 @@ void setColours(QWidget* control, const QColor& background, const QColor& text)
 {
     QPalette palette = control->palette();
     if (background.isValid()) {
+        // Option buttons would paint theirs in the button colour.
+        control->setBackgroundRole(QPalette::Window);
         palette.setColor(QPalette::Window, background);
         control->setAutoFillBackground(true);
     }

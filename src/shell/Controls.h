@@ -3,6 +3,7 @@
 #include <QString>
 
 class QColor;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -23,6 +24,9 @@ QLineEdit* field(QWidget* parent, const QString& name, const QString& toolTip = 
 TextBox* textBox(QWidget* parent, const QString& name, const QString& toolTip = {});
 QPushButton* button(QWidget* parent, const QString& name, const QString& text);
 QGroupBox* frame(QWidget* parent, const QString& title, const QString& name = {});
+// An editable combo box listing names, whose text is looked up as it stands with every character typed:
+// nothing is completed and nothing typed is added to the list.
+QComboBox* nameList(QWidget* parent, const QString& name);
 // A hidden text box that holds a value for the program.
 QLineEdit* holder(QWidget* parent, const QString& name);
 

@@ -1,20 +1,31 @@
 #pragma once
 
+#include <QHash>
 #include <QWidget>
 
+class CommonDialog;
 class DataControl;
+class QComboBox;
 class QLabel;
+class QLineEdit;
+class QRadioButton;
 class Store;
+class TextBox;
 
-// Tab 2 of the main window: the Henkel cleaning recommendations on DtaH and dtaH1.
+// Tab 2 of the main window: the Henkel cleaning recommendations. The oil tool looks oils up on DtaH, the
+// additional-products tool chemicals on dtaH1, and the cleaning suggestions open the topic of a cargo
+// group in Henkel.hlp. Everything on it is read-only.
 class HenkelTab : public QWidget {
     Q_OBJECT
 public:
     explicit HenkelTab(QWidget* parent = nullptr);
 
-    // Points DtaH and dtaH1 at Henkel.mdb.
+    // Point DtaH and dtaH1 at Henkel.mdb and list their oils and chemicals.
     bool openOilData(const Store& store, QString* error);
     bool openChemicalData(const Store& store, QString* error);
+
+    DataControl& oilData() const { return *m_oils; }
+    DataControl& chemicalData() const { return *m_chemicals; }
 
     // The picture box of the globe animation.
     QLabel* globePicture() const { return m_globe; }
@@ -23,7 +34,24 @@ Q_SIGNALS:
     void exitClicked();
 
 private:
+    QWidget* buildOilTool();
+    QWidget* buildChemicalTool();
+    QWidget* buildSuggestions();
+    void pickOil();
+    void pickChemical();
+    void groupChosen(const QString& option);
+    void showTopic();
+
     DataControl* m_oils;
     DataControl* m_chemicals;
-    QLabel* m_globe;
+    CommonDialog* m_help;
+    QComboBox* m_oil = nullptr;
+    QLineEdit* m_oilHolder = nullptr;
+    QLineEdit* m_preWash = nullptr;
+    TextBox* m_final = nullptr;
+    QComboBox* m_chemical = nullptr;
+    QLineEdit* m_chemicalHolder = nullptr;
+    TextBox* m_solution = nullptr;
+    QHash<QString, QRadioButton*> m_groups;
+    QLabel* m_globe = nullptr;
 };

@@ -39,21 +39,11 @@ private:
     QComboBox* cargoBox() const { return child<QComboBox>(m_window, QStringLiteral("DBCombo1")); }
     void choose(const QString& name) const { cargoBox()->setEditText(name); }
 
-    // The windows of the program that are not built yet, each with a stand-in so that what the main
-    // window opens can be seen; every other window is the real one.
+    // Records the name of each window the main window opens.
     void registerWindows()
     {
         connect(&m_window->windows(), &WindowRegistry::loaded, this,
                 [this](const QString& name) { m_opened << name; });
-        for (const char* name : {"frmChem"}) {
-            const QString windowName = QLatin1String(name);
-            QVERIFY2(!m_window->windows().has(windowName), name);
-            m_window->windows().add(windowName, [windowName] {
-                auto* window = new QWidget;
-                window->setObjectName(windowName);
-                return window;
-            });
-        }
     }
 
     void closeOpenWindows()

@@ -128,6 +128,14 @@ FileDialogRecorder::FileDialogRecorder()
 FileDialogRecorder::~FileDialogRecorder()
 {
     FileDialog::setAnswerer(nullptr);
+HelpRecorder::HelpRecorder()
+{
+    CommonDialog::setViewer([this](const HelpRequest& request) { m_requests << request; });
+}
+
+HelpRecorder::~HelpRecorder()
+{
+    CommonDialog::setViewer(nullptr);
 }
 
 LoadedMainWindow::LoadedMainWindow(const QString& dataFolder)

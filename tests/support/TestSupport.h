@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/FileDialog.h"
+#include "shell/HelpRequest.h"
 #include "shell/MessageBox.h"
 
 #include <QList>
@@ -97,6 +98,17 @@ public:
 private:
     QList<FileDialog::Request> m_requests;
     QStringList m_answers;
+// Takes every help request while it lives, in place of the help viewer, and keeps it.
+class HelpRecorder {
+public:
+    HelpRecorder();
+    ~HelpRecorder();
+
+    const QList<HelpRequest>& requests() const { return m_requests; }
+    void clear() { m_requests.clear(); }
+
+private:
+    QList<HelpRequest> m_requests;
 };
 
 class FrmTabClean;
