@@ -168,6 +168,9 @@ private Q_SLOTS:
             expected << QStringLiteral("usr/share/velcarin/") + QLatin1String(name);
         for (int n = 1; n <= 15; ++n)
             expected << QStringLiteral("usr/share/velcarin/GLOBE%1.BMP").arg(n);
+        for (int size : {16, 24, 32, 48, 64, 128, 256})
+            expected << QStringLiteral("usr/share/icons/hicolor/%1x%1/apps/velcarin.png").arg(size);
+        expected << QStringLiteral("usr/share/icons/hicolor/scalable/apps/velcarin.svg");
         expected.sort();
         QCOMPARE(files, expected);
         QVERIFY(QFileInfo(installed(QStringLiteral("bin/velcarin"))).isExecutable());

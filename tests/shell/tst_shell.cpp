@@ -84,7 +84,6 @@ private Q_SLOTS:
         QCOMPARE(Placement::origin(screen, window, divisor), origin);
     }
 
-    // Asking for a window that nothing registered is a fault: a test run stops on it, and a user is told.
     // Controls at their twips and the window's 8.25 point font at one scale; a text that must show whole
     // is narrowed only as far as it needs, and no further than ultra-condensed.
     void twipLayout()
@@ -123,12 +122,16 @@ private Q_SLOTS:
         QVERIFY(asItIs->sizeHint().width() > asItIs->width());
         QCOMPARE(tooLong->font().stretch(), int(QFont::UltraCondensed));
 
-        // At twice the scale the name fits at its full width again.
+        // Given its room back, the name shows at its full width again; at twice the scale, so does the font.
+        layout.placeWhole(narrowed, {120, 480, 5760, 300});
+        layout.setScale(scale);
+        QVERIFY(!condensed(narrowed));
         layout.setScale(TwipScale(2.0 / 15));
         QCOMPARE(window.font().pixelSize(), 22);
-        QVERIFY(!condensed(narrowed));
+        QCOMPARE(window.size(), QSize(800, 240));
     }
 
+    // Asking for a window that nothing registered is a fault: a test run stops on it, and a user is told.
     void unknownWindowIsAFault_data()
     {
         QTest::addColumn<bool>("fatal");

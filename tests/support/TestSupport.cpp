@@ -128,6 +128,8 @@ FileDialogRecorder::FileDialogRecorder()
 FileDialogRecorder::~FileDialogRecorder()
 {
     FileDialog::setAnswerer(nullptr);
+}
+
 HelpRecorder::HelpRecorder()
 {
     CommonDialog::setViewer([this](const HelpRequest& request) { m_requests << request; });

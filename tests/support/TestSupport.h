@@ -98,6 +98,8 @@ public:
 private:
     QList<FileDialog::Request> m_requests;
     QStringList m_answers;
+};
+
 // Takes every help request while it lives, in place of the help viewer, and keeps it.
 class HelpRecorder {
 public:
