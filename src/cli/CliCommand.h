@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/Database.h"
 #include "data/DataFolders.h"
+#include "data/Database.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
