@@ -11,7 +11,8 @@ deb=$(ls build/velcarin_*.deb)
 contents=$(dpkg-deb --contents "$deb")
 for file in ./usr/bin/velcarin ./usr/bin/velcarin-cli ./usr/share/velcarin/cleaning.mdb \
     ./usr/share/velcarin/Unitor.hlp ./usr/share/velcarin/GLOBE15.BMP \
-    ./usr/share/applications/org.velcarin.Velcarin.desktop ./usr/share/metainfo/org.velcarin.Velcarin.metainfo.xml; do
+    ./usr/share/applications/org.velcarin.Velcarin.desktop ./usr/share/metainfo/org.velcarin.Velcarin.metainfo.xml \
+    ./usr/share/icons/hicolor/48x48/apps/velcarin.png ./usr/share/icons/hicolor/scalable/apps/velcarin.svg; do
     grep -qF " $file" <<<"$contents" || { echo "package: $deb lacks $file" >&2; exit 1; }
 done
 depends=$(dpkg-deb --field "$deb" Depends)

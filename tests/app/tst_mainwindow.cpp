@@ -564,6 +564,91 @@ private Q_SLOTS:
         QCOMPARE(cargoBox()->currentText(), QStringLiteral("TOLUENE"));
     }
 
+    // Every entry of the menu bar does what it stands for on the sample cargo ACRYLIC ACID (no personal
+    // note): it opens its window, asks for its help topic, prints, asks for a file, brings its tab to the
+    // front, says why not, or closes the main window. An entry without a row here fails the test.
+    void everyMenuEntryActs_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("effect");
+        const auto row = [](const char* entry, int tab, const char* effect) {
+            QTest::newRow(entry) << QString::fromLatin1(entry) << tab << QString::fromUtf8(effect);
+        };
+        row("mnuPrint", 0, "printed");
+        row("mnuExportPdf", 1, "file dialog");
+        row("mnuExit", 0, "closed");
+        row("mnuTavro", 2, "tab 0");
+        row("mnuNormal", 0, "tab 1");
+        row("mnuHenkel", 0, "tab 2");
+        row("mnuUnitor", 0, "frmUnitor");
+        row("mnuCleaning", 0, "frmPrint,frmView");
+        row("mnuTemp", 0, "frmPrint,frmView");
+        row("mnuAdd", 0, "frmPrint,frmView");
+        row("mnuPersonal", 0, "message: No any Personal Records for this cargo found.");
+        row("mnuHazard", 0, "frmHazard");
+        row("mnuECP", 0, "message: Do you really want to change the Cargo Parameters?");
+        row("mnuChoice", 0, "help");
+        row("mnuPre", 0, "help");
+        row("mnuFinal", 0, "help");
+        row("mnuTheory", 0, "help");
+        row("mnuCleaningCh", 0, "frmChem");
+        row("mnuSpecial", 0, "frmSpecial");
+        row("mnuCompCh", 0, "frmUSCG");
+        row("mnuIndex", 0, "help");
+        row("mnuAbout", 0, "frmAbout");
+    }
+
+    void everyMenuEntryActs()
+    {
+        QFETCH(QString, entry);
+        QFETCH(int, tab);
+        QFETCH(QString, effect);
+        PrinterStandIn printer;
+        FileDialogRecorder fileDialog;
+        m_window->show();
+        choose(QStringLiteral("ACRYLIC ACID"));
+        tabs()->setCurrentIndex(tab);
+        m_opened.clear();
+        QVERIFY(triggerAction(m_window, entry));
+
+        QString done;
+        if (!printer.printed().isEmpty())
+            done = QStringLiteral("printed");
+        else if (!fileDialog.requests().isEmpty())
+            done = QStringLiteral("file dialog");
+        else if (!m_window->isVisible())
+            done = QStringLiteral("closed");
+        else if (!m_help.isEmpty())
+            done = QStringLiteral("help");
+        else if (!m_messages->requests().isEmpty())
+            done = QStringLiteral("message: ") + m_messages->requests().first().text;
+        else if (!m_opened.isEmpty())
+            done = m_opened.join(QLatin1Char(','));
+        else if (tabs()->currentIndex() != tab)
+            done = QStringLiteral("tab %1").arg(tabs()->currentIndex());
+        QCOMPARE(done, effect);
+    }
+
+    void everyMenuEntryHasARow()
+    {
+        QStringList entries;
+        for (QAction* top : m_window->menuBar()->actions()) {
+            for (QAction* entry : top->menu()->actions()) {
+                if (!entry->isSeparator())
+                    entries << entry->objectName();
+            }
+        }
+        QStringList rows;
+        for (const char* name :
+             {"mnuPrint",   "mnuExportPdf", "mnuExit",  "mnuTavro", "mnuNormal",   "mnuHenkel",
+              "mnuUnitor",  "mnuCleaning",  "mnuTemp",  "mnuAdd",   "mnuPersonal", "mnuHazard",
+              "mnuECP",     "mnuChoice",    "mnuPre",   "mnuFinal", "mnuTheory",   "mnuCleaningCh",
+              "mnuSpecial", "mnuCompCh",    "mnuIndex", "mnuAbout"})
+            rows << QLatin1String(name);
+        QCOMPARE(entries, rows);
+    }
+
     void exitsCloseOnlyTheMainWindow_data()
     {
         QTest::addColumn<QString>("control");
