@@ -226,9 +226,11 @@ void FrmTabClean::buildMenus()
                 [this, windowName] { m_windows->open(windowName); });
     }
     for (const auto& [name, caption, source] : ViewEntries) {
-        connect(action(QLatin1String(name)), &QAction::triggered, this, [this, caption, source] {
+        const QString shown = QLatin1String(caption);
+        const QString box = QLatin1String(source);
+        connect(action(QLatin1String(name)), &QAction::triggered, this, [this, shown, box] {
             if (auto* view = qobject_cast<FrmView*>(m_windows->open(QStringLiteral("frmView"))))
-                view->showText(QLatin1String(caption), findChild<TextBox*>(QLatin1String(source))->text());
+                view->showText(shown, findChild<TextBox*>(box)->text());
         });
     }
     for (const HelpEntry& entry : HelpEntries) {
