@@ -6,6 +6,7 @@
 #include "support/TestSupport.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -77,7 +78,16 @@ private Q_SLOTS:
         connect(&windows(), &WindowRegistry::loaded, this, [this](const QString& name) { m_loaded << name; });
     }
 
-    void cleanup() { m_main.reset(); }
+    // The windows a test opened, the hidden sheets among them, go with it.
+    void cleanup()
+    {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget != m_window)
+                widget->close();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        m_main.reset();
+    }
 
     void sheetContents_data()
     {
