@@ -8,6 +8,7 @@
 #include "app/FrmAbout.h"
 #include "app/GlobeAnimation.h"
 #include "app/LetterJump.h"
+#include "app/MenuShortcutsFirst.h"
 #include "app/PrintEntries.h"
 #include "charts/FrmChem.h"
 #include "charts/FrmHazard.h"
@@ -167,6 +168,7 @@ FrmTabClean::FrmTabClean(const Store& store, QWidget* parent)
     connect(m_tavro, &TavroTab::unitorClicked, this,
             [this] { m_windows->open(QStringLiteral("frmUnitor")); });
     new LetterJump(this, m_tavro->findChild<QComboBox*>(QStringLiteral("DBCombo1")));
+    new MenuShortcutsFirst(this);
     m_windows->add(QStringLiteral("frmUSCG"), [this] { return FrmUSCG::open(*this, m_store); });
     m_windows->add(QStringLiteral("frmUnitor"), [this] { return FrmUnitor::open(*this, m_store); });
     m_windows->add(QStringLiteral("frmChem"), [this] { return FrmChem::open(m_store); });

@@ -649,6 +649,31 @@ private Q_SLOTS:
         QCOMPARE(entries, rows);
     }
 
+    // In the cargo box, Ctrl+Y and Ctrl+A are the menu's, not the field's redo and select-all.
+    void menuShortcutsInTheCargoBox_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("Ctrl+Y") << int(Qt::Key_Y) << QStringLiteral("frmUSCG");
+        QTest::newRow("Ctrl+A") << int(Qt::Key_A) << QStringLiteral("frmAbout");
+    }
+
+    void menuShortcutsInTheCargoBox()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, window);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        choose(QStringLiteral("ACRYLIC ACID"));
+        QLineEdit* field = cargoBox()->lineEdit();
+        field->setFocus();
+        field->setCursorPosition(3);
+        QTest::keyClick(field, Qt::Key(key), Qt::ControlModifier);
+        QCOMPARE(field->text(), QStringLiteral("ACRYLIC ACID"));
+        QCOMPARE(field->cursorPosition(), 3);
+        QCOMPARE(m_opened, QStringList{window});
+    }
+
     void exitsCloseOnlyTheMainWindow_data()
     {
         QTest::addColumn<QString>("control");
