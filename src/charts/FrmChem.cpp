@@ -70,7 +70,7 @@ void FrmChem::buildTopics()
 {
     QLabel* panel = Controls::caption(this, QString(), QStringLiteral("Shape1"));
     setColours(panel, DarkBlue, Yellow);
-    place(panel, {480, 120, 5175, 3375});
+    m_layout.place(panel, {480, 120, 5175, 3375});
 
     auto* group = new QButtonGroup(this);
     const QList<CleaningMediums::Topic>& topics = CleaningMediums::topics();
@@ -94,7 +94,7 @@ void FrmChem::buildTopics()
     }
 
     QPushButton* show = Controls::button(this, QStringLiteral("Command1"), QStringLiteral("Show"));
-    place(show, {4200, 3120, 1215, 315});
+    m_layout.place(show, {4200, 3120, 1215, 315});
     setTabOrder(previous, show);
     connect(show, &QPushButton::clicked, this, &FrmChem::showTopic);
 }
@@ -110,7 +110,7 @@ void FrmChem::buildMixtures()
 
     m_mixture = nameList(this, QStringLiteral("DBComboChem"));
     m_mixture->setEditText(QStringLiteral("DBCombo2"));
-    place(m_mixture, {120, 3960, 5895, 315});
+    m_layout.place(m_mixture, {120, 3960, 5895, 315});
     m_holder = holder(this, QStringLiteral("Text1"));
 
     const std::tuple<const char*, const char*, QRect> captions[]{
@@ -128,13 +128,8 @@ void FrmChem::buildMixtures()
         value->setWordWrap(true);
         value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         setColours(value, QColor(), LightGreen);
-        place(value, bound.twips);
+        m_layout.place(value, bound.twips);
     }
-}
-
-void FrmChem::place(QWidget* widget, const QRect& twips)
-{
-    m_layout.place(widget, twips);
 }
 
 void FrmChem::setScale(const TwipScale& scale)

@@ -37,7 +37,6 @@ protected:
 private:
     void buildTopics();
     void buildMixtures();
-    void place(QWidget* widget, const QRect& twips);
     void showTopic();
     void pickMixture();
 

@@ -42,13 +42,6 @@ public:
     }
 };
 
-void setTextColour(QLabel* label, const QColor& colour)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-}
-
 } // namespace
 
 FrmUnitor::FrmUnitor(QWidget* parent)
@@ -71,14 +64,14 @@ void FrmUnitor::buildControls()
 
     QLabel* previousPrompt =
         caption(this, QStringLiteral("To clean the tanks after the cargo grade:"), QStringLiteral("Label1"));
-    setTextColour(previousPrompt, highlightText);
+    setColours(previousPrompt, QColor(), highlightText);
     m_layout.placeWhole(previousPrompt, {120, 120, 3135, 255});
     m_previousCargo = field(this, QStringLiteral("Text2"));
     m_layout.place(m_previousCargo, {3360, 120, 2775, 285});
 
     m_groupPrompt = caption(this, QStringLiteral("SELECT A GROUP OF CARGO TO LOAD (REFER CODE WINDOW)"),
                             QStringLiteral("Label3"));
-    setTextColour(m_groupPrompt, Marks::Green);
+    setColours(m_groupPrompt, QColor(), Marks::Green);
     m_layout.placeWhole(m_groupPrompt, {1080, 600, 5055, 255});
     auto* narrowOptions = new NarrowOptionStyle;
     narrowOptions->setParent(this);
@@ -86,11 +79,7 @@ void FrmUnitor::buildControls()
         const QChar group = UnitorCatalogue::LoadingGroups.at(index);
         auto* option = new QRadioButton(QString(group), this);
         option->setObjectName(QStringLiteral("Option%1").arg(index + 1));
-        QPalette palette = option->palette();
-        palette.setColor(option->backgroundRole(), systemColour(SystemColour::Highlight));
-        palette.setColor(QPalette::WindowText, systemColour(SystemColour::InfoBackground));
-        option->setPalette(palette);
-        option->setAutoFillBackground(true);
+        setColours(option, systemColour(SystemColour::Highlight), systemColour(SystemColour::InfoBackground));
         option->setStyle(narrowOptions);
         m_layout.place(option, {QPoint(GroupLeft + index * GroupStep, 840), GroupTwips});
         connect(option, &QRadioButton::clicked, this, [this, group] { chooseLoadingGroup(group); });
@@ -98,7 +87,7 @@ void FrmUnitor::buildControls()
     }
 
     QLabel* nextPrompt = caption(this, QStringLiteral("For loading of cargo:"), QStringLiteral("Label2"));
-    setTextColour(nextPrompt, highlightText);
+    setColours(nextPrompt, QColor(), highlightText);
     m_layout.placeWhole(nextPrompt, {240, 1200, 1695, 255});
     m_cargoToLoad = new QComboBox(this);
     m_cargoToLoad->setObjectName(QStringLiteral("DBCombo1"));
