@@ -31,7 +31,7 @@ private:
     std::unique_ptr<LoadedMainWindow> m_main;
     FrmTabClean* m_window = nullptr;
     MessageRecorder* m_messages = nullptr;
-    QList<HelpRequest> m_help;
+    HelpRecorder m_help;  // every help request, in place of the viewer
     QStringList m_opened; // windows the test registry was asked to load
 
     QAction* action(const char* name) const { return child<QAction>(m_window, QLatin1String(name)); }
@@ -63,10 +63,7 @@ private Q_SLOTS:
         m_folder.runSql(QStringLiteral("cleaning.mdb"),
                         QStringLiteral("INSERT INTO CleaningA (\"Abbreviated Name\", \"Full Name\") "
                                        "VALUES ('A SAMPLE WITHOUT GROUP', 'Sample');"));
-        CommonDialog::setViewer([this](const HelpRequest& request) { m_help << request; });
     }
-
-    void cleanupTestCase() { CommonDialog::setViewer(nullptr); }
 
     void init()
     {
@@ -493,8 +490,8 @@ private Q_SLOTS:
         QFETCH(int, context);
         tabs()->setCurrentIndex(2); // help does not depend on the tab
         QVERIFY(triggerAction(m_window, entry));
-        QCOMPARE(m_help.size(), 1);
-        QCOMPARE(m_help.first(), (HelpRequest{ProgramFolder::path() + file, 1, context}));
+        QCOMPARE(m_help.requests().size(), 1);
+        QCOMPARE(m_help.requests().first(), (HelpRequest{ProgramFolder::path() + file, 1, context}));
         QCOMPARE(child<CommonDialog>(m_window, QStringLiteral("diaA")) != nullptr, true);
     }
 
@@ -619,7 +616,7 @@ private Q_SLOTS:
             done = QStringLiteral("file dialog");
         else if (!m_window->isVisible())
             done = QStringLiteral("closed");
-        else if (!m_help.isEmpty())
+        else if (!m_help.requests().isEmpty())
             done = QStringLiteral("help");
         else if (!m_messages->requests().isEmpty())
             done = QStringLiteral("message: ") + m_messages->requests().first().text;

@@ -13,7 +13,7 @@ class TestOwnFiles : public QObject {
 
 private:
     TestDataFolder m_folder;
-    QList<HelpRequest> m_help;
+    HelpRecorder m_help; // every help request, in place of the viewer
 
 private Q_SLOTS:
     void initTestCase()
@@ -25,10 +25,7 @@ private Q_SLOTS:
         for (int n = 1; n <= 15; ++n)
             QVERIFY(red.save(m_folder.filePath(QStringLiteral("GLOBE%1.BMP").arg(n)), "BMP"));
         DataFolders::setCurrent({m_folder.path(), programFolder()});
-        CommonDialog::setViewer([this](const HelpRequest& request) { m_help << request; });
     }
-
-    void cleanupTestCase() { CommonDialog::setViewer(nullptr); }
 
     void helpFiles_data()
     {
@@ -48,8 +45,8 @@ private Q_SLOTS:
         LoadedMainWindow main(m_folder.path());
         QVERIFY(main.isLoaded());
         QVERIFY(triggerAction(main.window(), entry));
-        QCOMPARE(m_help.size(), 1);
-        QCOMPARE(m_help.first().helpFile, file);
+        QCOMPARE(m_help.requests().size(), 1);
+        QCOMPARE(m_help.requests().first().helpFile, file);
     }
 
     void globePictures()

@@ -21,7 +21,7 @@ class TestSpecialWindow : public QObject {
 private:
     TestDataFolder m_folder;
     std::unique_ptr<LoadedMainWindow> m_main;
-    QList<HelpRequest> m_help;
+    HelpRecorder m_help; // every help request, in place of the viewer
 
     FrmTabClean* mainWindow() const { return m_main->window(); }
     FrmSpecial* openWindow() const
@@ -44,13 +44,7 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        m_folder.copySampleDatabases();
-        CommonDialog::setViewer([this](const HelpRequest& request) { m_help << request; });
-    }
-
-    void cleanupTestCase() { CommonDialog::setViewer(nullptr); }
+    void initTestCase() { m_folder.copySampleDatabases(); }
 
     void init()
     {
@@ -82,7 +76,7 @@ private Q_SLOTS:
         QVERIFY(first->isChecked());
         QCOMPARE(window->focusWidget(), first);
         show(window);
-        QCOMPARE(m_help, QList<HelpRequest>{topic(1002)});
+        QCOMPARE(m_help.requests(), QList<HelpRequest>{topic(1002)});
         QVERIFY(child<CommonDialog>(window, QStringLiteral("diaB")));
     }
 
@@ -162,9 +156,9 @@ private Q_SLOTS:
                 QVERIFY2(!other->isChecked(), qPrintable(other->objectName()));
         }
         show(window);
-        QCOMPARE(m_help, QList<HelpRequest>{topic(context)});
+        QCOMPARE(m_help.requests(), QList<HelpRequest>{topic(context)});
         show(window);
-        QCOMPARE(m_help, (QList<HelpRequest>{topic(context), topic(context)}));
+        QCOMPARE(m_help.requests(), (QList<HelpRequest>{topic(context), topic(context)}));
     }
 
     void isocyanateKinds_data()
@@ -203,7 +197,7 @@ private Q_SLOTS:
                  child<QRadioButton>(window, QStringLiteral("Option7"))->geometry().top());
         QTest::mouseClick(kind, Qt::LeftButton);
         QVERIFY(child<QRadioButton>(window, QStringLiteral("Option1"))->isChecked());
-        QVERIFY(m_help.isEmpty());
+        QVERIFY(m_help.requests().isEmpty());
     }
 
     // The operator tab's button and the menu entry open the one window; again, it comes to the front

@@ -82,7 +82,7 @@ class TestUnitorWindow : public QObject {
 private:
     TestDataFolder m_folder;
     std::unique_ptr<LoadedMainWindow> m_main;
-    QList<HelpRequest> m_help;
+    HelpRecorder m_help; // every help request, in place of the viewer
 
     FrmTabClean* mainWindow() const { return m_main->window(); }
     QComboBox* cargoBox() const
@@ -174,10 +174,7 @@ private Q_SLOTS:
         m_folder.runSql(QStringLiteral("cleaning.mdb"),
                         QStringLiteral("INSERT INTO CleaningA (\"Abbreviated Name\") "
                                        "VALUES ('AMMONIUM HYDROXIDE'), ('AMMONIUM HYDROXIDE 28%');"));
-        CommonDialog::setViewer([this](const HelpRequest& request) { m_help << request; });
     }
-
-    void cleanupTestCase() { CommonDialog::setViewer(nullptr); }
 
     void init()
     {
@@ -222,7 +219,7 @@ private Q_SLOTS:
         QCOMPARE(controlText(window, QStringLiteral("Text2")), QStringLiteral("ACETONE"));
         QCOMPARE(shownGroups(window), QStringLiteral("-"));
         QVERIFY(showButtonShown(window));
-        QVERIFY(m_help.isEmpty());
+        QVERIFY(m_help.requests().isEmpty());
         QVERIFY(m_main->messages()->requests().isEmpty());
         QCOMPARE(m_main->beeps()->count(), 0);
     }
@@ -274,13 +271,13 @@ private Q_SLOTS:
         FrmUnitor* window = openUnitor(cargo);
         QVERIFY2(window, "the operator tab offers no Unitor button");
         showAdvice(window);
-        QCOMPARE(m_help, unitorTopics(topics));
+        QCOMPARE(m_help.requests(), unitorTopics(topics));
         QCOMPARE(shownGroups(window), groups);
         QCOMPARE(showButtonShown(window), groups == QLatin1String("-"));
         // A second click asks again while the window is ready.
         if (showButtonShown(window)) {
             showAdvice(window);
-            QCOMPARE(m_help, unitorTopics(topics + topics));
+            QCOMPARE(m_help.requests(), unitorTopics(topics + topics));
         }
         QVERIFY(m_main->messages()->requests().isEmpty());
         QCOMPARE(m_main->beeps()->count(), 0);
@@ -305,7 +302,7 @@ private Q_SLOTS:
         m_main->messages()->clear();
         showAdvice(window.get());
         // Nothing at all: no request, no message, no sound, no change.
-        QVERIFY(m_help.isEmpty());
+        QVERIFY(m_help.requests().isEmpty());
         QVERIFY(m_main->messages()->requests().isEmpty());
         QCOMPARE(m_main->beeps()->count(), 0);
         QCOMPARE(shownGroups(window.get()), QStringLiteral("-"));
@@ -345,7 +342,7 @@ private Q_SLOTS:
         FrmUnitor* window = openUnitor(cargo);
         QVERIFY(window);
         showAdvice(window);
-        QVERIFY(m_help.isEmpty());
+        QVERIFY(m_help.requests().isEmpty());
         const QString offered = shownGroups(window);
         for (QChar group : clicks) {
             chooseGroup(window, group);
@@ -354,7 +351,7 @@ private Q_SLOTS:
             QCOMPARE(shownGroups(window), offered);
             QVERIFY(!showButtonShown(window));
         }
-        QCOMPARE(m_help, unitorTopics(topics));
+        QCOMPARE(m_help.requests(), unitorTopics(topics));
         QVERIFY(m_main->messages()->requests().isEmpty());
     }
 
@@ -376,7 +373,7 @@ private Q_SLOTS:
         QCOMPARE(controlText(window, QStringLiteral("txtCode")), QStringLiteral("F"));
         m_help.clear();
         chooseGroup(window, u'A');
-        QCOMPARE(m_help, unitorTopics({1017, 1069}));
+        QCOMPARE(m_help.requests(), unitorTopics({1017, 1069}));
 
         // Closing discards it; the next opening loads afresh with the operator tab's cargo of the moment.
         QPointer<FrmUnitor> closed = window;
@@ -434,7 +431,7 @@ private Q_SLOTS:
             QStringLiteral("NEATSFOOT OIL, BUYER'S GRADE"));
 
         // The list changes nothing else: no request, the window still ready.
-        QVERIFY(m_help.isEmpty());
+        QVERIFY(m_help.requests().isEmpty());
         QVERIFY(showButtonShown(window));
         QCOMPARE(shownGroups(window), QStringLiteral("-"));
         QCOMPARE(controlText(window, QStringLiteral("Text2")), QStringLiteral("ACETONE"));
