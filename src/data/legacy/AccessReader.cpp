@@ -364,9 +364,14 @@ double singleValue(float value)
     return result;
 }
 
-// Days since 30 December 1899; the fraction is the time of day, before that day too.
-QString dateTimeText(double value)
+// Days since 30 December 1899; the fraction is the time of day, before that day too. Nothing for a value
+// outside the dates Access keeps (the years 100 to 9999), which only a damaged file holds.
+std::optional<QString> dateTimeText(double value)
 {
+    constexpr double FirstDay = -657434; // 1 January 100
+    constexpr double LastDay = 2958466;  // the day after 31 December 9999
+    if (!(value >= FirstDay && value < LastDay))
+        return std::nullopt;
     const double days = std::trunc(value);
     const qint64 seconds = qRound64(std::abs(value - days) * 86400.0);
     const QDate date = QDate(1899, 12, 30).addDays(qint64(days) + seconds / 86400);
@@ -457,7 +462,11 @@ std::optional<QVariant> fieldValue(MdbHandle* mdb, LongValuePages& pages, const 
     case MDB_DOUBLE:
         return QVariant(qFromLittleEndian<double>(data));
     case MDB_DATETIME:
-        return QVariant(dateTimeText(qFromLittleEndian<double>(data)));
+        if (const std::optional<QString> text = dateTimeText(qFromLittleEndian<double>(data)))
+            return QVariant(*text);
+        if (problem)
+            *problem = tr("a date outside the years 100 to 9999");
+        return std::nullopt;
     case MDB_MONEY:
         return QVariant(libmdbText(mdb_money_to_string(mdb, field.start)));
     case MDB_NUMERIC:

@@ -158,6 +158,11 @@ private Q_SLOTS:
         QTest::newRow("a page map naming a page beyond the end")
             << withPageInCargoMap(cargoes, 100)
             << QStringLiteral("it ends before byte 409600, which it refers to");
+        // Found by the fuzzer: a date of the system table whose days lie far beyond the year 9999.
+        QTest::newRow("a date outside the calendar")
+            << contentOf(legacyFile(QStringLiteral("damaged/cleaning-date-outside-the-calendar.mdb")))
+            << QStringLiteral("the table \"MSysObjects\" has a value that cannot be read in the column "
+                              "\"DateCreate\" of row 2: a date outside the years 100 to 9999");
         QTest::newRow("cut off after page 37")
             << cargoes.left(151552)
             << QStringLiteral("the table \"CleaningA\" records 62 rows, but 44 can be read");
