@@ -118,8 +118,11 @@ private:
         };
         QTRY_VERIFY_WITH_TIMEOUT(holdsItsData() || program.state() != QProcess::Running, 60000);
         QCOMPARE(program.state(), QProcess::Running);
+        // No shipped database is open; the shipped pictures and manuals are read there by design (the
+        // globe turns while the program runs, so one of its pictures may be open at this instant).
         for (const QString& file : openFiles(program.processId()))
-            QVERIFY2(!file.startsWith(installed(QString())), qPrintable(file));
+            QVERIFY2(!file.startsWith(installed(QString())) || !file.endsWith(QLatin1String(".mdb")),
+                     qPrintable(file));
         program.terminate();
         if (!program.waitForFinished(10000))
             program.kill();
