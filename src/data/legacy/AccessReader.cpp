@@ -136,13 +136,14 @@ QString Complaints::reason() const
 constexpr int DeletedRow = 0x4000;
 constexpr int OffsetMask = 0x1fff;
 
-// A table's definition with its columns, freed with it.
+// A table's definition with its columns, freed with it. Nothing for a definition whose page map is empty:
+// libmdb would walk that map through a null pointer.
 class TableDefinition {
 public:
     explicit TableDefinition(MdbCatalogEntry* entry)
         : m_table(mdb_read_table(entry))
     {
-        if (m_table && !mdb_read_columns(m_table)) {
+        if (m_table && (!m_table->usage_map || m_table->map_sz < 1 || !mdb_read_columns(m_table))) {
             mdb_free_tabledef(m_table);
             m_table = nullptr;
         }
@@ -478,8 +479,20 @@ std::optional<QVariant> fieldValue(MdbHandle* mdb, LongValuePages& pages, const 
     return std::nullopt;
 }
 
-// libmdb reads the catalogue from the system table MSysObjects and silently stops at a page it cannot
-// read; a table missing from the list would be missing from the import.
+// libmdb reads the catalogue from the system table MSysObjects, whose definition is on page 2, without
+// checking that definition first; a damaged one would crash it.
+bool catalogueIsReadable(MdbHandle* mdb)
+{
+    MdbCatalogEntry systemObjects{};
+    systemObjects.mdb = mdb;
+    systemObjects.object_type = MDB_TABLE;
+    systemObjects.table_pg = 2;
+    qstrncpy(systemObjects.object_name, "MSysObjects", sizeof systemObjects.object_name);
+    return TableDefinition(&systemObjects).get() && mdb_read_catalog(mdb, MDB_TABLE);
+}
+
+// libmdb silently stops reading the catalogue at a page it cannot read; a table missing from the list
+// would be missing from the import.
 bool catalogueIsWhole(MdbHandle* mdb)
 {
     for (unsigned int i = 0; i < mdb->num_catalog; ++i) {
@@ -530,7 +543,7 @@ std::unique_ptr<AccessReader> AccessReader::open(const QString& path, QString* e
                         .arg(qint64(status.st_size))
                         .arg(pageSize));
     reader->m_handle->pageCount = long(status.st_size / pageSize);
-    if (!mdb_read_catalog(mdb, MDB_TABLE) || !catalogueIsWhole(mdb))
+    if (!catalogueIsReadable(mdb) || !catalogueIsWhole(mdb))
         return fail(tr("its list of tables cannot be read"));
 
     for (unsigned int i = 0; i < mdb->num_catalog; ++i) {

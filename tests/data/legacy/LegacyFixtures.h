@@ -60,6 +60,14 @@ inline QByteArray withEmptyPieceLinkedToItself(QByteArray file)
 
 } // namespace DamagedMemo
 
+// The table whose definition stands on the page points for its page map to row 255 of the map's page,
+// which has 31 rows. In cleaning.mdb the system table MSysObjects is defined on page 2, CleaningA on page 24.
+inline QByteArray withPageMapRowMissing(QByteArray file, int definitionPage)
+{
+    file[definitionPage * 4096 + 55] = char(0xff);
+    return file;
+}
+
 // The table CleaningA of the fixture cleaning.mdb finds its data pages (28, 31, 32, 37, 38) in the page map
 // on page 29: one bit a page, from byte 4 of the page on.
 inline QByteArray withPageInCargoMap(QByteArray file, int page)

@@ -163,6 +163,12 @@ private Q_SLOTS:
             << contentOf(legacyFile(QStringLiteral("damaged/cleaning-date-outside-the-calendar.mdb")))
             << QStringLiteral("the table \"MSysObjects\" has a value that cannot be read in the column "
                               "\"DateCreate\" of row 2: a date outside the years 100 to 9999");
+        // Found by the fuzzer: libmdb would walk the missing page map through a null pointer.
+        QTest::newRow("the system table's page map missing")
+            << withPageMapRowMissing(cargoes, 2) << QStringLiteral("its list of tables cannot be read");
+        QTest::newRow("a table's page map missing")
+            << withPageMapRowMissing(cargoes, 24)
+            << QStringLiteral("the definition of the table \"CleaningA\" cannot be read");
         QTest::newRow("cut off after page 37")
             << cargoes.left(151552)
             << QStringLiteral("the table \"CleaningA\" records 62 rows, but 44 can be read");
