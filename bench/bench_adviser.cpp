@@ -1,4 +1,5 @@
 // Opening the operator data, finding a cargo and one whole selection on the real tab, on 20,000 cargoes.
+#include "LargeCargoData.h"
 #include "adviser/TavroTab.h"
 #include "data/Criterion.h"
 #include "data/RecordSet.h"
@@ -6,7 +7,6 @@
 #include "data/Schema.h"
 #include "data/Store.h"
 #include "shell/DataControl.h"
-#include "support/TestSupport.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -15,32 +15,9 @@
 
 namespace {
 
-// The sample schema with 20,000 generated cargoes whose codes run through the vocabulary.
-const TestDataFolder& largeFolder()
-{
-    static const TestDataFolder* folder = [] {
-        auto* made = new TestDataFolder;
-        made->copySampleDatabases();
-        made->runSql(QStringLiteral("cleaning.mdb"), QStringLiteral(R"(
-            DELETE FROM CleaningA;
-            WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20000)
-            INSERT INTO CleaningA ("Abbreviated Name", "Full Name", "Cleaning Code", "Water Temperature", "Notes",
-                                   "Personal Notes", "ID  Number", "Pollution Category", "Compatability Chart No",
-                                   "H1", "H2", "H3", "SG", "Remarks", "CLASS")
-            SELECT printf('CARGO %05d', i), printf('Generated cargo number %d', i), (i % 7) + 1,
-                   char(65 + i % 6), (i % 24) + 1, CASE WHEN i % 10 = 0 THEN 'A note of my own.' END,
-                   i, CASE WHEN i % 5 = 0 THEN '1' ELSE 'C' END, (i % 22) + 1, i % 5, (i + 1) % 5,
-                   (i + 2) % 5, '0.9', 'Generated sample remark.', '3'
-            FROM n;
-        )"));
-        return made;
-    }();
-    return *folder;
-}
-
 void openDtaA(benchmark::State& state)
 {
-    const Store store(largeFolder().path());
+    const Store store(largeCargoFolder().path());
     for (auto _ : state) {
         DataControl data(QStringLiteral("DtaA"));
         QString error;
@@ -53,7 +30,7 @@ BENCHMARK(openDtaA)->Unit(benchmark::kMillisecond);
 
 void findByNameNearTheEnd(benchmark::State& state)
 {
-    const Store store(largeFolder().path());
+    const Store store(largeCargoFolder().path());
     QString error;
     const RecordSet cargoes =
         *RecordSet::open(store.open(Schema::CleaningFile, &error), RecordSources::DtaA, &error);
@@ -69,7 +46,7 @@ BENCHMARK(findByNameNearTheEnd)->Unit(benchmark::kMicrosecond);
 
 void firstFindOfARecordSet(benchmark::State& state)
 {
-    const Store store(largeFolder().path());
+    const Store store(largeCargoFolder().path());
     QString error;
     const RecordSet cargoes =
         *RecordSet::open(store.open(Schema::CleaningFile, &error), RecordSources::DtaA, &error);
@@ -89,7 +66,7 @@ BENCHMARK(firstFindOfARecordSet)->Unit(benchmark::kMillisecond)->Iterations(10);
 class SelectionFixture {
 public:
     explicit SelectionFixture(benchmark::State& state)
-        : m_store(largeFolder().path())
+        : m_store(largeCargoFolder().path())
     {
         QString error;
         if (!m_tab.openData(m_store, &error))

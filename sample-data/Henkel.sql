@@ -37,4 +37,7 @@ INSERT INTO Solutions VALUES ('SEA WATER', 'Sea water', 'All coatings', '20-80 d
 INSERT INTO Solutions VALUES ('PRODUCT S 2%', 'Fresh water', 'Stainless, epoxy', '40-60 deg.C', 'Degreasers');
 INSERT INTO Solutions VALUES ('ENVIROCLEAN 5%', 'Sea water', 'Stainless, epoxy, zinc', '20-60 deg.C', 'Biodegradable cleaners');
 INSERT INTO Solutions VALUES ('MAKER''S DEGREASER 2%', 'Fresh water', 'Stainless only', '50-70 deg.C', 'Degreasers (sample with an apostrophe)');
+CREATE INDEX "VegOils by Product" ON VegOils ("Product");
+CREATE INDEX "Additional by Chemical" ON Additional ("Chemical");
+CREATE INDEX "Solutions by Mixture" ON Solutions ("Mixture");
 COMMIT;

@@ -19,6 +19,8 @@ files=$(dpkg -L velcarin)
 status=0
 user=(env HOME="$home" XDG_DATA_HOME="$home/.local/share" XDG_CONFIG_HOME="$home/.config" QT_QPA_PLATFORM=offscreen)
 "${user[@]}" velcarin-cli advise ACETONE >/dev/null || { echo "check-package: the installed velcarin-cli failed" >&2; status=1; }
+"${user[@]}" velcarin-cli print ACETONE --pdf "$home/acetone.pdf" >/dev/null && [ -s "$home/acetone.pdf" ] ||
+    { echo "check-package: the installed velcarin-cli print failed" >&2; status=1; }
 for name in cleaning.mdb "Jo Tankers.mdb" Henkel.mdb unitor.mdb; do
     cmp -s "$home/.local/share/Velcarin/$name" "/usr/share/velcarin/$name" ||
         { echo "check-package: the user's $name is not the shipped one" >&2; status=1; }

@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev libqt6sql6-sqlite
     librsvg2-bin
     mdbtools-dev mdbtools sqlite3 libsqlite3-dev
-    libbenchmark-dev
+    libbenchmark-dev time
     clang libclang-rt-14-dev
     xvfb xauth imagemagick
     desktop-file-utils appstream dpkg-dev file

@@ -9,7 +9,8 @@ rm -f build/velcarin_*.deb
 deb=$(ls build/velcarin_*.deb)
 
 contents=$(dpkg-deb --contents "$deb")
-for file in ./usr/bin/velcarin ./usr/bin/velcarin-cli ./usr/share/velcarin/cleaning.mdb \
+for file in ./usr/bin/velcarin ./usr/bin/velcarin-cli ./usr/libexec/velcarin/velcarin-print \
+    ./usr/share/velcarin/cleaning.mdb \
     ./usr/share/velcarin/Unitor.hlp ./usr/share/velcarin/GLOBE15.BMP \
     ./usr/share/applications/org.velcarin.Velcarin.desktop ./usr/share/metainfo/org.velcarin.Velcarin.metainfo.xml \
     ./usr/share/icons/hicolor/48x48/apps/velcarin.png ./usr/share/icons/hicolor/scalable/apps/velcarin.svg; do

@@ -7,7 +7,7 @@
 #include "cli/JoCommand.h"
 #include "cli/MixtureCommand.h"
 #include "cli/NotesCommand.h"
-#include "cli/PrintCommand.h"
+#include "cli/SheetPrinter.h"
 #include "cli/UnitorCommand.h"
 #include "cli/WhereCommand.h"
 
@@ -30,7 +30,7 @@ const QList<std::pair<QString, std::function<int(const QStringList&, CliContext&
         {QStringLiteral("jo"), runJo},
         {QStringLiteral("mixture"), runMixture},
         {QStringLiteral("notes"), runNotes},
-        {QStringLiteral("print"), runPrint},
+        {QStringLiteral("print"), runSheetPrinter},
         {QStringLiteral("unitor"), runUnitor},
         {QStringLiteral("where"), runWhere},
     };
@@ -51,10 +51,7 @@ int usage(CliContext& context)
 
 int main(int argc, char* argv[])
 {
-    const std::unique_ptr<QCoreApplication> application =
-        argc > 1 && QLatin1String(argv[1]) == QLatin1String("print")
-            ? drawingApplication(argc, argv)
-            : std::make_unique<QCoreApplication>(argc, argv);
+    const QCoreApplication application(argc, argv);
     // The same name as the program's, so that both find the user's data folder under it.
     QCoreApplication::setApplicationName(QStringLiteral("Velcarin"));
     QTextStream out(stdout);

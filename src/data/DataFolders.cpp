@@ -82,9 +82,29 @@ DataFolders DataFolders::choose(const QString& requested, const Places& places)
     return {places.officersFolder, shipped, true};
 }
 
+namespace {
+
+QString& helpedProgramFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+} // namespace
+
+QString DataFolders::programFolder()
+{
+    return helpedProgramFolder().isEmpty() ? QCoreApplication::applicationDirPath() : helpedProgramFolder();
+}
+
+void DataFolders::setProgramFolder(const QString& folder)
+{
+    helpedProgramFolder() = folder;
+}
+
 DataFolders::Places DataFolders::places()
 {
-    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QString programFolder = DataFolders::programFolder();
     return {programFolder,
             QDir::cleanPath(programFolder + QLatin1Char('/') + QLatin1String(VELCARIN_INSTALLED_FILES)),
             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)};
@@ -118,7 +138,7 @@ bool DataFolders::prepare(QString* error) const
 DataFolders DataFolders::current()
 {
     if (!chosen()) {
-        const QString programFolder = QCoreApplication::applicationDirPath();
+        const QString programFolder = DataFolders::programFolder();
         return {programFolder, programFolder};
     }
     return *chosen();

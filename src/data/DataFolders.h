@@ -26,6 +26,9 @@ public:
     // The places of this program: its folder, the installed files relative to it, and the user's
     // application data folder.
     static Places places();
+    // The folder of the running program, or of the program that runs it as a helper.
+    static QString programFolder();
+    static void setProgramFolder(const QString& folder);
 
     const QString& dataFolder() const { return m_dataFolder; }
     const QString& shippedFolder() const { return m_shippedFolder; }

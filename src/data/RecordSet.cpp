@@ -6,26 +6,227 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QSet>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 
 #include <sqlite3.h>
 
+namespace {
+
+// Runs a query on the connection's own SQLite handle: the rows of a large record source come in several
+// times faster than through QSqlQuery's variants.
+class Statement {
+public:
+    Statement(const Database& database, const QString& sql)
+    {
+        const QVariant handle = database.connection().driver()->handle();
+        m_db = handle.isValid() ? *static_cast<sqlite3* const*>(handle.constData()) : nullptr;
+        const QByteArray text = sql.toUtf8();
+        if (m_db)
+            sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &m_statement, nullptr);
+    }
+    ~Statement() { sqlite3_finalize(m_statement); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    bool isValid() const { return m_statement != nullptr; }
+    QString error() const { return m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString(); }
+    int columnCount() const { return sqlite3_column_count(m_statement); }
+    QString columnName(int column) const
+    {
+        return QString::fromUtf8(sqlite3_column_name(m_statement, column));
+    }
+    // The table and its column that a result column reads as it stands; nothing for an expression.
+    QString originTable(int column) const
+    {
+        return QString::fromUtf8(sqlite3_column_table_name(m_statement, column));
+    }
+    QString originColumn(int column) const
+    {
+        return QString::fromUtf8(sqlite3_column_origin_name(m_statement, column));
+    }
+    // Whether the column keeps every value as text (or a NULL), by its declared type.
+    bool hasTextAffinity(int column) const
+    {
+        const QString type = QString::fromUtf8(sqlite3_column_decltype(m_statement, column)).toUpper();
+        return !type.contains(QLatin1String("INT")) &&
+               (type.contains(QLatin1String("CHAR")) || type.contains(QLatin1String("CLOB")) ||
+                type.contains(QLatin1String("TEXT")));
+    }
+    void bind(int parameter, qint64 value) { sqlite3_bind_int64(m_statement, parameter, value); }
+    void bind(int parameter, const QString& value)
+    {
+        const QByteArray utf8 = value.toUtf8();
+        sqlite3_bind_text64(m_statement, parameter, utf8.constData(), sqlite3_uint64(utf8.size()),
+                            SQLITE_TRANSIENT, SQLITE_UTF8);
+    }
+    // True for a row, false at the end or on an error.
+    bool next()
+    {
+        m_result = sqlite3_step(m_statement);
+        return m_result == SQLITE_ROW;
+    }
+    bool failed() const { return m_result != SQLITE_DONE && m_result != SQLITE_ROW; }
+    QString text(int column) const
+    {
+        const auto* utf8 = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
+        return utf8 ? QString::fromUtf8(utf8, sqlite3_column_bytes(m_statement, column)) : QString();
+    }
+    qint64 integer(int column) const { return sqlite3_column_int64(m_statement, column); }
+
+private:
+    sqlite3* m_db = nullptr;
+    sqlite3_stmt* m_statement = nullptr;
+    int m_result = SQLITE_OK;
+};
+
+} // namespace
+
+// The rows of a record source, shared by a record set and its clones. A source over the columns of one
+// table is read as it is used: its rows' identities at open, a row's fields when it becomes current, a
+// field of every row when it is listed. Any other source is read whole at open.
 struct RecordSet::Table {
     Database database;
     QString source;
     QString baseTable; // empty when the source is not one updatable table
     QStringList fields;
-    QList<qint64> rowIds;
-    QList<QString> values; // row by row
+    QStringList baseColumns; // each field's column of the base table; empty when read whole at open
+    QList<bool> textColumns; // whether each of them keeps its values as text
+    QList<qint64> rowIds;    // -1 each when the source is not one table
+    // Fields read for every row, row by row in the source's order: all of them when read whole at open.
+    QHash<int, QList<QString>> wholeFields;
+    QHash<int, QList<QString>> readRows; // all fields of a few rows, by row
+    QHash<qint64, int> rowsById;         // built when a field is first read whole
     // value -> first row holding it, per field; built on the first find and dropped when the field changes
     QHash<int, QHash<QString, int>> indexes;
 
+    // Rows kept read at a time: the current records of a window's record sets and clones, and a few more.
+    static constexpr int RowsKept = 64;
+
     int recordCount() const { return int(rowIds.size()); }
-    const QString& at(int row, int field) const { return values.at(qsizetype(row) * fields.size() + field); }
-    QString& at(int row, int field) { return values[qsizetype(row) * fields.size() + field]; }
+    bool readsAsUsed() const { return !baseColumns.isEmpty(); }
+    const QList<QString>* row(int row);
+    const QList<QString>& wholeField(int field);
+    QString valueOfRow(int row, int field);
+    QString valueInList(int row, int field);
+    int findInBase(int field, const QString& value) const;
+    int findInMemory(int field, const QString& value);
+    void written(int row, int field, const QString& value);
 };
+
+const QList<QString>* RecordSet::Table::row(int row)
+{
+    auto found = readRows.constFind(row);
+    if (found != readRows.constEnd())
+        return &*found;
+    QStringList columns;
+    for (const QString& column : baseColumns)
+        columns << quotedSqlName(column);
+    Statement query(database, QLatin1String("select ") + columns.join(QLatin1Char(',')) +
+                                  QLatin1String(" from ") + quotedSqlName(baseTable) +
+                                  QLatin1String(" where rowid = ?"));
+    query.bind(1, rowIds.at(row));
+    if (!query.next())
+        return nullptr; // gone from the file since the set was opened
+    QList<QString> values;
+    values.reserve(fields.size());
+    for (int field = 0; field < fields.size(); ++field)
+        values << query.text(field);
+    if (readRows.size() >= RowsKept)
+        readRows.clear();
+    return &*readRows.insert(row, std::move(values));
+}
+
+const QList<QString>& RecordSet::Table::wholeField(int field)
+{
+    auto found = wholeFields.constFind(field);
+    if (found != wholeFields.constEnd())
+        return *found;
+    if (rowsById.isEmpty()) {
+        rowsById.reserve(rowIds.size());
+        for (int row = 0; row < recordCount(); ++row)
+            rowsById.insert(rowIds.at(row), row);
+    }
+    QList<QString> values(recordCount());
+    Statement query(database, QLatin1String("select rowid,") + quotedSqlName(baseColumns.at(field)) +
+                                  QLatin1String(" from ") + quotedSqlName(baseTable));
+    while (query.next()) {
+        const int row = rowsById.value(query.integer(0), -1);
+        if (row >= 0)
+            values[row] = query.text(1);
+    }
+    return *wholeFields.insert(field, std::move(values));
+}
+
+QString RecordSet::Table::valueOfRow(int row, int field)
+{
+    if (auto whole = wholeFields.constFind(field); whole != wholeFields.constEnd())
+        return whole->at(row);
+    const QList<QString>* values = this->row(row);
+    return values ? values->at(field) : QString();
+}
+
+QString RecordSet::Table::valueInList(int row, int field)
+{
+    if (auto values = readRows.constFind(row); values != readRows.constEnd())
+        return values->at(field);
+    return wholeField(field).at(row);
+}
+
+// The engine finds the candidates, through the column's index where the file has one; only a value equal
+// character for character counts, as in the rows in memory, and the first in the source's order wins. A
+// column that may hold numbers is compared as text, since a number and its text need not compare equal.
+int RecordSet::Table::findInBase(int field, const QString& value) const
+{
+    const QString column = quotedSqlName(baseColumns.at(field));
+    const QString compared =
+        textColumns.at(field) ? column : QLatin1String("cast(") + column + QLatin1String(" as text)");
+    Statement query(database, QLatin1String("select rowid,") + column + QLatin1String(" from ") +
+                                  quotedSqlName(baseTable) + QLatin1String(" where ") + compared +
+                                  QLatin1String(" = ?"));
+    query.bind(1, value);
+    QSet<qint64> matches;
+    while (query.next()) {
+        if (query.text(1) == value)
+            matches.insert(query.integer(0));
+    }
+    if (matches.size() == 1)
+        return int(rowIds.indexOf(*matches.constBegin()));
+    for (int row = 0; !matches.isEmpty() && row < recordCount(); ++row) {
+        if (matches.contains(rowIds.at(row)))
+            return row;
+    }
+    return -1;
+}
+
+int RecordSet::Table::findInMemory(int field, const QString& value)
+{
+    auto index = indexes.find(field);
+    if (index == indexes.end()) {
+        const QList<QString>& values = wholeFields[field];
+        QHash<QString, int> rows;
+        rows.reserve(recordCount());
+        // Backwards, so that the first of equal values is the one kept; NULL equals nothing.
+        for (int row = recordCount() - 1; row >= 0; --row) {
+            if (!values.at(row).isNull())
+                rows.insert(values.at(row), row);
+        }
+        index = indexes.insert(field, std::move(rows));
+    }
+    return index->value(value, -1);
+}
+
+// What a committed update wrote, in every copy of it kept here.
+void RecordSet::Table::written(int row, int field, const QString& value)
+{
+    if (auto whole = wholeFields.find(field); whole != wholeFields.end())
+        (*whole)[row] = value;
+    if (auto values = readRows.find(row); values != readRows.end())
+        (*values)[field] = value;
+    indexes.remove(field);
+}
 
 namespace {
 
@@ -42,6 +243,7 @@ bool isNameChar(QChar c)
 struct RowIdSource {
     QString sql;
     QString table;
+    QString identities; // the rows' identities alone, in the source's order
 };
 
 // For a source "select ... from Table [order by ...]" the same query with Table.rowid as an extra last
@@ -82,56 +284,23 @@ std::optional<RowIdSource> withRowId(const QString& source)
                              rest.startsWith(QLatin1String("where "), Qt::CaseInsensitive);
     if (table.isEmpty() || !singleTable)
         return std::nullopt;
-    return RowIdSource{
-        source.left(from) + QLatin1Char(',') + table + QLatin1String(".rowid ") + source.mid(from), table};
+    const QString rowId = table + QLatin1String(".rowid ");
+    return RowIdSource{source.left(from) + QLatin1Char(',') + rowId + source.mid(from), table,
+                       QLatin1String("select ") + rowId + source.mid(from)};
 }
 
-} // namespace
-
-namespace {
-
-// Runs a query on the connection's own SQLite handle: the rows of a large record source come in several
-// times faster than through QSqlQuery's variants.
-class Statement {
-public:
-    Statement(const Database& database, const QString& sql)
-    {
-        const QVariant handle = database.connection().driver()->handle();
-        m_db = handle.isValid() ? *static_cast<sqlite3* const*>(handle.constData()) : nullptr;
-        const QByteArray text = sql.toUtf8();
-        if (m_db)
-            sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &m_statement, nullptr);
+// Each field's column of the table, when every field is one of its columns as it stands.
+QStringList baseColumnsOf(const Statement& query, int fieldCount, const QString& table)
+{
+    QStringList columns;
+    for (int field = 0; field < fieldCount; ++field) {
+        if (query.originTable(field).compare(table, Qt::CaseInsensitive) != 0 ||
+            query.originColumn(field).isEmpty())
+            return {};
+        columns << query.originColumn(field);
     }
-    ~Statement() { sqlite3_finalize(m_statement); }
-    Statement(const Statement&) = delete;
-    Statement& operator=(const Statement&) = delete;
-
-    bool isValid() const { return m_statement != nullptr; }
-    QString error() const { return m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString(); }
-    int columnCount() const { return sqlite3_column_count(m_statement); }
-    QString columnName(int column) const
-    {
-        return QString::fromUtf8(sqlite3_column_name(m_statement, column));
-    }
-    // True for a row, false at the end or on an error.
-    bool next()
-    {
-        m_result = sqlite3_step(m_statement);
-        return m_result == SQLITE_ROW;
-    }
-    bool failed() const { return m_result != SQLITE_DONE && m_result != SQLITE_ROW; }
-    QString text(int column) const
-    {
-        const auto* utf8 = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
-        return utf8 ? QString::fromUtf8(utf8, sqlite3_column_bytes(m_statement, column)) : QString();
-    }
-    qint64 integer(int column) const { return sqlite3_column_int64(m_statement, column); }
-
-private:
-    sqlite3* m_db = nullptr;
-    sqlite3_stmt* m_statement = nullptr;
-    int m_result = SQLITE_OK;
-};
+    return columns;
+}
 
 } // namespace
 
@@ -140,6 +309,11 @@ std::optional<RecordSet> RecordSet::open(const Database& database, const QString
     auto table = std::make_shared<Table>();
     table->database = database;
     table->source = source;
+    auto fail = [error](const Statement& query) {
+        if (error)
+            *error = query.error();
+        return std::nullopt;
+    };
 
     const std::optional<RowIdSource> rowIdSource = withRowId(source);
     std::optional<Statement> query;
@@ -150,25 +324,34 @@ std::optional<RecordSet> RecordSet::open(const Database& database, const QString
     }
     if (table->baseTable.isEmpty()) {
         query.emplace(database, source);
-        if (!query->isValid()) {
-            if (error)
-                *error = query->error();
-            return std::nullopt;
-        }
+        if (!query->isValid())
+            return fail(*query);
     }
-
     const int fieldCount = query->columnCount() - (table->baseTable.isEmpty() ? 0 : 1);
     for (int i = 0; i < fieldCount; ++i)
         table->fields << query->columnName(i);
-    while (query->next()) {
+    if (!table->baseTable.isEmpty())
+        table->baseColumns = baseColumnsOf(*query, fieldCount, table->baseTable);
+    for (int i = 0; i < table->baseColumns.size(); ++i)
+        table->textColumns << query->hasTextAffinity(i);
+
+    if (table->readsAsUsed()) {
+        Statement identities(database, rowIdSource->identities);
+        while (identities.next())
+            table->rowIds << identities.integer(0);
+        if (!identities.isValid() || identities.failed())
+            return fail(identities);
+    } else {
+        QList<QList<QString>> columns(fieldCount);
+        while (query->next()) {
+            for (int i = 0; i < fieldCount; ++i)
+                columns[i] << query->text(i);
+            table->rowIds << (table->baseTable.isEmpty() ? -1 : query->integer(fieldCount));
+        }
+        if (query->failed())
+            return fail(*query);
         for (int i = 0; i < fieldCount; ++i)
-            table->values << query->text(i);
-        table->rowIds << (table->baseTable.isEmpty() ? -1 : query->integer(fieldCount));
-    }
-    if (query->failed()) {
-        if (error)
-            *error = query->error();
-        return std::nullopt;
+            table->wholeFields.insert(i, std::move(columns[i]));
     }
 
     RecordSet set;
@@ -229,7 +412,9 @@ int RecordSet::absolutePosition() const
 
 QString RecordSet::value(int field) const
 {
-    return valueAt(m_row, field);
+    if (!m_table || m_row < 0 || field < 0 || field >= fieldCount())
+        return {};
+    return m_table->valueOfRow(m_row, field);
 }
 
 QString RecordSet::value(const QString& fieldName) const
@@ -241,7 +426,7 @@ QString RecordSet::valueAt(int row, int field) const
 {
     if (!m_table || row < 0 || row >= recordCount() || field < 0 || field >= fieldCount())
         return {};
-    return m_table->at(row, field);
+    return m_table->valueInList(row, field);
 }
 
 void RecordSet::setRow(int row)
@@ -261,23 +446,6 @@ void RecordSet::move(int records)
         setRow(m_row + records);
 }
 
-int RecordSet::findRow(int field, const QString& value) const
-{
-    auto index = m_table->indexes.find(field);
-    if (index == m_table->indexes.end()) {
-        QHash<QString, int> rows;
-        rows.reserve(recordCount());
-        // Backwards, so that the first of equal values is the one kept; NULL equals nothing.
-        for (int row = recordCount() - 1; row >= 0; --row) {
-            const QString& text = m_table->at(row, field);
-            if (!text.isNull())
-                rows.insert(text, row);
-        }
-        index = m_table->indexes.insert(field, std::move(rows));
-    }
-    return index->value(value, -1);
-}
-
 bool RecordSet::findFirst(const QString& criterion)
 {
     m_noMatch = true;
@@ -290,7 +458,8 @@ bool RecordSet::findFirst(const QString& criterion)
     const int field = fieldIndex(parsed->field);
     if (field < 0)
         return false;
-    const int row = findRow(field, parsed->value);
+    const int row = m_table->readsAsUsed() ? m_table->findInBase(field, parsed->value)
+                                           : m_table->findInMemory(field, parsed->value);
     if (row < 0)
         return false;
     setRow(row);
@@ -393,10 +562,8 @@ bool RecordSet::update(QString* error)
     query.finish();
     if (!transaction.commit(error))
         return false;
-    for (int field : changed) {
-        m_table->at(m_row, field) = m_editBuffer->at(field);
-        m_table->indexes.remove(field);
-    }
+    for (int field : changed)
+        m_table->written(m_row, field, m_editBuffer->at(field));
     m_editBuffer.reset();
     return true;
 }

@@ -11,7 +11,8 @@
 
 // The rows of a record source with a current record, as the data controls use them: find-first by
 // criterion, bookmarks, clones that share the rows, absolute position, relative moves, edit and update.
-// Every field is text; a NULL reads as a null QString, a zero-length value as an empty one.
+// Every field is text; a NULL reads as a null QString, a zero-length value as an empty one. A source over
+// one table is read from the file as it is used, so that its size costs little until it is shown.
 class RecordSet {
 public:
     struct Bookmark {
@@ -35,8 +36,10 @@ public:
 
     bool hasCurrent() const;
     int absolutePosition() const; // zero-based; -1 without a current record
+    // A field of the current record, read with the rest of its row when it first becomes current.
     QString value(int field) const;
     QString value(const QString& fieldName) const;
+    // A field of any record, for a list: the field is read for every record at once.
     QString valueAt(int row, int field) const;
 
     void moveFirst();
@@ -60,7 +63,6 @@ public:
 private:
     struct Table;
 
-    int findRow(int field, const QString& value) const;
     void setRow(int row);
 
     std::shared_ptr<Table> m_table;

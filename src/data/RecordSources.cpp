@@ -39,3 +39,12 @@ const QString dtaU = QStringLiteral(
     "CleaningA.[Abbreviated Name]");
 
 } // namespace RecordSources
+
+QList<Criterion> CriterionPrefixes::searchedColumns()
+{
+    QList<Criterion> columns;
+    for (const QString& prefix :
+         {CleaningName, JoProduct, HenkelOil, HenkelChemical, HenkelMixture, UnitorName})
+        columns << *Criterion::parse(Criterion::build(prefix, QString()));
+    return columns;
+}

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "data/Criterion.h"
+
+#include <QList>
 #include <QString>
 
 // The record sources of the data controls and the criterion prefixes of their look-ups,
@@ -24,5 +27,8 @@ inline const QString HenkelOil = QStringLiteral("VegOils.[Product]= '");
 inline const QString HenkelChemical = QStringLiteral("Additional.[Chemical]= '");
 inline const QString HenkelMixture = QStringLiteral("Solutions.[Mixture]= '");
 inline const QString UnitorName = QStringLiteral("Unitor.[Name] = '");
+
+// Each prefix's table and column: the columns the windows search, which our own files keep an index of.
+QList<Criterion> searchedColumns();
 
 } // namespace CriterionPrefixes

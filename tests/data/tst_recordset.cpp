@@ -192,6 +192,116 @@ private Q_SLOTS:
         QCOMPARE(query.value(0).toString(), QStringLiteral("Wash twice.\r\nÆ ø – °C"));
     }
 
+    void readsARowWhenItBecomesCurrent()
+    {
+        // Rows changed in the file after the set was opened show as they are when first made current.
+        RecordSet set = openCargoes();
+        m_folder.runSql(QStringLiteral("cargo.db"),
+                        QStringLiteral("UPDATE CleaningA SET \"Personal Notes\" = 'written since' "
+                                       "WHERE \"ID  Number\" = '9'"));
+        QCOMPARE(set.value(0), QString()); // the first record, read now
+        QVERIFY(set.findFirst(QStringLiteral("CleaningA.[Abbreviated Name] = 'XYLENE-M'")));
+        QCOMPARE(set.value(QStringLiteral("Personal Notes")), QStringLiteral("written since"));
+        // A row deleted from the file since has no fields left to show.
+        m_folder.runSql(QStringLiteral("cargo.db"),
+                        QStringLiteral("DELETE FROM CleaningA WHERE \"ID  Number\" = '2'"));
+        set.moveFirst();
+        set.move(2);
+        QCOMPARE(set.absolutePosition(), 2);
+        QVERIFY(set.value(0).isNull());
+        QVERIFY(set.value(1).isNull());
+    }
+
+    void cloneSeesAnUpdateInItsList()
+    {
+        // A field listed for every record before an update made through another clone lists the new value.
+        RecordSet listed = openCargoes();
+        QCOMPARE(listed.valueAt(6, 2), QString());
+        QCOMPARE(listed.valueAt(1, 2), QStringLiteral("first line\r\nsecond line"));
+        RecordSet editor = listed.clone();
+        QVERIFY(editor.findFirst(QStringLiteral("CleaningA.[Abbreviated Name] = 'XYLENE-M'")));
+        QCOMPARE(editor.absolutePosition(), 6);
+        QString error;
+        QVERIFY(editor.edit(&error));
+        QVERIFY(editor.setValue(2, QStringLiteral("listed"), &error));
+        QVERIFY2(editor.update(&error), qPrintable(error));
+        QCOMPARE(listed.valueAt(6, 2), QStringLiteral("listed"));
+        listed.setBookmark(editor.bookmark());
+        QCOMPARE(listed.value(2), QStringLiteral("listed"));
+        QVERIFY(listed.findFirst(QStringLiteral("CleaningA.[Personal Notes] = 'listed'")));
+        QCOMPARE(listed.absolutePosition(), 6);
+    }
+
+    void positionsAfterAFind()
+    {
+        // The look-up runs in the file, through its index; the record found stands where the source's
+        // order puts it.
+        RecordSet set = openCargoes();
+        QVERIFY(set.findFirst(QStringLiteral("CleaningA.[Abbreviated Name] = 'TOLUENE'")));
+        QCOMPARE(set.absolutePosition(), 5);
+        const RecordSet::Bookmark toluene = set.bookmark();
+        set.move(-2);
+        QCOMPARE(set.value(0), QStringLiteral("ETHYL ACETATE"));
+        QCOMPARE(set.value(1), QStringLiteral("3"));
+        QVERIFY(set.findFirst(QStringLiteral("CleaningA.[Abbreviated Name] = 'ACETONE'")));
+        QCOMPARE(set.absolutePosition(), 1);
+        set.setBookmark(toluene);
+        QCOMPARE(set.absolutePosition(), 5);
+        QCOMPARE(set.value(1), QStringLiteral("7"));
+        set.move(1);
+        QCOMPARE(set.value(0), QStringLiteral("XYLENE-M"));
+        QVERIFY(set.findFirst(QStringLiteral("CleaningA.[ID  Number] = '4'")));
+        QCOMPARE(set.absolutePosition(), 4);
+
+        // A source that leaves rows out finds none of them.
+        RecordSet some =
+            openCargoes(QStringLiteral("select CleaningA.[Abbreviated Name] from CleaningA where "
+                                       "CleaningA.[ID  Number] > '3' order by "
+                                       "CleaningA.[Abbreviated Name] desc"));
+        QCOMPARE(some.recordCount(), 3);
+        QVERIFY(!some.findFirst(QStringLiteral("CleaningA.[Abbreviated Name] = 'ACETONE'")));
+        QVERIFY(some.findFirst(QStringLiteral("CleaningA.[Abbreviated Name] = 'ETHYL ACETATE'")));
+        QCOMPARE(some.absolutePosition(), 2);
+    }
+
+    void findsTextAsItReads_data()
+    {
+        QTest::addColumn<QString>("criterion");
+        QTest::addColumn<int>("position"); // -1: no match
+        QTest::newRow("a whole number") << QStringLiteral("Mixed.[Whole] = '7'") << 1;
+        QTest::newRow("a whole number with a leading nought") << QStringLiteral("Mixed.[Whole] = '07'") << -1;
+        QTest::newRow("a whole number written as a decimal") << QStringLiteral("Mixed.[Whole] = '7.0'") << -1;
+        QTest::newRow("text in a number column") << QStringLiteral("Mixed.[Whole] = 'seven'") << 2;
+        QTest::newRow("a sum as its text reads") << QStringLiteral("Mixed.[Decimal] = '0.3'") << 0;
+        QTest::newRow("a decimal with a trailing nought") << QStringLiteral("Mixed.[Decimal] = '0.30'") << -1;
+        QTest::newRow("a column of no type") << QStringLiteral("Mixed.[Any] = '12'") << 2;
+        QTest::newRow("a column without regard to case, another case")
+            << QStringLiteral("Mixed.[Caseless] = 'toluene'") << -1;
+        QTest::newRow("a column without regard to case, the same case")
+            << QStringLiteral("Mixed.[Caseless] = 'TOLUENE'") << 1;
+    }
+
+    void findsTextAsItReads()
+    {
+        QFETCH(QString, criterion);
+        QFETCH(int, position);
+        m_folder.runSql(QStringLiteral("cargo.db"), QStringLiteral(R"(
+            CREATE TABLE Mixed ("Name" TEXT, "Whole" INTEGER, "Decimal" REAL, "Any", "Caseless" TEXT COLLATE NOCASE);
+            CREATE INDEX caseless ON Mixed ("Caseless");
+            CREATE INDEX whole ON Mixed ("Whole");
+            INSERT INTO Mixed VALUES ('a', 3, 0.1 + 0.2, 'x', 'Toluene');
+            INSERT INTO Mixed VALUES ('b', 7, 1, 'y', 'TOLUENE');
+            INSERT INTO Mixed VALUES ('c', 'seven', 2.5, 12, 'toluene ');
+        )"));
+        RecordSet set = openCargoes(
+            QStringLiteral("select Mixed.[Name],Mixed.[Whole],Mixed.[Decimal],Mixed.[Any],Mixed.[Caseless] "
+                           "from Mixed order by "
+                           "Mixed.[Name]"));
+        QCOMPARE(set.valueAt(0, 2), QStringLiteral("0.3"));
+        QCOMPARE(set.findFirst(criterion), position >= 0);
+        QCOMPARE(set.absolutePosition(), position >= 0 ? position : 0);
+    }
+
     void updateWritesTheRowItRead()
     {
         // Two rows of the same name: the second one is changed, the first stays.

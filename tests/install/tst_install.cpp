@@ -162,6 +162,7 @@ private Q_SLOTS:
         QStringList expected{
             QStringLiteral("usr/bin/velcarin"),
             QStringLiteral("usr/bin/velcarin-cli"),
+            QStringLiteral("usr/libexec/velcarin/velcarin-print"),
             QStringLiteral("usr/share/applications/org.velcarin.Velcarin.desktop"),
             QStringLiteral("usr/share/metainfo/org.velcarin.Velcarin.metainfo.xml"),
         };
@@ -178,6 +179,7 @@ private Q_SLOTS:
         QCOMPARE(files, expected);
         QVERIFY(QFileInfo(installed(QStringLiteral("bin/velcarin"))).isExecutable());
         QVERIFY(QFileInfo(cli()).isExecutable());
+        QVERIFY(QFileInfo(installed(QStringLiteral("libexec/velcarin/velcarin-print"))).isExecutable());
     }
 
     void theDesktopFilesAreValid_data()
@@ -262,6 +264,28 @@ private Q_SLOTS:
         QVERIFY2(advise.out.contains(QStringLiteral("\nPersonal Notes: ") + note + QLatin1Char('\n')),
                  qPrintable(advise.out));
         QVERIFY2(advise.out.contains(QStringLiteral("\nPersonal notes: yes\n")), qPrintable(advise.out));
+    }
+
+    void theInstalledToolPrintsTheUsersOwnData()
+    {
+        // velcarin-cli hands the sheet to its installed printer, which makes and reads the same data folder.
+        const Home home;
+        const QString pdf = home.filePath(QStringLiteral("acetone.pdf"));
+        const QStringList print{QStringLiteral("print"), QStringLiteral("ACETONE"), QStringLiteral("--pdf"),
+                                pdf};
+        const CliRun first = runCli(home, print);
+        QVERIFY2(first.exitCode == 0, qPrintable(first.err));
+        QCOMPARE(first.out,
+                 QStringLiteral("Velcarin Tavro Tankers Adviser of ACETONE written to %1\n").arg(pdf));
+        QCOMPARE(fileContents(QDir(home.dataFolder()).filePath(QStringLiteral("cleaning.mdb"))),
+                 fileContents(shipped(QStringLiteral("cleaning.mdb"))));
+
+        writeNote(QDir(home.dataFolder()).filePath(QStringLiteral("cleaning.mdb")), QStringLiteral("ACETONE"),
+                  QStringLiteral("Printed from my own folder."));
+        const CliRun second = runCli(home, print);
+        QVERIFY2(second.exitCode == 0, qPrintable(second.err));
+        QVERIFY2(readPdf(pdf).text.contains(QStringLiteral("Printed from my own folder.")),
+                 qPrintable(readPdf(pdf).text));
     }
 
     void aNamedDataFolderIsUsedAsItIs()

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# The layers as the build enforces them: each folder of src includes only from the folders below it, and
-# velcarin-cli links no widgets: Qt Gui only, to draw printed sheets, never Qt Widgets or Qt Print Support.
-# Usage: check-layers.sh SOURCE_DIR VELCARIN_CLI
+# The layers as the build enforces them: each folder of src includes only from the folders below it;
+# velcarin-cli links neither Qt Gui nor Qt Widgets, and its sheet printer Qt Gui only, to draw printed
+# sheets, never Qt Widgets or Qt Print Support.
+# Usage: check-layers.sh SOURCE_DIR VELCARIN_CLI VELCARIN_PRINT
 set -u
 src=$1/src
 cli=$2
+printer=$3
 status=0
 
 # The folders each folder may include from, itself included.
@@ -40,9 +42,12 @@ for folder in "$src"/*/; do
     done < <(grep -rnE '^#include "' "$folder" --include='*.h' --include='*.cpp' | sed -E 's/^([^:]*):([0-9]+):/\1:\2:/')
 done
 
-needed=$(readelf -d "$cli" | grep NEEDED)
-if grep -E 'libQt6(Widgets|PrintSupport)' <<<"$needed"; then
-    echo "velcarin-cli links Qt Widgets or Qt Print Support"
+if readelf -d "$cli" | grep NEEDED | grep -E 'libQt6(Gui|Widgets|PrintSupport)'; then
+    echo "velcarin-cli links Qt Gui, Qt Widgets or Qt Print Support"
+    status=1
+fi
+if readelf -d "$printer" | grep NEEDED | grep -E 'libQt6(Widgets|PrintSupport)'; then
+    echo "velcarin-print links Qt Widgets or Qt Print Support"
     status=1
 fi
 [ "$status" -eq 0 ] && echo "layers hold"

@@ -1,8 +1,11 @@
 #include "data/legacy/SqliteWriter.h"
 
+#include "data/RecordSources.h"
 #include "data/SqlName.h"
 
 #include <QFile>
+
+#include <algorithm>
 
 #include <sqlite3.h>
 
@@ -58,6 +61,7 @@ bool SqliteWriter::addTable(const AccessReader::Table& table, QString* error)
                                   .toUtf8();
     if (sqlite3_prepare_v2(m_db, insert.constData(), int(insert.size()), &m_insert, nullptr) != SQLITE_OK)
         return fail(error);
+    m_tables << table;
     return true;
 }
 
@@ -105,6 +109,24 @@ bool SqliteWriter::insert(const EncodedRows& rows, QString* error)
 bool SqliteWriter::finish(QString* error)
 {
     finalizeInsert();
+    // A look-up by name then finds its row through the index instead of reading the whole table.
+    for (const Criterion& searched : CriterionPrefixes::searchedColumns()) {
+        for (const AccessReader::Table& table : std::as_const(m_tables)) {
+            if (table.name.compare(searched.table, Qt::CaseInsensitive) != 0 ||
+                std::none_of(table.columns.cbegin(), table.columns.cend(),
+                             [&](const AccessReader::Column& column) {
+                                 return column.name.compare(searched.field, Qt::CaseInsensitive) == 0;
+                             }))
+                continue;
+            const QByteArray index =
+                QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
+                    .arg(quotedSqlName(table.name + QLatin1String(" by ") + searched.field),
+                         quotedSqlName(table.name), quotedSqlName(searched.field))
+                    .toUtf8();
+            if (!execute(index.constData(), error))
+                return false;
+        }
+    }
     // Without a journal the commit itself syncs the file to the disk.
     if (!execute("COMMIT;", error))
         return false;

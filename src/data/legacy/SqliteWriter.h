@@ -21,7 +21,8 @@ public:
     // Creates the table with its columns in order and makes it the one that insert() writes to.
     bool addTable(const AccessReader::Table& table, QString* error);
     bool insert(const EncodedRows& rows, QString* error);
-    // Commits, writes the file through to the disk and closes it.
+    // Indexes the searched columns among the tables added, commits, writes the file through to the disk and
+    // closes it.
     bool finish(QString* error);
 
 private:
@@ -31,4 +32,5 @@ private:
 
     sqlite3* m_db = nullptr;
     sqlite3_stmt* m_insert = nullptr;
+    QList<AccessReader::Table> m_tables;
 };

@@ -309,6 +309,36 @@ private Q_SLOTS:
         QVERIFY(text.contains(QLatin1String("\r\n")));
     }
 
+    void indexesTheSearchedColumns_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QStringList>("indexed");
+        QTest::newRow("cleaning") << Schema::CleaningFile
+                                  << QStringList{QStringLiteral("CleaningA.Abbreviated Name")};
+        QTest::newRow("Jo Tankers") << Schema::JoTankersFile
+                                    << QStringList{QStringLiteral("Cargoes.PRODUCT")};
+        QTest::newRow("Henkel") << Schema::HenkelFile
+                                << QStringList{QStringLiteral("Additional.Chemical"),
+                                               QStringLiteral("Solutions.Mixture"),
+                                               QStringLiteral("VegOils.Product")};
+        QTest::newRow("unitor") << Schema::UnitorFile << QStringList{QStringLiteral("Unitor.Name")};
+    }
+
+    void indexesTheSearchedColumns()
+    {
+        // A look-up by name finds its row through an index of the converted file.
+        QFETCH(QString, fileName);
+        QFETCH(QStringList, indexed);
+        QSqlQuery rows =
+            query(fileName, QStringLiteral("select m.tbl_name || '.' || i.name from sqlite_master m, "
+                                           "pragma_index_info(m.name) i where m.type = 'index' "
+                                           "order by 1"));
+        QStringList found;
+        while (rows.next())
+            found << rows.value(0).toString();
+        QCOMPARE(found, indexed);
+    }
+
     void columnsKeepTheirNames()
     {
         // Every field the program reads, in order, with the names character for character.
