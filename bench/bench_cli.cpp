@@ -3,6 +3,7 @@
 // timed from start to exit (wall time, GNU time's start included); "peak_kb" is the process's peak resident
 // memory.
 #include "LargeCargoData.h"
+#include "cli/ArgumentVector.h"
 #include "data/RecordSources.h"
 
 #include <QCoreApplication>
@@ -16,8 +17,6 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
-
-#include <vector>
 
 extern char** environ;
 
@@ -39,13 +38,9 @@ Finished runProgram(const QStringList& arguments)
         file->open();
         return file;
     }();
-    std::vector<QByteArray> bytes{"/usr/bin/time", "-f", "%M", "-o", QFile::encodeName(report->fileName())};
-    for (const QString& argument : arguments)
-        bytes.push_back(argument.toLocal8Bit());
-    std::vector<char*> argv;
-    for (QByteArray& argument : bytes)
-        argv.push_back(argument.data());
-    argv.push_back(nullptr);
+    ArgumentVector argv(QStringList{QStringLiteral("/usr/bin/time"), QStringLiteral("-f"),
+                                    QStringLiteral("%M"), QStringLiteral("-o"), report->fileName()} +
+                        arguments);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
@@ -55,7 +50,7 @@ Finished runProgram(const QStringList& arguments)
     clock.start();
     pid_t child = 0;
     int status = 0;
-    if (posix_spawn(&child, argv.front(), &actions, nullptr, argv.data(), environ) == 0 &&
+    if (posix_spawn(&child, argv.program(), &actions, nullptr, argv.data(), environ) == 0 &&
         waitpid(child, &status, 0) == child) {
         finished.seconds = double(clock.nsecsElapsed()) / 1e9;
         QFile peak(report->fileName());

@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -146,6 +147,26 @@ private Q_SLOTS:
                                    out(QStringLiteral("no data here"))});
         QCOMPARE(run.exitCode, 2);
         QVERIFY(!run.err.isEmpty());
+    }
+
+    // A copy of the tool without its sheet printer says so instead of printing nothing.
+    void withoutItsSheetPrinter()
+    {
+        const QTemporaryDir bin;
+        const QString tool = QDir(bin.path()).filePath(QStringLiteral("velcarin-cli"));
+        QVERIFY(QFile::copy(QDir(programFolder()).filePath(QStringLiteral("velcarin-cli")), tool));
+        const QString pdf = out(QStringLiteral("unprinted.pdf"));
+        QProcess process;
+        process.start(tool, {"print", "ACETONE", "--pdf", pdf, "--data-dir", m_folder.path()});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 2);
+        QCOMPARE(
+            QString::fromUtf8(process.readAllStandardError()),
+            QStringLiteral(
+                "velcarin-cli: the sheet printer %1 cannot be started: No such file or directory\n")
+                .arg(QDir::cleanPath(bin.path() + QStringLiteral("/../libexec/velcarin/velcarin-print"))));
+        QCOMPARE(process.readAllStandardOutput(), QByteArray());
+        QVERIFY(!QFile::exists(pdf));
     }
 
     // Without a display and without a platform chosen, the command still draws the sheet.

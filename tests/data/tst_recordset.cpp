@@ -264,6 +264,48 @@ private Q_SLOTS:
         QCOMPARE(some.absolutePosition(), 2);
     }
 
+    void sourcesNotOverOneTableAreReadWhole()
+    {
+        // A field that is no column as it stands: the rows are read at open and found among themselves.
+        RecordSet quiet =
+            openCargoes(QStringLiteral("select CleaningA.[Abbreviated Name], lower(CleaningA.[Abbreviated "
+                                       "Name]) as Quiet from CleaningA "
+                                       "order by CleaningA.[Abbreviated Name]"));
+        QCOMPARE(quiet.fieldCount(), 2);
+        QCOMPARE(quiet.fieldName(1), QStringLiteral("Quiet"));
+        QCOMPARE(quiet.recordCount(), 7);
+        QVERIFY(quiet.findFirst(QStringLiteral("CleaningA.[Quiet] = 'toluene'")));
+        QCOMPARE(quiet.absolutePosition(), 5);
+        QCOMPARE(quiet.value(0), QStringLiteral("TOLUENE"));
+        QVERIFY(quiet.findFirst(QStringLiteral("CleaningA.[Abbreviated Name] = 'ETHYL ACETATE'")));
+        QCOMPARE(quiet.absolutePosition(), 3);
+        // Its table's own columns can still be changed, and a find sees the change.
+        QString error;
+        QVERIFY2(quiet.edit(&error), qPrintable(error));
+        QVERIFY(quiet.setValue(0, QStringLiteral("ETHYL ACETATE 99"), &error));
+        QVERIFY2(quiet.update(&error), qPrintable(error));
+        QCOMPARE(quiet.valueAt(3, 0), QStringLiteral("ETHYL ACETATE 99"));
+        QVERIFY(quiet.findFirst(QStringLiteral("CleaningA.[Abbreviated Name] = 'ETHYL ACETATE'")));
+        QCOMPARE(quiet.absolutePosition(), 4);
+        QVERIFY(quiet.findFirst(QStringLiteral("CleaningA.[Abbreviated Name] = 'ETHYL ACETATE 99'")));
+        QCOMPARE(quiet.absolutePosition(), 3);
+
+        // No table at all, and two: read whole, not to be changed.
+        RecordSet constant = openCargoes(QStringLiteral("select 'x' as A, 2 as B"));
+        QCOMPARE(constant.recordCount(), 1);
+        QCOMPARE(constant.fieldCount(), 2);
+        QCOMPARE(constant.value(1), QStringLiteral("2"));
+        QVERIFY(constant.findFirst(QStringLiteral("[A] = 'x'")));
+        QVERIFY(!constant.isUpdatable());
+        RecordSet joined = openCargoes(QStringLiteral(
+            "select CleaningA.[Abbreviated Name] from CleaningA cross join (select 1) order by "
+            "CleaningA.[Abbreviated Name]"));
+        QCOMPARE(joined.recordCount(), 7);
+        QCOMPARE(joined.valueAt(6, 0), QStringLiteral("XYLENE-M"));
+        QVERIFY(!joined.isUpdatable());
+        QVERIFY(!joined.edit(&error));
+    }
+
     void findsTextAsItReads_data()
     {
         QTest::addColumn<QString>("criterion");
