@@ -2,6 +2,7 @@
 -- Every row is made up for trying the program; none of it is operational tank-cleaning advice.
 BEGIN;
 CREATE TABLE VegOils ("Product" TEXT, "PreWash" TEXT, "Final" TEXT);
+CREATE INDEX "VegOils Product" ON VegOils ("Product");
 INSERT INTO VegOils VALUES ('COCONUT OIL', '40-45 deg.C', 'Final cleaning with a 2% alkaline degreaser solution, recirculated hot (sample).');
 INSERT INTO VegOils VALUES ('CORN OIL', '35-40 deg.C', 'Sample final cleaning: degreaser at 1-2%, then fresh water rinse.');
 INSERT INTO VegOils VALUES ('FISH OIL', '45-50 deg.C', 'Sample final cleaning: saponifier at 3%, hot, followed by fresh water.');
@@ -16,6 +17,7 @@ INSERT INTO VegOils VALUES ('GROUNDNUT OIL', '40 deg.C', 'Sample final cleaning:
 INSERT INTO VegOils VALUES ('NEAT''S-FOOT OIL', '45-50 deg.C', 'Sample final cleaning: hot saponifier 2%, then fresh water rinse.');
 INSERT INTO VegOils VALUES ('OLIVE OIL', '35 deg.C', 'Sample final cleaning: degreaser 1%, rinse (sample).');
 CREATE TABLE Additional ("Chemical" TEXT, "Solution" TEXT);
+CREATE INDEX "Additional Chemical" ON Additional ("Chemical");
 INSERT INTO Additional VALUES ('ACETONE', 'Fresh water rinse; no chemical needed (sample).');
 INSERT INTO Additional VALUES ('BENZENE', 'Sample solution: emulsifier 1% in fresh water, recirculated.');
 INSERT INTO Additional VALUES ('CAUSTIC SODA', 'Sample solution: fresh water flush, then neutraliser 0.5%.');
@@ -27,6 +29,7 @@ INSERT INTO Additional VALUES ('PHENOL', 'Sample solution: alkaline cleaner 3%, 
 INSERT INTO Additional VALUES ('STYRENE', 'Sample solution: solvent cleaner, ambient.');
 INSERT INTO Additional VALUES ('XYLENE', 'Sample solution: emulsifier 1%, recirculated.');
 CREATE TABLE Solutions ("Mixture" TEXT, "Medium" TEXT, "Coating" TEXT, "Temp" TEXT, "Group" TEXT);
+CREATE INDEX "Solutions Mixture" ON Solutions ("Mixture");
 INSERT INTO Solutions VALUES ('PRODUCT B 2%', 'Fresh water', 'Stainless, epoxy', '20-60 deg.C', 'Emulsifiers');
 INSERT INTO Solutions VALUES ('PRODUCT C 3%', 'Fresh water', 'Stainless, zinc silicate', '40-70 deg.C', 'Degreasers');
 INSERT INTO Solutions VALUES ('PRODUCT D 1%', 'Sea water', 'Stainless, epoxy, zinc', '20-50 deg.C', 'Detergents');
@@ -37,7 +40,4 @@ INSERT INTO Solutions VALUES ('SEA WATER', 'Sea water', 'All coatings', '20-80 d
 INSERT INTO Solutions VALUES ('PRODUCT S 2%', 'Fresh water', 'Stainless, epoxy', '40-60 deg.C', 'Degreasers');
 INSERT INTO Solutions VALUES ('ENVIROCLEAN 5%', 'Sea water', 'Stainless, epoxy, zinc', '20-60 deg.C', 'Biodegradable cleaners');
 INSERT INTO Solutions VALUES ('MAKER''S DEGREASER 2%', 'Fresh water', 'Stainless only', '50-70 deg.C', 'Degreasers (sample with an apostrophe)');
-CREATE INDEX "VegOils by Product" ON VegOils ("Product");
-CREATE INDEX "Additional by Chemical" ON Additional ("Chemical");
-CREATE INDEX "Solutions by Mixture" ON Solutions ("Mixture");
 COMMIT;

@@ -24,5 +24,4 @@ INSERT INTO Cargoes VALUES ('2015', 'VINYL ACETATE', 'Ethenyl acetate', '13', '1
 INSERT INTO Cargoes VALUES ('2016', 'XYLENES', 'Dimethylbenzene', '32', '1307', '1330-20-7', '17', '3', '2', 'C', '292', '-28', '180', '1.268', '', 'NO', 'NO', '60', '65', 'YES', 'Sample data. Use cleaning method 3 (or method 10 after a heavy residue).', 'NO', 'NO', 'NO');
 INSERT INTO Cargoes VALUES ('2017', 'CHLORINATED PARAFFIN', 'Chloroalkanes', '99', '', '85535-84-8', '17', 'X', '1', 'A', '100', '-75', '83', '1.574', 'LOW', 'NO', 'NO', '60', '55', 'NO', 'Sample data. Use cleaning method 7 (or method 1 after a heavy residue).', 'NO', 'YES', 'NO');
 INSERT INTO Cargoes VALUES ('2018', 'O''NEILL BLEND', 'Sample blend with an apostrophe', '36', '1993', '', '17', '3', '3', 'C', '88', '23', '186', '1.734', 'LOW', 'NO', '55-60', '', '', 'NO', 'Sample data. Use cleaning method 8 (or method 4 after a heavy residue).', 'YES', 'YES', 'NO');
-CREATE INDEX "Cargoes by PRODUCT" ON Cargoes ("PRODUCT");
 COMMIT;

@@ -3,6 +3,7 @@
 -- Every row is made up for trying the program; none of it is operational tank-cleaning advice.
 BEGIN;
 CREATE TABLE Unitor ("Name" TEXT, "Code" TEXT);
+CREATE INDEX "Unitor Name" ON Unitor ("Name");
 INSERT INTO Unitor VALUES ('ACETONE', 'C');
 INSERT INTO Unitor VALUES ('ACRYLONITRILE', 'C');
 INSERT INTO Unitor VALUES ('BENZENE', 'D');
@@ -35,5 +36,4 @@ INSERT INTO Unitor VALUES ('TOLUENE', 'D');
 INSERT INTO Unitor VALUES ('VINYL ACETATE', 'C');
 INSERT INTO Unitor VALUES ('WATER WHITE KEROSENE', 'F');
 INSERT INTO Unitor VALUES ('XYLENE', 'D');
-CREATE INDEX "Unitor by Name" ON Unitor ("Name");
 COMMIT;

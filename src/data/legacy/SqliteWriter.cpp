@@ -120,7 +120,7 @@ bool SqliteWriter::finish(QString* error)
                 continue;
             const QByteArray index =
                 QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
-                    .arg(quotedSqlName(table.name + QLatin1String(" by ") + searched.field),
+                    .arg(quotedSqlName(table.name + QLatin1Char(' ') + searched.field),
                          quotedSqlName(table.name), quotedSqlName(searched.field))
                     .toUtf8();
             if (!execute(index.constData(), error))
