@@ -2,7 +2,6 @@
 
 #include "data/Schema.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -52,7 +51,7 @@ int runWhere(const QStringList& arguments, CliContext& context)
     if (!commandLine.parse(arguments, context))
         return ExitCode::BadUse;
     const DataFolders& folders = commandLine.folders();
-    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QString programFolder = DataFolders::programFolder();
     const QList<FoundFile> files = foundFiles(folders);
 
     if (commandLine.json()) {
