@@ -1,5 +1,7 @@
 #include "shell/MessageBox.h"
 
+#include <QPushButton>
+
 namespace {
 
 MessageBox::Answerer& answerer()
@@ -15,6 +17,10 @@ QMessageBox::StandardButton MessageBox::show(QWidget* parent, const Request& req
     if (answerer())
         return answerer()(request);
     QMessageBox box(request.icon, request.title, request.text, request.buttons, parent);
+    for (const auto& [button, text] : request.buttonTexts)
+        box.button(button)->setText(text);
+    if (request.defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(request.defaultButton);
     return QMessageBox::StandardButton(box.exec());
 }
 

@@ -1,9 +1,11 @@
 #include "support/TestSupport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 
 namespace {
 
@@ -98,6 +100,37 @@ private Q_SLOTS:
                                          "Special.hlp: %1/Special.hlp\n")
                               .arg(programFolder(), data.path()));
         QCOMPARE(QDir(data.path()).entryList(QDir::Files), before);
+    }
+
+    // A portable copy of the program that lacks one of its databases is still the data folder: the file it
+    // lacks is named there, and nothing is made in the user's home.
+    void aPortableCopyWithoutOneDatabase()
+    {
+        TestDataFolder copy;
+        copy.copySampleDatabases();
+        QVERIFY(QFile::remove(copy.filePath(QStringLiteral("unitor.mdb"))));
+        QVERIFY(QFile::copy(QDir(programFolder()).filePath(QStringLiteral("velcarin-cli")),
+                            copy.filePath(QStringLiteral("velcarin-cli"))));
+        QTemporaryDir home;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), home.path());
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("share")));
+        const auto run = [&](const QStringList& arguments) {
+            QProcess program;
+            program.setProcessEnvironment(environment);
+            program.start(copy.filePath(QStringLiteral("velcarin-cli")), arguments);
+            program.waitForFinished(60000);
+            return QString::number(program.exitCode()) + QLatin1Char(' ') +
+                   QString::fromUtf8(program.readAllStandardOutput() + program.readAllStandardError());
+        };
+        const QString where = run({QStringLiteral("where")});
+        QVERIFY2(
+            where.contains(QStringLiteral("\nData folder: %1\nShipped files: %1\n").arg(copy.path())) &&
+                where.contains(QStringLiteral("\nunitor.mdb: %1/unitor.mdb (missing)\n").arg(copy.path())),
+            qPrintable(where));
+        const QString advise = run({QStringLiteral("advise"), QStringLiteral("ACETONE")});
+        QVERIFY2(advise.startsWith(QStringLiteral("0 ")), qPrintable(advise));
+        QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     }
 
     void asJson()
