@@ -17,8 +17,11 @@ QMessageBox::StandardButton MessageBox::show(QWidget* parent, const Request& req
     if (answerer())
         return answerer()(request);
     QMessageBox box(request.icon, request.title, request.text, request.buttons, parent);
-    for (const auto& [button, text] : request.buttonTexts)
+    // A standard button's icon belongs to its standard text (Cancel's cross on "Keep Editing" would mislead).
+    for (const auto& [button, text] : request.buttonTexts) {
         box.button(button)->setText(text);
+        box.button(button)->setIcon({});
+    }
     if (request.defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(request.defaultButton);
     return QMessageBox::StandardButton(box.exec());
