@@ -103,34 +103,23 @@ private Q_SLOTS:
     }
 
     // A portable copy of the program that lacks one of its databases is still the data folder: the file it
-    // lacks is named there, and nothing is made in the user's home.
+    // lacks is named there, not in the user's own folder.
     void aPortableCopyWithoutOneDatabase()
     {
         TestDataFolder copy;
         copy.copySampleDatabases();
         QVERIFY(QFile::remove(copy.filePath(QStringLiteral("unitor.mdb"))));
-        QVERIFY(QFile::copy(QDir(programFolder()).filePath(QStringLiteral("velcarin-cli")),
+        QVERIFY(QFile::copy(programFolder() + QStringLiteral("/velcarin-cli"),
                             copy.filePath(QStringLiteral("velcarin-cli"))));
         QTemporaryDir home;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("HOME"), home.path());
-        environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("share")));
-        const auto run = [&](const QStringList& arguments) {
-            QProcess program;
-            program.setProcessEnvironment(environment);
-            program.start(copy.filePath(QStringLiteral("velcarin-cli")), arguments);
-            program.waitForFinished(60000);
-            return QString::number(program.exitCode()) + QLatin1Char(' ') +
-                   QString::fromUtf8(program.readAllStandardOutput() + program.readAllStandardError());
-        };
-        const QString where = run({QStringLiteral("where")});
-        QVERIFY2(
-            where.contains(QStringLiteral("\nData folder: %1\nShipped files: %1\n").arg(copy.path())) &&
-                where.contains(QStringLiteral("\nunitor.mdb: %1/unitor.mdb (missing)\n").arg(copy.path())),
-            qPrintable(where));
-        const QString advise = run({QStringLiteral("advise"), QStringLiteral("ACETONE")});
-        QVERIFY2(advise.startsWith(QStringLiteral("0 ")), qPrintable(advise));
-        QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+        QProcess where;
+        where.setEnvironment(QProcess::systemEnvironment() << QStringLiteral("XDG_DATA_HOME=") + home.path());
+        where.start(copy.filePath(QStringLiteral("velcarin-cli")), {QStringLiteral("where")});
+        QVERIFY(where.waitForFinished(60000));
+        const QString out = QString::fromUtf8(where.readAllStandardOutput());
+        QVERIFY2(out.contains(QStringLiteral("\nData folder: %1\nShipped files: %1\n").arg(copy.path())) &&
+                     out.contains(QStringLiteral("\nunitor.mdb: %1/unitor.mdb (missing)\n").arg(copy.path())),
+                 qPrintable(out));
     }
 
     void asJson()
