@@ -2,16 +2,21 @@
 
 #include "shell/Controls.h"
 #include "shell/DataControl.h"
+#include "shell/FileDialog.h"
 #include "shell/MessageBox.h"
 #include "shell/Placement.h"
 #include "shell/SystemColour.h"
 #include "shell/TextBox.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSaveFile>
 #include <QScreen>
+#include <QStandardPaths>
 
 namespace {
 
@@ -24,6 +29,21 @@ void lockField(QLineEdit* field)
     QPalette palette = field->palette();
     palette.setColor(QPalette::Base, systemColour(SystemColour::ButtonFace));
     field->setPalette(palette);
+}
+
+// Writes the text whole under a temporary name and puts it in place only when every byte is written, so
+// that a failed write never leaves half a file, nor spoils one of that name. The buffer is flushed
+// before the commit, which would not see a flush that fails (a full disk).
+bool writeWhole(const QString& path, const QString& text, QString* error)
+{
+    QSaveFile file(path);
+    const QByteArray bytes = text.toUtf8();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(bytes) != bytes.size() ||
+        !file.flush() || !file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -50,12 +70,20 @@ CargoEditor::CargoEditor(const QString& name)
 QLineEdit* CargoEditor::boundField(const QString& name, const QString& field, bool locked)
 {
     QLineEdit* box = Controls::field(this, name);
-    if (locked)
+    if (locked) {
         lockField(box);
-    else
+        m_data->bind(box, field);
+    } else {
         box->setReadOnly(false);
-    m_data->bind(box, field);
+        bindEdited(box, field);
+    }
     return box;
+}
+
+void CargoEditor::bindEdited(QWidget* widget, const QString& field)
+{
+    m_data->bind(widget, field);
+    m_edited << std::pair{widget, field};
 }
 
 void CargoEditor::place(QWidget* widget, const QRect& twips)
@@ -113,12 +141,84 @@ bool CargoEditor::save()
 
 void CargoEditor::closeEvent(QCloseEvent* event)
 {
-    // Every close saves. A close whose save failed would throw away what the officer typed, so the
-    // window stays open and the next close tries again.
-    if (save())
+    // Every close saves. A save that fails must not throw away what the officer typed, nor hold him in a
+    // window that can never be saved: he chooses.
+    if (save() || closeUnsaved())
         event->accept();
     else
         event->ignore();
+}
+
+bool CargoEditor::closeUnsaved()
+{
+    const MessageBox::Request question{
+        tr("Your change to %1 could not be saved in the database.\n\n"
+           "Keep editing to try again later, save what you typed to a file and close the window, or discard "
+           "the change.")
+            .arg(cargoName()),
+        windowTitle(),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+        QMessageBox::Warning,
+        {{QMessageBox::Cancel, tr("&Keep Editing")},
+         {QMessageBox::Save, tr("&Save to File…")},
+         {QMessageBox::Discard, tr("&Discard Change…")}},
+        QMessageBox::Cancel,
+    };
+    switch (MessageBox::show(this, question)) {
+    case QMessageBox::Save:
+        return keepInFile();
+    case QMessageBox::Discard:
+        return MessageBox::show(this, {tr("Discard your change to %1? What you typed in this window will be "
+                                          "lost.")
+                                           .arg(cargoName()),
+                                       windowTitle(),
+                                       QMessageBox::Yes | QMessageBox::No,
+                                       QMessageBox::Warning,
+                                       {},
+                                       QMessageBox::No}) == QMessageBox::Yes;
+    default:
+        return false;
+    }
+}
+
+bool CargoEditor::keepInFile()
+{
+    // A cargo name may hold characters that no file name can.
+    const QString fileName =
+        cargoName().replace(QRegularExpression(QStringLiteral(R"([\\/:*?"<>|])")), QStringLiteral("-")) +
+        QStringLiteral(" - ") + windowTitle() + QStringLiteral(".txt");
+    const QString path = FileDialog::saveFileName(
+        this, {tr("Save What You Typed"),
+               QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(fileName),
+               tr("Text files (*.txt)"), QStringLiteral("txt")});
+    if (path.isEmpty())
+        return false;
+    QString error;
+    if (writeWhole(path, typedText(), &error))
+        return true;
+    MessageBox::error(this,
+                      tr("What you typed could not be saved to \"%1\": %2\n\nThe window stays open with it.")
+                          .arg(QDir::toNativeSeparators(path), error),
+                      windowTitle());
+    return false;
+}
+
+QString CargoEditor::cargoName() const
+{
+    return m_data->recordSet().value(QStringLiteral("Abbreviated Name"));
+}
+
+QString CargoEditor::typedText() const
+{
+    QString text =
+        tr("%1 of %2 (ID %3), as typed but not saved in the database:\n")
+            .arg(windowTitle(), cargoName(), m_data->recordSet().value(QStringLiteral("ID  Number")));
+    for (const auto& [widget, field] : m_edited) {
+        const auto* box = qobject_cast<const TextBox*>(widget);
+        const QString typed = box ? box->text() : static_cast<const QLineEdit*>(widget)->text();
+        text += QLatin1Char('\n') + field + QStringLiteral(": ") + typed;
+    }
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n")) + QLatin1Char('\n');
 }
 
 void CargoEditor::refuse(const QString& error)

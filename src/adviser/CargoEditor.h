@@ -11,7 +11,8 @@ class QPushButton;
 // A window that edits fields of the cargo the main adviser shows. Its data control dtaB takes a clone of
 // the main window's DtaA at load and stands on the same cargo; "&Update" writes what the officer changed,
 // and every close updates first. A save that fails shows the engine's description and leaves the window
-// open with everything typed in it, so that nothing is lost; the next Update or close tries again.
+// open with everything typed in it, so that nothing is lost; the next Update or close tries again. A close
+// whose save failed asks whether to keep editing, to keep the text in a file and close, or to discard it.
 class CargoEditor : public QWidget {
     Q_OBJECT
 public:
@@ -39,7 +40,6 @@ protected:
         return nullptr;
     }
 
-    DataControl& data() const { return *m_data; }
     const TwipScale& scale() const { return m_scale; }
     // Puts a control at its twips, now and whenever the scale changes.
     void place(QWidget* widget, const QRect& twips);
@@ -47,6 +47,8 @@ protected:
     void fitScreen(const QSize& windowTwips);
     // A one-line text box bound to a field; a locked one shows the field but cannot change it.
     QLineEdit* boundField(const QString& name, const QString& field, bool locked);
+    // Binds a line edit or text box that the officer types into to its field.
+    void bindEdited(QWidget* widget, const QString& field);
     QPushButton* updateButton() const { return m_update; }
     QPushButton* closeButton() const { return m_close; }
 
@@ -54,10 +56,18 @@ protected:
 
 private:
     static void refuse(const QString& error);
+    // After a failed save on close: true when the officer lets the window close without it.
+    bool closeUnsaved();
+    // Writes what the officer typed into a file of his choice; false when he cancels or it cannot be
+    // written.
+    bool keepInFile();
+    QString cargoName() const;
+    QString typedText() const;
 
     TwipScale m_scale;
     QList<std::pair<QWidget*, QRect>> m_twips;
     DataControl* m_data;
     QPushButton* m_update;
     QPushButton* m_close;
+    QList<std::pair<QWidget*, QString>> m_edited; // the widgets the officer types into, with their fields
 };

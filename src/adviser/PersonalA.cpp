@@ -1,7 +1,6 @@
 #include "adviser/PersonalA.h"
 
 #include "shell/Controls.h"
-#include "shell/DataControl.h"
 #include "shell/TextBox.h"
 
 #include <QGridLayout>
@@ -27,7 +26,7 @@ PersonalA::PersonalA()
     auto* notes = new TextBox(this);
     notes->setObjectName(QStringLiteral("txtFields"));
     notes->setTabChangesFocus(true); // Enter starts a new line; Tab moves on, as in the other fields
-    data().bind(notes, QStringLiteral("Personal Notes"));
+    bindEdited(notes, QStringLiteral("Personal Notes"));
 
     auto* buttons = new QWidget(this);
     buttons->setObjectName(QStringLiteral("picButtons"));

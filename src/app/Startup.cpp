@@ -95,7 +95,8 @@ int runVelcarin(QApplication& application)
     const DataFolders folders = DataFolders::choose(options.dataFolder, DataFolders::places());
     DataFolders::setCurrent(folders);
     QString error;
-    if (!folders.prepare(&error)) {
+    QStringList made;
+    if (!folders.prepare(&error, &made)) {
         MessageBox::error(nullptr,
                           QApplication::translate("Startup", "Velcarin cannot start:\n\n%1").arg(error),
                           ProgramTexts::Title);
@@ -111,5 +112,8 @@ int runVelcarin(QApplication& application)
     case Started::CannotStart:
         break;
     }
+    // Copies that the program cannot start on would stay in the officer's folder for good, since a
+    // database there is never replaced; the next start copies them again.
+    DataFolders::removeMade(made);
     return 1;
 }

@@ -17,13 +17,19 @@ QString tr(const char* text)
     return QCoreApplication::translate("DataFolders", text);
 }
 
-bool holdsDatabases(const QString& folder)
+bool holdsAnyDatabase(const QString& folder)
 {
     for (const DatabaseSchema& database : Schema::databases()) {
-        if (!QFileInfo(QDir(folder).filePath(database.fileName)).isFile())
-            return false;
+        if (QFileInfo::exists(QDir(folder).filePath(database.fileName)))
+            return true;
     }
-    return true;
+    return false;
+}
+
+QString shippedCopyMissing(const QString& shipped, const QString& own)
+{
+    return tr("The database \"%1\" cannot be created: the copy shipped with Velcarin, \"%2\", is missing.")
+        .arg(QDir::toNativeSeparators(own), QDir::toNativeSeparators(shipped));
 }
 
 // Copies a shipped database under a temporary name first, so that a copy cut short never stands under
@@ -31,12 +37,6 @@ bool holdsDatabases(const QString& folder)
 bool copyDatabase(const QString& from, const QString& to, QString* error)
 {
     const QString shownTo = QDir::toNativeSeparators(to);
-    if (!QFileInfo::exists(from)) {
-        *error = tr("The database \"%1\" cannot be created: the copy shipped with Velcarin, \"%2\", is "
-                    "missing.")
-                     .arg(shownTo, QDir::toNativeSeparators(from));
-        return false;
-    }
     const QString partial = to + QLatin1String(".copying");
     QFile::remove(partial);
     QFile source(from);
@@ -56,6 +56,15 @@ bool copyDatabase(const QString& from, const QString& to, QString* error)
     return true;
 }
 
+// The folders that making `folder` creates, the deepest first.
+QStringList missingFolders(const QString& folder)
+{
+    QStringList missing;
+    for (QString path = QDir::cleanPath(folder); !QFileInfo::exists(path); path = QFileInfo(path).path())
+        missing << path;
+    return missing;
+}
+
 std::optional<DataFolders>& chosen()
 {
     static std::optional<DataFolders> instance;
@@ -73,7 +82,7 @@ DataFolders::DataFolders(QString dataFolder, QString shippedFolder, bool officer
 
 DataFolders DataFolders::choose(const QString& requested, const Places& places)
 {
-    const bool portable = holdsDatabases(places.programFolder);
+    const bool portable = holdsAnyDatabase(places.programFolder);
     const QString shipped = portable ? places.programFolder : places.installedFolder;
     if (!requested.isEmpty())
         return {QDir(requested).absolutePath(), shipped};
@@ -116,23 +125,51 @@ QString DataFolders::locate(const QString& fileName) const
     return QFileInfo::exists(own) ? own : QDir(m_shippedFolder).filePath(fileName);
 }
 
-bool DataFolders::prepare(QString* error) const
+bool DataFolders::prepare(QString* error, QStringList* made) const
 {
     if (!m_officers)
         return true;
+    QStringList wanted;
+    for (const DatabaseSchema& database : Schema::databases()) {
+        if (!QFileInfo::exists(QDir(m_dataFolder).filePath(database.fileName)))
+            wanted << database.fileName;
+    }
+    // A start that cannot succeed leaves nothing behind in the officer's home: a shipped database that is
+    // missing stops it before anything is made, and a copy that fails takes back what was made before it.
+    for (const QString& name : std::as_const(wanted)) {
+        const QString shipped = QDir(m_shippedFolder).filePath(name);
+        if (!QFileInfo::exists(shipped)) {
+            *error = shippedCopyMissing(shipped, QDir(m_dataFolder).filePath(name));
+            return false;
+        }
+    }
+    QStringList madeNow = missingFolders(m_dataFolder);
     if (!QDir().mkpath(m_dataFolder)) {
         *error =
             tr("Velcarin cannot create its data folder \"%1\".").arg(QDir::toNativeSeparators(m_dataFolder));
         return false;
     }
-    for (const DatabaseSchema& database : Schema::databases()) {
-        const QString own = QDir(m_dataFolder).filePath(database.fileName);
-        if (QFileInfo::exists(own))
-            continue;
-        if (!copyDatabase(QDir(m_shippedFolder).filePath(database.fileName), own, error))
+    for (const QString& name : std::as_const(wanted)) {
+        const QString own = QDir(m_dataFolder).filePath(name);
+        if (!copyDatabase(QDir(m_shippedFolder).filePath(name), own, error)) {
+            removeMade(madeNow);
             return false;
+        }
+        madeNow.prepend(own);
     }
+    if (made)
+        *made = madeNow;
     return true;
+}
+
+void DataFolders::removeMade(const QStringList& made)
+{
+    for (const QString& path : made) {
+        if (QFileInfo(path).isDir())
+            QDir().rmdir(path);
+        else
+            QFile::remove(path);
+    }
 }
 
 DataFolders DataFolders::current()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Where Velcarin's files lie. The four databases are in the data folder. Help files and pictures are
 // looked for beside the databases first, so that an officer can put his own manual there, and then among
@@ -18,10 +19,10 @@ public:
     DataFolders(QString dataFolder, QString shippedFolder, bool officers = false);
 
     // A data folder named on the command line is used as it is. Otherwise a program folder that holds
-    // the four databases (the build tree, a portable copy) is the data folder. Otherwise the databases
-    // are the officer's own, in his data folder: an installed program's folder is shared by every user
-    // and cannot be written. The shipped files are the program folder's when it holds the databases,
-    // else the installed ones.
+    // any of the four databases (the build tree, a portable copy) is the data folder, so that one it
+    // lacks is named as missing there. Otherwise the databases are the officer's own, in his data folder:
+    // an installed program's folder is shared by every user and cannot be written. The shipped files are
+    // the program folder's when it holds databases, else the installed ones.
     static DataFolders choose(const QString& requested, const Places& places);
     // The places of this program: its folder, the installed files relative to it, and the user's
     // application data folder.
@@ -38,8 +39,12 @@ public:
     QString locate(const QString& fileName) const;
 
     // Makes the officer's data folder ready: creates it and copies in each shipped database that it does
-    // not hold yet. A database already there is never replaced. Any other data folder is left as it is.
-    bool prepare(QString* error) const;
+    // not hold yet. A database already there is never replaced. When it fails, nothing it made is left;
+    // `made` receives the copies and folders it made, so that a start that fails later can take them
+    // back. Any other data folder is left as it is.
+    bool prepare(QString* error, QStringList* made = nullptr) const;
+    // Removes the copies and folders that prepare made; a folder only while it is empty.
+    static void removeMade(const QStringList& made);
 
     // The folders of this run, set once at the start; until then the program's own folder holds
     // everything.

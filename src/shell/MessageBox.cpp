@@ -1,5 +1,7 @@
 #include "shell/MessageBox.h"
 
+#include <QPushButton>
+
 namespace {
 
 MessageBox::Answerer& answerer()
@@ -15,6 +17,13 @@ QMessageBox::StandardButton MessageBox::show(QWidget* parent, const Request& req
     if (answerer())
         return answerer()(request);
     QMessageBox box(request.icon, request.title, request.text, request.buttons, parent);
+    // A standard button's icon belongs to its standard text (Cancel's cross on "Keep Editing" would mislead).
+    for (const auto& [button, text] : request.buttonTexts) {
+        box.button(button)->setText(text);
+        box.button(button)->setIcon({});
+    }
+    if (request.defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(request.defaultButton);
     return QMessageBox::StandardButton(box.exec());
 }
 

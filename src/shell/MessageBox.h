@@ -14,6 +14,10 @@ public:
         QString title;
         QMessageBox::StandardButtons buttons;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
+        // Texts of the program's own, without the standard icons, for buttons whose standard text would
+        // not say what they do; and the button that Enter presses, where the box's own choice would not do.
+        QList<std::pair<QMessageBox::StandardButton, QString>> buttonTexts = {};
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     };
     using Answerer = std::function<QMessageBox::StandardButton(const Request&)>;
 

@@ -5,15 +5,19 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTabWidget>
 
 #include <sqlite3.h>
+
+#include <optional>
 
 // The personal notes window and the cargo parameter editor, opened from the real main window on the
 // sample databases, driven by keys and clicks, and checked against what the database file holds.
@@ -39,6 +43,25 @@ void type(QWidget* widget, const QString& text)
         QApplication::sendEvent(widget, &release);
     }
 }
+
+// A small file system, mounted and filled up while it lives, where the test may mount one (as root).
+class FullDisk {
+public:
+    explicit FullDisk(const QString& folder)
+        : m_folder(folder)
+    {
+        QDir().mkpath(folder);
+        const QString fill =
+            QStringLiteral("mount -t tmpfs -o size=1m tmpfs '%1' && ! head -c 2M /dev/zero > '%1/filler'");
+        m_full = QProcess::execute(QStringLiteral("sh"), {QStringLiteral("-c"), fill.arg(folder)}) == 0;
+    }
+    ~FullDisk() { QProcess::execute(QStringLiteral("umount"), {m_folder}); }
+    bool isFull() const { return m_full; }
+
+private:
+    QString m_folder;
+    bool m_full = false;
+};
 
 } // namespace
 
@@ -510,8 +533,9 @@ private Q_SLOTS:
         child<QPushButton>(editor, QStringLiteral("cmdUpdate"))->click();
         editor->close();
         child<QPushButton>(editor, QStringLiteral("cmdClose"))->click();
-        QCOMPARE(m_messages->requests().size(), 3);
-        for (const MessageBox::Request& request : m_messages->requests()) {
+        QCOMPARE(m_messages->requests().size(), 5); // each close asks too, answered by keeping on editing
+        for (int failed : {0, 1, 3}) {
+            const MessageBox::Request& request = m_messages->requests().at(failed);
             QCOMPARE(request.text, error);
             QCOMPARE(request.title, Velcarin);
             QCOMPARE(request.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
@@ -534,6 +558,122 @@ private Q_SLOTS:
         QVERIFY(m_messages->requests().isEmpty());
         QCOMPARE(stored(QStringLiteral("ACETONE"), QStringLiteral("Personal Notes")),
                  QByteArray("Mine.\r\nAll of it."));
+    }
+
+    void aCloseThatCannotSaveLetsTheOfficerChoose_data()
+    {
+        using Answers = QList<QMessageBox::StandardButton>;
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("deleted"); // the cargo's row, by another program; else a read-only file
+        QTest::addColumn<bool>("exit");    // Exit from the main window before the editor is closed
+        QTest::addColumn<Answers>("answers");
+        QTest::addColumn<QString>("file"); // chosen to save into; empty cancels; under full/ a full disk
+        QTest::addColumn<QString>("told"); // after the question; %1 the folder of the file
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<QString>("written");
+        const QString notes =
+            QStringLiteral("Personal Notes of ACETONE (ID 1003), as typed but not saved in the "
+                           "database:\n\nPersonal Notes: Mine.\nAll of it.\n");
+        const QString discard =
+            QStringLiteral("Discard your change to ACETONE? What you typed in this window will be lost.");
+        const QString notWritten = QStringLiteral(
+            "What you typed could not be saved to \"%1/%2/kept.txt\": %3\n\nThe window stays open with it.");
+        const Answers save{QMessageBox::Save};
+        const Answers keep{QMessageBox::Cancel};
+        QTest::newRow("keep editing") << "PersonalA" << false << false << keep << ""
+                                      << "" << false << "";
+        QTest::newRow("to a file") << "PersonalA" << false << false << save << "kept.txt"
+                                   << "" << true << notes;
+        QTest::newRow("parameters of a deleted row, to a file")
+            << "frmEdit" << true << false << save << "kept.txt"
+            << "" << true
+            << QStringLiteral("Edit Cargo Parameters of ACETONE (ID 1003), as typed but not saved in the "
+                              "database:\n\nUnited No: 9999\nPollution Category: III\n"
+                              "Compatability Chart No: 18\nH1: 1\nH2: 3\nH3: 0\n");
+        QTest::newRow("into no folder")
+            << "PersonalA" << false << false << save << "none/kept.txt"
+            << notWritten.arg("%1", "none", "No such file or directory") << false << "";
+        QTest::newRow("onto a full disk")
+            << "PersonalA" << false << false << save << "full/kept.txt"
+            << notWritten.arg("%1", "full", "No space left on device") << false << "";
+        QTest::newRow("discard") << "PersonalA" << false << false
+                                 << Answers{QMessageBox::Discard, QMessageBox::Yes} << "" << discard << true
+                                 << "";
+        QTest::newRow("discard, not confirmed")
+            << "PersonalA" << false << false << Answers{QMessageBox::Discard, QMessageBox::No} << ""
+            << discard << false << "";
+        QTest::newRow("after Exit, keep editing") << "frmEdit" << true << true << keep << ""
+                                                  << "" << false << "";
+        QTest::newRow("after Exit, discard")
+            << "frmEdit" << true << true << Answers{QMessageBox::Discard, QMessageBox::Yes} << "" << discard
+            << true << "";
+    }
+
+    void aCloseThatCannotSaveLetsTheOfficerChoose()
+    {
+        using Answers = QList<QMessageBox::StandardButton>;
+        QFETCH(QString, window);
+        QFETCH(bool, deleted);
+        QFETCH(bool, exit);
+        QFETCH(Answers, answers);
+        QFETCH(QString, file);
+        QFETCH(QString, told);
+        QFETCH(bool, closed);
+        QFETCH(QString, written);
+        QTemporaryDir files;
+        std::optional<FullDisk> disk;
+        if (file.startsWith(QLatin1String("full/")) &&
+            !disk.emplace(files.filePath(QStringLiteral("full"))).isFull())
+            QSKIP("a full disk needs root, to mount a small file system");
+        if (!deleted)
+            makeReadOnly();
+        loadMainWindow();
+        choose(QStringLiteral("ACETONE"));
+        QWidget* editor = window == QLatin1String("frmEdit") ? openParameters() : openNotes();
+        QVERIFY(editor);
+        if (window == QLatin1String("frmEdit"))
+            child<QLineEdit>(editor, QStringLiteral("txtUN"))->setText(QStringLiteral("9999"));
+        else
+            child<TextBox>(editor, QStringLiteral("txtFields"))
+                ->setPlainText(QStringLiteral("Mine.\nAll of it."));
+        if (deleted)
+            m_folder->runSql(QStringLiteral("cleaning.mdb"),
+                             QStringLiteral("DELETE FROM CleaningA WHERE \"Abbreviated Name\" = 'ACETONE';"));
+        if (exit) {
+            QVERIFY(triggerAction(m_window, QStringLiteral("mnuExit")));
+            QVERIFY(!m_window->isVisible());
+        }
+        FileDialogRecorder dialog;
+        dialog.answerWith({file.isEmpty() ? QString() : files.filePath(file)});
+        m_messages->clear();
+        m_messages->answerWith(Answers{QMessageBox::Ok} + answers);
+        editor->close();
+
+        const QList<MessageBox::Request>& asked = m_messages->requests();
+        QCOMPARE(asked.size(), told.isEmpty() ? 2 : 3);
+        QCOMPARE(asked.at(1).text,
+                 QStringLiteral("Your change to ACETONE could not be saved in the database.\n\n"
+                                "Keep editing to try again later, save what you typed to a file "
+                                "and close the window, or discard the change."));
+        QStringList buttons;
+        for (const auto& [button, text] : asked.at(1).buttonTexts)
+            buttons << text;
+        QCOMPARE(buttons, (QStringList{"&Keep Editing", "&Save to File…", "&Discard Change…"}));
+        if (!told.isEmpty())
+            QCOMPARE(asked.at(2).text, QString(told).replace(QStringLiteral("%1"), files.path()));
+        QCOMPARE(QString::fromUtf8(fileContents(files.filePath(file))), written);
+        QCOMPARE(editor->isVisible(), !closed);
+        if (window == QLatin1String("PersonalA"))
+            QCOMPARE(controlText(editor, QStringLiteral("txtFields")), QStringLiteral("Mine.\r\nAll of it."));
+        if (exit) {
+            // The program ends when its last window closes.
+            QStringList shown;
+            for (const QWidget* topLevel : QApplication::topLevelWidgets()) {
+                if (topLevel->isVisible())
+                    shown << topLevel->objectName();
+            }
+            QCOMPARE(shown, closed ? QStringList() : QStringList{window});
+        }
     }
 
     void twoWindowsOnOneCargo()
