@@ -16,11 +16,18 @@ bool failed(const QString& reason, QString* error)
     return false;
 }
 
+// Why the file could not take what was written to it. Where the disk took part of a write, Qt has no
+// reason to give; the rest, flushed again, fails at once with the system's.
+QString writeFailure(QSaveFile& file)
+{
+    file.flush();
+    return file.errorString();
+}
+
 } // namespace
 
 // Passes every write on to the file, and remembers the first that fails. A file device that the disk
-// lets write only part of a piece returns that part as if all were well, and says nothing of why: the
-// rest, written again, fails with the system's reason.
+// lets write only part of a piece returns that part as if all were well: the rest is written again.
 class WholeFileWriter::Sink : public QIODevice {
 public:
     explicit Sink(QSaveFile& file)
@@ -43,7 +50,7 @@ protected:
         }
         if (!m_failed)
             return size;
-        setErrorString(m_file.errorString());
+        setErrorString(writeFailure(m_file));
         return -1;
     }
 
@@ -81,7 +88,7 @@ bool WholeFileWriter::commit(QString* error)
     // and it ignores a failed sync: on a full disk a small file would take the old one's place empty. So
     // the buffer is flushed and the file synced here, where a failure is seen.
     if (!m_file.flush())
-        return failed(m_file.errorString(), error);
+        return failed(writeFailure(m_file), error);
     // EINVAL: a file system that cannot sync, where written is as far as a file gets.
     if (::fsync(m_file.handle()) != 0 && errno != EINVAL)
         return failed(qt_error_string(errno), error);
