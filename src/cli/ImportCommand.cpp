@@ -41,7 +41,7 @@ void reportCarriedNotes(const QString& fileName, const NotesCarry& notes, CliCon
     if (notes.leftOverFile().isEmpty())
         return;
     context.out.flush();
-    const QStringList unplaced = unplacedNotes(placement);
+    const QStringList unplaced = unplacedNotes(placement, QStringLiteral("the database it replaces"));
     context.err << fileName << ": " << counted(unplaced.size(), "personal note finds", "personal notes find")
                 << " no place in it and " << (unplaced.size() == 1 ? "is" : "are") << " kept in "
                 << QDir::toNativeSeparators(notes.leftOverFile()) << ':' << Qt::endl;

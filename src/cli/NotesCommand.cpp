@@ -130,13 +130,13 @@ int importNotes(const Database& database, const QString& path, PersonalNotes::Di
         for (const PersonalNotes::Note& note : placement->replaced)
             context.out << named(note) << ": the note it held is replaced\n";
         for (const PersonalNotes::Note& note : placement->repeatedSame)
-            context.out << named(note) << ": named again, with the same note\n";
+            context.out << named(note) << ": named again in the file, with the same note\n";
         context.out << "notes filled in: " << placement->filled.size()
                     << ", already there: " << placement->equal.size()
                     << ", replaced: " << placement->replaced.size() << '\n';
     }
     context.out.flush();
-    for (const QString& line : unplacedNotes(*placement))
+    for (const QString& line : unplacedNotes(*placement, QStringLiteral("the file")))
         context.err << line << Qt::endl;
     if (!placement->different.isEmpty())
         context.err << "a cargo's own different note is kept; --replace replaces it" << Qt::endl;
@@ -145,7 +145,7 @@ int importNotes(const Database& database, const QString& path, PersonalNotes::Di
 
 } // namespace
 
-QStringList unplacedNotes(const PersonalNotes::Placement& placement)
+QStringList unplacedNotes(const PersonalNotes::Placement& placement, const QString& source)
 {
     QStringList lines;
     for (const PersonalNotes::Note& note : placement.different)
@@ -158,10 +158,12 @@ QStringList unplacedNotes(const PersonalNotes::Placement& placement)
                                             [&note](const PersonalNotes::Note& kept) {
                                                 return kept.name == note.name && kept.id == note.id;
                                             });
-        lines << named(note) + (firstKept ? QStringLiteral(": named again, with a different note; the cargo "
-                                                           "holds the note named first, not this one")
-                                          : QStringLiteral(": named again, with a different note; the cargo "
-                                                           "keeps its own, neither of these"));
+        lines << named(note) + QStringLiteral(": named again in ") + source +
+                     (firstKept
+                          ? QStringLiteral(", with a different note; the cargo holds the note named first, "
+                                           "not this one")
+                          : QStringLiteral(", with a different note; the cargo keeps its own, neither of "
+                                           "these"));
     }
     return lines;
 }

@@ -161,12 +161,14 @@ private Q_SLOTS:
                           " {\"name\": \"ACETONE\", \"id\": \"1003\", \"notes\": \"other\"},"
                           " {\"name\": \"ACETONE\", \"id\": \"1003\", \"notes\": \"again\"}]")
             << false << 1
-            << QStringLiteral("TOLUENE (ID 1061): named again, with the same note\n"
+            << QStringLiteral("TOLUENE (ID 1061): named again in the file, with the same note\n"
                               "notes filled in: 1, already there: 0, replaced: 0\n")
             << QStringList{"ACETONE (ID 1003): the cargo holds a different note",
-                           "TOLUENE (ID 1061): named again, with a different note; the cargo holds the note "
+                           "TOLUENE (ID 1061): named again in the file, with a different note; the cargo "
+                           "holds the note "
                            "named first, not this one",
-                           "ACETONE (ID 1003): named again, with a different note; the cargo keeps its own, "
+                           "ACETONE (ID 1003): named again in the file, with a different note; the cargo "
+                           "keeps its own, "
                            "neither of these",
                            "a cargo's own different note is kept; --replace replaces it"}
             << acetone << QByteArray("t");
@@ -339,7 +341,8 @@ private Q_SLOTS:
     void newOperatorDatabaseKeepsTheNotes()
     {
         // The officer's notes: one for a cargo whose note in the new database is empty, one equal to it,
-        // one different from it, and one for a cargo the new database does not have.
+        // one different from it, one for a cargo the new database does not have, and a second one for a
+        // cargo the new database has once.
         m_data->createDatabase(
             QStringLiteral("cleaning.mdb"),
             QString::fromUtf8(
@@ -347,6 +350,7 @@ private Q_SLOTS:
                 "\"Personal Notes\" TEXT);"
                 "INSERT INTO CleaningA VALUES ('ALLYL ALCOHOL', '1028', 'Mine.' || char(13, 10) || "
                 "'Line 2 \xC3\xB8');"
+                "INSERT INTO CleaningA VALUES ('ALLYL ALCOHOL', '1028', 'Second row');"
                 "INSERT INTO CleaningA VALUES ('ACETONE', '1007', 'Short fresh water rinse was enough "
                 "on the last voyage (sample note).');"
                 "INSERT INTO CleaningA VALUES ('BENZENE', '1049', 'My own benzene note');"
@@ -367,14 +371,17 @@ private Q_SLOTS:
                              .arg(shown(cleaning() + QStringLiteral(".bak"))),
                          QStringLiteral("cleaning.mdb: 2 personal notes of the database it replaces carried "
                                         "into it")}));
-        QCOMPARE(
-            lines(run.err),
-            (QStringList{EthylAcetateTwice,
-                         QStringLiteral("cleaning.mdb: 2 personal notes find no place in it and are kept "
-                                        "in %1:")
-                             .arg(shown(leftOver)),
-                         QStringLiteral("  BENZENE (ID 1049): the cargo holds a different note"),
-                         QStringLiteral("  GHOST (ID 9): no cargo has this name and ID number")}));
+        QCOMPARE(lines(run.err),
+                 (QStringList{
+                     EthylAcetateTwice,
+                     QStringLiteral("cleaning.mdb: 3 personal notes find no place in it and are kept "
+                                    "in %1:")
+                         .arg(shown(leftOver)),
+                     QStringLiteral("  BENZENE (ID 1049): the cargo holds a different note"),
+                     QStringLiteral("  GHOST (ID 9): no cargo has this name and ID number"),
+                     QStringLiteral("  ALLYL ALCOHOL (ID 1028): named again in the database it replaces, "
+                                    "with a different note; the cargo holds the note named first, not this "
+                                    "one")}));
         QCOMPARE(run.exitCode, 0);
 
         QCOMPARE(notesOf(cleaning(), QStringLiteral("ALLYL ALCOHOL")),
@@ -387,7 +394,8 @@ private Q_SLOTS:
             contentOf(leftOver),
             QByteArray("[\n"
                        "  {\"name\": \"BENZENE\", \"id\": \"1049\", \"notes\": \"My own benzene note\"},\n"
-                       "  {\"name\": \"GHOST\", \"id\": \"9\", \"notes\": \"Gone\"}\n"
+                       "  {\"name\": \"GHOST\", \"id\": \"9\", \"notes\": \"Gone\"},\n"
+                       "  {\"name\": \"ALLYL ALCOHOL\", \"id\": \"1028\", \"notes\": \"Second row\"}\n"
                        "]\n"));
         QCOMPARE(contentOf(cleaning() + QStringLiteral(".bak")), old);
         QCOMPARE(contentOf(file(QStringLiteral("cleaning.mdb.notes.json"))), QByteArray("earlier"));
