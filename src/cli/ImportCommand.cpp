@@ -73,8 +73,8 @@ QString leftOutReason(const QFileInfo& file)
         return QStringLiteral("a folder");
     for (const DatabaseSchema& schema : Schema::databases()) {
         if (file.fileName().compare(schema.fileName, Qt::CaseInsensitive) == 0)
-            return QStringLiteral("not %1, whose name has its letters in another case; renamed %1, it is "
-                                  "imported")
+            return QStringLiteral("the name differs from %1 in the case of its letters (renamed %1, it is "
+                                  "imported)")
                 .arg(schema.fileName);
     }
     return QStringLiteral("not one of ") + databaseNames();

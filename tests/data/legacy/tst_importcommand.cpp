@@ -279,8 +279,8 @@ private Q_SLOTS:
             (QStringList{
                 QStringLiteral(".cleaning.mdb.swp: left out, not one of cleaning.mdb, Jo Tankers.mdb, "
                                "Henkel.mdb and unitor.mdb"),
-                QStringLiteral("HENKEL.MDB: left out, not Henkel.mdb, whose name has its letters in another "
-                               "case; renamed Henkel.mdb, it is imported"),
+                QStringLiteral("HENKEL.MDB: left out, the name differs from Henkel.mdb in the case of its "
+                               "letters (renamed Henkel.mdb, it is imported)"),
                 QStringLiteral("cleaning.mdb.d: left out, a folder"),
                 QStringLiteral("notes.txt: left out, not one of cleaning.mdb, Jo Tankers.mdb, Henkel.mdb "
                                "and unitor.mdb"),
