@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int AllImported = 0;
@@ -39,12 +41,71 @@ void reportCarriedNotes(const QString& fileName, const NotesCarry& notes, CliCon
     if (notes.leftOverFile().isEmpty())
         return;
     context.out.flush();
-    const QStringList unplaced = unplacedNotes(placement);
+    const QStringList unplaced = unplacedNotes(placement, QStringLiteral("the database it replaces"));
     context.err << fileName << ": " << counted(unplaced.size(), "personal note finds", "personal notes find")
                 << " no place in it and " << (unplaced.size() == 1 ? "is" : "are") << " kept in "
                 << QDir::toNativeSeparators(notes.leftOverFile()) << ':' << Qt::endl;
     for (const QString& line : unplaced)
         context.err << "  " << line << Qt::endl;
+}
+
+// "rows 3, 9 and 12"
+QString rowList(const QList<qint64>& rows)
+{
+    QStringList numbers;
+    for (const qint64 row : rows)
+        numbers << QString::number(row);
+    const QString last = numbers.takeLast();
+    return QStringLiteral("rows ") + numbers.join(QLatin1String(", ")) + QLatin1String(" and ") + last;
+}
+
+// The four databases, as a list in words.
+QString databaseNames()
+{
+    return Schema::CleaningFile + QLatin1String(", ") + Schema::JoTankersFile + QLatin1String(", ") +
+           Schema::HenkelFile + QLatin1String(" and ") + Schema::UnitorFile;
+}
+
+// Why a file of the source folder is not imported: every one but the four databases is left out.
+QString leftOutReason(const QFileInfo& file)
+{
+    if (file.isDir())
+        return QStringLiteral("a folder");
+    for (const DatabaseSchema& schema : Schema::databases()) {
+        if (file.fileName().compare(schema.fileName, Qt::CaseInsensitive) == 0)
+            return QStringLiteral("the name differs from %1 in the case of its letters (renamed %1, it is "
+                                  "imported)")
+                .arg(schema.fileName);
+    }
+    return QStringLiteral("not one of ") + databaseNames();
+}
+
+void reportLeftOut(const QString& sourceDir, CliContext& context)
+{
+    const QFileInfoList files = QDir(sourceDir).entryInfoList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QFileInfo& file : files) {
+        if (!Schema::database(file.fileName()))
+            context.out << file.fileName() << ": left out, " << leftOutReason(file) << '\n';
+    }
+}
+
+// The folder that takes the databases, made when it is not there yet; false after a message.
+bool makeDataFolder(const QString& dataDir, CliContext& context)
+{
+    const QString shown = QDir::toNativeSeparators(dataDir);
+    if (QFileInfo(dataDir).isDir())
+        return true;
+    if (QFileInfo::exists(dataDir)) {
+        context.err << shown << " is not a folder" << Qt::endl;
+        return false;
+    }
+    if (!QDir().mkpath(dataDir)) {
+        context.err << "the folder " << shown << " cannot be made" << Qt::endl;
+        return false;
+    }
+    context.out << "made the folder " << shown << '\n';
+    return true;
 }
 
 } // namespace
@@ -62,14 +123,31 @@ int runImport(const QStringList& arguments, CliContext& context)
         return ExitCode::BadUse;
     const QString sourceDir = QDir(commandLine.positional().first()).absolutePath();
     const QString dataDir = commandLine.dataDir();
-    if (commandLine.folders().isOfficersFolder())
-        QDir().mkpath(dataDir);
-    for (const QString& dir : {sourceDir, dataDir}) {
-        if (!QFileInfo(dir).isDir()) {
-            context.err << "no folder " << QDir::toNativeSeparators(dir) << Qt::endl;
-            return ExitCode::BadUse;
-        }
+    if (!QFileInfo(sourceDir).isDir()) {
+        context.err << "no folder " << QDir::toNativeSeparators(sourceDir) << Qt::endl;
+        return ExitCode::BadUse;
     }
+    // A data folder named on the command line may be new, in a folder that is there; the officer's own is
+    // made with the folders above it.
+    const QString dataParent = QFileInfo(dataDir).absolutePath();
+    if (!commandLine.folders().isOfficersFolder() && !QFileInfo(dataParent).isDir()) {
+        context.err << "no folder " << QDir::toNativeSeparators(dataParent) << " to make "
+                    << QDir::toNativeSeparators(dataDir) << " in" << Qt::endl;
+        return ExitCode::BadUse;
+    }
+    const bool anyDatabase = std::any_of(
+        Schema::databases().cbegin(), Schema::databases().cend(), [&sourceDir](const DatabaseSchema& schema) {
+            return QFileInfo::exists(QDir(sourceDir).filePath(schema.fileName));
+        });
+    reportLeftOut(sourceDir, context);
+    if (!anyDatabase) {
+        context.out.flush();
+        context.err << "none of " << databaseNames() << " is in " << QDir::toNativeSeparators(sourceDir)
+                    << Qt::endl;
+        return SomeFailed;
+    }
+    if (!makeDataFolder(dataDir, context))
+        return ExitCode::BadUse;
 
     // Not while a start of Velcarin converts or tidies up the same folder.
     ConversionLock lock(dataDir);
@@ -79,7 +157,6 @@ int runImport(const QStringList& arguments, CliContext& context)
         return SomeFailed;
     }
 
-    int found = 0;
     bool failed = false;
     for (const DatabaseSchema& schema : Schema::databases()) {
         const QString& fileName = schema.fileName;
@@ -88,7 +165,6 @@ int runImport(const QStringList& arguments, CliContext& context)
             context.out << fileName << ": not in " << QDir::toNativeSeparators(sourceDir) << ", skipped\n";
             continue;
         }
-        ++found;
         const QString destination = QDir(dataDir).filePath(fileName);
         if (QFileInfo::exists(destination) && !commandLine.isSet(replace)) {
             context.err << fileName << ": " << QDir::toNativeSeparators(destination)
@@ -118,14 +194,12 @@ int runImport(const QStringList& arguments, CliContext& context)
                         << QDir::toNativeSeparators(result.keptAs) << '\n';
         for (const QString& warning : result.warnings)
             context.err << fileName << ": " << warning << Qt::endl;
+        for (const RepeatedName& repeated : result.repeatedNames)
+            context.err << fileName << ": the name \"" << repeated.name << "\" is found "
+                        << repeated.rows.size() << " times in the table \"" << repeated.table << "\" ("
+                        << rowList(repeated.rows) << ')' << Qt::endl;
         reportCarriedNotes(fileName, notes, context);
     }
     context.out.flush();
-    if (found == 0) {
-        context.err << "none of " << Schema::CleaningFile << ", " << Schema::JoTankersFile << ", "
-                    << Schema::HenkelFile << " and " << Schema::UnitorFile << " is in "
-                    << QDir::toNativeSeparators(sourceDir) << Qt::endl;
-        return SomeFailed;
-    }
     return failed ? SomeFailed : AllImported;
 }

@@ -2,13 +2,17 @@
 
 #include "data/Schema.h"
 #include "data/Store.h"
+#include "data/WholeFileWriter.h"
 
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
+
+#include <algorithm>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -16,6 +20,9 @@ constexpr int AllPlaced = 0;
 constexpr int SomeReported = 1;
 
 const QString Replace = QStringLiteral("replace");
+
+// Far more than the notes of any cargo table; what is larger is no file of notes.
+constexpr qint64 LargestNotesFile = qint64(256) * 1024 * 1024;
 
 // "ACETONE (ID 1002)"
 QString named(const PersonalNotes::Note& note)
@@ -39,11 +46,8 @@ int exportNotes(const Database& database, const QString& path, bool json, CliCon
         context.err << error << Qt::endl;
         return ExitCode::BadUse;
     }
-    const QByteArray text = PersonalNotes::toJson(*notes);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        context.err << "cannot write " << QDir::toNativeSeparators(path) << ": " << file.errorString()
-                    << Qt::endl;
+    if (!WholeFileWriter::write(path, PersonalNotes::toJson(*notes), &error)) {
+        context.err << "cannot write " << QDir::toNativeSeparators(path) << ": " << error << Qt::endl;
         return ExitCode::BadUse;
     }
     if (json)
@@ -57,17 +61,49 @@ int exportNotes(const Database& database, const QString& path, bool json, CliCon
     return AllPlaced;
 }
 
+// The content of a notes file; nothing, after a message, for one that cannot be read, a device, which may
+// never end, or more than a notes file can hold.
+std::optional<QByteArray> readNotesFile(const QString& path, CliContext& context)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) == 0 &&
+        (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode))) {
+        context.err << shown << ": a device, not a file of notes" << Qt::endl;
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        context.err << "cannot read " << shown << ": " << file.errorString() << Qt::endl;
+        return std::nullopt;
+    }
+    // A file tells its size at once, a pipe only by its end.
+    qint64 size = file.isSequential() ? 0 : file.size();
+    QByteArray content;
+    while (size <= LargestNotesFile) {
+        const QByteArray piece = file.read(1 << 20);
+        if (piece.isEmpty()) {
+            if (file.error() == QFileDevice::NoError)
+                return content;
+            context.err << "cannot read " << shown << ": " << file.errorString() << Qt::endl;
+            return std::nullopt;
+        }
+        content += piece;
+        size = content.size();
+    }
+    context.err << shown << ": more than " << LargestNotesFile / (1024 * 1024)
+                << " MB, larger than a file of notes can be" << Qt::endl;
+    return std::nullopt;
+}
+
 int importNotes(const Database& database, const QString& path, PersonalNotes::Different different, bool json,
                 CliContext& context)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        context.err << "cannot read " << QDir::toNativeSeparators(path) << ": " << file.errorString()
-                    << Qt::endl;
+    const std::optional<QByteArray> content = readNotesFile(path, context);
+    if (!content)
         return ExitCode::BadUse;
-    }
     QString error;
-    const std::optional<QList<PersonalNotes::Note>> notes = PersonalNotes::fromJson(file.readAll(), &error);
+    const std::optional<QList<PersonalNotes::Note>> notes = PersonalNotes::fromJson(*content, &error);
     if (!notes) {
         context.err << QDir::toNativeSeparators(path) << ": " << error << Qt::endl;
         return ExitCode::BadUse;
@@ -80,22 +116,27 @@ int importNotes(const Database& database, const QString& path, PersonalNotes::Di
     }
 
     if (json) {
-        context.out << QJsonDocument(QJsonObject{{QStringLiteral("filled"), cargoes(placement->filled)},
-                                                 {QStringLiteral("equal"), cargoes(placement->equal)},
-                                                 {QStringLiteral("replaced"), cargoes(placement->replaced)},
-                                                 {QStringLiteral("different"), cargoes(placement->different)},
-                                                 {QStringLiteral("noCargo"), cargoes(placement->noCargo)}})
+        context.out << QJsonDocument(
+                           QJsonObject{{QStringLiteral("filled"), cargoes(placement->filled)},
+                                       {QStringLiteral("equal"), cargoes(placement->equal)},
+                                       {QStringLiteral("replaced"), cargoes(placement->replaced)},
+                                       {QStringLiteral("different"), cargoes(placement->different)},
+                                       {QStringLiteral("noCargo"), cargoes(placement->noCargo)},
+                                       {QStringLiteral("repeated"), cargoes(placement->repeated)},
+                                       {QStringLiteral("repeatedSame"), cargoes(placement->repeatedSame)}})
                            .toJson(QJsonDocument::Compact)
                     << '\n';
     } else {
         for (const PersonalNotes::Note& note : placement->replaced)
             context.out << named(note) << ": the note it held is replaced\n";
+        for (const PersonalNotes::Note& note : placement->repeatedSame)
+            context.out << named(note) << ": named again in the file, with the same note\n";
         context.out << "notes filled in: " << placement->filled.size()
                     << ", already there: " << placement->equal.size()
                     << ", replaced: " << placement->replaced.size() << '\n';
     }
     context.out.flush();
-    for (const QString& line : unplacedNotes(*placement))
+    for (const QString& line : unplacedNotes(*placement, QStringLiteral("the file")))
         context.err << line << Qt::endl;
     if (!placement->different.isEmpty())
         context.err << "a cargo's own different note is kept; --replace replaces it" << Qt::endl;
@@ -104,13 +145,26 @@ int importNotes(const Database& database, const QString& path, PersonalNotes::Di
 
 } // namespace
 
-QStringList unplacedNotes(const PersonalNotes::Placement& placement)
+QStringList unplacedNotes(const PersonalNotes::Placement& placement, const QString& source)
 {
     QStringList lines;
     for (const PersonalNotes::Note& note : placement.different)
         lines << named(note) + QStringLiteral(": the cargo holds a different note");
     for (const PersonalNotes::Note& note : placement.noCargo)
         lines << named(note) + QStringLiteral(": no cargo has this name and ID number");
+    for (const PersonalNotes::Note& note : placement.repeated) {
+        // The cargo holds the first note named for it, unless it kept a different one of its own.
+        const bool firstKept = std::none_of(placement.different.cbegin(), placement.different.cend(),
+                                            [&note](const PersonalNotes::Note& kept) {
+                                                return kept.name == note.name && kept.id == note.id;
+                                            });
+        lines << named(note) + QStringLiteral(": named again in ") + source +
+                     (firstKept
+                          ? QStringLiteral(", with a different note; the cargo holds the note named first, "
+                                           "not this one")
+                          : QStringLiteral(", with a different note; the cargo keeps its own, neither of "
+                                           "these"));
+    }
     return lines;
 }
 

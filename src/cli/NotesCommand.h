@@ -7,5 +7,6 @@
 // a JSON file, and put back from one into the cargo table of the data folder.
 int runNotes(const QStringList& arguments, CliContext& context);
 
-// One line for each note that did not find its place, and why.
-QStringList unplacedNotes(const PersonalNotes::Placement& placement);
+// One line for each note that did not find its place, and why; `source` names where the notes came from
+// ("the file").
+QStringList unplacedNotes(const PersonalNotes::Placement& placement, const QString& source);

@@ -69,6 +69,77 @@ QByteArray jsonString(const QString& text)
     return array.mid(1, array.size() - 2);
 }
 
+// The UTF-16 code unit of an escape "\uXXXX" at `at`; nothing for another escape or none.
+std::optional<char16_t> escapedUnit(const QByteArray& json, qsizetype at)
+{
+    if (at + 6 > json.size() || json.at(at) != '\\' || json.at(at + 1) != 'u')
+        return std::nullopt;
+    bool hex = false;
+    const ushort unit = json.mid(at + 2, 4).toUShort(&hex, 16);
+    return hex ? std::optional<char16_t>(unit) : std::nullopt;
+}
+
+// Qt's JSON reader joins an escaped half of a surrogate pair that stands alone with the character after
+// it into another character, which would store a note other than the file's. Where a parsed list holds
+// such a half: the number of its entry and the escape; nothing where it holds none.
+std::optional<std::pair<qsizetype, QByteArray>> loneSurrogate(const QByteArray& json)
+{
+    qsizetype entry = 0;
+    int depth = 0;
+    bool entryNext = false; // within the list, where the next entry begins
+    const auto value = [&] {
+        if (depth == 1 && entryNext) {
+            ++entry;
+            entryNext = false;
+        }
+    };
+    for (qsizetype i = 0; i < json.size(); ++i) {
+        switch (json.at(i)) {
+        case '"':
+            value();
+            for (++i; i < json.size() && json.at(i) != '"'; ++i) {
+                if (json.at(i) != '\\')
+                    continue;
+                const std::optional<char16_t> unit = escapedUnit(json, i);
+                if (!unit) {
+                    ++i; // one character escaped: \" \\ \n ...
+                    continue;
+                }
+                if (QChar::isHighSurrogate(*unit)) {
+                    const std::optional<char16_t> low = escapedUnit(json, i + 6);
+                    if (!low || !QChar::isLowSurrogate(*low))
+                        return std::pair{entry, json.mid(i, 6)};
+                    i += 6;
+                } else if (QChar::isLowSurrogate(*unit)) {
+                    return std::pair{entry, json.mid(i, 6)};
+                }
+                i += 5;
+            }
+            break;
+        case '[':
+        case '{':
+            value();
+            entryNext = ++depth == 1;
+            break;
+        case ']':
+        case '}':
+            --depth;
+            break;
+        case ',':
+            entryNext = depth == 1;
+            break;
+        case ' ':
+        case '\t':
+        case '\n':
+        case '\r':
+            break;
+        default:
+            value();
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<QList<Note>> read(const Database& database, QString* error)
@@ -106,6 +177,13 @@ std::optional<QList<Note>> fromJson(const QByteArray& json, QString* error)
             *error = parseError.error != QJsonParseError::NoError
                          ? tr("not JSON: %1 at byte %2").arg(parseError.errorString()).arg(parseError.offset)
                          : tr("not a list of notes");
+        return std::nullopt;
+    }
+    if (const auto lone = loneSurrogate(json)) {
+        if (error)
+            *error = tr("note %1 holds \"%2\", half of a character without its other half")
+                         .arg(lone->first)
+                         .arg(QString::fromLatin1(lone->second));
         return std::nullopt;
     }
     QList<Note> notes;
@@ -148,19 +226,22 @@ std::optional<Placement> write(const Database& database, const QList<Note>& note
     };
 
     Placement placement;
-    QHash<Key, qsizetype> taken;
+    QHash<Key, QStringList> taken; // the texts of the notes given to the cargoes of each key so far
     for (const Note& note : notes) {
         if (note.text.isEmpty())
             continue;
         const Key key{note.name, note.id};
         const QList<Cargo>& candidates = cargoes.value(key);
-        const qsizetype n = taken.value(key);
-        if (n >= candidates.size()) {
-            placement.noCargo << note;
+        QStringList& given = taken[key];
+        if (given.size() >= candidates.size()) {
+            if (candidates.isEmpty())
+                placement.noCargo << note;
+            else
+                (given.contains(note.text) ? placement.repeatedSame : placement.repeated) << note;
             continue;
         }
-        taken.insert(key, n + 1);
-        const Cargo& cargo = candidates.at(n);
+        const Cargo& cargo = candidates.at(given.size());
+        given << note.text;
         if (cargo.notes == note.text) {
             placement.equal << note;
         } else if (cargo.notes.isEmpty() || different == Different::Replace) {

@@ -24,6 +24,7 @@ std::optional<QList<Note>> read(const Database& database, QString* error);
 
 // UTF-8 JSON, one note a line: [{"name": ..., "id": ..., "notes": ...}, ...]
 QByteArray toJson(const QList<Note>& notes);
+// Nothing, with the reason, for a text that is not such a list, or that holds anything but characters.
 std::optional<QList<Note>> fromJson(const QByteArray& json, QString* error);
 
 // Where each note went.
@@ -33,14 +34,18 @@ struct Placement {
     QList<Note> replaced;  // the cargo held another note, which this one replaced
     QList<Note> different; // the cargo holds another note, which is kept
     QList<Note> noCargo;   // no cargo has that name and ID number
-    bool allPlaced() const { return different.isEmpty() && noCargo.isEmpty(); }
+    // A cargo named once more than there are cargoes of its name and ID number, with a note that the
+    // notes before it do not hold: left out.
+    QList<Note> repeated;
+    QList<Note> repeatedSame; // the same, with a note that one before it holds: nothing is lost
+    bool allPlaced() const { return different.isEmpty() && noCargo.isEmpty() && repeated.isEmpty(); }
 };
 
 enum class Different { Keep, Replace };
 
 // Gives each note to its cargo in one transaction: all of them, or after an error none. Where notes
 // share a name and ID number, the first goes to the first such cargo of the list, the second to the
-// second, and so on.
+// second, and so on; notes left over once each such cargo has one are repeated.
 std::optional<Placement> write(const Database& database, const QList<Note>& notes, Different different,
                                QString* error);
 

@@ -67,6 +67,10 @@ QByteArray notesOf(const QString& database, const QString& cargo)
     return notes.isEmpty() ? QByteArray("(no cargo)") : notes.join('|');
 }
 
+// What an import of the legacy cleaning.mdb says of its two cargoes of one name.
+const QString EthylAcetateTwice = QStringLiteral(
+    "cleaning.mdb: the name \"ETHYL ACETATE\" is found 2 times in the table \"CleaningA\" (rows 17 and 20)");
+
 QString legacyCleaningFile()
 {
     return qEnvironmentVariable("VELCARIN_TEST_DATA") + QStringLiteral("/legacy-access/cleaning.mdb");
@@ -150,6 +154,24 @@ private Q_SLOTS:
                               "notes filled in: 1, already there: 0, replaced: 1\n")
             << QStringList{"GHOST (ID 9): no cargo has this name and ID number"} << QByteArray("other")
             << filled;
+        QTest::newRow("a cargo named again")
+            << QByteArray("[{\"name\": \"TOLUENE\", \"id\": \"1061\", \"notes\": \"t\"},"
+                          " {\"name\": \"TOLUENE\", \"id\": \"1061\", \"notes\": \"t\"},"
+                          " {\"name\": \"TOLUENE\", \"id\": \"1061\", \"notes\": \"other\"},"
+                          " {\"name\": \"ACETONE\", \"id\": \"1003\", \"notes\": \"other\"},"
+                          " {\"name\": \"ACETONE\", \"id\": \"1003\", \"notes\": \"again\"}]")
+            << false << 1
+            << QStringLiteral("TOLUENE (ID 1061): named again in the file, with the same note\n"
+                              "notes filled in: 1, already there: 0, replaced: 0\n")
+            << QStringList{"ACETONE (ID 1003): the cargo holds a different note",
+                           "TOLUENE (ID 1061): named again in the file, with a different note; the cargo "
+                           "holds the note "
+                           "named first, not this one",
+                           "ACETONE (ID 1003): named again in the file, with a different note; the cargo "
+                           "keeps its own, "
+                           "neither of these",
+                           "a cargo's own different note is kept; --replace replaces it"}
+            << acetone << QByteArray("t");
         QTest::newRow("replaced, every note placed")
             << QByteArray("[{\"name\": \"ACETONE\", \"id\": \"1003\", \"notes\": \"other\"}]") << true << 0
             << QStringLiteral("ACETONE (ID 1003): the note it held is replaced\n"
@@ -186,7 +208,7 @@ private Q_SLOTS:
         QCOMPARE(run.out,
                  QStringLiteral("{\"different\":[],\"equal\":[],\"filled\":[{\"id\":\"1061\",\"name\":"
                                 "\"TOLUENE\"}],\"noCargo\":[{\"id\":\"9\",\"name\":\"GHOST\"}],"
-                                "\"replaced\":[]}\n"));
+                                "\"repeated\":[],\"repeatedSame\":[],\"replaced\":[]}\n"));
         QCOMPARE(run.exitCode, 1);
     }
 
@@ -223,6 +245,16 @@ private Q_SLOTS:
                                     << QStringLiteral("object.json: not a list of notes");
         QTest::newRow("no folder to write in")
             << QStringList{"export", "no/such/folder.json"} << QStringLiteral("cannot write ");
+        QTest::newRow("half a character")
+            << QStringList{"import", "lone.json"}
+            << QStringLiteral(
+                   "lone.json: note 2 holds \"\\ud800\", half of a character without its other half\n");
+        QTest::newRow("a device without an end")
+            << QStringList{"import", "/dev/zero"}
+            << QStringLiteral("/dev/zero: a device, not a file of notes\n");
+        QTest::newRow("larger than notes can be")
+            << QStringList{"import", "large.json"}
+            << QStringLiteral("large.json: more than 256 MB, larger than a file of notes can be\n");
     }
 
     void badUse()
@@ -231,6 +263,11 @@ private Q_SLOTS:
         QFETCH(QString, err);
         m_data->writeFile(QStringLiteral("bad.json"), "[{\"name\": \"TOLUENE\"");
         m_data->writeFile(QStringLiteral("object.json"), "{\"name\": \"TOLUENE\"}");
+        m_data->writeFile(QStringLiteral("lone.json"),
+                          "[{\"name\": \"ACETONE\", \"id\": \"1003\", \"notes\": \"a\"},"
+                          " {\"name\": \"TOLUENE\", \"id\": \"1061\", \"notes\": \"lone \\ud800 high\"}]");
+        QFile large(m_data->filePath(QStringLiteral("large.json")));
+        QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(256 * 1024 * 1024 + 1));
         const QByteArray before = contentOf(cleaning());
         QDir::setCurrent(m_data->path());
         const CliRun run = runCli(QStringList{QStringLiteral("notes")} + arguments +
@@ -239,6 +276,56 @@ private Q_SLOTS:
         QVERIFY2(run.err.startsWith(err), qPrintable(run.err));
         QCOMPARE(run.out, QString());
         QCOMPARE(contentOf(cleaning()), before);
+    }
+
+    void exportOntoAFullDiskKeepsTheOldFile()
+    {
+        const SmallFileSystem disk;
+        if (!disk.isMounted())
+            QSKIP("a full disk needs a file system of its own, which only root can mount");
+        const QString exported = disk.filePath(QStringLiteral("notes.json"));
+        QCOMPARE(notes(QStringLiteral("export"), exported).exitCode, 0);
+        disk.fillLeaving(0);
+        const CliRun run = notes(QStringLiteral("export"), exported);
+        QCOMPARE(run.err, QStringLiteral("cannot write %1: No space left on device\n").arg(shown(exported)));
+        QCOMPARE(run.out, QString());
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(contentOf(exported), SampleNotes);
+        QCOMPARE(QFileInfo(exported).dir().entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{QStringLiteral("filler"), QStringLiteral("notes.json")}));
+    }
+
+    void notesWithoutRoomStopTheImport()
+    {
+        const SmallFileSystem disk;
+        if (!disk.isMounted())
+            QSKIP("a full disk needs a file system of its own, which only root can mount");
+        TestDataFolder source;
+        source.writeFile(QStringLiteral("cleaning.mdb"), contentOf(legacyCleaningFile()));
+        // Room for the new cargo database, but none for the note whose cargo it does not have.
+        TestDataFolder converted;
+        runCli({QStringLiteral("import"), source.path(), QStringLiteral("--data-dir"), converted.path()});
+        m_data->createDatabase(
+            QStringLiteral("old.mdb"),
+            QStringLiteral("CREATE TABLE CleaningA (\"Abbreviated Name\" TEXT, \"ID  Number\" "
+                           "TEXT, \"Personal Notes\" TEXT);"
+                           "INSERT INTO CleaningA VALUES ('GHOST', '9', 'Gone');"));
+        const QDir data(disk.filePath(QStringLiteral("data")));
+        QVERIFY(data.mkpath(QStringLiteral(".")));
+        QVERIFY(QFile::copy(file(QStringLiteral("old.mdb")), data.filePath(QStringLiteral("cleaning.mdb"))));
+        disk.fillLeaving(QFileInfo(converted.filePath(QStringLiteral("cleaning.mdb"))).size());
+
+        const CliRun run = runCli({QStringLiteral("import"), source.path(), QStringLiteral("--data-dir"),
+                                   data.path(), QStringLiteral("--replace")});
+        QCOMPARE(
+            cleaningLines(run.err),
+            QStringList{QStringLiteral("cleaning.mdb: the personal notes that find no cargo cannot be "
+                                       "written to \"%1\": No space left on device; nothing was replaced.")
+                            .arg(shown(data.filePath(QStringLiteral("cleaning.mdb.notes.json"))))});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(contentOf(data.filePath(QStringLiteral("cleaning.mdb"))),
+                 contentOf(file(QStringLiteral("old.mdb"))));
+        QCOMPARE(data.entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("cleaning.mdb")});
     }
 
     void noDataFolder()
@@ -254,7 +341,8 @@ private Q_SLOTS:
     void newOperatorDatabaseKeepsTheNotes()
     {
         // The officer's notes: one for a cargo whose note in the new database is empty, one equal to it,
-        // one different from it, and one for a cargo the new database does not have.
+        // one different from it, one for a cargo the new database does not have, and a second one for a
+        // cargo the new database has once.
         m_data->createDatabase(
             QStringLiteral("cleaning.mdb"),
             QString::fromUtf8(
@@ -262,6 +350,7 @@ private Q_SLOTS:
                 "\"Personal Notes\" TEXT);"
                 "INSERT INTO CleaningA VALUES ('ALLYL ALCOHOL', '1028', 'Mine.' || char(13, 10) || "
                 "'Line 2 \xC3\xB8');"
+                "INSERT INTO CleaningA VALUES ('ALLYL ALCOHOL', '1028', 'Second row');"
                 "INSERT INTO CleaningA VALUES ('ACETONE', '1007', 'Short fresh water rinse was enough "
                 "on the last voyage (sample note).');"
                 "INSERT INTO CleaningA VALUES ('BENZENE', '1049', 'My own benzene note');"
@@ -282,13 +371,17 @@ private Q_SLOTS:
                              .arg(shown(cleaning() + QStringLiteral(".bak"))),
                          QStringLiteral("cleaning.mdb: 2 personal notes of the database it replaces carried "
                                         "into it")}));
-        QCOMPARE(
-            lines(run.err),
-            (QStringList{QStringLiteral("cleaning.mdb: 2 personal notes find no place in it and are kept "
-                                        "in %1:")
-                             .arg(shown(leftOver)),
-                         QStringLiteral("  BENZENE (ID 1049): the cargo holds a different note"),
-                         QStringLiteral("  GHOST (ID 9): no cargo has this name and ID number")}));
+        QCOMPARE(lines(run.err),
+                 (QStringList{
+                     EthylAcetateTwice,
+                     QStringLiteral("cleaning.mdb: 3 personal notes find no place in it and are kept "
+                                    "in %1:")
+                         .arg(shown(leftOver)),
+                     QStringLiteral("  BENZENE (ID 1049): the cargo holds a different note"),
+                     QStringLiteral("  GHOST (ID 9): no cargo has this name and ID number"),
+                     QStringLiteral("  ALLYL ALCOHOL (ID 1028): named again in the database it replaces, "
+                                    "with a different note; the cargo holds the note named first, not this "
+                                    "one")}));
         QCOMPARE(run.exitCode, 0);
 
         QCOMPARE(notesOf(cleaning(), QStringLiteral("ALLYL ALCOHOL")),
@@ -301,7 +394,8 @@ private Q_SLOTS:
             contentOf(leftOver),
             QByteArray("[\n"
                        "  {\"name\": \"BENZENE\", \"id\": \"1049\", \"notes\": \"My own benzene note\"},\n"
-                       "  {\"name\": \"GHOST\", \"id\": \"9\", \"notes\": \"Gone\"}\n"
+                       "  {\"name\": \"GHOST\", \"id\": \"9\", \"notes\": \"Gone\"},\n"
+                       "  {\"name\": \"ALLYL ALCOHOL\", \"id\": \"1028\", \"notes\": \"Second row\"}\n"
                        "]\n"));
         QCOMPARE(contentOf(cleaning() + QStringLiteral(".bak")), old);
         QCOMPARE(contentOf(file(QStringLiteral("cleaning.mdb.notes.json"))), QByteArray("earlier"));
@@ -319,7 +413,7 @@ private Q_SLOTS:
         TestDataFolder source;
         source.writeFile(QStringLiteral("cleaning.mdb"), contentOf(legacyCleaningFile()));
         const CliRun run = importReplacing(source.path());
-        QCOMPARE(run.err, QString());
+        QCOMPARE(lines(run.err), QStringList{EthylAcetateTwice});
         QCOMPARE(
             cleaningLines(run.out).last(),
             QStringLiteral("cleaning.mdb: 4 personal notes of the database it replaces carried into it"));

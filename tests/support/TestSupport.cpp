@@ -24,6 +24,9 @@
 
 #include <cmath>
 
+#include <sys/mount.h>
+#include <sys/statvfs.h>
+
 QByteArray fileContents(const QString& path)
 {
     QFile file(path);
@@ -33,6 +36,30 @@ QByteArray fileContents(const QString& path)
 TestDataFolder::TestDataFolder()
 {
     QVERIFY2(m_dir.isValid(), "no temporary folder");
+}
+
+SmallFileSystem::SmallFileSystem()
+{
+    m_mounted = ::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", 0, "size=2m") == 0;
+}
+
+SmallFileSystem::~SmallFileSystem()
+{
+    if (m_mounted)
+        ::umount2(QFile::encodeName(m_dir.path()).constData(), MNT_DETACH);
+}
+
+void SmallFileSystem::fillLeaving(qint64 spare) const
+{
+    struct statvfs space {};
+    QVERIFY(::statvfs(QFile::encodeName(m_dir.path()).constData(), &space) == 0);
+    QFile filler(m_dir.filePath(QStringLiteral("filler")));
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray block(4096, 'f');
+    for (qint64 left = qint64(space.f_bavail * space.f_frsize) - spare; left > 0; left -= block.size()) {
+        if (filler.write(block.left(qMin<qint64>(left, block.size()))) <= 0)
+            break;
+    }
 }
 
 void TestDataFolder::copySampleDatabases() const

@@ -41,6 +41,23 @@ private:
     QTemporaryDir m_dir;
 };
 
+// A file system of 2 MB of its own (tmpfs), mounted while it lives, for the cases of a full disk. Only root
+// may mount one; where it is not mounted, the test skips.
+class SmallFileSystem {
+public:
+    SmallFileSystem();
+    ~SmallFileSystem();
+
+    bool isMounted() const { return m_mounted; }
+    QString filePath(const QString& fileName) const { return m_dir.filePath(fileName); }
+    // Fills it with a file of its own until no more than `spare` bytes are free.
+    void fillLeaving(qint64 spare) const;
+
+private:
+    QTemporaryDir m_dir;
+    bool m_mounted = false;
+};
+
 // Answers every message box while it lives and keeps what was asked.
 class MessageRecorder {
 public:

@@ -2,6 +2,7 @@
 
 #include "data/DatabaseFile.h"
 #include "data/Schema.h"
+#include "data/WholeFileWriter.h"
 #include "data/legacy/AccessReader.h"
 #include "data/legacy/DatabaseContent.h"
 #include "data/legacy/SqliteWriter.h"
@@ -20,7 +21,6 @@
 #include <cerrno>
 #include <cstdio>
 
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -230,16 +230,6 @@ QString temporaryTemplate(const QString& destination)
     return target.dir().filePath(QLatin1Char('.') + target.fileName() + QStringLiteral(".XXXXXX"));
 }
 
-// Writes the folder's list of names through to the disk, so that a rename outlives a loss of power.
-void syncFolder(const QString& path)
-{
-    const int folder = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        ::fsync(folder);
-        ::close(folder);
-    }
-}
-
 // A complete copy of a file under a new name in its folder, which it takes only once it is whole; until
 // then it is one of the file's temporary files.
 bool copyWhole(const QString& path, const QString& copyName, QString* error)
@@ -344,6 +334,13 @@ LegacyImport::Result LegacyImport::run(const QString& source, const QString& des
         return result;
     }
 
+    const std::optional<QList<RepeatedName>> repeated = RepeatedName::in(temporary.fileName(), &error);
+    if (!repeated) {
+        result.error =
+            tr("The database converted from \"%1\" cannot be read back: %2.").arg(shown(source), error);
+        return result;
+    }
+
     // Readable and writable by its owner like any database of Velcarin, whatever the source allowed.
     temporary.setPermissions(QFileInfo(source).permissions() | QFile::ReadOwner | QFile::WriteOwner);
     if (target.exists() && beforeReplacing && !beforeReplacing(destination, temporary.fileName(), &error)) {
@@ -372,10 +369,11 @@ LegacyImport::Result LegacyImport::run(const QString& source, const QString& des
         return result;
     }
     temporary.setAutoRemove(false);
-    syncFolder(target.absolutePath());
+    WholeFileWriter::syncFolder(target.absolutePath());
 
     result.imported = true;
     result.warnings = schemaWarnings(source, target.fileName(), reader->tables());
+    result.repeatedNames = *repeated;
     for (const DatabaseContent::Table& table : read->tables)
         result.tables << TableSummary{table.name, table.rows};
     return result;

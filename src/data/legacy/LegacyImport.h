@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/legacy/RepeatedNames.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -20,10 +22,11 @@ public:
 
     struct Result {
         bool imported = false;
-        QString error;              // why not, when nothing was imported
-        QStringList warnings;       // imported, but without a table or field that Velcarin reads
-        QList<TableSummary> tables; // as imported
-        QString keptAs;             // where the file that stood under the destination's name went
+        QString error;                     // why not, when nothing was imported
+        QStringList warnings;              // imported, but without a table or field that Velcarin reads
+        QList<TableSummary> tables;        // as imported
+        QString keptAs;                    // where the file that stood under the destination's name went
+        QList<RepeatedName> repeatedNames; // as imported: names a look-up finds the first row of only
         qint64 rowCount() const;
     };
 

@@ -2,12 +2,12 @@
 
 #include "data/Database.h"
 #include "data/DatabaseFile.h"
+#include "data/WholeFileWriter.h"
 #include "data/legacy/LegacyImport.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSqlRecord>
 #include <QTemporaryDir>
 
@@ -55,6 +55,21 @@ std::optional<QList<PersonalNotes::Note>> notesOf(const QString& path, QString* 
     return QList<PersonalNotes::Note>{};
 }
 
+// Whether a file written reads back as these very notes: only then may the officer be told they are kept.
+bool holdsNotes(const QString& path, const QList<PersonalNotes::Note>& notes, QString* error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    if (PersonalNotes::fromJson(file.readAll(), error) == notes)
+        return true;
+    if (error->isEmpty())
+        *error = tr("it does not read back as written");
+    return false;
+}
+
 } // namespace
 
 NotesCarry::NotesCarry(QString leftOverPath)
@@ -85,7 +100,8 @@ bool NotesCarry::carry(const QString& replaced, const QString& converted, QStrin
         return false;
     }
     m_placement = *placement;
-    return placement->allPlaced() || writeLeftOver(placement->different + placement->noCargo, error);
+    return placement->allPlaced() ||
+           writeLeftOver(placement->different + placement->noCargo + placement->repeated, error);
 }
 
 bool NotesCarry::writeLeftOver(const QList<PersonalNotes::Note>& notes, QString* error)
@@ -95,12 +111,13 @@ bool NotesCarry::writeLeftOver(const QList<PersonalNotes::Note>& notes, QString*
     for (int n = 1; QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++n)
         path = wanted.dir().filePath(wanted.completeBaseName() + QStringLiteral(".%1.").arg(n) +
                                      wanted.suffix());
-    const QByteArray json = PersonalNotes::toJson(notes);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit()) {
+    QString reason;
+    if (!WholeFileWriter::write(path, PersonalNotes::toJson(notes), &reason) ||
+        !holdsNotes(path, notes, &reason)) {
+        QFile::remove(path);
         if (error)
             *error = tr("the personal notes that find no cargo cannot be written to \"%1\": %2")
-                         .arg(QDir::toNativeSeparators(path), file.errorString());
+                         .arg(QDir::toNativeSeparators(path), reason);
         return false;
     }
     m_leftOverFile = path;

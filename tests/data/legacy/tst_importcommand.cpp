@@ -32,6 +32,10 @@ void copyLegacyFiles(const TestDataFolder& folder)
         folder.writeFile(schema.fileName, contentOf(legacyFile(schema.fileName)));
 }
 
+// The fixture cleaning.mdb holds two cargoes of one name.
+const QString EthylAcetateTwice = QStringLiteral("cleaning.mdb: the name \"ETHYL ACETATE\" is found 2 times "
+                                                 "in the table \"CleaningA\" (rows 17 and 20)\n");
+
 const QStringList Imported{
     QStringLiteral("cleaning.mdb: 1 table, 62 rows (CleaningA 62)"),
     QStringLiteral("Jo Tankers.mdb: 1 table, 22 rows (Cargoes 22)"),
@@ -52,7 +56,7 @@ private Q_SLOTS:
         copyLegacyFiles(source);
         const Run run =
             velcarinCli({QStringLiteral("import"), source.path(), QStringLiteral("--data-dir"), data.path()});
-        QCOMPARE(run.err, QString());
+        QCOMPARE(run.err, EthylAcetateTwice);
         QCOMPARE(run.out, Imported.join(QLatin1Char('\n')) + QLatin1Char('\n'));
         QCOMPARE(run.exitCode, 0);
         for (const DatabaseSchema& schema : Schema::databases()) {
@@ -89,7 +93,7 @@ private Q_SLOTS:
         QCOMPARE(refused.out, QString());
 
         const Run replaced = velcarinCli(arguments + QStringList{QStringLiteral("--replace")});
-        QCOMPARE(replaced.err, QString());
+        QCOMPARE(replaced.err, EthylAcetateTwice);
         QCOMPARE(replaced.exitCode, 0);
         QStringList lines;
         for (qsizetype i = 0; i < Imported.size(); ++i) {
@@ -256,6 +260,41 @@ private Q_SLOTS:
         QCOMPARE(run.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts), warnings);
     }
 
+    void namesWhatItLeavesOut()
+    {
+        TestDataFolder source;
+        source.writeFile(Schema::UnitorFile, contentOf(legacyFile(Schema::UnitorFile)));
+        source.writeFile(QStringLiteral("HENKEL.MDB"), contentOf(legacyFile(Schema::HenkelFile)));
+        source.writeFile(QStringLiteral(".cleaning.mdb.swp"), "x");
+        source.writeFile(QStringLiteral("notes.txt"), "x");
+        QVERIFY(QDir(source.path()).mkdir(QStringLiteral("cleaning.mdb.d")));
+        // A data folder that is not there yet, in one that is.
+        TestDataFolder parent;
+        const QString data = parent.filePath(QStringLiteral("ship"));
+        const Run run =
+            velcarinCli({QStringLiteral("import"), source.path(), QStringLiteral("--data-dir"), data});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(
+            run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+            (QStringList{
+                QStringLiteral(".cleaning.mdb.swp: left out, not one of cleaning.mdb, Jo Tankers.mdb, "
+                               "Henkel.mdb and unitor.mdb"),
+                QStringLiteral("HENKEL.MDB: left out, the name differs from Henkel.mdb in the case of its "
+                               "letters (renamed Henkel.mdb, it is imported)"),
+                QStringLiteral("cleaning.mdb.d: left out, a folder"),
+                QStringLiteral("notes.txt: left out, not one of cleaning.mdb, Jo Tankers.mdb, Henkel.mdb "
+                               "and unitor.mdb"),
+                QStringLiteral("made the folder %1").arg(QDir::toNativeSeparators(data)),
+                QStringLiteral("cleaning.mdb: not in %1, skipped")
+                    .arg(QDir::toNativeSeparators(source.path())),
+                QStringLiteral("Jo Tankers.mdb: not in %1, skipped")
+                    .arg(QDir::toNativeSeparators(source.path())),
+                QStringLiteral("Henkel.mdb: not in %1, skipped").arg(QDir::toNativeSeparators(source.path())),
+                Imported.last()}));
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(QDir(data).entryList(QDir::Files | QDir::Hidden), QStringList{Schema::UnitorFile});
+    }
+
     void exitCodes_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -285,9 +324,10 @@ private Q_SLOTS:
     {
         TestDataFolder source;
         TestDataFolder data;
-        const Run run =
-            velcarinCli({QStringLiteral("import"), source.path(), QStringLiteral("--data-dir"), data.path()});
+        const Run run = velcarinCli({QStringLiteral("import"), source.path(), QStringLiteral("--data-dir"),
+                                     data.filePath(QStringLiteral("new"))});
         QCOMPARE(run.exitCode, 1);
+        QVERIFY(!QFileInfo::exists(data.filePath(QStringLiteral("new"))));
         QCOMPARE(run.err,
                  QStringLiteral("none of cleaning.mdb, Jo Tankers.mdb, Henkel.mdb and unitor.mdb is in %1\n")
                      .arg(QDir::toNativeSeparators(source.path())));

@@ -1,0 +1,118 @@
+#include "data/WholeFileWriter.h"
+
+#include <QFileInfo>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+bool failed(const QString& reason, QString* error)
+{
+    if (error)
+        *error = reason;
+    return false;
+}
+
+// Why the file could not take what was written to it. Where the disk took part of a write, Qt has no
+// reason to give; the rest, flushed again, fails at once with the system's.
+QString writeFailure(QSaveFile& file)
+{
+    file.flush();
+    return file.errorString();
+}
+
+} // namespace
+
+// Passes every write on to the file, and remembers the first that fails. A file device that the disk
+// lets write only part of a piece returns that part as if all were well: the rest is written again.
+class WholeFileWriter::Sink : public QIODevice {
+public:
+    explicit Sink(QSaveFile& file)
+        : m_file(file)
+    {
+    }
+
+    bool isSequential() const override { return true; }
+    bool hasFailed() const { return m_failed; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        for (qint64 written = 0; written < size && !m_failed;) {
+            const qint64 now = m_file.write(data + written, size - written);
+            m_failed = now <= 0;
+            written += now;
+        }
+        if (!m_failed)
+            return size;
+        setErrorString(writeFailure(m_file));
+        return -1;
+    }
+
+private:
+    QSaveFile& m_file;
+    bool m_failed = false;
+};
+
+WholeFileWriter::WholeFileWriter(const QString& path)
+    : m_file(path)
+    , m_sink(std::make_unique<Sink>(m_file))
+{
+}
+
+WholeFileWriter::~WholeFileWriter() = default;
+
+QIODevice* WholeFileWriter::device()
+{
+    return m_sink.get();
+}
+
+bool WholeFileWriter::open(QString* error)
+{
+    if (!m_file.open(QIODevice::WriteOnly))
+        return failed(m_file.errorString(), error);
+    m_sink->open(QIODevice::WriteOnly);
+    return true;
+}
+
+bool WholeFileWriter::commit(QString* error)
+{
+    if (m_sink->hasFailed())
+        return failed(m_sink->errorString(), error);
+    // QSaveFile::commit() flushes its buffer but renames the file into place even when that flush fails,
+    // and it ignores a failed sync: on a full disk a small file would take the old one's place empty. So
+    // the buffer is flushed and the file synced here, where a failure is seen.
+    if (!m_file.flush())
+        return failed(writeFailure(m_file), error);
+    // EINVAL: a file system that cannot sync, where written is as far as a file gets.
+    if (::fsync(m_file.handle()) != 0 && errno != EINVAL)
+        return failed(qt_error_string(errno), error);
+    m_sink->close();
+    if (!m_file.commit())
+        return failed(m_file.errorString(), error);
+    syncFolder(QFileInfo(m_file.fileName()).absolutePath());
+    return true;
+}
+
+bool WholeFileWriter::write(const QString& path, const QByteArray& content, QString* error)
+{
+    WholeFileWriter writer(path);
+    if (!writer.open(error))
+        return false;
+    writer.device()->write(content);
+    return writer.commit(error);
+}
+
+void WholeFileWriter::syncFolder(const QString& folder)
+{
+    const int handle = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (handle >= 0) {
+        ::fsync(handle);
+        ::close(handle);
+    }
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSaveFile>
+#include <QString>
+
+#include <memory>
+
+// Writes a file whole or not at all, and onto the disk before it counts as written: the content goes to a
+// temporary file beside it, which takes the file's name only once every byte of it is on the disk. Until
+// then, and after any failure, a file already standing under that name stays as it was.
+class WholeFileWriter {
+public:
+    explicit WholeFileWriter(const QString& path);
+    ~WholeFileWriter();
+    WholeFileWriter(const WholeFileWriter&) = delete;
+    WholeFileWriter& operator=(const WholeFileWriter&) = delete;
+
+    bool open(QString* error);
+    // Where the content goes, for writers that write to a QIODevice (it cannot seek). A write that fails
+    // fails commit(), also where the writer does not look at what its writes return.
+    QIODevice* device();
+    // Puts the file in place; false, with the system's reason, when any of it could not be written.
+    bool commit(QString* error);
+
+    // A file's whole content at once.
+    static bool write(const QString& path, const QByteArray& content, QString* error);
+
+    // Writes a folder's list of names through to the disk, so that a file renamed into it is found there
+    // after a loss of power.
+    static void syncFolder(const QString& folder);
+
+private:
+    class Sink;
+
+    QSaveFile m_file;
+    std::unique_ptr<Sink> m_sink;
+};

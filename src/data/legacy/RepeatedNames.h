@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// A name that stands in more than one row of a column the windows look cargoes and products up in, where
+// a look-up by that name finds the first of them only.
+struct RepeatedName {
+    QString table;
+    QString column;
+    QString name;
+    QList<qint64> rows; // their numbers, counted from 1 in the table's order
+
+    // The repeated names of a SQLite file, in the order of the searched columns and of their first rows;
+    // nothing, with the engine's reason, when it cannot be read.
+    static std::optional<QList<RepeatedName>> in(const QString& path, QString* error);
+};
