@@ -1,5 +1,6 @@
 #include "adviser/CargoEditor.h"
 
+#include "data/WholeFileWriter.h"
 #include "shell/Controls.h"
 #include "shell/DataControl.h"
 #include "shell/FileDialog.h"
@@ -14,7 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QScreen>
 #include <QStandardPaths>
 
@@ -29,21 +29,6 @@ void lockField(QLineEdit* field)
     QPalette palette = field->palette();
     palette.setColor(QPalette::Base, systemColour(SystemColour::ButtonFace));
     field->setPalette(palette);
-}
-
-// Writes the text whole under a temporary name and puts it in place only when every byte is written, so
-// that a failed write never leaves half a file, nor spoils one of that name. The buffer is flushed
-// before the commit, which would not see a flush that fails (a full disk).
-bool writeWhole(const QString& path, const QString& text, QString* error)
-{
-    QSaveFile file(path);
-    const QByteArray bytes = text.toUtf8();
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(bytes) != bytes.size() ||
-        !file.flush() || !file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -194,7 +179,7 @@ bool CargoEditor::keepInFile()
     if (path.isEmpty())
         return false;
     QString error;
-    if (writeWhole(path, typedText(), &error))
+    if (WholeFileWriter::write(path, typedText().toUtf8(), &error))
         return true;
     MessageBox::error(this,
                       tr("What you typed could not be saved to \"%1\": %2\n\nThe window stays open with it.")

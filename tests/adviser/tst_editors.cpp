@@ -44,25 +44,6 @@ void type(QWidget* widget, const QString& text)
     }
 }
 
-// A small file system, mounted and filled up while it lives, where the test may mount one (as root).
-class FullDisk {
-public:
-    explicit FullDisk(const QString& folder)
-        : m_folder(folder)
-    {
-        QDir().mkpath(folder);
-        const QString fill =
-            QStringLiteral("mount -t tmpfs -o size=1m tmpfs '%1' && ! head -c 2M /dev/zero > '%1/filler'");
-        m_full = QProcess::execute(QStringLiteral("sh"), {QStringLiteral("-c"), fill.arg(folder)}) == 0;
-    }
-    ~FullDisk() { QProcess::execute(QStringLiteral("umount"), {m_folder}); }
-    bool isFull() const { return m_full; }
-
-private:
-    QString m_folder;
-    bool m_full = false;
-};
-
 } // namespace
 
 class TestEditors : public QObject {
@@ -621,10 +602,14 @@ private Q_SLOTS:
         QFETCH(bool, closed);
         QFETCH(QString, written);
         QTemporaryDir files;
-        std::optional<FullDisk> disk;
-        if (file.startsWith(QLatin1String("full/")) &&
-            !disk.emplace(files.filePath(QStringLiteral("full"))).isFull())
-            QSKIP("a full disk needs root, to mount a small file system");
+        std::optional<SmallFileSystem> disk;
+        QString path = file.isEmpty() ? QString() : files.filePath(file);
+        if (file.startsWith(QLatin1String("full/"))) {
+            if (!disk.emplace().isMounted())
+                QSKIP("a full disk needs root, to mount a small file system");
+            disk->fillLeaving(0);
+            path = disk->filePath(file.mid(5));
+        }
         if (!deleted)
             makeReadOnly();
         loadMainWindow();
@@ -644,7 +629,7 @@ private Q_SLOTS:
             QVERIFY(!m_window->isVisible());
         }
         FileDialogRecorder dialog;
-        dialog.answerWith({file.isEmpty() ? QString() : files.filePath(file)});
+        dialog.answerWith({path});
         m_messages->clear();
         m_messages->answerWith(Answers{QMessageBox::Ok} + answers);
         editor->close();
@@ -660,8 +645,8 @@ private Q_SLOTS:
             buttons << text;
         QCOMPARE(buttons, (QStringList{"&Keep Editing", "&Save to File…", "&Discard Change…"}));
         if (!told.isEmpty())
-            QCOMPARE(asked.at(2).text, QString(told).replace(QStringLiteral("%1"), files.path()));
-        QCOMPARE(QString::fromUtf8(fileContents(files.filePath(file))), written);
+            QCOMPARE(asked.at(2).text, QString(told).replace(QStringLiteral("%1/") + file, path));
+        QCOMPARE(QString::fromUtf8(fileContents(path)), written);
         QCOMPARE(editor->isVisible(), !closed);
         if (window == QLatin1String("PersonalA"))
             QCOMPARE(controlText(editor, QStringLiteral("txtFields")), QStringLiteral("Mine.\r\nAll of it."));
