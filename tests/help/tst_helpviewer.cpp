@@ -1,4 +1,5 @@
 #include "help/HelpViewer.h"
+#include "help/Manual.h"
 #include "support/TestSupport.h"
 
 #include <QAction>
@@ -53,10 +54,15 @@ private Q_SLOTS:
         QFETCH(int, first);
         QFETCH(int, last);
         HelpViewer viewer;
+        QString error;
+        const std::unique_ptr<Manual> manual = Manual::open(topic(file, first).helpFile, &error);
+        QVERIFY2(manual, qPrintable(error));
         for (int context = first; context <= last; ++context) {
             viewer.showTopic(topic(file, context));
             QVERIFY2(viewer.topicTitle() != QStringLiteral("Topic not available"),
                      qPrintable(QString::number(context)));
+            // velcarin-cli help prints the lines the viewer shows.
+            QCOMPARE(manual->topic(context, &error)->text, shownText(viewer) + QLatin1Char('\n'));
         }
     }
 
@@ -187,21 +193,52 @@ private Q_SLOTS:
         QVERIFY(notice(viewer)->isHidden());
     }
 
+    void reportsAManualItCannotRead_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        const QByteArray statList = fileContents(manual(QStringLiteral("StatList.hlp")));
+        QTest::newRow("cut short") << QStringLiteral("cut.hlp")
+                                   << fileContents(manual(QStringLiteral("winfile.hlp"))).first(40000)
+                                   << QStringLiteral("the file is shorter than its header says");
+        // The record that names the contents topic emptied; the manual maps no number, so the viewer
+        // looks for its contents.
+        QTest::newRow("empty contents record")
+            << QStringLiteral("Special.hlp") << QByteArray(statList).replace(0x58, 2, QByteArray(2, '\0'))
+            << QStringLiteral("a contents record cut short");
+    }
+
     void reportsAManualItCannotRead()
     {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
         TestDataFolder folder;
-        QFile original(manual(QStringLiteral("winfile.hlp")));
-        QVERIFY(original.open(QIODevice::ReadOnly));
-        folder.writeFile(QStringLiteral("cut.hlp"), original.read(40000));
+        folder.writeFile(name, bytes);
         HelpViewer viewer;
-        viewer.showTopic({folder.filePath(QStringLiteral("cut.hlp")), HelpRequest::ShowContext, 5101});
+        viewer.showTopic({folder.filePath(name), HelpRequest::ShowContext, 1002});
         QCOMPARE(viewer.topicTitle(), QStringLiteral("Topic not available"));
         QCOMPARE(viewer.windowTitle(), QStringLiteral("Velcarin Help"));
-        QCOMPARE(shownText(viewer),
-                 QStringLiteral("The help file %1 cannot be read: it is damaged (the file is "
-                                "shorter than its header says).")
-                     .arg(folder.filePath(QStringLiteral("cut.hlp"))));
+        QCOMPARE(shownText(viewer), QStringLiteral("The help file %1 cannot be read: it is damaged (%2).")
+                                        .arg(folder.filePath(name), reason));
         QVERIFY(notice(viewer)->isHidden());
+    }
+
+    // A control character of a manual is shown as U+FFFD, in the window's title as in the topic.
+    void showsControlCharactersAsText()
+    {
+        TestDataFolder folder;
+        QByteArray bytes = fileContents(manual(QStringLiteral("StatList.hlp")));
+        bytes[0x2D] = '\x1B';  // in the title, "PDH Counter..."
+        bytes[0x532] = '\x07'; // in the contents topic, "statlist: A PDH..."
+        folder.writeFile(QStringLiteral("StatList.hlp"), bytes);
+        HelpViewer viewer;
+        viewer.showTopic({folder.filePath(QStringLiteral("StatList.hlp")), HelpRequest::ShowContext, 1});
+        QCOMPARE(viewer.windowTitle(),
+                 QStringLiteral("PDH \uFFFDounter Statistics Demo Application Help - Velcarin Help"));
+        QVERIFY2(shownText(viewer).startsWith(QStringLiteral("statlist\uFFFD A PDH Demonstration Program\n")),
+                 qPrintable(shownText(viewer)));
     }
 
     void backAndForward()
