@@ -2,7 +2,8 @@
 
 QString readableText(QString text)
 {
-    text.remove(QLatin1Char('\r'));
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     for (QChar& character : text) {
         if (character.category() == QChar::Other_Control && character != QLatin1Char('\n') &&
             character != QLatin1Char('\t'))
