@@ -1,5 +1,7 @@
 #include "help/HelpFile.h"
 
+#include "help/ReadableText.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QSqlQuery>
@@ -24,7 +26,7 @@ std::optional<HelpFile> HelpFile::open(const QString& path, QString* error)
         *error = tr("The help file %1 cannot be read.").arg(QDir::toNativeSeparators(path));
         return std::nullopt;
     }
-    file.m_title = query.value(0).toString();
+    file.m_title = readableText(query.value(0).toString());
     return file;
 }
 
@@ -35,5 +37,5 @@ std::optional<HelpFile::Topic> HelpFile::topic(int context) const
     query.addBindValue(context);
     if (!query.exec() || !query.next())
         return std::nullopt;
-    return Topic{context, query.value(0).toString(), query.value(1).toString()};
+    return Topic{context, readableText(query.value(0).toString()), readableText(query.value(1).toString())};
 }

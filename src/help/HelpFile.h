@@ -7,7 +7,7 @@
 #include <optional>
 
 // A help file of the program folder: a SQLite file with the manual's title and its topics by
-// context number, each topic a title and simple HTML.
+// context number, each topic a title and simple HTML; each text is read as readableText makes it.
 class HelpFile {
 public:
     struct Topic {

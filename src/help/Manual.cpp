@@ -2,12 +2,15 @@
 
 #include "data/DatabaseFile.h"
 #include "help/HelpFile.h"
+#include "help/HtmlText.h"
 #include "help/winhelp/WinHelpFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
+
+#include <exception>
+#include <new>
 
 namespace {
 
@@ -24,6 +27,21 @@ QString unreadable(const QString& path, const QString& reason)
     return tr("The help file %1 cannot be read: %2.").arg(QDir::toNativeSeparators(path), reason);
 }
 
+// Runs a read of the Windows Help reader, which turns damage into a reason itself. Anything else that it
+// throws, such as memory running out on a hostile file, still refuses the file with a reason: a manual
+// never ends the program.
+template <typename Read> auto guarded(QString* reason, Read read) -> decltype(read())
+{
+    try {
+        return read();
+    } catch (const std::bad_alloc&) {
+        *reason = tr("there is not enough memory to read it");
+    } catch (const std::exception& exception) {
+        *reason = tr("it is damaged (%1)").arg(QString::fromLocal8Bit(exception.what()));
+    }
+    return {};
+}
+
 class SqliteManual : public Manual {
 public:
     explicit SqliteManual(HelpFile file)
@@ -37,27 +55,12 @@ public:
         const std::optional<HelpFile::Topic> topic = m_file.topic(context);
         if (!topic)
             return std::nullopt;
-        return Topic{topic->title, topic->html, plainText(topic->html)};
+        return Topic{topic->title, topic->html, plainTextOfHtml(topic->html)};
     }
     std::optional<Topic> topicNamed(const QString&, QString*) const override { return std::nullopt; }
     std::optional<Topic> contentsTopic(QString*) const override { return std::nullopt; }
 
 private:
-    // The simple HTML of these files as plain text: paragraphs and line breaks end lines, tags go.
-    static QString plainText(QString html)
-    {
-        html.replace(
-            QRegularExpression(QStringLiteral("</p>|<br\\s*/?>"), QRegularExpression::CaseInsensitiveOption),
-            QStringLiteral("\n"));
-        html.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
-        html.replace(QLatin1String("&lt;"), QLatin1String("<"));
-        html.replace(QLatin1String("&gt;"), QLatin1String(">"));
-        html.replace(QLatin1String("&quot;"), QLatin1String("\""));
-        html.replace(QLatin1String("&nbsp;"), QLatin1String(" "));
-        html.replace(QLatin1String("&amp;"), QLatin1String("&"));
-        return html;
-    }
-
     HelpFile m_file;
 };
 
@@ -72,29 +75,34 @@ public:
     QString title() const override { return m_file.title(); }
     std::optional<Topic> topic(int context, QString* error) const override
     {
-        return topicAt(m_file.topicForNumber(context), error);
+        return topicAt([&] { return m_file.topicForNumber(context); }, error);
     }
     std::optional<Topic> topicNamed(const QString& contextName, QString* error) const override
     {
-        return topicAt(m_file.topicNamed(contextName), error);
+        return topicAt([&] { return m_file.topicNamed(contextName); }, error);
     }
     std::optional<Topic> contentsTopic(QString* error) const override
     {
-        return topicAt(m_file.contentsTopic(), error);
+        return topicAt([&] { return std::optional<qsizetype>(m_file.contentsTopic()); }, error);
     }
 
 private:
-    std::optional<Topic> topicAt(std::optional<qsizetype> index, QString* error) const
+    // The topic that `find` finds, if any.
+    template <typename Find> std::optional<Topic> topicAt(Find find, QString* error) const
     {
-        if (!index)
-            return std::nullopt;
         QString reason;
-        const std::optional<WinHelpFile::Topic> topic = m_file.topic(*index, &reason);
-        if (!topic) {
+        std::optional<Topic> shown = guarded(&reason, [&]() -> std::optional<Topic> {
+            const std::optional<qsizetype> index = find();
+            if (!index)
+                return std::nullopt;
+            const std::optional<WinHelpFile::Topic> topic = m_file.topic(*index, &reason);
+            if (!topic)
+                return std::nullopt;
+            return Topic{topic->title, topic->html, topic->text};
+        });
+        if (!reason.isEmpty())
             *error = unreadable(m_path, reason);
-            return std::nullopt;
-        }
-        return Topic{topic->title, topic->html, topic->text};
+        return shown;
     }
 
     QString m_path;
@@ -129,7 +137,8 @@ std::unique_ptr<Manual> Manual::open(const QString& path, QString* error)
         return nullptr;
     }
     QString reason;
-    std::optional<WinHelpFile> winHelp = WinHelpFile::read(file.readAll(), &reason);
+    std::optional<WinHelpFile> winHelp =
+        guarded(&reason, [&] { return WinHelpFile::read(file.readAll(), &reason); });
     if (!winHelp) {
         *error = unreadable(path, reason);
         return nullptr;

@@ -14,6 +14,14 @@ private:
     {
         return qEnvironmentVariable("VELCARIN_TEST_DATA") + QStringLiteral("/winhelp/") + file;
     }
+    // A copy of a test manual, named `name`, with `bytes` written over it at `at`.
+    QString damaged(const QString& name, const QString& file, int at, const QByteArray& bytes)
+    {
+        m_folder.writeFile(name, fileContents(manual(file)).replace(at, bytes.size(), bytes));
+        return m_folder.filePath(name);
+    }
+
+    TestDataFolder m_folder;
 
 private Q_SLOTS:
     void printsATopic_data()
@@ -63,6 +71,13 @@ private Q_SLOTS:
                    "    This help file is a sample that comes with Velcarin. The manual's own text is "
                    "supplied separately: put the manual's help file Henkel.hlp in the program folder in "
                    "place of this one.\n");
+        QTest::newRow("control characters, shown as text")
+            << QStringList{damaged(QStringLiteral("bell.hlp"), QStringLiteral("StatList.hlp"), 0x532,
+                                   "\x07\x81")}
+            << QStringLiteral("Title: PDH Counter Statistics Demo Application Help\n"
+                              "Topic: contents\n"
+                              "Topic title: Overview\n"
+                              "Text: statlist\uFFFD\uFFFDA PDH Demonstration Program\n");
     }
 
     void printsATopic()
@@ -103,6 +118,42 @@ private Q_SLOTS:
         QCOMPARE(topic.value(QStringLiteral("title")).toString(), QStringLiteral("Overview"));
     }
 
+    // Velcarin's own help files: each block the viewer shows on a line of its own is a line of the text.
+    void printsEachBlockOnALineOfItsOwn_data()
+    {
+        QTest::addColumn<QString>("html");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("lists") << QStringLiteral(
+                                      "<p>After</p><ul><li>A</li><li>B<ol><li>inner</li></ol></li></ul>End")
+                               << QStringLiteral("After\nA\nB\ninner\nEnd");
+        QTest::newRow("blocks, breaks and white space")
+            << QStringLiteral(
+                   "<H1>Head</H1>\n<div class=\"x\"> a \t\r\n b </div><p>c<br>d<br/></p> <b>e</b> <i>f</i>g")
+            << QStringLiteral("Head\na b\nc\nd\ne fg");
+        QTest::newRow("table rows and cells")
+            << QStringLiteral("<table><tr><td>a</td><td>b</td></tr><tr><th>c</th><td> d</td></tr></table>")
+            << QStringLiteral("a\tb\nc\td\n");
+        QTest::newRow("references and control characters")
+            << QStringLiteral("&lt;a&gt; &amp;&nbsp;&nbsp;&#233;&#x1F600; &unknown; &#xD800;&#27;\x1B[2J\a")
+            << QStringLiteral("<a> &  \u00E9\U0001F600 &unknown; \uFFFD\uFFFD\uFFFD[2J\uFFFD");
+    }
+
+    void printsEachBlockOnALineOfItsOwn()
+    {
+        QFETCH(QString, html);
+        QFETCH(QString, text);
+        TestDataFolder folder;
+        folder.createDatabase(QStringLiteral("Own.hlp"),
+                              QStringLiteral("create table manual (title); insert into manual values ('Own');"
+                                             "create table topics (context integer primary key, title, html);"
+                                             "insert into topics values (1, 'One', %1);")
+                                  .arg(sqlText(html)));
+        const CliRun run = runCli({QStringLiteral("help"), folder.filePath(QStringLiteral("Own.hlp")),
+                                   QStringLiteral("1"), QStringLiteral("--json")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(QJsonDocument::fromJson(run.out.toUtf8())["topic"]["text"].toString(), text);
+    }
+
     void saysWhatItCannotShow_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -127,6 +178,19 @@ private Q_SLOTS:
             << QStringList{QDir(programFolder()).filePath(QStringLiteral("GLOBE1.BMP"))} << 2
             << QStringLiteral("The help file %1 is not in the format of Velcarin's help viewer.\n")
                    .arg(QDir(programFolder()).filePath(QStringLiteral("GLOBE1.BMP")));
+        // The |SYSTEM record that names the contents topic emptied, in each manual.
+        const QList<std::pair<const char*, int>> emptied{{"StatList.hlp", 0x58},
+                                                         {"TSTCON32.HLP", 0xC48},
+                                                         {"winfile.hlp", 0x1895},
+                                                         {"wxhelp_doc.hlp", 0x4D9}};
+        for (const auto& [file, at] : emptied) {
+            const QString path = damaged(QLatin1String(file), QLatin1String(file), at, QByteArray(2, '\0'));
+            QTest::newRow(file) << QStringList{path} << 2
+                                << QStringLiteral(
+                                       "The help file %1 cannot be read: it is damaged (a contents "
+                                       "record cut short).\n")
+                                       .arg(path);
+        }
         QTest::newRow("not a number") << QStringList{winfile, QStringLiteral("ten")} << 2 << usage;
         QTest::newRow("a number and a name")
             << QStringList{winfile, QStringLiteral("5101"), QStringLiteral("--context"), QStringLiteral("x")}

@@ -1,4 +1,5 @@
 #include "help/HelpViewer.h"
+#include "help/Manual.h"
 #include "support/TestSupport.h"
 
 #include <QAction>
@@ -53,10 +54,15 @@ private Q_SLOTS:
         QFETCH(int, first);
         QFETCH(int, last);
         HelpViewer viewer;
+        QString error;
+        const std::unique_ptr<Manual> manual = Manual::open(topic(file, first).helpFile, &error);
+        QVERIFY2(manual, qPrintable(error));
         for (int context = first; context <= last; ++context) {
             viewer.showTopic(topic(file, context));
             QVERIFY2(viewer.topicTitle() != QStringLiteral("Topic not available"),
                      qPrintable(QString::number(context)));
+            // velcarin-cli help prints the lines the viewer shows.
+            QCOMPARE(manual->topic(context, &error)->text, shownText(viewer) + QLatin1Char('\n'));
         }
     }
 
@@ -202,6 +208,30 @@ private Q_SLOTS:
                                 "shorter than its header says).")
                      .arg(folder.filePath(QStringLiteral("cut.hlp"))));
         QVERIFY(notice(viewer)->isHidden());
+
+        // The record that names the contents topic emptied: the manual maps no number, so the viewer looks
+        // for its contents.
+        const QString special = folder.filePath(QStringLiteral("Special.hlp"));
+        folder.writeFile(
+            QStringLiteral("Special.hlp"),
+            fileContents(manual(QStringLiteral("StatList.hlp"))).replace(0x58, 2, QByteArray(2, '\0')));
+        viewer.showTopic({special, HelpRequest::ShowContext, 1002});
+        QCOMPARE(
+            shownText(viewer),
+            QStringLiteral("The help file %1 cannot be read: it is damaged (a contents record cut short).")
+                .arg(special));
+    }
+
+    // A control character of a manual is shown as U+FFFD.
+    void showsControlCharactersAsText()
+    {
+        TestDataFolder folder;
+        folder.writeFile(QStringLiteral("StatList.hlp"),
+                         fileContents(manual(QStringLiteral("StatList.hlp"))).replace(0x2D, 1, "\x1B"));
+        HelpViewer viewer;
+        viewer.showTopic({folder.filePath(QStringLiteral("StatList.hlp")), HelpRequest::ShowContext, 1});
+        QCOMPARE(viewer.windowTitle(),
+                 QStringLiteral("PDH \uFFFDounter Statistics Demo Application Help - Velcarin Help"));
     }
 
     void backAndForward()

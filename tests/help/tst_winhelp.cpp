@@ -329,8 +329,11 @@ private Q_SLOTS:
             << QStringLiteral("plainbolditalicbothunknown font")
             << QStringLiteral("<p>plain<b>bold</b><i>italic</i><b><i>both</i></b>unknown font</p>");
         QTest::newRow("Windows code page") << paragraph() + end << strings({"\x80\x81\x9F\xA0\xE9\x7F"})
-                                           << 0x20 << QStringLiteral("\u20AC\u0081\u0178\u00A0\u00E9\u007F")
-                                           << QStringLiteral("<p>\u20AC\u0081\u0178\u00A0\u00E9\u007F</p>");
+                                           << 0x20 << QStringLiteral("\u20AC\uFFFD\u0178\u00A0\u00E9\uFFFD")
+                                           << QStringLiteral("<p>\u20AC\uFFFD\u0178\u00A0\u00E9\uFFFD</p>");
+        QTest::newRow("control characters") << paragraph() + end << strings({"a\x1B[2Jb\x07\x9D\tc\r\nd"})
+                                            << 0x20 << QStringLiteral("a\uFFFD[2Jb\uFFFD\uFFFD\tc\nd")
+                                            << QStringLiteral("<p>a\uFFFD[2Jb\uFFFD\uFFFD\tc\nd</p>");
         QTest::newRow("escaped") << paragraph() + end << strings({"a < b & \"c\""}) << 0x20
                                  << QStringLiteral("a < b & \"c\"")
                                  << QStringLiteral("<p>a &lt; b &amp; &quot;c&quot;</p>");
@@ -440,6 +443,9 @@ private Q_SLOTS:
         QTest::newRow("phrase index cut short")
             << QStringLiteral("TSTCON32.HLP") << 0xAE9 + 4 << le32(1000000) + le32(252) + le32(0x300000)
             << QStringLiteral("it is damaged (the phrase index is cut short)");
+        QTest::newRow("contents record empty")
+            << QStringLiteral("StatList.hlp") << 0x58 << le16(0)
+            << QStringLiteral("it is damaged (a contents record cut short)");
         QTest::newRow("context numbers cut short") << QStringLiteral("winfile.hlp") << 0xF8FE << le16(0xFFFF)
                                                    << QStringLiteral("it is damaged (data cut short)");
     }

@@ -2,6 +2,8 @@
 
 #include "help/winhelp/Windows1252.h"
 
+#include <algorithm>
+
 namespace WinHelp {
 
 namespace {
@@ -9,6 +11,13 @@ namespace {
 constexpr quint16 Magic = 0x036C;
 // Help compilers before Windows 3.1 wrote version 15 and a layout of topics of their own.
 constexpr quint16 FirstRecordVersion = 17;
+
+const SystemFile::Record* firstOfType(const QList<SystemFile::Record>& records, quint16 type)
+{
+    const auto found = std::find_if(records.cbegin(), records.cend(),
+                                    [type](const SystemFile::Record& record) { return record.type == type; });
+    return found == records.cend() ? nullptr : &*found;
+}
 
 } // namespace
 
@@ -28,24 +37,14 @@ SystemFile::SystemFile(QByteArrayView file)
         const quint16 size = reader.word();
         m_records.append({type, reader.take(size).toByteArray()});
     }
-}
-
-QString SystemFile::title() const
-{
-    for (const Record& record : m_records) {
-        if (record.type == Title)
-            return fromWindows1252(ByteReader(record.data).string());
+    // The records used are read here, so that a damaged one refuses the file instead of failing a later look.
+    if (const Record* title = firstOfType(m_records, Title))
+        m_title = fromWindows1252(ByteReader(title->data).string());
+    if (const Record* contents = firstOfType(m_records, Contents)) {
+        if (contents->data.size() < 4)
+            throw Damaged("a contents record cut short");
+        m_contents = ByteReader(contents->data).signedDword();
     }
-    return {};
-}
-
-std::optional<qint32> SystemFile::contents() const
-{
-    for (const Record& record : m_records) {
-        if (record.type == Contents)
-            return ByteReader(record.data).signedDword();
-    }
-    return std::nullopt;
 }
 
 } // namespace WinHelp

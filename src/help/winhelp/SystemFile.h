@@ -25,7 +25,7 @@ public:
     };
     enum RecordType : quint16 { Title = 1, Contents = 3 };
 
-    // Reads |SYSTEM; throws Damaged, or Unsupported for a Windows 3.0 help file.
+    // Reads |SYSTEM and the records it uses; throws Damaged, or Unsupported for a Windows 3.0 help file.
     explicit SystemFile(QByteArrayView file);
 
     quint16 minorVersion() const { return m_minor; }
@@ -37,9 +37,9 @@ public:
 
     bool topicsPacked() const { return m_flags == 4 || m_flags == 8; }
     qsizetype topicBlockSize() const { return m_flags == 8 ? 2048 : 4096; }
-    QString title() const;
+    const QString& title() const { return m_title; }
     // The topic offset of the contents topic, when the project names one.
-    std::optional<qint32> contents() const;
+    std::optional<qint32> contents() const { return m_contents; }
 
 private:
     quint16 m_minor = 0;
@@ -47,6 +47,8 @@ private:
     qint32 m_generated = 0;
     quint16 m_flags = 0;
     QList<Record> m_records;
+    QString m_title;
+    std::optional<qint32> m_contents;
 };
 
 } // namespace WinHelp

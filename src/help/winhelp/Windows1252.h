@@ -5,7 +5,8 @@
 
 namespace WinHelp {
 
-// Text of a help file: the Windows ANSI code page 1252 of the Western European help compilers.
+// Text of a help file: the Windows ANSI code page 1252 of the Western European help compilers, made
+// readable (help/ReadableText.h).
 QString fromWindows1252(QByteArrayView bytes);
 
 } // namespace WinHelp
