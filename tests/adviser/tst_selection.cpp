@@ -3,10 +3,12 @@
 #include "app/FrmTabClean.h"
 #include "data/Store.h"
 #include "shell/TextBox.h"
+#include "shell/WindowRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -337,11 +339,11 @@ private Q_SLOTS:
         m_beeps->reset();
         choose(QStringLiteral("acetone"));
         QCOMPARE(m_beeps->count(), 1);
-        QCOMPARE(text("Text1"), QStringLiteral("acetone"));
+        QCOMPARE(text("Text1"), QStringLiteral("ACETONE"));
         QCOMPARE(text("lblFullName"), QStringLiteral("Dimethyl ketone"));
         QCOMPARE(text("txtCodeDisc"), AdviceTexts::CleaningGroup1);
-        // The buttons go by the name as typed.
-        QVERIFY(!shown("cmdUnitor"));
+        // The buttons go by the cargo shown, whose windows they open.
+        QVERIFY(shown("cmdUnitor"));
     }
 
     void nameWithAnApostropheAndDuplicates()
@@ -410,6 +412,157 @@ private Q_SLOTS:
                          qPrintable(shownFields.at(i).first + QLatin1String(" overlaps ") +
                                     shownFields.at(j).first));
         }
+    }
+
+    void aMissSaysWhoseFieldsAreShown_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("holder");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("found");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("Tavro") << "DBCombo1"
+                               << "Text1"
+                               << "lblNoticeA"
+                               << "txtCodeDisc"
+                               << "ACETONE"
+                               << "Toluol"
+                               << "No cargo named \"Toluol\" — showing ACETONE";
+        QTest::newRow("Jo Tankers") << "DBComboJo"
+                                    << "Text3"
+                                    << "lblNoticeJo"
+                                    << "lblSynJo"
+                                    << "TOLUENE"
+                                    << "1294"
+                                    << "No cargo named \"1294\" — showing TOLUENE";
+        QTest::newRow("Henkel oils") << "DBComboH"
+                                     << "Text4"
+                                     << "lblNoticeH"
+                                     << "txtFinalH"
+                                     << "CORN OIL"
+                                     << "olive oil"
+                                     << "No oil named \"olive oil\" — showing CORN OIL";
+        QTest::newRow("Henkel chemicals") << "DBComboH2"
+                                          << "Text6"
+                                          << "lblNoticeH2"
+                                          << "txtAddH"
+                                          << "BENZENE"
+                                          << "Toluol"
+                                          << "No chemical named \"Toluol\" — showing BENZENE";
+    }
+
+    void aMissSaysWhoseFieldsAreShown()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, holder);
+        QFETCH(QString, line);
+        QFETCH(QString, field);
+        QFETCH(QString, found);
+        QFETCH(QString, typed);
+        QFETCH(QString, notice);
+        auto* comboBox = child<QComboBox>(m_window, box);
+        comboBox->setEditText(found);
+        comboBox->setEditText(typed);
+        QCOMPARE(m_beeps->count(), 1);
+        QVERIFY(!child<QLabel>(m_window, line)->isHidden());
+        QCOMPARE(controlText(m_window, line), notice);
+        QVERIFY(!child<QWidget>(m_window, field)->isEnabled());
+        // What a window reads from the holder names the record shown, never the text typed.
+        QCOMPARE(controlText(m_window, holder), found);
+        comboBox->setEditText(found);
+        QVERIFY(child<QLabel>(m_window, line)->isHidden());
+        QVERIFY(child<QWidget>(m_window, field)->isEnabled());
+    }
+
+    void windowsTakeTheCargoShown()
+    {
+        choose(QStringLiteral("ACETONE"));
+        choose(QStringLiteral("Toluol"));
+        QVERIFY(triggerAction(m_window, QStringLiteral("mnuHazard")));
+        QCOMPARE(controlText(m_window->windows().openWindow(QStringLiteral("frmHazard")),
+                             QStringLiteral("lblAbbr")),
+                 QStringLiteral("ACETONE"));
+        QVERIFY(triggerAction(m_window, QStringLiteral("mnuUnitor")));
+        QCOMPARE(
+            controlText(m_window->windows().openWindow(QStringLiteral("frmUnitor")), QStringLiteral("Text2")),
+            QStringLiteral("ACETONE"));
+    }
+
+    void aPickOpensTheRowPicked()
+    {
+        // The sample holds ETHYL ACETATE twice; a name typed finds the first.
+        const int second = cargoBox()->findText(QStringLiteral("ETHYL ACETATE")) + 1;
+        pickFromList(cargoBox(), second);
+        QCOMPARE(text("lblFullName"), QStringLiteral("Acetic ether (second row of the same name)"));
+        cargoBox()->lineEdit()->selectAll();
+        QTest::keyClicks(cargoBox()->lineEdit(), QStringLiteral("ETHYL ACETATE"));
+        QCOMPARE(text("lblFullName"), QStringLiteral("Acetic ether"));
+        pickFromList(cargoBox(), second);
+        QCOMPARE(text("lblFullName"), QStringLiteral("Acetic ether (second row of the same name)"));
+    }
+
+    void aDamagedFileIsToldOnce()
+    {
+        TestDataFolder folder;
+        folder.copySampleDatabases();
+        folder.damagePage(QStringLiteral("cleaning.mdb"), 3); // ACETONE's row
+        LoadedMainWindow main(folder.path());
+        QVERIFY(main.isLoaded());
+        for (const char* cargo : {"ACETONE", "TOLUENE", "ACETONE"})
+            child<QComboBox>(main.window(), QStringLiteral("DBCombo1"))->setEditText(QLatin1String(cargo));
+        QTRY_COMPARE(main.messages()->requests().size(), 1);
+        QCOMPARE(main.messages()->requests().first().text,
+                 QStringLiteral("The database file \"%1\" is damaged: database disk image is malformed.\n\n"
+                                "The data read from it cannot be trusted, and what it cannot give is shown "
+                                "empty. Replace the file with a sound copy, for example from a backup.")
+                     .arg(QDir::toNativeSeparators(folder.filePath(QStringLiteral("cleaning.mdb")))));
+        QCOMPARE(controlText(main.window(), QStringLiteral("lblNoticeA")),
+                 QStringLiteral("cleaning.mdb is damaged (database disk image is malformed): what is shown "
+                                "here cannot be trusted."));
+        QVERIFY(!child<QWidget>(main.window(), QStringLiteral("txtCodeDisc"))->isEnabled());
+    }
+
+    void typingReplacesThePrompt_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("prompt");
+        QTest::newRow("operator tab") << ""
+                                      << ""
+                                      << "DBCombo1"
+                                      << "Choise the cargo here";
+        QTest::newRow("compatibility chart") << "mnuCompCh"
+                                             << "frmUSCG"
+                                             << "DBCombo1"
+                                             << "Choise the cargo here";
+        QTest::newRow("cleaning mediums") << "mnuCleaningCh"
+                                          << "frmChem"
+                                          << "DBComboChem"
+                                          << "DBCombo2";
+    }
+
+    void typingReplacesThePrompt()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QString, window);
+        QFETCH(QString, box);
+        QFETCH(QString, prompt);
+        QWidget* shown = m_window;
+        if (!menu.isEmpty()) {
+            choose(QStringLiteral("ACETONE")); // the chart shows a chosen cargo
+            QVERIFY(triggerAction(m_window, menu));
+            shown = m_window->windows().openWindow(window);
+        }
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowActive(shown));
+        QLineEdit* edit = child<QComboBox>(shown, box)->lineEdit();
+        QTest::mouseClick(edit, Qt::LeftButton, {}, edit->rect().center());
+        QTRY_COMPARE(edit->selectedText(), prompt);
+        QTest::keyClicks(edit, QStringLiteral("BENZENE"));
+        QCOMPARE(edit->text(), QStringLiteral("BENZENE"));
     }
 
     void pickingFromTheList()
