@@ -156,9 +156,9 @@ void DataControl::warnOfDamage()
         window->setProperty(DamagedFilesTold, told << path);
     }
     MessageBox::error(window,
-                      tr("The database file \"%1\" is damaged: %2.\n\nThe data read from it cannot be "
-                         "trusted, and what it cannot give is shown empty. Replace the file with a sound "
-                         "copy, for example from a backup.")
+                      tr("The database file \"%1\" is damaged: %2.\n\nThe advice it gives cannot be trusted, "
+                         "and what it cannot give is shown empty. Replace the file with a sound copy, for "
+                         "example from a backup.")
                           .arg(path, readError()),
                       window ? window->windowTitle() : QString());
 }

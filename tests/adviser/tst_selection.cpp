@@ -416,78 +416,51 @@ private Q_SLOTS:
 
     void aMissSaysWhoseFieldsAreShown_data()
     {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("holder");
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("field");
+        QTest::addColumn<QStringList>("controls"); // look-up box, holder, notice line, a field shown
         QTest::addColumn<QString>("found");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("notice");
-        QTest::newRow("Tavro") << "DBCombo1"
-                               << "Text1"
-                               << "lblNoticeA"
-                               << "txtCodeDisc"
-                               << "ACETONE"
-                               << "Toluol"
-                               << "No cargo named \"Toluol\" — showing ACETONE";
-        QTest::newRow("Jo Tankers") << "DBComboJo"
-                                    << "Text3"
-                                    << "lblNoticeJo"
-                                    << "lblSynJo"
-                                    << "TOLUENE"
-                                    << "1294"
-                                    << "No cargo named \"1294\" — showing TOLUENE";
-        QTest::newRow("Henkel oils") << "DBComboH"
-                                     << "Text4"
-                                     << "lblNoticeH"
-                                     << "txtFinalH"
-                                     << "CORN OIL"
-                                     << "olive oil"
-                                     << "No oil named \"olive oil\" — showing CORN OIL";
-        QTest::newRow("Henkel chemicals") << "DBComboH2"
-                                          << "Text6"
-                                          << "lblNoticeH2"
-                                          << "txtAddH"
-                                          << "BENZENE"
-                                          << "Toluol"
-                                          << "No chemical named \"Toluol\" — showing BENZENE";
+        QTest::newRow("Tavro") << QStringList{"DBCombo1", "Text1", "lblNoticeA", "txtCodeDisc"}
+                               << QStringLiteral("ACETONE") << QStringLiteral("Toluol")
+                               << QStringLiteral("No cargo named \"Toluol\" — showing ACETONE");
+        QTest::newRow("Jo Tankers") << QStringList{"DBComboJo", "Text3", "lblNoticeJo", "lblSynJo"}
+                                    << QStringLiteral("TOLUENE") << QStringLiteral("1294")
+                                    << QStringLiteral("No cargo named \"1294\" — showing TOLUENE");
+        QTest::newRow("Henkel oils") << QStringList{"DBComboH", "Text4", "lblNoticeH", "txtFinalH"}
+                                     << QStringLiteral("CORN OIL") << QStringLiteral("olive oil")
+                                     << QStringLiteral("No oil named \"olive oil\" — showing CORN OIL");
+        QTest::newRow("Henkel chemicals")
+            << QStringList{"DBComboH2", "Text6", "lblNoticeH2", "txtAddH"} << QStringLiteral("BENZENE")
+            << QStringLiteral("Toluol") << QStringLiteral("No chemical named \"Toluol\" — showing BENZENE");
     }
 
     void aMissSaysWhoseFieldsAreShown()
     {
-        QFETCH(QString, box);
-        QFETCH(QString, holder);
-        QFETCH(QString, line);
-        QFETCH(QString, field);
+        QFETCH(QStringList, controls);
         QFETCH(QString, found);
         QFETCH(QString, typed);
         QFETCH(QString, notice);
-        auto* comboBox = child<QComboBox>(m_window, box);
+        auto* comboBox = child<QComboBox>(m_window, controls.at(0));
+        auto* line = child<QLabel>(m_window, controls.at(2));
+        auto* field = child<QWidget>(m_window, controls.at(3));
         comboBox->setEditText(found);
         comboBox->setEditText(typed);
         QCOMPARE(m_beeps->count(), 1);
-        QVERIFY(!child<QLabel>(m_window, line)->isHidden());
-        QCOMPARE(controlText(m_window, line), notice);
-        QVERIFY(!child<QWidget>(m_window, field)->isEnabled());
+        QVERIFY(!line->isHidden() && !field->isEnabled());
+        QCOMPARE(line->text(), notice);
         // What a window reads from the holder names the record shown, never the text typed.
-        QCOMPARE(controlText(m_window, holder), found);
+        QCOMPARE(controlText(m_window, controls.at(1)), found);
         comboBox->setEditText(found);
-        QVERIFY(child<QLabel>(m_window, line)->isHidden());
-        QVERIFY(child<QWidget>(m_window, field)->isEnabled());
+        QVERIFY(line->isHidden() && field->isEnabled());
     }
 
-    void windowsTakeTheCargoShown()
+    void theHazardWindowTakesTheCargoShown()
     {
         choose(QStringLiteral("ACETONE"));
         choose(QStringLiteral("Toluol"));
         QVERIFY(triggerAction(m_window, QStringLiteral("mnuHazard")));
-        QCOMPARE(controlText(m_window->windows().openWindow(QStringLiteral("frmHazard")),
-                             QStringLiteral("lblAbbr")),
-                 QStringLiteral("ACETONE"));
-        QVERIFY(triggerAction(m_window, QStringLiteral("mnuUnitor")));
-        QCOMPARE(
-            controlText(m_window->windows().openWindow(QStringLiteral("frmUnitor")), QStringLiteral("Text2")),
-            QStringLiteral("ACETONE"));
+        QWidget* hazard = m_window->windows().openWindow(QStringLiteral("frmHazard"));
+        QCOMPARE(controlText(hazard, QStringLiteral("lblAbbr")), QStringLiteral("ACETONE"));
     }
 
     void aPickOpensTheRowPicked()
@@ -515,7 +488,7 @@ private Q_SLOTS:
         QTRY_COMPARE(main.messages()->requests().size(), 1);
         QCOMPARE(main.messages()->requests().first().text,
                  QStringLiteral("The database file \"%1\" is damaged: database disk image is malformed.\n\n"
-                                "The data read from it cannot be trusted, and what it cannot give is shown "
+                                "The advice it gives cannot be trusted, and what it cannot give is shown "
                                 "empty. Replace the file with a sound copy, for example from a backup.")
                      .arg(QDir::toNativeSeparators(folder.filePath(QStringLiteral("cleaning.mdb")))));
         QCOMPARE(controlText(main.window(), QStringLiteral("lblNoticeA")),
@@ -526,39 +499,29 @@ private Q_SLOTS:
 
     void typingReplacesThePrompt_data()
     {
-        QTest::addColumn<QString>("menu");
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("box");
+        QTest::addColumn<QStringList>("opening"); // menu entry, window, combo box with a prompt
         QTest::addColumn<QString>("prompt");
-        QTest::newRow("operator tab") << ""
-                                      << ""
-                                      << "DBCombo1"
-                                      << "Choise the cargo here";
-        QTest::newRow("compatibility chart") << "mnuCompCh"
-                                             << "frmUSCG"
-                                             << "DBCombo1"
-                                             << "Choise the cargo here";
-        QTest::newRow("cleaning mediums") << "mnuCleaningCh"
-                                          << "frmChem"
-                                          << "DBComboChem"
-                                          << "DBCombo2";
+        QTest::newRow("operator tab")
+            << QStringList{"", "", "DBCombo1"} << QStringLiteral("Choise the cargo here");
+        QTest::newRow("compatibility chart")
+            << QStringList{"mnuCompCh", "frmUSCG", "DBCombo1"} << QStringLiteral("Choise the cargo here");
+        QTest::newRow("cleaning mediums")
+            << QStringList{"mnuCleaningCh", "frmChem", "DBComboChem"} << QStringLiteral("DBCombo2");
     }
 
     void typingReplacesThePrompt()
     {
-        QFETCH(QString, menu);
-        QFETCH(QString, window);
-        QFETCH(QString, box);
+        QFETCH(QStringList, opening);
         QFETCH(QString, prompt);
         QWidget* shown = m_window;
-        if (!menu.isEmpty()) {
+        if (!opening.at(0).isEmpty()) {
             choose(QStringLiteral("ACETONE")); // the chart shows a chosen cargo
-            QVERIFY(triggerAction(m_window, menu));
-            shown = m_window->windows().openWindow(window);
+            QVERIFY(triggerAction(m_window, opening.at(0)));
+            shown = m_window->windows().openWindow(opening.at(1));
         }
         shown->show();
         QVERIFY(QTest::qWaitForWindowActive(shown));
-        QLineEdit* edit = child<QComboBox>(shown, box)->lineEdit();
+        QLineEdit* edit = child<QComboBox>(shown, opening.at(2))->lineEdit();
         QTest::mouseClick(edit, Qt::LeftButton, {}, edit->rect().center());
         QTRY_COMPARE(edit->selectedText(), prompt);
         QTest::keyClicks(edit, QStringLiteral("BENZENE"));
