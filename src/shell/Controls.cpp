@@ -132,6 +132,10 @@ QLabel* notice(QWidget* parent, const QString& name)
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, QColor(160, 0, 0));
     label->setPalette(palette);
+    // Its line is kept while it is hidden, so that nothing moves when it speaks.
+    QSizePolicy policy = label->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    label->setSizePolicy(policy);
     label->hide();
     return label;
 }

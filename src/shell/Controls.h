@@ -32,7 +32,7 @@ QComboBox* nameList(QWidget* parent, const QString& name);
 void setInitialText(QComboBox* comboBox, const QString& text);
 // A hidden text box that holds a value for the program.
 QLineEdit* holder(QWidget* parent, const QString& name);
-// A line that warns about what the controls near it show; hidden while it has nothing to say.
+// A line that warns about what the controls near it show; blank and hidden while it has nothing to say.
 QLabel* notice(QWidget* parent, const QString& name);
 
 // Gives a control its text colour and, unless the background is invalid, a background of its own.

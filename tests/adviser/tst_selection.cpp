@@ -443,6 +443,7 @@ private Q_SLOTS:
         auto* comboBox = child<QComboBox>(m_window, controls.at(0));
         auto* line = child<QLabel>(m_window, controls.at(2));
         auto* field = child<QWidget>(m_window, controls.at(3));
+        QVERIFY(line && field);
         comboBox->setEditText(found);
         comboBox->setEditText(typed);
         QCOMPARE(m_beeps->count(), 1);
