@@ -12,7 +12,7 @@ const QList<std::pair<const char*, const char*>>& cargoFieldControls();
 
 // The coded fields of a cargo record that the advice is made of.
 struct CargoCodes {
-    QString name; // the name as chosen, which need not be the shown record's
+    QString name; // the name the cargo was chosen by
     QString cleaningCode;
     QString waterTemperature;
     QString notes;

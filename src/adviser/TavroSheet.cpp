@@ -133,7 +133,7 @@ const QList<std::tuple<const char*, const char*, const char*>>& textBoxes()
 const QList<std::pair<const char*, const char*>>& copiedValues()
 {
     static const QList<std::pair<const char*, const char*>> values{
-        {"lblID", "txtID"},         {"lblAbbr", "DBCombo1"},
+        {"lblID", "txtID"},         {"lblAbbr", "Text1"},
         {"lblFull", "lblFullName"}, {"lblCode", "txtCode"},
         {"lblTemp", "txtTemp"},     {"lblNote", "txtNotes"},
         {"lblUN", "txtUN"},         {"lblPol", "txtPol"},
@@ -165,7 +165,7 @@ Sheet fill(const SourceTexts& mainWindow)
         return QString();
     };
     Sheet sheet = Sheet::laidOut(Title, layout());
-    sheet.subject = shown(QStringLiteral("DBCombo1"));
+    sheet.subject = shown(QStringLiteral("Text1"));
     for (const auto& [box, heading, source] : textBoxes())
         sheet.setText(QLatin1String(box),
                       QLatin1String(heading) + QStringLiteral("\r\n") + shown(QLatin1String(source)));
@@ -179,7 +179,6 @@ Sheet fill(const SourceTexts& mainWindow)
 Sheet ofCargo(const QString& name, const RecordSet& cargo, const AdviceDisplay& advice)
 {
     QHash<QString, QString> tab{
-        {QStringLiteral("DBCombo1"), name},
         {QStringLiteral("Text1"), name},
         {QStringLiteral("txtCodeDisc"), advice.cleaningText},
         {QStringLiteral("txtTempDisc"), advice.temperatureText},

@@ -6,8 +6,8 @@
 #include "shell/Controls.h"
 #include "shell/Cover.h"
 #include "shell/DataControl.h"
-#include "shell/FindByName.h"
 #include "shell/MessageBox.h"
+#include "shell/NameLookup.h"
 #include "shell/SystemColour.h"
 #include "shell/TextBox.h"
 
@@ -87,11 +87,14 @@ void TavroTab::buildControls()
     m_cargo->setInsertPolicy(QComboBox::NoInsert);
     m_cargo->setMaxVisibleItems(20);
     m_cargo->setToolTip(QStringLiteral("Choise the cargo grade from the list."));
-    m_cargo->setEditText(QStringLiteral("Choise the cargo here"));
+    setInitialText(m_cargo, QStringLiteral("Choise the cargo here"));
     m_cargo->setMinimumContentsLength(26);
     // Sized by that length, not by measuring every cargo name of the list at each relayout.
     m_cargo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_holder = holder(this, QStringLiteral("Text1"));
+    m_notice = notice(this, QStringLiteral("lblNoticeA"));
+    m_lookup =
+        new NameLookup(m_cargo, m_holder, *m_data, CriterionPrefixes::CleaningName, tr("cargo"), m_notice);
 
     auto* identity = new QGridLayout;
     identity->addWidget(caption(this, QStringLiteral("Trading Cargo Name")), 0, 0);
@@ -114,6 +117,8 @@ void TavroTab::buildControls()
         codes->addWidget(caption(this, text));
         codes->addWidget(shown);
     }
+    codes->addSpacing(12);
+    codes->addWidget(m_notice, 1);
     codes->addStretch();
     identity->addLayout(codes, 1, 0, 1, 6);
 
@@ -310,20 +315,25 @@ bool TavroTab::openData(const Store& store, QString* error)
 
 void TavroTab::bindFields()
 {
-    for (const auto& [name, fieldName] : cargoFieldControls())
-        m_data->bind(findChild<QWidget*>(QLatin1String(name)), QLatin1String(fieldName));
+    QList<QWidget*> fields{m_cleaningText, m_temperatureText, m_notesText, m_className, m_groupName};
+    for (const auto& [name, fieldName] : cargoFieldControls()) {
+        fields << findChild<QWidget*>(QLatin1String(name));
+        m_data->bind(fields.last(), QLatin1String(fieldName));
+    }
+    m_lookup->setFields(fields);
     m_data->bindList(m_cargo, QStringLiteral("Abbreviated Name"));
     connect(m_cargo, &QComboBox::editTextChanged, this, &TavroTab::selectCargo, Qt::UniqueConnection);
+    connect(m_lookup, &NameLookup::rowPicked, this, &TavroTab::selectCargo, Qt::UniqueConnection);
 }
 
 void TavroTab::selectCargo()
 {
-    const bool found = findByName(m_cargo, m_holder, *m_data, CriterionPrefixes::CleaningName);
+    // After a miss the holder names the cargo shown, whose name the buttons go by.
+    const bool found = m_lookup->lookUp();
 
     const CargoCodes cargo = CargoCodes::fromRecord(m_holder->text(), m_data->recordSet());
     adviseCargo(cargo, m_display, [this, found](const AdviceDisplay& soFar) {
-        // After a miss the record is the previous cargo's; its message under the typed name would
-        // name a cargo that was never chosen.
+        // After a miss the record is the previous cargo's, whose message was given when it was chosen.
         if (!found)
             return;
         showAdvice(soFar);

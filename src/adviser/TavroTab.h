@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class DataControl;
+class NameLookup;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -39,10 +40,12 @@ private:
     void showAdvice(const AdviceDisplay& display);
 
     DataControl* m_data;
+    NameLookup* m_lookup = nullptr;
     AdviceDisplay m_display;
 
     QComboBox* m_cargo;
     QLineEdit* m_holder;
+    QLabel* m_notice;
     QLineEdit* m_pollution;
     TextBox* m_cleaningText;
     TextBox* m_temperatureText;

@@ -8,6 +8,7 @@
 #include "shell/FindByName.h"
 #include "shell/GradientBackground.h"
 #include "shell/HelpRequest.h"
+#include "shell/ListPick.h"
 #include "shell/MessageBox.h"
 #include "shell/Placement.h"
 
@@ -109,7 +110,8 @@ void FrmChem::buildMixtures()
     m_layout.placeWhole(heading, {120, 3600, 5895, 255});
 
     m_mixture = nameList(this, QStringLiteral("DBComboChem"));
-    m_mixture->setEditText(QStringLiteral("DBCombo2"));
+    setInitialText(m_mixture, QStringLiteral("DBCombo2"));
+    m_pick = new ListPick(m_mixture);
     m_layout.place(m_mixture, {120, 3960, 5895, 315});
     m_holder = holder(this, QStringLiteral("Text1"));
 
@@ -174,7 +176,7 @@ void FrmChem::showTopic()
 
 void FrmChem::pickMixture()
 {
-    findByName(m_mixture, m_holder, *m_data, CriterionPrefixes::HenkelMixture);
+    findByName(m_mixture, m_holder, *m_data, CriterionPrefixes::HenkelMixture, m_pick->pickedRow());
 }
 
 void FrmChem::paintEvent(QPaintEvent*)

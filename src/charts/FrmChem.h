@@ -7,6 +7,7 @@
 
 class CommonDialog;
 class DataControl;
+class ListPick;
 class QComboBox;
 class QLineEdit;
 class QRadioButton;
@@ -46,4 +47,5 @@ private:
     QList<std::pair<QRadioButton*, int>> m_topics; // in the order "Show" looks at them
     QComboBox* m_mixture = nullptr;
     QLineEdit* m_holder = nullptr;
+    ListPick* m_pick = nullptr;
 };

@@ -5,7 +5,6 @@
 #include "shell/Placement.h"
 #include "shell/TextBox.h"
 
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,12 +48,12 @@ struct Copied {
     QRect twips;
 };
 const Copied CopiedValues[]{
-    {"lblAbbr", "DBCombo1", {2280, 120, 4155, 285}}, {"lblFull", "lblFullName", {2280, 480, 4155, 285}},
-    {"lblID", "txtID", {1320, 840, 975, 285}},       {"lblUN", "txtUN", {3240, 840, 735, 285}},
-    {"lblUSCG", "Text2", {5160, 840, 495, 285}},     {"lblCode", "txtCode", {1560, 1200, 2415, 285}},
-    {"lblTemp", "txtTemp", {4080, 1200, 375, 285}},  {"lblNote", "txtNotes", {4560, 1200, 735, 285}},
-    {"lblPOL", "txtPol", {1560, 1560, 615, 285}},    {"lblH1", "txtH1", {4560, 1560, 375, 285}},
-    {"lblH2", "txtH2", {5040, 1560, 375, 285}},      {"lblH3", "txtH3", {5520, 1560, 375, 285}},
+    {"lblAbbr", "Text1", {2280, 120, 4155, 285}},   {"lblFull", "lblFullName", {2280, 480, 4155, 285}},
+    {"lblID", "txtID", {1320, 840, 975, 285}},      {"lblUN", "txtUN", {3240, 840, 735, 285}},
+    {"lblUSCG", "Text2", {5160, 840, 495, 285}},    {"lblCode", "txtCode", {1560, 1200, 2415, 285}},
+    {"lblTemp", "txtTemp", {4080, 1200, 375, 285}}, {"lblNote", "txtNotes", {4560, 1200, 735, 285}},
+    {"lblPOL", "txtPol", {1560, 1560, 615, 285}},   {"lblH1", "txtH1", {4560, 1560, 375, 285}},
+    {"lblH2", "txtH2", {5040, 1560, 375, 285}},     {"lblH3", "txtH3", {5520, 1560, 375, 285}},
 };
 
 // Inside the panel each scale has its heading and, under it, the box with its level's description.
@@ -68,8 +67,6 @@ QString shownText(const QWidget* control)
         return lineEdit->text();
     if (const auto* label = qobject_cast<const QLabel*>(control))
         return label->text();
-    if (const auto* comboBox = qobject_cast<const QComboBox*>(control))
-        return comboBox->currentText();
     return {};
 }
 

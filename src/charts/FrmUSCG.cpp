@@ -105,7 +105,7 @@ void FrmUSCG::buildControls()
     m_secondCargo->setInsertPolicy(QComboBox::NoInsert);
     m_secondCargo->setMaxVisibleItems(20);
     m_secondCargo->setToolTip(QStringLiteral("Choise the cargo grade from the list."));
-    m_secondCargo->setEditText(QStringLiteral("Choise the cargo here"));
+    setInitialText(m_secondCargo, QStringLiteral("Choise the cargo here"));
     m_layout.place(m_secondCargo, {120, 360, 4575, 315});
     m_holder = holder(this, QStringLiteral("Text1"));
     m_secondGroup = caption(this, QString(), QStringLiteral("Label66"));
@@ -223,9 +223,9 @@ void FrmUSCG::takeFirstCargo(const QWidget& mainWindow)
         m_notes->setText(*exceptions);
 }
 
-void FrmUSCG::pickSecondCargo()
+void FrmUSCG::pickSecondCargo(int pickedRow)
 {
-    findByName(m_secondCargo, m_holder, *m_data, CriterionPrefixes::CleaningName);
+    findByName(m_secondCargo, m_holder, *m_data, CriterionPrefixes::CleaningName, pickedRow);
     for (Band* band : std::as_const(m_columnBands))
         band->hide();
 }

@@ -43,7 +43,7 @@ private:
     void buildControls();
     void buildChart();
     void takeFirstCargo(const QWidget& mainWindow);
-    void pickSecondCargo();
+    void pickSecondCargo(int pickedRow);
     void compare();
     void showExceptions(int rowGroup);
 

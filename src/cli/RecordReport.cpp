@@ -6,8 +6,23 @@
 #include "data/Schema.h"
 #include "data/Store.h"
 
+#include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
+
+namespace {
+
+// Whether the engine read all that the command has read of the file so far; if not, it says why.
+bool readWhole(const RecordSet& records, CliContext& context)
+{
+    if (records.readError().isEmpty())
+        return true;
+    context.err << "the database file \"" << QDir::toNativeSeparators(records.databasePath())
+                << "\" cannot be read: " << records.readError() << Qt::endl;
+    return false;
+}
+
+} // namespace
 
 NamedRecord findNamedRecord(const CommandLine& commandLine, const QString& fileName, const QString& source,
                             const QString& criterionPrefix, const QString& noun, CliContext& context)
@@ -17,7 +32,16 @@ NamedRecord findNamedRecord(const CommandLine& commandLine, const QString& fileN
     NamedRecord found{openRecordSet(store, fileName, source, context)};
     if (!found.record) {
         found.exitCode = ExitCode::BadUse;
-    } else if (!found.record->findFirst(Criterion::build(criterionPrefix, name))) {
+        return found;
+    }
+    const bool named = found.record->findFirst(Criterion::build(criterionPrefix, name));
+    // The record's fields are read together: reading one tells whether all could be.
+    if (named)
+        found.record->value(0);
+    if (!readWhole(*found.record, context)) {
+        found.record.reset();
+        found.exitCode = ExitCode::BadUse;
+    } else if (!named) {
         context.err << "no " << noun << " named " << name << Qt::endl;
         found.record.reset();
         found.exitCode = ExitCode::NotFound;

@@ -101,6 +101,7 @@ struct RecordSet::Table {
     QHash<qint64, int> rowsById;         // built when a field is first read whole
     // value -> first row holding it, per field; built on the first find and dropped when the field changes
     QHash<int, QHash<QString, int>> indexes;
+    QString readError; // the engine's reason for the first read that failed
 
     // Rows kept read at a time: the current records of a window's record sets and clones, and a few more.
     static constexpr int RowsKept = 64;
@@ -111,10 +112,21 @@ struct RecordSet::Table {
     const QList<QString>& wholeField(int field);
     QString valueOfRow(int row, int field);
     QString valueInList(int row, int field);
-    int findInBase(int field, const QString& value) const;
+    int findInBase(int field, const QString& value);
     int findInMemory(int field, const QString& value);
     void written(int row, int field, const QString& value);
+    // Whether the statement read all it had; the first failure is kept.
+    bool readWhole(const Statement& query);
 };
+
+bool RecordSet::Table::readWhole(const Statement& query)
+{
+    if (!query.failed())
+        return true;
+    if (readError.isEmpty())
+        readError = query.error();
+    return false;
+}
 
 const QList<QString>* RecordSet::Table::row(int row)
 {
@@ -128,8 +140,10 @@ const QList<QString>* RecordSet::Table::row(int row)
                                   QLatin1String(" from ") + quotedSqlName(baseTable) +
                                   QLatin1String(" where rowid = ?"));
     query.bind(1, rowIds.at(row));
-    if (!query.next())
-        return nullptr; // gone from the file since the set was opened
+    if (!query.next()) {
+        readWhole(query); // no row is one gone from the file since the set was opened
+        return nullptr;
+    }
     QList<QString> values;
     values.reserve(fields.size());
     for (int field = 0; field < fields.size(); ++field)
@@ -157,6 +171,7 @@ const QList<QString>& RecordSet::Table::wholeField(int field)
         if (row >= 0)
             values[row] = query.text(1);
     }
+    readWhole(query);
     return *wholeFields.insert(field, std::move(values));
 }
 
@@ -178,7 +193,7 @@ QString RecordSet::Table::valueInList(int row, int field)
 // The engine finds the candidates, through the column's index where the file has one; only a value equal
 // character for character counts, as in the rows in memory, and the first in the source's order wins. A
 // column that may hold numbers is compared as text, since a number and its text need not compare equal.
-int RecordSet::Table::findInBase(int field, const QString& value) const
+int RecordSet::Table::findInBase(int field, const QString& value)
 {
     const QString column = quotedSqlName(baseColumns.at(field));
     const QString compared =
@@ -192,6 +207,8 @@ int RecordSet::Table::findInBase(int field, const QString& value) const
         if (query.text(1) == value)
             matches.insert(query.integer(0));
     }
+    if (!readWhole(query))
+        return -1;
     if (matches.size() == 1)
         return int(rowIds.indexOf(*matches.constBegin()));
     for (int row = 0; !matches.isEmpty() && row < recordCount(); ++row) {
@@ -371,6 +388,16 @@ RecordSet RecordSet::clone() const
 QString RecordSet::source() const
 {
     return m_table ? m_table->source : QString();
+}
+
+QString RecordSet::databasePath() const
+{
+    return m_table ? m_table->database.path() : QString();
+}
+
+QString RecordSet::readError() const
+{
+    return m_table ? m_table->readError : QString();
 }
 
 int RecordSet::fieldCount() const

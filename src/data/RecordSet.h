@@ -12,7 +12,8 @@
 // The rows of a record source with a current record, as the data controls use them: find-first by
 // criterion, bookmarks, clones that share the rows, absolute position, relative moves, edit and update.
 // Every field is text; a NULL reads as a null QString, a zero-length value as an empty one. A source over
-// one table is read from the file as it is used, so that its size costs little until it is shown.
+// one table is read from the file as it is used, so that its size costs little until it is shown: a read
+// that the engine fails then shows empty fields, and readError() tells why.
 class RecordSet {
 public:
     struct Bookmark {
@@ -29,6 +30,7 @@ public:
     RecordSet clone() const;
 
     QString source() const;
+    QString databasePath() const;
     int fieldCount() const;
     QString fieldName(int field) const;
     int fieldIndex(const QString& name) const; // -1 for an unknown field
@@ -49,6 +51,10 @@ public:
     // field meets no record.
     bool findFirst(const QString& criterion);
     bool noMatch() const { return m_noMatch; }
+    // Why the engine failed to read the rows, for example "database disk image is malformed"; empty while
+    // every read has succeeded. Once set it stays, in the clones as well: the file cannot be trusted. A row
+    // that another program deleted is no failure and reads as empty fields.
+    QString readError() const;
     Bookmark bookmark() const;
     void setBookmark(Bookmark bookmark);
 

@@ -7,7 +7,7 @@
 #include "shell/Controls.h"
 #include "shell/Cover.h"
 #include "shell/DataControl.h"
-#include "shell/FindByName.h"
+#include "shell/NameLookup.h"
 #include "shell/TextBox.h"
 
 #include <QComboBox>
@@ -75,6 +75,9 @@ void JoTab::buildControls()
     m_product->setMaxVisibleItems(20);
     m_product->setMinimumContentsLength(26);
     m_holder = holder(this, QStringLiteral("Text3"));
+    QLabel* notice = Controls::notice(this, QStringLiteral("lblNoticeJo"));
+    m_lookup =
+        new NameLookup(m_product, m_holder, *m_data, CriterionPrefixes::JoProduct, tr("cargo"), notice);
 
     auto* identity = new QHBoxLayout;
     identity->addWidget(caption(this, QStringLiteral("Trading Cargo Name")));
@@ -160,6 +163,7 @@ void JoTab::buildControls()
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(identity);
+    page->addWidget(notice);
     page->addLayout(frames);
     page->addLayout(advice, 1);
     page->addLayout(exitRow);
@@ -178,16 +182,21 @@ bool JoTab::openData(const Store& store, QString* error)
 
 void JoTab::bindFields()
 {
-    for (const auto& [name, fieldName] : productFieldControls())
-        m_data->bind(findChild<QWidget*>(QLatin1String(name)), QLatin1String(fieldName));
+    QList<QWidget*> fields{m_groupName, m_className};
+    for (const auto& [name, fieldName] : productFieldControls()) {
+        fields << findChild<QWidget*>(QLatin1String(name));
+        m_data->bind(fields.last(), QLatin1String(fieldName));
+    }
+    m_lookup->setFields(fields);
     m_data->bindList(m_product, QStringLiteral("PRODUCT"));
     connect(m_product, &QComboBox::editTextChanged, this, &JoTab::selectProduct, Qt::UniqueConnection);
+    connect(m_lookup, &NameLookup::rowPicked, this, &JoTab::selectProduct, Qt::UniqueConnection);
 }
 
 void JoTab::selectProduct()
 {
     // A miss has beeped and left the previous product current; the names are worked out from it.
-    findByName(m_product, m_holder, *m_data, CriterionPrefixes::JoProduct);
+    m_lookup->lookUp();
     m_method->setText(QString());
     for (QWidget* cover : std::as_const(m_covers))
         cover->hide();

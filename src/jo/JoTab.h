@@ -6,7 +6,9 @@
 #include <QWidget>
 
 class DataControl;
+class NameLookup;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class Store;
 class TextBox;
@@ -35,6 +37,7 @@ private:
     void showMethod(int method);
 
     DataControl* m_data;
+    NameLookup* m_lookup = nullptr;
     ProductNames m_names;
 
     QComboBox* m_product;

@@ -22,5 +22,10 @@ QVariant ColumnListModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.parent().isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
-    return m_rows.valueAt(index.row(), m_field);
+    const QString value = m_rows.valueAt(index.row(), m_field);
+    if (!m_failureTold && !m_rows.readError().isEmpty()) {
+        m_failureTold = true;
+        Q_EMIT readFailed();
+    }
+    return value;
 }

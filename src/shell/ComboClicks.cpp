@@ -18,6 +18,6 @@ bool ComboClicks::eventFilter(QObject*, QEvent* event)
     // The button's press opens the list, which takes the release, so the press is the click.
     if (event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-        Q_EMIT clicked();
+        Q_EMIT clicked(-1);
     return false;
 }

@@ -3,10 +3,44 @@
 #include "shell/TextBox.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+// Selects a combo box's prompt whole when the box takes the focus. A click into the box places the
+// cursor after the focus came, so the selection waits until the click is done.
+class PromptSelector : public QObject {
+public:
+    PromptSelector(QComboBox* comboBox, QString prompt)
+        : QObject(comboBox)
+        , m_comboBox(comboBox)
+        , m_prompt(std::move(prompt))
+    {
+        comboBox->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn) {
+            QTimer::singleShot(0, this, [this] {
+                if (m_comboBox->hasFocus() && m_comboBox->currentText() == m_prompt)
+                    m_comboBox->lineEdit()->selectAll();
+            });
+        }
+        return false;
+    }
+
+private:
+    QComboBox* m_comboBox;
+    QString m_prompt;
+};
+
+} // namespace
 
 namespace Controls {
 
@@ -74,12 +108,36 @@ QComboBox* nameList(QWidget* parent, const QString& name)
     return comboBox;
 }
 
+void setInitialText(QComboBox* comboBox, const QString& text)
+{
+    comboBox->setEditText(text);
+    new PromptSelector(comboBox, text);
+}
+
 QLineEdit* holder(QWidget* parent, const QString& name)
 {
     auto* lineEdit = new QLineEdit(parent);
     lineEdit->setObjectName(name);
     lineEdit->hide();
     return lineEdit;
+}
+
+QLabel* notice(QWidget* parent, const QString& name)
+{
+    QLabel* label = caption(parent, QString(), name);
+    label->setWordWrap(true);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(160, 0, 0));
+    label->setPalette(palette);
+    // Its line is kept while it is hidden, so that nothing moves when it speaks.
+    QSizePolicy policy = label->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    label->setSizePolicy(policy);
+    label->hide();
+    return label;
 }
 
 void setColours(QWidget* control, const QColor& background, const QColor& text)

@@ -27,8 +27,13 @@ QGroupBox* frame(QWidget* parent, const QString& title, const QString& name = {}
 // An editable combo box listing names, whose text is looked up as it stands with every character typed:
 // nothing is completed and nothing typed is added to the list.
 QComboBox* nameList(QWidget* parent, const QString& name);
+// Shows a prompt in an editable combo box until the first choice. Whenever the box takes the focus while
+// it still shows the prompt, the prompt is selected whole, so that what the user types replaces it.
+void setInitialText(QComboBox* comboBox, const QString& text);
 // A hidden text box that holds a value for the program.
 QLineEdit* holder(QWidget* parent, const QString& name);
+// A line that warns about what the controls near it show; blank and hidden while it has nothing to say.
+QLabel* notice(QWidget* parent, const QString& name);
 
 // Gives a control its text colour and, unless the background is invalid, a background of its own.
 void setColours(QWidget* control, const QColor& background, const QColor& text);

@@ -2,9 +2,12 @@
 
 #include "data/Store.h"
 #include "shell/ColumnListModel.h"
+#include "shell/MessageBox.h"
 #include "shell/TextBox.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -29,6 +32,9 @@ std::optional<QString> editedText(const QWidget* widget)
         return textBox->text();
     return std::nullopt;
 }
+
+// The files a window has already said are damaged, kept with the window.
+constexpr const char* DamagedFilesTold = "velcarinDamagedFilesTold";
 
 } // namespace
 
@@ -63,6 +69,8 @@ bool DataControl::findFirst(const QString& criterion)
     const bool found = m_recordSet.findFirst(criterion);
     if (found)
         recordMoved();
+    else
+        checkRead();
     return found;
 }
 
@@ -94,9 +102,16 @@ void DataControl::show(Binding& binding)
     binding.shown = editedText(binding.widget).value_or(QString());
 }
 
+QString DataControl::fileName() const
+{
+    return QFileInfo(m_recordSet.databasePath()).fileName();
+}
+
 void DataControl::bindList(QComboBox* comboBox, const QString& field)
 {
     auto* model = new ColumnListModel(comboBox);
+    // A list is read as it is shown, and a failure then is told as one of the record's.
+    connect(model, &ColumnListModel::readFailed, this, &DataControl::checkRead, Qt::QueuedConnection);
     m_lists << ListBinding{model, field};
     model->setColumn(m_recordSet, m_recordSet.fieldIndex(field));
     const QString text = comboBox->currentText();
@@ -115,7 +130,37 @@ void DataControl::recordMoved()
 {
     for (Binding& binding : m_bindings)
         show(binding);
+    checkRead();
     Q_EMIT currentChanged();
+}
+
+void DataControl::checkRead()
+{
+    if (m_readFailed || readError().isEmpty())
+        return;
+    m_readFailed = true;
+    Q_EMIT readFailed(readError());
+    // The message waits for the event loop: a failure can come while a list is being drawn.
+    QMetaObject::invokeMethod(this, &DataControl::warnOfDamage, Qt::QueuedConnection);
+}
+
+void DataControl::warnOfDamage()
+{
+    auto* owner = qobject_cast<QWidget*>(parent());
+    QWidget* window = owner ? owner->window() : nullptr;
+    const QString path = QDir::toNativeSeparators(m_recordSet.databasePath());
+    if (window) {
+        QStringList told = window->property(DamagedFilesTold).toStringList();
+        if (told.contains(path))
+            return;
+        window->setProperty(DamagedFilesTold, told << path);
+    }
+    MessageBox::error(window,
+                      tr("The database file \"%1\" is damaged: %2.\n\nThe advice it gives cannot be trusted, "
+                         "and what it cannot give is shown empty. Replace the file with a sound copy, for "
+                         "example from a backup.")
+                          .arg(path, readError()),
+                      window ? window->windowTitle() : QString());
 }
 
 bool DataControl::updateRecord(QString* error)

@@ -12,6 +12,7 @@ class Store;
 
 // Holds a record set with its current record and keeps the widgets bound to it showing the fields of
 // that record. Labels, line edits and text boxes can be bound to a field; a combo box lists a column.
+// When the engine fails to read the file, the control's window says so once: its data cannot be trusted.
 class DataControl : public QObject {
     Q_OBJECT
 public:
@@ -25,6 +26,10 @@ public:
 
     bool findFirst(const QString& criterion);
     bool noMatch() const { return m_recordSet.noMatch(); }
+    // The engine's reason why the file could not be read; empty while it could.
+    QString readError() const { return m_recordSet.readError(); }
+    // The name of the database file, without its folder.
+    QString fileName() const;
     RecordSet::Bookmark bookmark() const { return m_recordSet.bookmark(); }
     void setBookmark(RecordSet::Bookmark bookmark);
     void move(int records);
@@ -41,6 +46,8 @@ public:
 
 Q_SIGNALS:
     void currentChanged();
+    // The first time a read of the file fails, with the engine's reason.
+    void readFailed(const QString& reason);
 
 private:
     struct Binding {
@@ -57,8 +64,11 @@ private:
 
     void recordMoved();
     void fillLists();
+    void checkRead();
+    void warnOfDamage();
 
     RecordSet m_recordSet;
     QList<Binding> m_bindings;
     QList<ListBinding> m_lists;
+    bool m_readFailed = false;
 };

@@ -7,9 +7,27 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-bool findByName(const QComboBox* comboBox, QLineEdit* holder, DataControl& data, const QString& prefix)
+namespace {
+
+// The field that the criterion prefix compares.
+int keyField(const RecordSet& records, const QString& prefix)
+{
+    const std::optional<Criterion> criterion = Criterion::parse(Criterion::build(prefix, QString()));
+    return criterion ? records.fieldIndex(criterion->field) : -1;
+}
+
+} // namespace
+
+bool findByName(const QComboBox* comboBox, QLineEdit* holder, DataControl& data, const QString& prefix,
+                int pickedRow)
 {
     holder->setText(comboBox->currentText());
+    const int key = keyField(data.recordSet(), prefix);
+    if (pickedRow >= 0 && pickedRow < data.recordSet().recordCount() &&
+        data.recordSet().valueAt(pickedRow, key) == holder->text()) {
+        data.setBookmark(RecordSet::Bookmark{pickedRow});
+        return true;
+    }
     const RecordSet::Bookmark saved = data.bookmark();
     data.findFirst(Criterion::build(prefix, holder->text()));
     if (!data.noMatch())
@@ -19,4 +37,9 @@ bool findByName(const QComboBox* comboBox, QLineEdit* holder, DataControl& data,
     if (saved.isValid())
         data.setBookmark(saved);
     return false;
+}
+
+QString currentName(const DataControl& data, const QString& prefix)
+{
+    return data.recordSet().value(keyField(data.recordSet(), prefix));
 }

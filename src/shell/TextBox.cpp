@@ -33,12 +33,14 @@ void TextBox::setTextColour(const QColor& colour)
 {
     if (textColour() == colour)
         return;
+    // A disabled box keeps the grey of disabled text.
     QPalette p = palette();
-    p.setColor(QPalette::Text, colour);
+    p.setColor(QPalette::Active, QPalette::Text, colour);
+    p.setColor(QPalette::Inactive, QPalette::Text, colour);
     setPalette(p);
 }
 
 QColor TextBox::textColour() const
 {
-    return palette().color(QPalette::Text);
+    return palette().color(QPalette::Active, QPalette::Text);
 }

@@ -135,7 +135,7 @@ bool FrmUnitor::load(const QWidget& mainWindow, const Store& store, QString* err
     m_data->bindList(m_cargoToLoad, QStringLiteral("Name"));
     m_data->bind(m_code, QStringLiteral("Code"));
     // The list opens on its first cargo, the one whose code the code box shows.
-    m_cargoToLoad->setEditText(m_data->recordSet().value(QStringLiteral("Name")));
+    Controls::setInitialText(m_cargoToLoad, m_data->recordSet().value(QStringLiteral("Name")));
     if (const auto* chosen = mainWindow.findChild<QLineEdit*>(QStringLiteral("Text1")))
         m_previousCargo->setText(chosen->text());
     m_groupPrompt->hide();
@@ -165,9 +165,9 @@ void FrmUnitor::chooseLoadingGroup(QChar group)
         m_help->requestTopic(HelpFile, topic);
 }
 
-void FrmUnitor::pickCargoToLoad()
+void FrmUnitor::pickCargoToLoad(int pickedRow)
 {
-    findByName(m_cargoToLoad, m_holder, *m_data, CriterionPrefixes::UnitorName);
+    findByName(m_cargoToLoad, m_holder, *m_data, CriterionPrefixes::UnitorName, pickedRow);
 }
 
 void FrmUnitor::paintEvent(QPaintEvent*)

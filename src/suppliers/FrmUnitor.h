@@ -42,7 +42,7 @@ private:
     void buildControls();
     void showCleaningAdvice();
     void chooseLoadingGroup(QChar group);
-    void pickCargoToLoad();
+    void pickCargoToLoad(int pickedRow);
 
     TwipLayout m_layout;
     DataControl* m_data;

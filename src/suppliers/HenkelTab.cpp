@@ -4,8 +4,8 @@
 #include "data/Schema.h"
 #include "shell/Controls.h"
 #include "shell/DataControl.h"
-#include "shell/FindByName.h"
 #include "shell/HelpRequest.h"
+#include "shell/NameLookup.h"
 #include "shell/TextBox.h"
 #include "suppliers/HenkelGuide.h"
 
@@ -59,6 +59,9 @@ QWidget* HenkelTab::buildOilTool()
     m_oil->lineEdit()->setPlaceholderText(tr("Pick or type an oil"));
     keepPlaceWhileHidden(m_oil);
     m_oilHolder = holder(tool, QStringLiteral("Text4"));
+    QLabel* oilNotice = notice(tool, QStringLiteral("lblNoticeH"));
+    m_oilLookup =
+        new NameLookup(m_oil, m_oilHolder, *m_oils, CriterionPrefixes::HenkelOil, tr("oil"), oilNotice);
 
     QGroupBox* preWash = frame(tool, QStringLiteral("Pre-Wash Temperature"));
     m_preWash = field(preWash, QStringLiteral("txtPreWashH"));
@@ -70,6 +73,7 @@ QWidget* HenkelTab::buildOilTool()
 
     auto* layout = new QVBoxLayout(tool);
     layout->addWidget(m_oil);
+    layout->addWidget(oilNotice);
     layout->addWidget(preWash);
     layout->addWidget(finalCleaning, 1);
     return tool;
@@ -83,11 +87,15 @@ QWidget* HenkelTab::buildChemicalTool()
     m_chemical = nameList(tool, QStringLiteral("DBComboH2"));
     m_chemical->lineEdit()->setPlaceholderText(tr("Pick or type a chemical"));
     m_chemicalHolder = holder(tool, QStringLiteral("Text6"));
+    QLabel* chemicalNotice = notice(tool, QStringLiteral("lblNoticeH2"));
+    m_chemicalLookup = new NameLookup(m_chemical, m_chemicalHolder, *m_chemicals,
+                                      CriterionPrefixes::HenkelChemical, tr("chemical"), chemicalNotice);
     m_solution = textBox(tool, QStringLiteral("txtAddH"));
     keepPlaceWhileHidden(m_solution);
 
     auto* layout = new QVBoxLayout(tool);
     layout->addWidget(m_chemical);
+    layout->addWidget(chemicalNotice);
     layout->addWidget(m_solution, 1);
     return tool;
 }
@@ -130,8 +138,10 @@ bool HenkelTab::openOilData(const Store& store, QString* error)
         return false;
     m_oils->bind(m_preWash, HenkelGuide::Fields::PreWash);
     m_oils->bind(m_final, HenkelGuide::Fields::Final);
+    m_oilLookup->setFields({m_preWash, m_final});
     m_oils->bindList(m_oil, HenkelGuide::Fields::Product);
     connect(m_oil, &QComboBox::editTextChanged, this, &HenkelTab::pickOil, Qt::UniqueConnection);
+    connect(m_oilLookup, &NameLookup::rowPicked, this, &HenkelTab::pickOil, Qt::UniqueConnection);
     return true;
 }
 
@@ -140,21 +150,23 @@ bool HenkelTab::openChemicalData(const Store& store, QString* error)
     if (!m_chemicals->open(store, Schema::HenkelFile, RecordSources::dtaH1, error))
         return false;
     m_chemicals->bind(m_solution, HenkelGuide::Fields::Solution);
+    m_chemicalLookup->setFields({m_solution});
     m_chemicals->bindList(m_chemical, HenkelGuide::Fields::Chemical);
     connect(m_chemical, &QComboBox::editTextChanged, this, &HenkelTab::pickChemical, Qt::UniqueConnection);
+    connect(m_chemicalLookup, &NameLookup::rowPicked, this, &HenkelTab::pickChemical, Qt::UniqueConnection);
     return true;
 }
 
 void HenkelTab::pickOil()
 {
     // A miss has beeped and left the previous oil shown; the pre-wash box shows from now on either way.
-    findByName(m_oil, m_oilHolder, *m_oils, CriterionPrefixes::HenkelOil);
+    m_oilLookup->lookUp();
     m_preWash->show();
 }
 
 void HenkelTab::pickChemical()
 {
-    findByName(m_chemical, m_chemicalHolder, *m_chemicals, CriterionPrefixes::HenkelChemical);
+    m_chemicalLookup->lookUp();
     m_solution->show();
 }
 

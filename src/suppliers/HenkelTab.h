@@ -5,6 +5,7 @@
 
 class CommonDialog;
 class DataControl;
+class NameLookup;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -47,10 +48,12 @@ private:
     CommonDialog* m_help;
     QComboBox* m_oil = nullptr;
     QLineEdit* m_oilHolder = nullptr;
+    NameLookup* m_oilLookup = nullptr;
     QLineEdit* m_preWash = nullptr;
     TextBox* m_final = nullptr;
     QComboBox* m_chemical = nullptr;
     QLineEdit* m_chemicalHolder = nullptr;
+    NameLookup* m_chemicalLookup = nullptr;
     TextBox* m_solution = nullptr;
     QHash<QString, QRadioButton*> m_groups;
     QLabel* m_globe = nullptr;

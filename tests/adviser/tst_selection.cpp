@@ -3,10 +3,12 @@
 #include "app/FrmTabClean.h"
 #include "data/Store.h"
 #include "shell/TextBox.h"
+#include "shell/WindowRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -337,11 +339,11 @@ private Q_SLOTS:
         m_beeps->reset();
         choose(QStringLiteral("acetone"));
         QCOMPARE(m_beeps->count(), 1);
-        QCOMPARE(text("Text1"), QStringLiteral("acetone"));
+        QCOMPARE(text("Text1"), QStringLiteral("ACETONE"));
         QCOMPARE(text("lblFullName"), QStringLiteral("Dimethyl ketone"));
         QCOMPARE(text("txtCodeDisc"), AdviceTexts::CleaningGroup1);
-        // The buttons go by the name as typed.
-        QVERIFY(!shown("cmdUnitor"));
+        // The buttons go by the cargo shown, whose windows they open.
+        QVERIFY(shown("cmdUnitor"));
     }
 
     void nameWithAnApostropheAndDuplicates()
@@ -410,6 +412,121 @@ private Q_SLOTS:
                          qPrintable(shownFields.at(i).first + QLatin1String(" overlaps ") +
                                     shownFields.at(j).first));
         }
+    }
+
+    void aMissSaysWhoseFieldsAreShown_data()
+    {
+        QTest::addColumn<QStringList>("controls"); // look-up box, holder, notice line, a field shown
+        QTest::addColumn<QString>("found");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("Tavro") << QStringList{"DBCombo1", "Text1", "lblNoticeA", "txtCodeDisc"}
+                               << QStringLiteral("ACETONE") << QStringLiteral("Toluol")
+                               << QStringLiteral("No cargo named \"Toluol\" — showing ACETONE");
+        QTest::newRow("Jo Tankers") << QStringList{"DBComboJo", "Text3", "lblNoticeJo", "lblSynJo"}
+                                    << QStringLiteral("TOLUENE") << QStringLiteral("1294")
+                                    << QStringLiteral("No cargo named \"1294\" — showing TOLUENE");
+        QTest::newRow("Henkel oils") << QStringList{"DBComboH", "Text4", "lblNoticeH", "txtFinalH"}
+                                     << QStringLiteral("CORN OIL") << QStringLiteral("olive oil")
+                                     << QStringLiteral("No oil named \"olive oil\" — showing CORN OIL");
+        QTest::newRow("Henkel chemicals")
+            << QStringList{"DBComboH2", "Text6", "lblNoticeH2", "txtAddH"} << QStringLiteral("BENZENE")
+            << QStringLiteral("Toluol") << QStringLiteral("No chemical named \"Toluol\" — showing BENZENE");
+    }
+
+    void aMissSaysWhoseFieldsAreShown()
+    {
+        QFETCH(QStringList, controls);
+        QFETCH(QString, found);
+        QFETCH(QString, typed);
+        QFETCH(QString, notice);
+        auto* comboBox = child<QComboBox>(m_window, controls.at(0));
+        auto* line = child<QLabel>(m_window, controls.at(2));
+        auto* field = child<QWidget>(m_window, controls.at(3));
+        QVERIFY(line && field);
+        comboBox->setEditText(found);
+        comboBox->setEditText(typed);
+        QCOMPARE(m_beeps->count(), 1);
+        QVERIFY(!line->isHidden() && !field->isEnabled());
+        QCOMPARE(line->text(), notice);
+        // What a window reads from the holder names the record shown, never the text typed.
+        QCOMPARE(controlText(m_window, controls.at(1)), found);
+        comboBox->setEditText(found);
+        QVERIFY(line->isHidden() && field->isEnabled());
+    }
+
+    void theHazardWindowTakesTheCargoShown()
+    {
+        choose(QStringLiteral("ACETONE"));
+        choose(QStringLiteral("Toluol"));
+        QVERIFY(triggerAction(m_window, QStringLiteral("mnuHazard")));
+        QWidget* hazard = m_window->windows().openWindow(QStringLiteral("frmHazard"));
+        QCOMPARE(controlText(hazard, QStringLiteral("lblAbbr")), QStringLiteral("ACETONE"));
+    }
+
+    void aPickOpensTheRowPicked()
+    {
+        // The sample holds ETHYL ACETATE twice; a name typed finds the first.
+        const int second = cargoBox()->findText(QStringLiteral("ETHYL ACETATE")) + 1;
+        pickFromList(cargoBox(), second);
+        QCOMPARE(text("lblFullName"), QStringLiteral("Acetic ether (second row of the same name)"));
+        cargoBox()->lineEdit()->selectAll();
+        QTest::keyClicks(cargoBox()->lineEdit(), QStringLiteral("ETHYL ACETATE"));
+        QCOMPARE(text("lblFullName"), QStringLiteral("Acetic ether"));
+        pickFromList(cargoBox(), second);
+        QCOMPARE(text("lblFullName"), QStringLiteral("Acetic ether (second row of the same name)"));
+    }
+
+    void aDamagedFileIsToldOnce()
+    {
+        TestDataFolder folder;
+        folder.copySampleDatabases();
+        folder.damagePage(QStringLiteral("cleaning.mdb"), 3); // ACETONE's row
+        LoadedMainWindow main(folder.path());
+        QVERIFY(main.isLoaded());
+        for (const char* cargo : {"ACETONE", "TOLUENE", "ACETONE"})
+            child<QComboBox>(main.window(), QStringLiteral("DBCombo1"))->setEditText(QLatin1String(cargo));
+        QTRY_COMPARE(main.messages()->requests().size(), 1);
+        QCOMPARE(main.messages()->requests().first().text,
+                 QStringLiteral("The database file \"%1\" is damaged: database disk image is malformed.\n\n"
+                                "The advice it gives cannot be trusted, and what it cannot give is shown "
+                                "empty. Replace the file with a sound copy, for example from a backup.")
+                     .arg(QDir::toNativeSeparators(folder.filePath(QStringLiteral("cleaning.mdb")))));
+        QCOMPARE(controlText(main.window(), QStringLiteral("lblNoticeA")),
+                 QStringLiteral("cleaning.mdb is damaged (database disk image is malformed): what is shown "
+                                "here cannot be trusted."));
+        QVERIFY(!child<QWidget>(main.window(), QStringLiteral("txtCodeDisc"))->isEnabled());
+    }
+
+    void typingReplacesThePrompt_data()
+    {
+        QTest::addColumn<QStringList>("opening"); // menu entry, window, combo box with a prompt
+        QTest::addColumn<QString>("prompt");
+        QTest::newRow("operator tab")
+            << QStringList{"", "", "DBCombo1"} << QStringLiteral("Choise the cargo here");
+        QTest::newRow("compatibility chart")
+            << QStringList{"mnuCompCh", "frmUSCG", "DBCombo1"} << QStringLiteral("Choise the cargo here");
+        QTest::newRow("cleaning mediums")
+            << QStringList{"mnuCleaningCh", "frmChem", "DBComboChem"} << QStringLiteral("DBCombo2");
+    }
+
+    void typingReplacesThePrompt()
+    {
+        QFETCH(QStringList, opening);
+        QFETCH(QString, prompt);
+        QWidget* shown = m_window;
+        if (!opening.at(0).isEmpty()) {
+            choose(QStringLiteral("ACETONE")); // the chart shows a chosen cargo
+            QVERIFY(triggerAction(m_window, opening.at(0)));
+            shown = m_window->windows().openWindow(opening.at(1));
+        }
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowActive(shown));
+        QLineEdit* edit = child<QComboBox>(shown, opening.at(2))->lineEdit();
+        QTest::mouseClick(edit, Qt::LeftButton, {}, edit->rect().center());
+        QTRY_COMPARE(edit->selectedText(), prompt);
+        QTest::keyClicks(edit, QStringLiteral("BENZENE"));
+        QCOMPARE(edit->text(), QStringLiteral("BENZENE"));
     }
 
     void pickingFromTheList()

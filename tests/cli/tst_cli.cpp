@@ -44,12 +44,15 @@ class TestCli : public QObject {
 
 private:
     TestDataFolder m_folder;
+    TestDataFolder m_damaged; // the samples, ACETONE's page of cleaning.mdb overwritten
 
 private Q_SLOTS:
     void initTestCase()
     {
         m_folder.copySampleDatabases();
         m_folder.createDatabase(QStringLiteral("cleaning.mdb"), cargoRows());
+        m_damaged.copySampleDatabases();
+        m_damaged.damagePage(QStringLiteral("cleaning.mdb"), 3);
     }
 
     void advise_data()
@@ -179,6 +182,16 @@ private Q_SLOTS:
             << 2
             << QStringLiteral(
                    "Unknown option 'colour'.\nusage: velcarin-cli advise NAME [--json] [--data-dir DIR]\n");
+        const QString damaged =
+            QStringLiteral("the database file \"%1\" cannot be read: database disk image is malformed\n")
+                .arg(m_damaged.filePath(QStringLiteral("cleaning.mdb")));
+        QTest::newRow("a damaged page")
+            << QStringList{QStringLiteral("advise"), QStringLiteral("ACETONE"), dir, m_damaged.path()} << 2
+            << damaged;
+        QTest::newRow("a damaged page, as JSON")
+            << QStringList{QStringLiteral("hazard"), QStringLiteral("ACETONE"), QStringLiteral("--json"), dir,
+                           m_damaged.path()}
+            << 2 << damaged;
         QTest::newRow("unknown command") << QStringList{QStringLiteral("advice")} << 2 << QString();
         QTest::newRow("nothing") << QStringList{} << 2 << QString();
     }

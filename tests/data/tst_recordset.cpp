@@ -1,6 +1,7 @@
 #include "data/Criterion.h"
 #include "data/Database.h"
 #include "data/RecordSet.h"
+#include "data/RecordSources.h"
 #include "support/TestSupport.h"
 
 #include <QSqlQuery>
@@ -210,6 +211,24 @@ private Q_SLOTS:
         QCOMPARE(set.absolutePosition(), 2);
         QVERIFY(set.value(0).isNull());
         QVERIFY(set.value(1).isNull());
+        QCOMPARE(set.readError(), QString());
+    }
+
+    void aDamagedPageIsAReadError()
+    {
+        TestDataFolder folder;
+        folder.copySampleDatabases();
+        folder.damagePage(QStringLiteral("cleaning.mdb"), 3); // the page of ACETONE's row
+        QString error;
+        const Database database =
+            Database::open(folder.filePath(QStringLiteral("cleaning.mdb")), true, &error);
+        std::optional<RecordSet> set = RecordSet::open(database, RecordSources::DtaA, &error);
+        QVERIFY2(set, qPrintable(error));
+        QCOMPARE(set->readError(), QString());
+        QVERIFY(set->findFirst(QStringLiteral("CleaningA.[Abbreviated Name] = 'ACETONE'")));
+        QCOMPARE(set->value(QStringLiteral("Full Name")), QString());
+        QCOMPARE(set->readError(), QStringLiteral("database disk image is malformed"));
+        QCOMPARE(set->clone().readError(), QStringLiteral("database disk image is malformed"));
     }
 
     void cloneSeesAnUpdateInItsList()

@@ -465,7 +465,7 @@ private Q_SLOTS:
         QSignalSpy chosen(m_window->joTab(), &JoTab::productChosen);
         pick(QStringLiteral("toluene"));
         QCOMPARE(m_beeps->count(), 1);
-        QCOMPARE(text("Text3"), QStringLiteral("toluene"));
+        QCOMPARE(text("Text3"), QStringLiteral("TOLUENE"));
         QCOMPARE(text("lblSynJo"), QStringLiteral("Methylbenzene"));
         QCOMPARE(text("txtGrJo"), QStringLiteral("AROMATIC HYDROCARBON MIXTURES"));
         QCOMPARE(text("txtClassJo"), QStringLiteral("Flammable Liquids"));

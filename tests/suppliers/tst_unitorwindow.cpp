@@ -9,6 +9,7 @@
 #include "shell/ProgramFolder.h"
 #include "shell/WindowRegistry.h"
 #include "suppliers/FrmUnitor.h"
+#include "suppliers/UnitorCatalogue.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
@@ -112,7 +113,8 @@ private:
     // A window loaded from the main window without its button, for names the button is not shown for.
     std::unique_ptr<FrmUnitor> loadUnitor(const QString& cargo) const
     {
-        choose(cargo);
+        if (!cargo.isEmpty())
+            choose(cargo);
         auto window = std::make_unique<FrmUnitor>();
         QString error;
         if (!window->load(*mainWindow(), mainWindow()->store(), &error))
@@ -170,10 +172,17 @@ private Q_SLOTS:
     void initTestCase()
     {
         m_folder.copySampleDatabases();
-        // The two ways of writing ammonium hydroxide, for the operator tab's button.
-        m_folder.runSql(QStringLiteral("cleaning.mdb"),
-                        QStringLiteral("INSERT INTO CleaningA (\"Abbreviated Name\") "
-                                       "VALUES ('AMMONIUM HYDROXIDE'), ('AMMONIUM HYDROXIDE 28%');"));
+        // The window takes the cargo the operator tab shows, which must be one of its table: every name
+        // the catalogue holds, and names it does not hold.
+        QStringList names{QStringLiteral("Acetone"), QStringLiteral("GASHOL"), QStringLiteral("BABY'S OIL")};
+        for (const UnitorCatalogue::Entry& entry : UnitorCatalogue::entries())
+            names << entry.names;
+        for (const QString& name : std::as_const(names))
+            m_folder.runSql(
+                QStringLiteral("cleaning.mdb"),
+                QStringLiteral("INSERT INTO CleaningA (\"Abbreviated Name\") SELECT %1 WHERE NOT "
+                               "EXISTS (SELECT 1 FROM CleaningA WHERE \"Abbreviated Name\" = %1);")
+                    .arg(sqlText(name)));
     }
 
     void init()

@@ -96,6 +96,14 @@ void TestDataFolder::writeFile(const QString& fileName, const QByteArray& conten
         qFatal("cannot write %s", qPrintable(fileName));
 }
 
+void TestDataFolder::damagePage(const QString& fileName, int page) const
+{
+    QFile file(filePath(fileName));
+    if (!file.open(QIODevice::ReadWrite) || !file.seek(page * 4096) ||
+        file.write(QByteArray(4096, char(0xFF))) != 4096)
+        qFatal("cannot damage %s", qPrintable(fileName));
+}
+
 MessageRecorder::MessageRecorder()
 {
     MessageBox::setAnswerer([this](const MessageBox::Request& request) {
@@ -195,9 +203,14 @@ bool triggerAction(const QWidget* window, const QString& name)
 
 void pickFromList(QComboBox* comboBox, const QString& text)
 {
+    pickFromList(comboBox, comboBox->findText(text));
+}
+
+void pickFromList(QComboBox* comboBox, int row)
+{
     comboBox->showPopup();
     QAbstractItemView* list = comboBox->view();
-    const QModelIndex item = list->model()->index(comboBox->findText(text), 0);
+    const QModelIndex item = list->model()->index(row, 0);
     list->scrollTo(item);
     // The list ignores a release that comes within a double-click time of its opening.
     QTest::qWait(QApplication::doubleClickInterval() + 20);

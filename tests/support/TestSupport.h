@@ -36,6 +36,8 @@ public:
     void writeFile(const QString& fileName, const QByteArray& content) const;
     // Runs SQL on an existing database of the folder.
     void runSql(const QString& fileName, const QString& sql) const;
+    // Overwrites the 4 KiB page of a file that is `page` from the first (0) with 0xFF bytes.
+    void damagePage(const QString& fileName, int page) const;
 
 private:
     QTemporaryDir m_dir;
@@ -159,6 +161,7 @@ bool triggerAction(const QWidget* window, const QString& name);
 // The clicks in an editable combo box: a pick from its open list, a click in its edit field after the
 // text is typed there, a press on its button after the text is typed.
 void pickFromList(QComboBox* comboBox, const QString& text);
+void pickFromList(QComboBox* comboBox, int row);
 void clickEditField(QComboBox* comboBox, const QString& text);
 void pressComboButton(QComboBox* comboBox, const QString& text);
 
