@@ -18,7 +18,7 @@ constexpr double TwipsPerInch = 1440.0;
 constexpr double TextPoints = 9.0;
 constexpr double TitlePoints = 14.0;
 constexpr int BoxPaddingTwips = 60;
-// The most a sheet prints, some 5,000 pages: the time and memory that printing takes grow with the text,
+// The most a sheet prints, a few thousand pages: the time and memory that printing takes grow with the text,
 // and a text beyond these is refused with a message rather than left to print for minutes.
 constexpr qsizetype MostCharacters = 16 * 1024 * 1024;
 constexpr qsizetype MostLines = 300'000;
