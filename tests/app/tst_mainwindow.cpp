@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -252,10 +251,6 @@ private Q_SLOTS:
             << QStringLiteral("sample data — not tank-cleaning advice");
         QTest::newRow("an officer's own, imported")
             << QStringLiteral("imported") << QStringLiteral("Velcarin") << QString();
-        QTest::newRow("his own and one sample")
-            << QStringLiteral("imported and unitor.mdb")
-            << QStringLiteral("Velcarin — sample data — not tank-cleaning advice")
-            << QStringLiteral("sample data — not tank-cleaning advice: unitor.mdb");
     }
 
     // The status bar names the data folder; where its databases are samples, it and the title say so.
@@ -272,10 +267,6 @@ private Q_SLOTS:
                              "--data-dir", folder})
                          .exitCode,
                      0);
-        }
-        if (databases.endsWith(QLatin1String("unitor.mdb"))) {
-            QVERIFY(QFile::remove(own.filePath("unitor.mdb")));
-            QVERIFY(QFile::copy(QDir(programFolder()).filePath("unitor.mdb"), own.filePath("unitor.mdb")));
         }
         const LoadedMainWindow main(folder);
         QVERIFY(main.isLoaded());

@@ -12,40 +12,17 @@ class TestSampleData : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void samplesIn_data()
-    {
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QStringList>("samples");
-        QTest::newRow("the shipped databases") << QStringLiteral("shipped") << DatabaseFileNames;
-        QTest::newRow("an officer's Access files, imported") << QStringLiteral("imported") << QStringList{};
-        QTest::newRow("one sample among his own")
-            << QStringLiteral("imported, one sample") << QStringList{"unitor.mdb"};
-        QTest::newRow("no mark, no database, a short file") << QStringLiteral("others") << QStringList{};
-    }
-
+    // The shipped databases are samples; a database without the mark, or no database at all, is not.
     void samplesIn()
     {
-        QFETCH(QString, folder);
-        QFETCH(QStringList, samples);
-        const TestDataFolder data;
-        if (folder == QLatin1String("shipped")) {
-            data.copySampleDatabases();
-        } else if (folder.startsWith(QLatin1String("imported"))) {
-            const CliRun run =
-                runCli({"import", qEnvironmentVariable("VELCARIN_TEST_DATA") + "/legacy-access", "--data-dir",
-                        data.path()});
-            QVERIFY2(run.exitCode == 0, qPrintable(run.err));
-            if (folder.endsWith(QLatin1String("one sample"))) {
-                QVERIFY(QFile::remove(data.filePath("unitor.mdb")));
-                QVERIFY(
-                    QFile::copy(QDir(programFolder()).filePath("unitor.mdb"), data.filePath("unitor.mdb")));
-            }
-        } else {
-            data.createDatabase(QStringLiteral("cleaning.mdb"),
-                                QStringLiteral("CREATE TABLE CleaningA (a);"));
-            data.writeFile(QStringLiteral("Henkel.mdb"), QByteArray("SQLite format 3\0", 16));
-        }
-        QCOMPARE(SampleData::samplesIn(Store(data.path())), samples);
+        const TestDataFolder shipped;
+        shipped.copySampleDatabases();
+        QCOMPARE(SampleData::samplesIn(Store(shipped.path())), DatabaseFileNames);
+        const TestDataFolder mixed;
+        mixed.createDatabase(QStringLiteral("cleaning.mdb"), QStringLiteral("CREATE TABLE CleaningA (a);"));
+        mixed.writeFile(QStringLiteral("Henkel.mdb"), QByteArray("SQLite format 3\0", 16));
+        QVERIFY(QFile::copy(shipped.filePath("unitor.mdb"), mixed.filePath("unitor.mdb")));
+        QCOMPARE(SampleData::samplesIn(Store(mixed.path())), QStringList{"unitor.mdb"});
     }
 
     // A cargo in the operator's and in the Jo Tankers sample has the same UN number in both, the real one.
