@@ -95,7 +95,8 @@ public:
             const int top = tops[page];
             const int bottom = page + 1 < tops.size() ? tops[page + 1] : top + m_size.height();
             painter.save();
-            painter.setClipRect(QRect(0, 0, m_size.width(), bottom - top));
+            // Only the page's top and bottom clip: a border on the sheet's edge keeps its whole width.
+            painter.setClipRect(QRect(-m_size.width(), 0, 3 * m_size.width(), bottom - top));
             painter.translate(0, -top);
             for (qsizetype index = 0; index < spans.size(); ++index) {
                 if (spans[index].bottom > top && spans[index].top < bottom)
