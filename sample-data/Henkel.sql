@@ -1,5 +1,7 @@
 -- Velcarin sample data: the Henkel cleaning tables.
 -- Every row is made up for trying the program; none of it is operational tank-cleaning advice.
+-- The mark of Velcarin's sample databases ("VELS"), which no database converted from Access has.
+PRAGMA application_id = 1447382099;
 BEGIN;
 CREATE TABLE VegOils ("Product" TEXT, "PreWash" TEXT, "Final" TEXT);
 CREATE INDEX "VegOils Product" ON VegOils ("Product");

@@ -3,6 +3,8 @@
 -- The rows cover the USCG groups 0, 7 and 33, an empty and an unknown one (99); the IMO codes 3, 3.1,
 -- 3.2, 3.3, 6.1, 8 and 9, an empty and an unknown one (X); remarks that name all twelve cleaning methods;
 -- and a name with an apostrophe.
+-- The mark of Velcarin's sample databases ("VELS"), which no database converted from Access has.
+PRAGMA application_id = 1447382099;
 BEGIN;
 CREATE TABLE Cargoes ("ID Number" TEXT, "PRODUCT" TEXT, "SYNONIMS" TEXT, "USCG" TEXT, "UN" TEXT, "CAS No" TEXT, "IMO chp" TEXT, "IMO code" TEXT, "IMO type" TEXT, "MARPOL category" TEXT, "Boiling point" TEXT, "Melting point" TEXT, "Flash point" TEXT, "Specific Gravity" TEXT, "Viscosity" TEXT, "Heating Voyage" TEXT, "Heating Discharge" TEXT, "Maximum Adjacent" TEXT, "External Heating" TEXT, "Nitro" TEXT, "Remarks" TEXT, "SS" TEXT, "Z" TEXT, "E" TEXT);
 CREATE INDEX "Cargoes PRODUCT" ON Cargoes ("PRODUCT");

@@ -1,6 +1,8 @@
 -- Velcarin sample data: the Unitor table of cargoes to load, each with the code from which the officer
 -- reads its loading group A to G.
 -- Every row is made up for trying the program; none of it is operational tank-cleaning advice.
+-- The mark of Velcarin's sample databases ("VELS"), which no database converted from Access has.
+PRAGMA application_id = 1447382099;
 BEGIN;
 CREATE TABLE Unitor ("Name" TEXT, "Code" TEXT);
 CREATE INDEX "Unitor Name" ON Unitor ("Name");

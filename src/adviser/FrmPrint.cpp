@@ -2,7 +2,7 @@
 
 #include "adviser/TavroSheet.h"
 
-FrmPrint::FrmPrint(QWidget* parent)
-    : SheetWindow(QStringLiteral("frmPrint"), TavroSheet::fill, parent)
+FrmPrint::FrmPrint(const QString& notice, QWidget* parent)
+    : SheetWindow(QStringLiteral("frmPrint"), withNotice(TavroSheet::fill, notice), parent)
 {
 }

@@ -7,5 +7,6 @@
 class FrmPrint : public SheetWindow {
     Q_OBJECT
 public:
-    explicit FrmPrint(QWidget* parent = nullptr);
+    // A notice, where there is one, stands under the sheet's title.
+    explicit FrmPrint(const QString& notice = {}, QWidget* parent = nullptr);
 };

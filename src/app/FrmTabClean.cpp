@@ -15,8 +15,12 @@
 #include "charts/FrmSpecial.h"
 #include "charts/FrmUSCG.h"
 #include "data/DataFolders.h"
+#include "data/SampleData.h"
+#include "data/Schema.h"
+#include "data/Store.h"
 #include "jo/FrmPrintJo.h"
 #include "jo/JoTab.h"
+#include "shell/Controls.h"
 #include "shell/GradientBackground.h"
 #include "shell/HelpRequest.h"
 #include "shell/MessageBox.h"
@@ -28,12 +32,14 @@
 #include "suppliers/HenkelTab.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -137,7 +143,7 @@ FrmTabClean::FrmTabClean(const Store& store, QWidget* parent)
     , m_globe(new GlobeAnimation(m_henkel->globePicture(), this))
 {
     setObjectName(QStringLiteral("FrmTabClean"));
-    setWindowTitle(QStringLiteral("Velcarin"));
+    showDataFolder();
 
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
     m_tabs->addTab(m_tavro, QStringLiteral("  TAVRO"));
@@ -179,17 +185,56 @@ FrmTabClean::FrmTabClean(const Store& store, QWidget* parent)
     m_windows->add(QStringLiteral("frmAbout"), [] { return FrmAbout::open(); });
     m_windows->add(QStringLiteral("frmView"), [this] { return FrmView::open(*m_windows); });
     m_windows->add(QStringLiteral("frmPrint"), [this] {
-        auto* sheet = new FrmPrint;
+        auto* sheet = new FrmPrint(sampleNotice(Schema::CleaningFile));
         sheet->load(*m_tavro);
         return sheet;
     });
     m_windows->add(QStringLiteral("frmPrintJo"), [this] {
-        auto* sheet = new FrmPrintJo;
+        auto* sheet = new FrmPrintJo(sampleNotice(Schema::JoTankersFile));
         sheet->load(*m_jo);
         return sheet;
     });
     new PrintEntries(this, *m_windows, action(QStringLiteral("mnuPrint")),
                      action(QStringLiteral("mnuExportPdf")));
+}
+
+void FrmTabClean::showDataFolder()
+{
+    // Sample data must never pass for advice: while any database is a sample, the title and the status
+    // bar say so, and the status bar names the samples unless all four are.
+    const QStringList samples = SampleData::samplesIn(m_store);
+    setWindowTitle(samples.isEmpty() ? QStringLiteral("Velcarin")
+                                     : QStringLiteral("Velcarin — ") + SampleData::notice());
+    QStatusBar* status = statusBar();
+    status->setObjectName(QStringLiteral("StatusBar1"));
+    status->setSizeGripEnabled(false);
+    Controls::setColours(status, systemColour(SystemColour::ButtonFace), Qt::black);
+    const QString folder = QDir::toNativeSeparators(m_store.dataDir());
+    auto* folderLabel = new QLabel(tr("Data folder: %1").arg(folder));
+    folderLabel->setObjectName(QStringLiteral("lblDataFolder"));
+    folderLabel->setToolTip(folder);
+    // A long path is cut at the right rather than widening the window.
+    folderLabel->setMinimumWidth(0);
+    folderLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    status->addWidget(folderLabel, 1);
+    if (samples.isEmpty())
+        return;
+    auto* sampleLabel =
+        new QLabel(samples.size() == Schema::databases().size()
+                       ? SampleData::notice()
+                       : tr("%1: %2").arg(SampleData::notice(), samples.join(QLatin1String(", "))));
+    sampleLabel->setObjectName(QStringLiteral("lblSampleData"));
+    QFont bold = sampleLabel->font();
+    bold.setBold(true);
+    sampleLabel->setFont(bold);
+    sampleLabel->setContentsMargins(6, 0, 6, 0);
+    Controls::setColours(sampleLabel, Marks::LightOrange, Qt::black);
+    status->addPermanentWidget(sampleLabel);
+}
+
+QString FrmTabClean::sampleNotice(const QString& fileName) const
+{
+    return SampleData::isSample(m_store.pathOf(fileName)) ? SampleData::notice() : QString();
 }
 
 CargoEditor* FrmTabClean::followSaves(CargoEditor* editor)

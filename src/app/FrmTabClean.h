@@ -39,6 +39,10 @@ protected:
 
 private:
     void buildMenus();
+    // The data folder in the status bar, and the title and status bar marked where its data is a sample.
+    void showDataFolder();
+    // The notice for a printed sheet of that database: that it is sample data; none for other data.
+    QString sampleNotice(const QString& fileName) const;
     QAction* action(const QString& name) const;
     void tabChanged(int index);
     void cargoChosen(bool unitorShown);

@@ -5,7 +5,9 @@
 #include "cli/JoCommand.h"
 #include "cli/RecordReport.h"
 #include "data/RecordSources.h"
+#include "data/SampleData.h"
 #include "data/Schema.h"
+#include "data/Store.h"
 #include "jo/CleaningMethods.h"
 #include "jo/JoSheet.h"
 #include "sheet/SheetPdf.h"
@@ -95,9 +97,13 @@ int runPrint(const QStringList& arguments, CliContext& context)
         method = *number;
     }
 
-    const ChosenSheet chosen = jo ? joSheet(commandLine, method, context) : tavroSheet(commandLine, context);
+    ChosenSheet chosen = jo ? joSheet(commandLine, method, context) : tavroSheet(commandLine, context);
     if (!chosen.sheet)
         return chosen.exitCode;
+    const QString database = jo ? Schema::JoTankersFile : Schema::CleaningFile;
+    const bool sampleData = SampleData::isSample(Store(commandLine.dataDir()).pathOf(database));
+    if (sampleData)
+        chosen.sheet->addNotice(SampleData::notice());
     QString error;
     if (!SheetPdf::write(*chosen.sheet, pdf, &error)) {
         context.err << "cannot write " << pdf << ": " << error << Qt::endl;
@@ -107,7 +113,8 @@ int runPrint(const QStringList& arguments, CliContext& context)
     if (commandLine.json()) {
         const QJsonObject object{{QStringLiteral("sheet"), chosen.sheet->title},
                                  {QStringLiteral("name"), chosen.sheet->subject},
-                                 {QStringLiteral("pdf"), written}};
+                                 {QStringLiteral("pdf"), written},
+                                 {QStringLiteral("sampleData"), sampleData}};
         context.out << QJsonDocument(object).toJson(QJsonDocument::Indented);
     } else {
         context.out << chosen.sheet->title << " of " << chosen.sheet->subject << " written to " << written

@@ -2,7 +2,7 @@
 
 #include "jo/JoSheet.h"
 
-FrmPrintJo::FrmPrintJo(QWidget* parent)
-    : SheetWindow(QStringLiteral("frmPrintJo"), JoSheet::fill, parent)
+FrmPrintJo::FrmPrintJo(const QString& notice, QWidget* parent)
+    : SheetWindow(QStringLiteral("frmPrintJo"), withNotice(JoSheet::fill, notice), parent)
 {
 }

@@ -7,5 +7,6 @@
 class FrmPrintJo : public SheetWindow {
     Q_OBJECT
 public:
-    explicit FrmPrintJo(QWidget* parent = nullptr);
+    // A notice, where there is one, stands under the sheet's title.
+    explicit FrmPrintJo(const QString& notice = {}, QWidget* parent = nullptr);
 };

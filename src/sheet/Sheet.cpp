@@ -5,6 +5,7 @@
 namespace {
 constexpr int TitleHeight = 420;
 constexpr int TitleGap = 180;
+constexpr int NoticeHeight = 420;
 } // namespace
 
 SourceTexts sourceOf(QHash<QString, QString> texts)
@@ -20,6 +21,17 @@ SourceTexts onceChosen(const SourceTexts& adviser, const QString& holder)
         return adviser;
     return [](const QString&) {
         return QString();
+    };
+}
+
+SheetFiller withNotice(SheetFiller filler, const QString& notice)
+{
+    if (notice.isEmpty())
+        return filler;
+    return [filler = std::move(filler), notice](const SourceTexts& adviser) {
+        Sheet sheet = filler(adviser);
+        sheet.addNotice(notice);
+        return sheet;
     };
 }
 
@@ -52,6 +64,20 @@ void Sheet::setText(const QString& name, const QString& text)
         if (item.name == name)
             item.text = text;
     }
+}
+
+void Sheet::addNotice(const QString& text)
+{
+    qsizetype under = 0;
+    while (under < items.size() && items[under].kind == SheetItem::Kind::Title)
+        ++under;
+    const int top = under > 0 ? items[under - 1].twips.bottom() + 1 : 0;
+    for (qsizetype index = under; index < items.size(); ++index)
+        items[index].twips.translate(0, NoticeHeight);
+    items.insert(
+        under,
+        {SheetItem::Kind::Title, QStringLiteral("lblNotice"), text, {0, top, twips.width(), NoticeHeight}});
+    twips.rheight() += NoticeHeight;
 }
 
 void Sheet::copy(const QList<std::pair<const char*, const char*>>& controls, const SourceTexts& source)

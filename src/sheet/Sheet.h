@@ -11,7 +11,7 @@
 // left corner of the printable area.
 struct SheetItem {
     enum class Kind {
-        Title,   // the sheet's title, across the top
+        Title,   // a line across the top: the sheet's title, and a notice under it
         Caption, // a fixed caption
         Value,   // a value copied from the adviser
         TextBox, // a framed text of several lines
@@ -32,6 +32,12 @@ SourceTexts sourceOf(QHash<QString, QString> texts);
 // The adviser's texts once a name has been chosen, that is once its holder of the chosen name is not
 // empty; before that none at all, for its fields lie under their covers.
 SourceTexts onceChosen(const SourceTexts& adviser, const QString& holder);
+
+struct Sheet;
+// A sheet filled from the texts of an adviser.
+using SheetFiller = std::function<Sheet(const SourceTexts& adviser)>;
+// The sheets of the filler with the notice under their titles; the filler itself for no notice.
+SheetFiller withNotice(SheetFiller filler, const QString& notice);
 
 // A control as a sheet's layout table gives it.
 struct Placed {
@@ -56,6 +62,9 @@ struct Sheet {
     // The text of the item of that objectName; empty when there is none.
     QString text(const QString& name) const;
     void setText(const QString& name, const QString& text);
+    // Puts a line under the title, lblNotice, for what the reader must know before he reads on, and moves
+    // the rest down.
+    void addNotice(const QString& text);
     // Copies texts of the source's controls: each pair is the sheet's control and the source's.
     void copy(const QList<std::pair<const char*, const char*>>& controls, const SourceTexts& source);
     // A file name for the sheet as a PDF, "SUBJECT - Title.pdf", without characters that file systems

@@ -55,11 +55,11 @@ QList<int> pageTops(const QList<Placed>& blocks, int pageHeight)
             for (const Placed& block : blocks) {
                 if (block.breaksAnywhere || block.span.top >= cut || block.span.bottom <= cut)
                     continue;
-                int allowed = block.span.top;
-                for (int lineBreak : block.lineBreaks) {
-                    if (lineBreak <= cut)
-                        allowed = std::max(allowed, lineBreak);
-                }
+                // The last line break at or above the cut, found in the ordered breaks.
+                const auto after = std::upper_bound(block.lineBreaks.cbegin(), block.lineBreaks.cend(), cut);
+                const int allowed = after == block.lineBreaks.cbegin()
+                                        ? block.span.top
+                                        : std::max(block.span.top, *(after - 1));
                 if (allowed < cut) {
                     cut = allowed;
                     moved = true;

@@ -24,7 +24,7 @@ QList<Span> grow(const QList<Block>& blocks);
 
 struct Placed {
     Span span;
-    QList<int> lineBreaks;       // where a page may break inside the block: between two of its lines
+    QList<int> lineBreaks; // where a page may break inside the block, between two of its lines, in order
     bool breaksAnywhere = false; // a frame's border may be broken anywhere
 };
 

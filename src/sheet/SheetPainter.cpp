@@ -2,12 +2,12 @@
 
 #include "sheet/Sheet.h"
 #include "sheet/SheetFlow.h"
+#include "sheet/TextLines.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QTextLayout>
 
 #include <cmath>
 #include <memory>
@@ -18,6 +18,10 @@ constexpr double TwipsPerInch = 1440.0;
 constexpr double TextPoints = 9.0;
 constexpr double TitlePoints = 14.0;
 constexpr int BoxPaddingTwips = 60;
+// The most a sheet prints, a few thousand pages: the time and memory that printing takes grow with the text,
+// and a text beyond these is refused with a message rather than left to print for minutes.
+constexpr qsizetype MostCharacters = 16 * 1024 * 1024;
+constexpr qsizetype MostLines = 300'000;
 
 using Kind = SheetItem::Kind;
 
@@ -32,43 +36,34 @@ QFont fontFor(Kind kind, double fit)
     return font;
 }
 
-// The text's line breaks (CR LF as stored) as line separators, which a text layout breaks at.
-QString withLineSeparators(const QString& text)
-{
-    QString lines = text;
-    lines.replace(QLatin1String("\r\n"), QString(QChar::LineSeparator));
-    lines.replace(QLatin1Char('\r'), QChar::LineSeparator);
-    lines.replace(QLatin1Char('\n'), QChar::LineSeparator);
-    return lines;
-}
-
 // One item as it is drawn, in device pixels: where it was laid out, its text broken into lines, and the
 // height it needs for them.
 struct Drawn {
     const SheetItem* item;
     QRect designed;
-    QPoint textOffset;                  // of the text's top left corner from the item's
-    std::unique_ptr<QTextLayout> lines; // none for a frame
-    QList<int> lineTops;                // of each line after the first, from the text's top
+    QPoint textOffset;                // of the text's top left corner from the item's
+    std::unique_ptr<TextLines> lines; // none for a frame
+    int lineHeight = 0;
     int needed = 0;
 };
 
 class Drawing {
 public:
     Drawing(const Sheet& sheet, QPagedPaintDevice& device)
-        : m_device(device)
+        : m_sheet(sheet)
+        , m_device(device)
     {
         const QRect area = device.pageLayout().paintRectPixels(device.logicalDpiY());
         m_size = area.size();
         const double natural = device.logicalDpiY() / TwipsPerInch;
         m_scale = std::min(natural, double(m_size.width()) / sheet.twips.width());
         m_fit = m_scale / natural;
-        for (const SheetItem& item : sheet.items)
-            m_drawn.push_back(layOut(item));
     }
 
     bool paint(QString* error)
     {
+        if (!layOut(error))
+            return false;
         QList<SheetFlow::Block> blocks;
         for (const Drawn& drawn : m_drawn)
             blocks << SheetFlow::Block{drawn.designed.y(), drawn.designed.y() + drawn.designed.height(),
@@ -79,8 +74,10 @@ public:
         for (qsizetype index = 0; index < spans.size(); ++index) {
             const Drawn& drawn = m_drawn[index];
             SheetFlow::Placed block{spans[index], {}, drawn.item->kind == Kind::Frame};
-            for (int lineTop : drawn.lineTops)
-                block.lineBreaks << spans[index].top + drawn.textOffset.y() + lineTop;
+            const int textTop = spans[index].top + drawn.textOffset.y();
+            const qsizetype lineCount = drawn.lines ? drawn.lines->lines().size() : 0;
+            for (qsizetype line = 1; line < lineCount; ++line)
+                block.lineBreaks << textTop + int(line) * drawn.lineHeight;
             placed << block;
         }
         const QList<int> tops = SheetFlow::pageTops(placed, m_size.height());
@@ -98,7 +95,8 @@ public:
             const int top = tops[page];
             const int bottom = page + 1 < tops.size() ? tops[page + 1] : top + m_size.height();
             painter.save();
-            painter.setClipRect(QRect(0, 0, m_size.width(), bottom - top));
+            // Only the page's top and bottom clip: a border on the sheet's edge keeps its whole width.
+            painter.setClipRect(QRect(-m_size.width(), 0, 3 * m_size.width(), bottom - top));
             painter.translate(0, -top);
             for (qsizetype index = 0; index < spans.size(); ++index) {
                 if (spans[index].bottom > top && spans[index].top < bottom)
@@ -112,7 +110,38 @@ public:
 private:
     int pixels(int twips) const { return int(std::lround(twips * m_scale)); }
 
-    Drawn layOut(const SheetItem& item) const
+    // Breaks every text into its lines; false, with the reason, for a sheet too long to print.
+    bool layOut(QString* error)
+    {
+        qsizetype characters = 0;
+        for (const SheetItem& item : m_sheet.items)
+            characters += item.text.size();
+        if (characters > MostCharacters) {
+            *error = QCoreApplication::translate("SheetPainter",
+                                                 "The sheet is too long to print: its texts hold %L1 "
+                                                 "characters, and a sheet holds at most %L2.")
+                         .arg(characters)
+                         .arg(MostCharacters);
+            return false;
+        }
+        qsizetype lines = 0;
+        for (const SheetItem& item : m_sheet.items) {
+            m_drawn.push_back(layOut(item, MostLines - lines));
+            if (const TextLines* text = m_drawn.back().lines.get()) {
+                if (!text->isComplete()) {
+                    *error = QCoreApplication::translate("SheetPainter",
+                                                         "The sheet is too long to print: its texts make "
+                                                         "more than %L1 lines.")
+                                 .arg(MostLines);
+                    return false;
+                }
+                lines += text->lines().size();
+            }
+        }
+        return true;
+    }
+
+    Drawn layOut(const SheetItem& item, qsizetype mostLines) const
     {
         const QRect twips = item.twips;
         const int left = pixels(twips.left());
@@ -122,36 +151,23 @@ private:
             QRect(left, top, pixels(twips.x() + twips.width()) - left, pixels(twips.y() + twips.height()) - top),
             {},
             nullptr,
-            {},
+            0,
             0};
         if (item.kind == Kind::Frame)
             return drawn;
 
         const QFont font = fontFor(item.kind, m_fit);
-        const int lineHeight = int(std::ceil(QFontMetricsF(font, &m_device).lineSpacing()));
+        drawn.lineHeight = int(std::ceil(QFontMetricsF(font, &m_device).lineSpacing()));
         const bool boxed = item.kind == Kind::TextBox;
         const int padding = pixels(BoxPaddingTwips);
         // A text box keeps its padding; a caption or value stands in the middle of its height.
-        const int vertical = boxed ? padding : std::max(0, (drawn.designed.height() - lineHeight) / 2);
+        const int vertical = boxed ? padding : std::max(0, (drawn.designed.height() - drawn.lineHeight) / 2);
         const int horizontal = boxed ? padding : 0;
         const int width = std::max(1, drawn.designed.width() - 2 * horizontal);
-
-        drawn.lines = std::make_unique<QTextLayout>(withLineSeparators(item.text), font, &m_device);
-        QTextOption option(item.kind == Kind::Title ? Qt::AlignHCenter : Qt::AlignLeft);
-        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        drawn.lines->setTextOption(option);
-        drawn.lines->beginLayout();
-        int lineCount = 0;
-        for (QTextLine line = drawn.lines->createLine(); line.isValid(); line = drawn.lines->createLine()) {
-            line.setLineWidth(width);
-            line.setPosition(QPointF(0, lineCount * lineHeight));
-            if (lineCount > 0)
-                drawn.lineTops << lineCount * lineHeight;
-            ++lineCount;
-        }
-        drawn.lines->endLayout();
+        drawn.lines = std::make_unique<TextLines>(item.text, font, &m_device, width, mostLines);
         drawn.textOffset = {horizontal, vertical};
-        drawn.needed = std::max(lineCount, 1) * lineHeight + 2 * vertical;
+        drawn.needed =
+            int(std::max<qsizetype>(drawn.lines->lines().size(), 1)) * drawn.lineHeight + 2 * vertical;
         return drawn;
     }
 
@@ -162,24 +178,25 @@ private:
     void draw(QPainter& painter, const Drawn& drawn, const SheetFlow::Span& span, int top, int bottom) const
     {
         const QRect box(drawn.designed.left(), span.top, drawn.designed.width(), span.bottom - span.top);
-        const auto onPage = [top, bottom](double y) {
-            return y >= top && y < bottom;
-        };
         QPen pen(Qt::black);
         pen.setWidthF(std::max(1.0, m_device.logicalDpiY() / 144.0)); // half a point
         painter.setPen(pen);
         if (drawn.item->kind == Kind::Frame) {
-            drawFrame(painter, *drawn.item, box, onPage(box.top()));
+            drawFrame(painter, *drawn.item, box, box.top() >= top && box.top() < bottom);
             return;
         }
         if (drawn.item->kind == Kind::TextBox)
             painter.drawRect(box);
-        const QPointF origin = box.topLeft() + drawn.textOffset;
-        for (int index = 0; index < drawn.lines->lineCount(); ++index) {
-            const QTextLine line = drawn.lines->lineAt(index);
-            if (onPage(origin.y() + line.y()))
-                line.draw(&painter, origin);
-        }
+        // The lines that begin on the page: line n begins n line heights below the text's top.
+        const QPoint origin = box.topLeft() + drawn.textOffset;
+        const qsizetype count = drawn.lines->lines().size();
+        const auto firstFrom = [&](int y) {
+            return std::clamp<qsizetype>(
+                (qsizetype(y) - origin.y() + drawn.lineHeight - 1) / drawn.lineHeight, 0, count);
+        };
+        const bool centred = drawn.item->kind == Kind::Title;
+        for (qsizetype line = firstFrom(top); line < firstFrom(bottom); ++line)
+            drawn.lines->draw(painter, line, origin + QPointF(0, double(line) * drawn.lineHeight), centred);
     }
 
     // A frame's border runs through the middle of its title's line, and the title interrupts it.
@@ -199,6 +216,7 @@ private:
         painter.drawText(title, Qt::AlignCenter, frame.text);
     }
 
+    const Sheet& m_sheet;
     QPagedPaintDevice& m_device;
     QSize m_size;
     double m_scale;

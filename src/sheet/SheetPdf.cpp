@@ -27,7 +27,10 @@ bool write(const Sheet& sheet, const QString& fileName, QString* error)
             return false;
         }
     }
-    if (!file.commit()) {
+    // The file's buffer still holds the end of the file, and a commit would not see its write fail on a
+    // full disk: it is written first. A write cut short gives no reason, the next attempt the system's.
+    const bool flushed = file.flush() || file.flush();
+    if (!flushed || file.error() != QFileDevice::NoError || !file.commit()) {
         *error = file.errorString();
         return false;
     }

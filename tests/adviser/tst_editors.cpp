@@ -166,12 +166,12 @@ private Q_SLOTS:
             << QStringList{"txtID=1058", "txtAbbr=STYRENE MONOMER", "txtFields=" + StyreneNote};
         QTest::newRow("parameters, last of the list")
             << QStringLiteral("frmEdit") << QStringLiteral("XYLENE-M")
-            << QStringList{"txtUN=1830",       "txtPol=C",   "Text2=32",
+            << QStringList{"txtUN=1307",       "txtPol=C",   "Text2=32",
                            "Text3=2",          "Text4=3",    "Text5=1",
                            "txtAbbr=XYLENE-M", "txtID=1069", "Text1=1,3-Dimethylbenzene"};
         QTest::newRow("parameters, in the middle")
             << QStringLiteral("frmEdit") << QStringLiteral("STYRENE MONOMER")
-            << QStringList{"txtUN=1715",
+            << QStringList{"txtUN=2055",
                            "txtPol=B",
                            "Text2=30",
                            "Text3=2",
@@ -340,11 +340,11 @@ private Q_SLOTS:
         activate(editor);
         auto* un = child<QLineEdit>(editor, QStringLiteral("txtUN"));
         un->selectAll();
-        QTest::keyClicks(un, QStringLiteral("1294"));
+        QTest::keyClicks(un, QStringLiteral("9999"));
         auto* update = child<QPushButton>(editor, QStringLiteral("cmdUpdate"));
         update->setFocus();
         QTest::keyClick(update, Qt::Key_Return);
-        QCOMPARE(stored(QStringLiteral("TOLUENE"), QStringLiteral("United No")), QByteArray("1294"));
+        QCOMPARE(stored(QStringLiteral("TOLUENE"), QStringLiteral("United No")), QByteArray("9999"));
         QVERIFY(editor->isVisible());
         auto* close = child<QPushButton>(editor, QStringLiteral("cmdClose"));
         close->setFocus();
@@ -408,7 +408,7 @@ private Q_SLOTS:
             QCOMPARE(stored(QStringLiteral("XYLENE-M"), QStringLiteral("Pollution Category")),
                      QByteArray("C*"));
             QCOMPARE(stored(QStringLiteral("XYLENE-M"), QStringLiteral("H3")), QByteArray("4"));
-            QCOMPARE(stored(QStringLiteral("XYLENE-M"), QStringLiteral("United No")), QByteArray("1830"));
+            QCOMPARE(stored(QStringLiteral("XYLENE-M"), QStringLiteral("United No")), QByteArray("1307"));
             QCOMPARE(controlText(m_window, QStringLiteral("txtH3")), QStringLiteral("4"));
         }
     }
@@ -671,7 +671,7 @@ private Q_SLOTS:
         auto* box = child<TextBox>(notes, QStringLiteral("txtFields"));
         box->moveCursor(QTextCursor::End);
         box->insertPlainText(QStringLiteral("\nChecked again."));
-        child<QLineEdit>(parameters, QStringLiteral("txtUN"))->setText(QStringLiteral("2055"));
+        child<QLineEdit>(parameters, QStringLiteral("txtUN"))->setText(QStringLiteral("9999"));
         child<QPushButton>(parameters, QStringLiteral("cmdUpdate"))->click();
         QCOMPARE(stored(QStringLiteral("STYRENE MONOMER"), QStringLiteral("Personal Notes")),
                  StyreneNote.toUtf8());
@@ -681,7 +681,7 @@ private Q_SLOTS:
 
         QCOMPARE(stored(QStringLiteral("STYRENE MONOMER"), QStringLiteral("Personal Notes")),
                  (StyreneNote + QStringLiteral("\r\nChecked again.")).toUtf8());
-        QCOMPARE(stored(QStringLiteral("STYRENE MONOMER"), QStringLiteral("United No")), QByteArray("2055"));
+        QCOMPARE(stored(QStringLiteral("STYRENE MONOMER"), QStringLiteral("United No")), QByteArray("9999"));
         QCOMPARE(stored(QStringLiteral("STYRENE MONOMER"), QStringLiteral("H1")), QByteArray("1"));
         QVERIFY(m_messages->requests().size() == 1);
     }

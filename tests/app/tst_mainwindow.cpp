@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -215,7 +217,8 @@ private Q_SLOTS:
 
     void startState()
     {
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Velcarin"));
+        QCOMPARE(m_window->windowTitle(),
+                 QStringLiteral("Velcarin — sample data — not tank-cleaning advice"));
         QCOMPARE(tabs()->count(), 3);
         QCOMPARE(tabs()->tabText(0), QStringLiteral("  TAVRO"));
         QCOMPARE(tabs()->tabText(1), QStringLiteral("JO TANKERS"));
@@ -235,6 +238,43 @@ private Q_SLOTS:
             const DataControl* control = child<DataControl>(m_window, QLatin1String(data));
             QVERIFY2(control && control->recordSet().absolutePosition() == 0, data);
         }
+    }
+
+    void dataFolderAndSampleMark_data()
+    {
+        QTest::addColumn<QString>("databases");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("mark"); // the sample mark in the status bar; empty for none
+        QTest::newRow("the shipped samples")
+            << QStringLiteral("samples")
+            << QStringLiteral("Velcarin — sample data — not tank-cleaning advice")
+            << QStringLiteral("sample data — not tank-cleaning advice");
+        QTest::newRow("an officer's own, imported")
+            << QStringLiteral("imported") << QStringLiteral("Velcarin") << QString();
+    }
+
+    // The status bar names the data folder; where its databases are samples, it and the title say so.
+    void dataFolderAndSampleMark()
+    {
+        QFETCH(QString, databases);
+        QFETCH(QString, title);
+        QFETCH(QString, mark);
+        const TestDataFolder own;
+        QString folder = m_folder.path();
+        if (databases.startsWith(QLatin1String("imported"))) {
+            folder = own.path();
+            QCOMPARE(runCli({"import", qEnvironmentVariable("VELCARIN_TEST_DATA") + "/legacy-access",
+                             "--data-dir", folder})
+                         .exitCode,
+                     0);
+        }
+        const LoadedMainWindow main(folder);
+        QVERIFY(main.isLoaded());
+        QCOMPARE(main.window()->windowTitle(), title);
+        QCOMPARE(controlText(main.window(), QStringLiteral("lblDataFolder")),
+                 QStringLiteral("Data folder: ") + QDir::toNativeSeparators(folder));
+        const auto* shown = main.window()->findChild<QLabel*>(QStringLiteral("lblSampleData"));
+        QCOMPARE(shown ? shown->text() : QString(), mark);
     }
 
     // Left = (screen width - window width) / 2 and top = (screen height - window height) / 6, in whole twips.
@@ -259,7 +299,8 @@ private Q_SLOTS:
         QVERIFY(window.pos().y() < (area.height() - frame.height()) / 4);
     }
 
-    // Bright blue at the top, black at the bottom, row by row, in the margin round the tab strip.
+    // Bright blue at the top, black at the bottom, row by row, in the margin round the tab strip, above
+    // the status bar.
     void gradientBackground()
     {
         m_window->resize(900, 600);
@@ -267,7 +308,8 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
         const QImage shown = m_window->grab().toImage();
         const int h = m_window->height();
-        for (const int y : {m_window->menuBar()->height() + 2, h / 2, h - 3}) {
+        for (const int y :
+             {m_window->menuBar()->height() + 2, h / 2, h - m_window->statusBar()->height() - 3}) {
             const QColor pixel = shown.pixelColor(3, y);
             QCOMPARE(pixel.red(), 0);
             QCOMPARE(pixel.green(), 0);

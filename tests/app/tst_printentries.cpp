@@ -106,7 +106,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("notPrinted");
         const QString a4 = QStringLiteral("595 x 842 pts (A4)");
         const QStringList tavro{
-            QStringLiteral("Velcarin Tavro Tankers Adviser"),
+            QStringLiteral("Velcarin Tavro Tankers Adviser sample data — not tank-cleaning advice"),
             QStringLiteral("Abbreviated Cargo Name: ACETONE"),
             QStringLiteral("Full Cargo Name: Dimethyl ketone"),
             QStringLiteral(
@@ -124,7 +124,7 @@ private Q_SLOTS:
             << 0 << QStringLiteral("ACETONE") << 0 << int(QPageSize::Letter)
             << QStringLiteral("612 x 792 pts (letter)") << tavro << QStringList{};
         const QStringList jo{
-            QStringLiteral("Velcarin Jo Tankers Adviser"),
+            QStringLiteral("Velcarin Jo Tankers Adviser sample data — not tank-cleaning advice"),
             QStringLiteral("Cargo Name: ACETONE"),
             QStringLiteral("Synonims: Dimethyl ketone"),
             QStringLiteral("Notes Sample data. Use cleaning method 11 (or method 2 after a heavy residue)."),

@@ -4,11 +4,17 @@
 #include "sheet/SheetPdf.h"
 #include "support/TestSupport.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <QStorageInfo>
 #include <QTemporaryDir>
+
+#include <unistd.h>
 
 namespace {
 
@@ -331,6 +337,105 @@ private Q_SLOTS:
         QVERIFY(qAbs(notes->box.left() - remark->box.left()) < 0.5);
         QVERIFY2(remark->box.top() - notes->box.top() > 1.8 * line, "an empty line between");
         QVERIFY2(remark->box.top() - notes->box.top() < 2.6 * line, "one empty line, not more");
+    }
+
+    // A word far longer than a line is printed whole, broken anywhere, in time that grows with its length:
+    // eight times the word takes at most about eight times as long, not sixty-four.
+    void longWordInTimeOfItsLength()
+    {
+        const auto printingTime = [this](qsizetype length) {
+            const QString word(length, QLatin1Char('x'));
+            const Sheet sheet = sheetOf({{Kind::TextBox, QStringLiteral("Text1"), word, {0, 0, 10800, 400}}});
+            QElapsedTimer timer;
+            timer.start();
+            QString error;
+            const bool written = SheetPdf::write(sheet, pdfPath(QStringLiteral("word")), &error);
+            const qint64 elapsed = timer.elapsed();
+            return written && readPdf(pdfPath(QStringLiteral("word")))
+                                      .text.remove(QRegularExpression(QStringLiteral("\\s"))) == word
+                       ? elapsed
+                       : -1;
+        };
+        const qint64 shorter = printingTime(20'000);
+        const qint64 longer = printingTime(160'000);
+        QVERIFY2(shorter >= 0 && longer >= 0, "the word is printed whole");
+        QVERIFY2(longer < 24 * std::max<qint64>(shorter, 50),
+                 qPrintable(QStringLiteral("%1 ms, then %2 ms").arg(shorter).arg(longer)));
+    }
+
+    // A text too long to print is refused with the reason, and no file is written.
+    void tooLongToPrint_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("characters") << QString(17 * 1024 * 1024, QLatin1Char('x'))
+                                    << QStringLiteral("The sheet is too long to print: its texts hold "
+                                                      "17,825,792 characters, and a sheet holds at most "
+                                                      "16,777,216.");
+        QTest::newRow("lines") << QString(400'000, QLatin1Char('\n'))
+                               << QStringLiteral("The sheet is too long to print: its texts make more "
+                                                 "than 300,000 lines.");
+    }
+
+    void tooLongToPrint()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, error);
+        const QString fileName = pdfPath(QStringLiteral("refused"));
+        QString reason;
+        QVERIFY(
+            !SheetPdf::write(sheetOf({{Kind::TextBox, QStringLiteral("Text1"), text, {0, 0, 10800, 400}}}),
+                             fileName, &reason));
+        QCOMPARE(reason, error);
+        QVERIFY(!QFile::exists(fileName));
+    }
+
+    // A notice stands under the title, and the rest moves down by its line.
+    void notice()
+    {
+        Sheet sheet =
+            Sheet::laidOut(QStringLiteral("A Title"), {{Kind::Caption, "", "Caption:", {0, 0, 8000, 300}}});
+        sheet.addNotice(QStringLiteral("sample data — not tank-cleaning advice"));
+        QCOMPARE(sheet.items.size(), 3);
+        QCOMPARE(sheet.items[1].name, QStringLiteral("lblNotice"));
+        QCOMPARE(sheet.items[1].twips, QRect(0, 420, 8000, 420));
+        QCOMPARE(sheet.items[2].twips, QRect(0, 1020, 8000, 300));
+        QCOMPARE(sheet.twips, QSize(8000, 1320));
+    }
+
+    // A disk that fills up while the sheet is written, up to its last bytes: the write fails with the
+    // system's reason, and the file that was there stays as it was.
+    void fullDisk()
+    {
+        if (geteuid() != 0)
+            QSKIP("a small file system of its own needs root");
+        const QTemporaryDir disk;
+        if (QProcess::execute(QStringLiteral("mount"),
+                              {"-t", "tmpfs", "-o", "size=1m", "tmpfs", disk.path()}) != 0)
+            QSKIP("no small file system could be mounted");
+        const auto unmount =
+            qScopeGuard([&disk] { QProcess::execute(QStringLiteral("umount"), {disk.path()}); });
+        const Sheet sheet =
+            sheetOf({{Kind::TextBox, QStringLiteral("Text1"), numberedWords(3000), {0, 0, 10800, 400}}});
+        QString error;
+        QVERIFY2(SheetPdf::write(sheet, pdfPath(QStringLiteral("whole")), &error), qPrintable(error));
+        const qint64 size = QFileInfo(pdfPath(QStringLiteral("whole"))).size();
+
+        const QString fileName = QDir(disk.path()).filePath(QStringLiteral("sheet.pdf"));
+        QFile old(fileName);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("the sheet printed before") > 0);
+        old.close();
+        // Room for all of the sheet but its last block.
+        QFile filler(QDir(disk.path()).filePath(QStringLiteral("filler")));
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        const qint64 fill = QStorageInfo(disk.path()).bytesAvailable() - (size - 1) / 4096 * 4096;
+        QCOMPARE(filler.write(QByteArray(fill, 'f')), fill);
+        filler.close();
+
+        QVERIFY(!SheetPdf::write(sheet, fileName, &error));
+        QCOMPARE(error, QStringLiteral("No space left on device"));
+        QCOMPARE(fileContents(fileName), QByteArray("the sheet printed before"));
+        QCOMPARE(QDir(disk.path()).entryList(QDir::Files), (QStringList{"filler", "sheet.pdf"}));
     }
 
     void unwritableFile()

@@ -154,7 +154,7 @@ private Q_SLOTS:
         QVERIFY(!second.updateRecord(&error));
         QCOMPARE(error, QStringLiteral("refused"));
         QCOMPARE(secondNumber->text(), QStringLiteral("9"));
-        QCOMPARE(main.recordSet().value(QStringLiteral("United No")), QStringLiteral("1805"));
+        QCOMPARE(main.recordSet().value(QStringLiteral("United No")), QStringLiteral("3082"));
         QCOMPARE(main.recordSet().value(QStringLiteral("Personal Notes")), QStringLiteral("from the first"));
     }
 };
