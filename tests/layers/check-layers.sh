@@ -12,7 +12,7 @@ status=0
 # The folders each folder may include from, itself included.
 declare -A allowed=(
     [data]="data"
-    [sheet]="sheet"
+    [sheet]="data sheet"
     [shell]="data sheet shell"
     [help]="data shell help"
     [adviser]="data sheet shell adviser"
