@@ -1,6 +1,6 @@
 #include "cli/UnitorCommand.h"
 
-#include "suppliers/UnitorCatalogue.h"
+#include "adviser/UnitorCatalogue.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,5 +1,6 @@
 #include "suppliers/FrmUnitor.h"
 
+#include "adviser/UnitorCatalogue.h"
 #include "data/RecordSources.h"
 #include "data/Schema.h"
 #include "shell/ComboClicks.h"
@@ -11,7 +12,6 @@
 #include "shell/MessageBox.h"
 #include "shell/Placement.h"
 #include "shell/SystemColour.h"
-#include "suppliers/UnitorCatalogue.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,5 +1,5 @@
 #include "adviser/UnitorCargoList.h"
-#include "suppliers/UnitorCatalogue.h"
+#include "adviser/UnitorCatalogue.h"
 #include "suppliers/UnitorTables.h"
 
 #include <QSet>
@@ -228,6 +228,8 @@ private Q_SLOTS:
         QCOMPARE(advice.topics, topics);
         QCOMPARE(advice.groups, groups);
         QCOMPARE(advice.isEmpty(), topics.isEmpty() && groups.isEmpty());
+        // The operator tab shows the Unitor button exactly for the names that get advice.
+        QCOMPARE(isUnitorCargo(name), !topics.isEmpty() || !groups.isEmpty());
     }
 
     void groupTopics_data()

@@ -1,4 +1,5 @@
 #include "adviser/TavroTab.h"
+#include "adviser/UnitorCatalogue.h"
 #include "app/FrmTabClean.h"
 #include "data/RecordSet.h"
 #include "data/Store.h"
@@ -9,7 +10,6 @@
 #include "shell/ProgramFolder.h"
 #include "shell/WindowRegistry.h"
 #include "suppliers/FrmUnitor.h"
-#include "suppliers/UnitorCatalogue.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>

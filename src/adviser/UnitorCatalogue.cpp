@@ -1,4 +1,4 @@
-#include "suppliers/UnitorCatalogue.h"
+#include "adviser/UnitorCatalogue.h"
 
 namespace UnitorCatalogue {
 
