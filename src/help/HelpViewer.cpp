@@ -112,7 +112,7 @@ QString HelpViewer::topicHtml() const
 void HelpViewer::display(const HelpRequest& request)
 {
     QString error;
-    const std::unique_ptr<Manual> manual = Manual::open(request.helpFile, &error);
+    const Manual* manual = m_manuals.open(request.helpFile, &error);
     std::optional<Manual::Topic> topic;
     QString notice;
     if (manual && request.command != HelpRequest::ShowContext) {

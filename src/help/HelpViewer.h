@@ -1,5 +1,6 @@
 #pragma once
 
+#include "help/OpenManuals.h"
 #include "shell/HelpRequest.h"
 
 #include <QList>
@@ -12,7 +13,8 @@ class QTextBrowser;
 // Velcarin's help viewer: a window of its own beside the program that shows the topic of each help
 // request, replacing the one in view, with back and forward through the topics it has shown. A
 // missing file or topic is reported here, in the viewer; a number that an officer's Windows Help manual
-// does not map is reported above the manual's contents topic.
+// does not map is reported above the manual's contents topic. The manuals it opened are kept while it
+// is open, and read again when their files change.
 class HelpViewer : public QMainWindow {
     Q_OBJECT
 public:
@@ -37,6 +39,7 @@ private:
     QTextBrowser* m_text;
     QAction* m_back;
     QAction* m_forward;
+    OpenManuals m_manuals;
     QList<HelpRequest> m_history;
     int m_current = -1;
 };

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTextBrowser>
 
@@ -254,6 +255,51 @@ private Q_SLOTS:
         QVERIFY(!forward->isEnabled());
         back->trigger();
         QCOMPARE(viewer.topicTitle(), QStringLiteral("Pre-Cleaning"));
+    }
+
+    // Back and forward show a manual as it was read, until its file changes on disk.
+    void readsAManualAgainWhenItsFileChanged()
+    {
+        TestDataFolder folder;
+        const QString path = folder.filePath(QStringLiteral("StatList.hlp"));
+        const QByteArray original = fileContents(manual(QStringLiteral("StatList.hlp")));
+        const QDateTime written(QDate(2024, 5, 1), QTime(12, 0));
+        const auto write = [&](const QString& name, const QByteArray& content, const QDateTime& time) {
+            folder.writeFile(name, content);
+            QFile file(folder.filePath(name));
+            return file.open(QIODevice::ReadWrite) &&
+                   file.setFileTime(time, QFileDevice::FileModificationTime);
+        };
+        QVERIFY(write(QStringLiteral("StatList.hlp"), original, written));
+        HelpViewer viewer;
+        viewer.showTopic({path, HelpRequest::ShowContext, 1});
+        viewer.showTopic(topic(QStringLiteral("Help.hlp"), 1001));
+        QAction* back = child<QAction>(&viewer, QStringLiteral("actionBack"));
+        QAction* forward = child<QAction>(&viewer, QStringLiteral("actionForward"));
+
+        // Another title in the same size and time of change.
+        const QByteArray retitled = QByteArray(original).replace(0x2D, 1, "\x1B");
+        QVERIFY(write(QStringLiteral("StatList.hlp"), retitled, written));
+        back->trigger();
+        QCOMPARE(viewer.windowTitle(),
+                 QStringLiteral("PDH Counter Statistics Demo Application Help - Velcarin Help"));
+        // Cut short later: refused as on its first reading.
+        QVERIFY(write(QStringLiteral("StatList.hlp"), original.left(4000), written.addSecs(1)));
+        viewer.showTopic({path, HelpRequest::ShowContext, 1});
+        QCOMPARE(shownText(viewer),
+                 QStringLiteral("The help file %1 cannot be read: it is damaged (the file is "
+                                "shorter than its header says).")
+                     .arg(path));
+        // Read whole again, then another file put in its place in the same size and time of change.
+        QVERIFY(write(QStringLiteral("StatList.hlp"), original, written));
+        back->trigger();
+        if (!QFileInfo(path).birthTime().isValid())
+            QSKIP("This file system does not keep the time a file was made.");
+        QVERIFY(write(QStringLiteral("other.hlp"), retitled, written));
+        QVERIFY(QFile::remove(path) && QFile::rename(folder.filePath(QStringLiteral("other.hlp")), path));
+        forward->trigger();
+        QCOMPARE(viewer.windowTitle(),
+                 QStringLiteral("PDH \uFFFDounter Statistics Demo Application Help - Velcarin Help"));
     }
 
     void oneViewerBesideTheProgram()

@@ -1,0 +1,28 @@
+#include "help/OpenManuals.h"
+
+#include <QFileInfo>
+
+const Manual* OpenManuals::open(const QString& path, QString* error)
+{
+    // Stamped before it is read: a file that changes while it is read is read again next time.
+    const FileStamp stamp = stampOf(path);
+    const auto kept = m_kept.find(path);
+    if (kept != m_kept.end() && kept->second.stamp == stamp)
+        return kept->second.manual.get();
+    std::unique_ptr<Manual> manual = Manual::open(path, error);
+    if (!manual) {
+        // Nothing kept for a file that cannot be shown: every request reports it as it stands.
+        if (kept != m_kept.end())
+            m_kept.erase(kept);
+        return nullptr;
+    }
+    KeptManual& entry = m_kept[path];
+    entry = {stamp, std::move(manual)};
+    return entry.manual.get();
+}
+
+OpenManuals::FileStamp OpenManuals::stampOf(const QString& path)
+{
+    const QFileInfo file(path);
+    return {file.size(), file.lastModified(), file.birthTime(), file.isReadable()};
+}
