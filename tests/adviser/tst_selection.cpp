@@ -504,8 +504,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("prompt");
         QTest::newRow("operator tab")
             << QStringList{"", "", "DBCombo1"} << QStringLiteral("Choise the cargo here");
-        QTest::newRow("compatibility chart")
-            << QStringList{"mnuCompCh", "frmUSCG", "DBCombo1"} << QStringLiteral("Choise the cargo here");
         QTest::newRow("cleaning mediums")
             << QStringList{"mnuCleaningCh", "frmChem", "DBComboChem"} << QStringLiteral("DBCombo2");
     }

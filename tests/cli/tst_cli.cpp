@@ -188,10 +188,6 @@ private Q_SLOTS:
         QTest::newRow("a damaged page")
             << QStringList{QStringLiteral("advise"), QStringLiteral("ACETONE"), dir, m_damaged.path()} << 2
             << damaged;
-        QTest::newRow("a damaged page, as JSON")
-            << QStringList{QStringLiteral("hazard"), QStringLiteral("ACETONE"), QStringLiteral("--json"), dir,
-                           m_damaged.path()}
-            << 2 << damaged;
         QTest::newRow("unknown command") << QStringList{QStringLiteral("advice")} << 2 << QString();
         QTest::newRow("nothing") << QStringList{} << 2 << QString();
     }

@@ -33,15 +33,7 @@ private:
     QString out(const QString& name) const { return m_out.filePath(name); }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        m_folder.copySampleDatabases();
-        // A note of 17,000,000 characters.
-        m_folder.runSql(
-            QStringLiteral("cleaning.mdb"),
-            QStringLiteral("INSERT INTO CleaningA (\"Abbreviated Name\", \"Personal Notes\") VALUES "
-                           "('ZZ TOO LONG', replace(hex(zeroblob(8500000)), '0', 'x'));"));
-    }
+    void initTestCase() { m_folder.copySampleDatabases(); }
 
     void writesTheSheet_data()
     {
@@ -149,38 +141,6 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(run.err.startsWith(err), qPrintable(run.err));
         QCOMPARE(run.out, QString());
-        QVERIFY(!QFile::exists(pdf));
-    }
-
-    // An officer's own data, imported from his Access files, is printed without the sample notice.
-    void officersDataHasNoSampleNotice()
-    {
-        const TestDataFolder own;
-        QCOMPARE(runCli({"import", qEnvironmentVariable("VELCARIN_TEST_DATA") + "/legacy-access",
-                         "--data-dir", own.path()})
-                     .exitCode,
-                 0);
-        const QString pdf = out(QStringLiteral("own.pdf"));
-        const CliRun run = runCli({"print", "ACETONE", "--json", "--pdf", pdf, "--data-dir", own.path()});
-        QCOMPARE(run.exitCode, 0);
-        QCOMPARE(QJsonDocument::fromJson(run.out.toUtf8()).object().value(QStringLiteral("sampleData")),
-                 QJsonValue(false));
-        const QString text = readPdf(pdf).text;
-        QVERIFY2(text.contains(QStringLiteral("ACETONE")) && !text.contains(QStringLiteral("sample data")),
-                 qPrintable(text));
-    }
-
-    // A text too long to print is refused with the reason, never printed in part.
-    void tooLongToPrint()
-    {
-        const QString pdf = out(QStringLiteral("too long.pdf"));
-        const CliRun run = runCli({"print", "ZZ TOO LONG", "--pdf", pdf, "--data-dir", m_folder.path()});
-        QCOMPARE(run.exitCode, 2);
-        QCOMPARE(run.out, QString());
-        QCOMPARE(run.err,
-                 QStringLiteral("cannot write %1: The sheet is too long to print: its texts hold 17,000,589 "
-                                "characters, and a sheet holds at most 16,777,216.\n")
-                     .arg(pdf));
         QVERIFY(!QFile::exists(pdf));
     }
 

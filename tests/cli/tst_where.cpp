@@ -1,11 +1,9 @@
 #include "support/TestSupport.h"
 
 #include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 namespace {
 
@@ -100,26 +98,6 @@ private Q_SLOTS:
                                          "Special.hlp: %1/Special.hlp\n")
                               .arg(programFolder(), data.path()));
         QCOMPARE(QDir(data.path()).entryList(QDir::Files), before);
-    }
-
-    // A portable copy of the program that lacks one of its databases is still the data folder: the file it
-    // lacks is named there, not in the user's own folder.
-    void aPortableCopyWithoutOneDatabase()
-    {
-        TestDataFolder copy;
-        copy.copySampleDatabases();
-        QVERIFY(QFile::remove(copy.filePath(QStringLiteral("unitor.mdb"))));
-        QVERIFY(QFile::copy(programFolder() + QStringLiteral("/velcarin-cli"),
-                            copy.filePath(QStringLiteral("velcarin-cli"))));
-        QTemporaryDir home;
-        QProcess where;
-        where.setEnvironment(QProcess::systemEnvironment() << QStringLiteral("XDG_DATA_HOME=") + home.path());
-        where.start(copy.filePath(QStringLiteral("velcarin-cli")), {QStringLiteral("where")});
-        QVERIFY(where.waitForFinished(60000));
-        const QString out = QString::fromUtf8(where.readAllStandardOutput());
-        QVERIFY2(out.contains(QStringLiteral("\nData folder: %1\nShipped files: %1\n").arg(copy.path())) &&
-                     out.contains(QStringLiteral("\nunitor.mdb: %1/unitor.mdb (missing)\n").arg(copy.path())),
-                 qPrintable(out));
     }
 
     void asJson()

@@ -209,30 +209,6 @@ private Q_SLOTS:
                                 "shorter than its header says).")
                      .arg(folder.filePath(QStringLiteral("cut.hlp"))));
         QVERIFY(notice(viewer)->isHidden());
-
-        // The record that names the contents topic emptied: the manual maps no number, so the viewer looks
-        // for its contents.
-        const QString special = folder.filePath(QStringLiteral("Special.hlp"));
-        folder.writeFile(
-            QStringLiteral("Special.hlp"),
-            fileContents(manual(QStringLiteral("StatList.hlp"))).replace(0x58, 2, QByteArray(2, '\0')));
-        viewer.showTopic({special, HelpRequest::ShowContext, 1002});
-        QCOMPARE(
-            shownText(viewer),
-            QStringLiteral("The help file %1 cannot be read: it is damaged (a contents record cut short).")
-                .arg(special));
-    }
-
-    // A control character of a manual is shown as U+FFFD.
-    void showsControlCharactersAsText()
-    {
-        TestDataFolder folder;
-        folder.writeFile(QStringLiteral("StatList.hlp"),
-                         fileContents(manual(QStringLiteral("StatList.hlp"))).replace(0x2D, 1, "\x1B"));
-        HelpViewer viewer;
-        viewer.showTopic({folder.filePath(QStringLiteral("StatList.hlp")), HelpRequest::ShowContext, 1});
-        QCOMPARE(viewer.windowTitle(),
-                 QStringLiteral("PDH \uFFFDounter Statistics Demo Application Help - Velcarin Help"));
     }
 
     void backAndForward()

@@ -4,17 +4,12 @@
 #include "sheet/SheetPdf.h"
 #include "support/TestSupport.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QScopeGuard>
-#include <QStorageInfo>
 #include <QTemporaryDir>
-
-#include <unistd.h>
 
 namespace {
 
@@ -401,41 +396,6 @@ private Q_SLOTS:
         QCOMPARE(sheet.items[1].twips, QRect(0, 420, 8000, 420));
         QCOMPARE(sheet.items[2].twips, QRect(0, 1020, 8000, 300));
         QCOMPARE(sheet.twips, QSize(8000, 1320));
-    }
-
-    // A disk that fills up while the sheet is written, up to its last bytes: the write fails with the
-    // system's reason, and the file that was there stays as it was.
-    void fullDisk()
-    {
-        if (geteuid() != 0)
-            QSKIP("a small file system of its own needs root");
-        const QTemporaryDir disk;
-        if (QProcess::execute(QStringLiteral("mount"),
-                              {"-t", "tmpfs", "-o", "size=1m", "tmpfs", disk.path()}) != 0)
-            QSKIP("no small file system could be mounted");
-        const auto unmount =
-            qScopeGuard([&disk] { QProcess::execute(QStringLiteral("umount"), {disk.path()}); });
-        const Sheet sheet =
-            sheetOf({{Kind::TextBox, QStringLiteral("Text1"), numberedWords(3000), {0, 0, 10800, 400}}});
-        QString error;
-        QVERIFY2(SheetPdf::write(sheet, pdfPath(QStringLiteral("whole")), &error), qPrintable(error));
-        const qint64 size = QFileInfo(pdfPath(QStringLiteral("whole"))).size();
-
-        const QString fileName = QDir(disk.path()).filePath(QStringLiteral("sheet.pdf"));
-        QFile old(fileName);
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("the sheet printed before") > 0);
-        old.close();
-        // Room for all of the sheet but its last block.
-        QFile filler(QDir(disk.path()).filePath(QStringLiteral("filler")));
-        QVERIFY(filler.open(QIODevice::WriteOnly));
-        const qint64 fill = QStorageInfo(disk.path()).bytesAvailable() - (size - 1) / 4096 * 4096;
-        QCOMPARE(filler.write(QByteArray(fill, 'f')), fill);
-        filler.close();
-
-        QVERIFY(!SheetPdf::write(sheet, fileName, &error));
-        QCOMPARE(error, QStringLiteral("No space left on device"));
-        QCOMPARE(fileContents(fileName), QByteArray("the sheet printed before"));
-        QCOMPARE(QDir(disk.path()).entryList(QDir::Files), (QStringList{"filler", "sheet.pdf"}));
     }
 
     void unwritableFile()

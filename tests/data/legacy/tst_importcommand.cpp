@@ -266,7 +266,6 @@ private Q_SLOTS:
         source.writeFile(Schema::UnitorFile, contentOf(legacyFile(Schema::UnitorFile)));
         source.writeFile(QStringLiteral("HENKEL.MDB"), contentOf(legacyFile(Schema::HenkelFile)));
         source.writeFile(QStringLiteral(".cleaning.mdb.swp"), "x");
-        source.writeFile(QStringLiteral("notes.txt"), "x");
         QVERIFY(QDir(source.path()).mkdir(QStringLiteral("cleaning.mdb.d")));
         // A data folder that is not there yet, in one that is.
         TestDataFolder parent;
@@ -282,8 +281,6 @@ private Q_SLOTS:
                 QStringLiteral("HENKEL.MDB: left out, the name differs from Henkel.mdb in the case of its "
                                "letters (renamed Henkel.mdb, it is imported)"),
                 QStringLiteral("cleaning.mdb.d: left out, a folder"),
-                QStringLiteral("notes.txt: left out, not one of cleaning.mdb, Jo Tankers.mdb, Henkel.mdb "
-                               "and unitor.mdb"),
                 QStringLiteral("made the folder %1").arg(QDir::toNativeSeparators(data)),
                 QStringLiteral("cleaning.mdb: not in %1, skipped")
                     .arg(QDir::toNativeSeparators(source.path())),
