@@ -462,6 +462,8 @@ private Q_SLOTS:
         QVERIFY(triggerAction(m_window, QStringLiteral("mnuHazard")));
         QWidget* hazard = m_window->windows().openWindow(QStringLiteral("frmHazard"));
         QCOMPARE(controlText(hazard, QStringLiteral("lblAbbr")), QStringLiteral("ACETONE"));
+        hazard->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     void aPickOpensTheRowPicked()
