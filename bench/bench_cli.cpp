@@ -3,7 +3,7 @@
 // timed from start to exit (wall time, GNU time's start included); "peak_kb" is the process's peak resident
 // memory.
 #include "LargeCargoData.h"
-#include "cli/ArgumentVector.h"
+#include "data/ArgumentVector.h"
 #include "data/RecordSources.h"
 
 #include <QCoreApplication>

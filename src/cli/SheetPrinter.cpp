@@ -1,23 +1,18 @@
 #include "cli/SheetPrinter.h"
 
-#include "cli/ArgumentVector.h"
+#include "data/OperatingSystem.h"
 
 #include <QCoreApplication>
 #include <QDir>
-
-#include <cerrno>
-#include <cstring>
-
-#include <unistd.h>
 
 int runSheetPrinter(const QStringList& arguments, CliContext& context)
 {
     const QString printer =
         QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1String("/" VELCARIN_SHEET_PRINTER));
-    ArgumentVector argv(QStringList{printer, QStringLiteral("print")} + arguments);
     context.out.flush();
-    execv(argv.program(), argv.data());
+    const QString reason =
+        OperatingSystem::runInstead(printer, QStringList{QStringLiteral("print")} + arguments);
     context.err << "velcarin-cli: the sheet printer " << QDir::toNativeSeparators(printer)
-                << " cannot be started: " << std::strerror(errno) << Qt::endl;
+                << " cannot be started: " << reason << Qt::endl;
     return ExitCode::BadUse;
 }

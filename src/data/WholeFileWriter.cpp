@@ -1,11 +1,8 @@
 #include "data/WholeFileWriter.h"
 
+#include "data/OperatingSystem.h"
+
 #include <QFileInfo>
-
-#include <cerrno>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -89,13 +86,12 @@ bool WholeFileWriter::commit(QString* error)
     // the buffer is flushed and the file synced here, where a failure is seen.
     if (!m_file.flush())
         return failed(writeFailure(m_file), error);
-    // EINVAL: a file system that cannot sync, where written is as far as a file gets.
-    if (::fsync(m_file.handle()) != 0 && errno != EINVAL)
-        return failed(qt_error_string(errno), error);
+    if (!OperatingSystem::syncFile(m_file, error))
+        return false;
     m_sink->close();
     if (!m_file.commit())
         return failed(m_file.errorString(), error);
-    syncFolder(QFileInfo(m_file.fileName()).absolutePath());
+    OperatingSystem::syncFolder(QFileInfo(m_file.fileName()).absolutePath());
     return true;
 }
 
@@ -106,13 +102,4 @@ bool WholeFileWriter::write(const QString& path, const QByteArray& content, QStr
         return false;
     writer.device()->write(content);
     return writer.commit(error);
-}
-
-void WholeFileWriter::syncFolder(const QString& folder)
-{
-    const int handle = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (handle >= 0) {
-        ::fsync(handle);
-        ::close(handle);
-    }
 }

@@ -26,10 +26,6 @@ public:
     // A file's whole content at once.
     static bool write(const QString& path, const QByteArray& content, QString* error);
 
-    // Writes a folder's list of names through to the disk, so that a file renamed into it is found there
-    // after a loss of power.
-    static void syncFolder(const QString& folder);
-
 private:
     class Sink;
 

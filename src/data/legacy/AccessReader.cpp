@@ -5,6 +5,8 @@
 
 #include <mdbtools.h>
 
+#include "data/OperatingSystem.h"
+
 #include <QCoreApplication>
 #include <QDate>
 #include <QFile>
@@ -15,12 +17,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <functional>
-#include <mutex>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 struct AccessReader::Handle {
     MdbHandle* mdb = nullptr;
@@ -44,66 +41,16 @@ QString tr(const char* text)
 // libmdb tells what it finds wrong with a file only by printing to stderr, and then often goes on with what
 // it could read: a page cut off reads as zeros, a damaged page map falls back on guessing. While a
 // Complaints lives, what its thread prints to stderr is kept instead, so that a complaint fails the read
-// and the officer reads our words, not libmdb's. Other threads still print to stderr as before.
+// and the officer reads our words, not libmdb's.
 class Complaints {
 public:
-    Complaints()
-        : m_outer(std::exchange(t_current, this))
-    {
-        routeStderr();
-    }
-    ~Complaints() { t_current = m_outer; }
-    Complaints(const Complaints&) = delete;
-    Complaints& operator=(const Complaints&) = delete;
-
-    bool isEmpty() const { return m_text.isEmpty(); }
+    bool isEmpty() const { return m_capture.text().isEmpty(); }
     // The first complaint, said as a reason why the file is damaged.
     QString reason() const;
 
 private:
-    static ssize_t write(void*, const char* data, size_t size);
-    static void routeStderr();
-
-    static thread_local Complaints* t_current;
-    Complaints* m_outer;
-    QByteArray m_text;
+    OperatingSystem::StderrCapture m_capture;
 };
-
-thread_local Complaints* Complaints::t_current = nullptr;
-
-ssize_t Complaints::write(void*, const char* data, size_t size)
-{
-    if (t_current) {
-        t_current->m_text.append(data, qsizetype(size));
-        return ssize_t(size);
-    }
-    size_t written = 0;
-    while (written < size) {
-        const ssize_t now = ::write(STDERR_FILENO, data + written, size - written);
-        if (now < 0 && errno == EINTR)
-            continue;
-        if (now <= 0)
-            return written > 0 ? ssize_t(written) : -1;
-        written += size_t(now);
-    }
-    return ssize_t(written);
-}
-
-// libmdb prints to the C library's stderr, which may be set like any variable: it becomes a stream that
-// hands each write to the Complaints of the writing thread, or else to the standard error as before.
-void Complaints::routeStderr()
-{
-    static std::once_flag routed;
-    std::call_once(routed, [] {
-        const cookie_io_functions_t functions{nullptr, &Complaints::write, nullptr, nullptr};
-        FILE* stream = fopencookie(nullptr, "w", functions);
-        if (!stream)
-            return;
-        setvbuf(stream, nullptr, _IONBF, 0);
-        std::fflush(stderr);
-        stderr = stream;
-    });
-}
 
 QString Complaints::reason() const
 {
@@ -123,7 +70,7 @@ QString Complaints::reason() const
         {R"(memo length)", QT_TRANSLATE_NOOP("AccessReader", "a memo has a wrong length")},
         {R"(mdb_crack_row)", QT_TRANSLATE_NOOP("AccessReader", "a row has data outside its page")},
     }};
-    const QString first = QString::fromLocal8Bit(m_text.split('\n').constFirst());
+    const QString first = QString::fromLocal8Bit(m_capture.text().split('\n').constFirst());
     for (const auto& [pattern, text] : known) {
         const QRegularExpressionMatch match = QRegularExpression(QLatin1String(pattern)).match(first);
         if (match.hasMatch())
@@ -534,15 +481,14 @@ std::unique_ptr<AccessReader> AccessReader::open(const QString& path, QString* e
         return fail(tr("it cannot be opened as an Access database"));
     reader->m_handle->mdb = mdb;
     // A file cut short by a failed copy ends within a page, which libmdb would read as if whole.
-    struct stat status {};
-    if (fstat(fileno(mdb->f->stream), &status) != 0)
+    const std::optional<qint64> size = OperatingSystem::openFileSize(mdb->f->stream);
+    if (!size)
         return fail(tr("it cannot be opened as an Access database"));
-    const ssize_t pageSize = mdb->fmt->pg_size;
-    if (status.st_size % pageSize != 0)
-        return fail(tr("it is cut off (%1 bytes, not a whole number of its %2-byte pages)")
-                        .arg(qint64(status.st_size))
-                        .arg(pageSize));
-    reader->m_handle->pageCount = long(status.st_size / pageSize);
+    const qint64 pageSize = mdb->fmt->pg_size;
+    if (*size % pageSize != 0)
+        return fail(
+            tr("it is cut off (%1 bytes, not a whole number of its %2-byte pages)").arg(*size).arg(pageSize));
+    reader->m_handle->pageCount = long(*size / pageSize);
     if (!catalogueIsReadable(mdb) || !catalogueIsWhole(mdb))
         return fail(tr("its list of tables cannot be read"));
 

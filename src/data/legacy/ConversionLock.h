@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/OperatingSystem.h"
+
 #include <QString>
 
 #include <chrono>
@@ -27,5 +29,5 @@ private:
     QString shownFolder() const;
 
     QString m_path;
-    int m_file = -1;
+    OperatingSystem::FileLock m_lock;
 };

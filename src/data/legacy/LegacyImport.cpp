@@ -1,8 +1,8 @@
 #include "data/legacy/LegacyImport.h"
 
 #include "data/DatabaseFile.h"
+#include "data/OperatingSystem.h"
 #include "data/Schema.h"
-#include "data/WholeFileWriter.h"
 #include "data/legacy/AccessReader.h"
 #include "data/legacy/DatabaseContent.h"
 #include "data/legacy/SqliteWriter.h"
@@ -17,11 +17,6 @@
 #include <deque>
 #include <mutex>
 #include <thread>
-
-#include <cerrno>
-#include <cstdio>
-
-#include <unistd.h>
 
 namespace {
 
@@ -247,16 +242,15 @@ bool copyWhole(const QString& path, const QString& copyName, QString* error)
             return false;
         }
     }
-    if (!copy.flush() || ::fsync(copy.handle()) != 0) {
+    if (!copy.flush()) {
         *error = copy.errorString();
         return false;
     }
-    copy.close();
-    if (::rename(QFile::encodeName(copy.fileName()).constData(), QFile::encodeName(copyName).constData()) !=
-        0) {
-        *error = qt_error_string(errno);
+    if (!OperatingSystem::syncFile(copy, error))
         return false;
-    }
+    copy.close();
+    if (!OperatingSystem::replaceFile(copy.fileName(), copyName, error))
+        return false;
     copy.setAutoRemove(false);
     return true;
 }
@@ -265,13 +259,15 @@ bool copyWhole(const QString& path, const QString& copyName, QString* error)
 // file system without links (FAT on a memory stick), a complete copy.
 bool keepUnderSecondName(const QString& path, const QString& keptAs, QString* error)
 {
-    if (::link(QFile::encodeName(path).constData(), QFile::encodeName(keptAs).constData()) == 0)
+    switch (OperatingSystem::linkFile(path, keptAs, error)) {
+    case OperatingSystem::Link::Made:
         return true;
-    if (errno != EPERM && errno != EOPNOTSUPP && errno != EMLINK && errno != ENOSYS) {
-        *error = qt_error_string(errno);
-        return false;
+    case OperatingSystem::Link::Unsupported:
+        return copyWhole(path, keptAs, error);
+    case OperatingSystem::Link::Failed:
+        break;
     }
-    return copyWhole(path, keptAs, error);
+    return false;
 }
 
 } // namespace
@@ -358,18 +354,16 @@ LegacyImport::Result LegacyImport::run(const QString& source, const QString& des
             return result;
         }
     }
-    if (::rename(QFile::encodeName(temporary.fileName()).constData(),
-                 QFile::encodeName(destination).constData()) != 0) {
-        const QString reason = qt_error_string(errno);
+    if (!OperatingSystem::replaceFile(temporary.fileName(), destination, &error)) {
         if (!result.keptAs.isEmpty())
             QFile::remove(result.keptAs);
         result.keptAs.clear();
         result.error =
-            tr("The converted database cannot be put in place as \"%1\": %2").arg(shown(destination), reason);
+            tr("The converted database cannot be put in place as \"%1\": %2").arg(shown(destination), error);
         return result;
     }
     temporary.setAutoRemove(false);
-    WholeFileWriter::syncFolder(target.absolutePath());
+    OperatingSystem::syncFolder(target.absolutePath());
 
     result.imported = true;
     result.warnings = schemaWarnings(source, target.fileName(), reader->tables());

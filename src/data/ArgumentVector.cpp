@@ -1,4 +1,4 @@
-#include "cli/ArgumentVector.h"
+#include "data/ArgumentVector.h"
 
 #include <QFile>
 
