@@ -334,6 +334,19 @@ private Q_SLOTS:
         QVERIFY2(remark->box.top() - notes->box.top() < 2.6 * line, "one empty line, not more");
     }
 
+    // A title stands in the middle of the sheet's width, which on A4 is the middle of the page.
+    void titleIsCentred()
+    {
+        const Sheet sheet = sheetOf({{Kind::Title, {}, QStringLiteral("CENTRED"), {0, 0, 10800, 400}}});
+        QString error;
+        QVERIFY2(SheetPdf::write(sheet, pdfPath(QStringLiteral("title")), &error), qPrintable(error));
+        const PdfWords words = wordsOf(pdfPath(QStringLiteral("title")));
+        const Word* title = findWord(words, QStringLiteral("CENTRED"));
+        QVERIFY(title);
+        QVERIFY2(qAbs(title->box.center().x() - words.pageSize.width() / 2) < 2,
+                 qPrintable(QString::number(title->box.center().x())));
+    }
+
     // A word far longer than a line is printed whole, broken anywhere, in time that grows with its length:
     // eight times the word takes at most about eight times as long, not sixty-four.
     void longWordInTimeOfItsLength()
