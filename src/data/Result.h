@@ -18,11 +18,16 @@ struct Failure {
     QString reason;
 };
 
-template <typename T = void>
-class [[nodiscard]] Result {
+template <typename T = void> class [[nodiscard]] Result {
 public:
-    Result(T value) : m_value(std::move(value)) {}
-    Result(Failure failure) : m_reason(std::move(failure.reason)) {}
+    Result(T value)
+        : m_value(std::move(value))
+    {
+    }
+    Result(Failure failure)
+        : m_reason(std::move(failure.reason))
+    {
+    }
 
     bool ok() const { return m_value.has_value(); }
     explicit operator bool() const { return ok(); }
@@ -44,11 +49,14 @@ private:
     QString m_reason;
 };
 
-template <>
-class [[nodiscard]] Result<void> {
+template <> class [[nodiscard]] Result<void> {
 public:
     Result() = default;
-    Result(Failure failure) : m_failed(true), m_reason(std::move(failure.reason)) {}
+    Result(Failure failure)
+        : m_failed(true)
+        , m_reason(std::move(failure.reason))
+    {
+    }
 
     bool ok() const { return !m_failed; }
     explicit operator bool() const { return ok(); }
