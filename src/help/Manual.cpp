@@ -111,6 +111,11 @@ private:
 
 } // namespace
 
+Result<Manual::Picture> Manual::picture(const QString& name) const
+{
+    return Failure{tr("The help file has no picture %1.").arg(name)};
+}
+
 std::unique_ptr<Manual> Manual::open(const QString& path, QString* error)
 {
     const QString shown = QDir::toNativeSeparators(path);

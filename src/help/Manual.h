@@ -1,5 +1,11 @@
 #pragma once
 
+#include "data/Result.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <memory>
@@ -15,6 +21,17 @@ public:
         QString text; // plain, a line break after each paragraph
     };
 
+    // A picture a topic shows; the topic's HTML names it <img src="velcarin-picture:NAME">.
+    struct Hotspot {
+        QRect area;     // in the picture's pixels
+        QString target; // where a click on it leads, as a link of the topic's HTML names it
+    };
+    struct Picture {
+        QSize size;
+        QByteArray pixels; // 32-bit 0xAARRGGBB words, row by row from the top, no padding
+        QList<Hotspot> hotspots;
+    };
+
     virtual ~Manual() = default;
 
     // Opens a help file; nothing, and a message naming the file in `error`, when it cannot be shown.
@@ -28,4 +45,6 @@ public:
     virtual std::optional<Topic> topicNamed(const QString& contextName, QString* error) const = 0;
     // The topic a manual opens with, the same way; Velcarin's own help files have none.
     virtual std::optional<Topic> contentsTopic(QString* error) const = 0;
+    // A picture its topics' HTML names; the reason when there is none by that name or it cannot be read.
+    virtual Result<Picture> picture(const QString& name) const;
 };
