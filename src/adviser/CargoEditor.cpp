@@ -1,6 +1,7 @@
 #include "adviser/CargoEditor.h"
 
 #include "data/WholeFileWriter.h"
+#include "shell/Advisers.h"
 #include "shell/Controls.h"
 #include "shell/DataControl.h"
 #include "shell/FileDialog.h"
@@ -91,17 +92,11 @@ void CargoEditor::fitScreen(const QSize& windowTwips)
     resize(m_scale.size(windowTwips));
 }
 
-bool CargoEditor::load(const QWidget& mainWindow, QString* error)
+void CargoEditor::load(const Advisers& advisers)
 {
     Placement::place(this, 2);
-    const auto* cargoes = mainWindow.findChild<DataControl*>(QStringLiteral("DtaA"));
-    if (!cargoes) {
-        if (error)
-            *error = tr("The main window holds no cargo data.");
-        return false;
-    }
-    m_data->setRecordSet(cargoes->recordSet().clone());
-    m_data->move(cargoes->recordSet().absolutePosition());
+    m_data->setRecordSet(advisers.cargoRecords().clone());
+    m_data->move(advisers.currentCargo(Advisers::Tab::Tavro).record);
     // Without a cargo there is nothing to change, and nothing typed could be stored.
     if (!m_data->recordSet().hasCurrent()) {
         for (QLineEdit* field : findChildren<QLineEdit*>())
@@ -109,7 +104,6 @@ bool CargoEditor::load(const QWidget& mainWindow, QString* error)
         for (TextBox* box : findChildren<TextBox*>())
             box->setReadOnly(true);
     }
-    return true;
 }
 
 bool CargoEditor::save()
@@ -204,10 +198,4 @@ QString CargoEditor::typedText() const
         text += QLatin1Char('\n') + field + QStringLiteral(": ") + typed;
     }
     return text.replace(QLatin1String("\r\n"), QLatin1String("\n")) + QLatin1Char('\n');
-}
-
-void CargoEditor::refuse(const QString& error)
-{
-    MessageBox::error(nullptr, tr("The cargo cannot be edited:\n\n%1").arg(error),
-                      QStringLiteral("Velcarin"));
 }

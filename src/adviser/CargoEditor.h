@@ -4,20 +4,21 @@
 
 #include <QWidget>
 
+class Advisers;
 class DataControl;
 class QLineEdit;
 class QPushButton;
 
 // A window that edits fields of the cargo the main adviser shows. Its data control dtaB takes a clone of
-// the main window's DtaA at load and stands on the same cargo; "&Update" writes what the officer changed,
+// the operator tab's records at load and stands on the same cargo; "&Update" writes what the officer changed,
 // and every close updates first. A save that fails shows the engine's description and leaves the window
 // open with everything typed in it, so that nothing is lost; the next Update or close tries again. A close
 // whose save failed asks whether to keep editing, to keep the text in a file and close, or to discard it.
 class CargoEditor : public QWidget {
     Q_OBJECT
 public:
-    // Centres the window and moves dtaB, on a clone of the main window's DtaA, to DtaA's cargo.
-    bool load(const QWidget& mainWindow, QString* error);
+    // Centres the window and moves dtaB, on a clone of the operator tab's records, to that tab's cargo.
+    void load(const Advisers& advisers);
     // cmdUpdate's click: false after telling why the record could not be written.
     bool save();
 
@@ -28,16 +29,12 @@ Q_SIGNALS:
 protected:
     explicit CargoEditor(const QString& name);
 
-    // A new editor of that kind loaded on the main window's cargo; nullptr after saying why it cannot load.
-    template <typename Editor> static Editor* open(const QWidget& mainWindow)
+    // A new editor of that kind loaded on the operator tab's cargo.
+    template <typename Editor> static Editor* open(const Advisers& advisers)
     {
         auto* editor = new Editor;
-        QString error;
-        if (editor->load(mainWindow, &error))
-            return editor;
-        delete editor;
-        refuse(error);
-        return nullptr;
+        editor->load(advisers);
+        return editor;
     }
 
     const TwipScale& scale() const { return m_scale; }
@@ -55,7 +52,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    static void refuse(const QString& error);
     // After a failed save on close: true when the officer lets the window close without it.
     bool closeUnsaved();
     // Writes what the officer typed into a file of his choice; false when he cancels or it cannot be

@@ -9,7 +9,7 @@ class FrmEdit : public CargoEditor {
 public:
     FrmEdit();
 
-    static FrmEdit* open(const QWidget& mainWindow) { return CargoEditor::open<FrmEdit>(mainWindow); }
+    static FrmEdit* open(const Advisers& advisers) { return CargoEditor::open<FrmEdit>(advisers); }
 
 protected:
     // Enter in an editable field moves on as Tab does and goes no further.

@@ -2,6 +2,7 @@
 
 #include "shell/Controls.h"
 #include "shell/Placement.h"
+#include "shell/SheetWindow.h"
 #include "shell/TextBox.h"
 #include "shell/TwipScale.h"
 #include "shell/WindowRegistry.h"
@@ -21,7 +22,7 @@ const QString SheetName = QStringLiteral("frmPrint");
 const QSize WindowTwips{12000, 7140};
 const QSize FrameTwips{120, 600};
 
-// The labels of the header, copied from the labels of the same names on the printed sheet.
+// The labels of the header, copied from the values of the same names on the printed sheet.
 const char* const HeaderLabels[]{"lblID", "lblAbbr", "lblFull", "lblCode", "lblTemp", "lblNote"};
 
 } // namespace
@@ -69,18 +70,17 @@ FrmView* FrmView::open(WindowRegistry& windows)
 {
     auto* view = new FrmView;
     Placement::place(view, 8);
-    if (const QWidget* sheet = windows.load(SheetName))
-        view->copyHeader(*sheet);
+    if (const auto* sheet = qobject_cast<const SheetWindow*>(windows.load(SheetName)))
+        view->copyHeader(sheet->sheet());
     connect(view, &QObject::destroyed, &windows, [&windows] { windows.unload(SheetName); });
     return view;
 }
 
-void FrmView::copyHeader(const QWidget& sheet)
+void FrmView::copyHeader(const Sheet& sheet)
 {
     for (const char* name : HeaderLabels) {
         const QString labelName = QLatin1String(name);
-        const auto* source = sheet.findChild<QLabel*>(labelName);
-        findChild<QLabel*>(labelName)->setText(source ? source->text() : QString());
+        findChild<QLabel*>(labelName)->setText(sheet.text(labelName));
     }
 }
 

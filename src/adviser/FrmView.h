@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+struct Sheet;
 class TextBox;
 class WindowRegistry;
 
@@ -22,7 +23,7 @@ public:
     void showText(const QString& caption, const QString& text);
 
 private:
-    void copyHeader(const QWidget& sheet);
+    void copyHeader(const Sheet& sheet);
 
     TextBox* m_text;
 };

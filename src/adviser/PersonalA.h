@@ -11,5 +11,5 @@ class PersonalA : public CargoEditor {
 public:
     PersonalA();
 
-    static PersonalA* open(const QWidget& mainWindow) { return CargoEditor::open<PersonalA>(mainWindow); }
+    static PersonalA* open(const Advisers& advisers) { return CargoEditor::open<PersonalA>(advisers); }
 };

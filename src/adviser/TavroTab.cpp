@@ -3,6 +3,7 @@
 #include "adviser/Vocabulary.h"
 #include "data/RecordSources.h"
 #include "data/Schema.h"
+#include "shell/CargoChoice.h"
 #include "shell/Controls.h"
 #include "shell/Cover.h"
 #include "shell/DataControl.h"
@@ -72,6 +73,7 @@ QWidget* blankCover(QWidget* parent, const QString& name, bool isLabel)
 TavroTab::TavroTab(QWidget* parent)
     : QWidget(parent)
     , m_data(new DataControl(QStringLiteral("DtaA"), this))
+    , m_choice(new CargoChoice(this))
 {
     buildControls();
 }
@@ -324,6 +326,25 @@ void TavroTab::bindFields()
     m_data->bindList(m_cargo, QStringLiteral("Abbreviated Name"));
     connect(m_cargo, &QComboBox::editTextChanged, this, &TavroTab::selectCargo, Qt::UniqueConnection);
     connect(m_lookup, &NameLookup::rowPicked, this, &TavroTab::selectCargo, Qt::UniqueConnection);
+    publishChoice();
+}
+
+void TavroTab::awaitFirstChoice()
+{
+    for (QWidget* cover : std::as_const(m_covers))
+        cover->show();
+    m_unitor->hide();
+    m_chosen = false;
+}
+
+void TavroTab::pick(const QString& name)
+{
+    m_lookup->pick(name);
+}
+
+void TavroTab::pick(int row)
+{
+    m_lookup->pick(row);
 }
 
 void TavroTab::selectCargo()
@@ -343,6 +364,8 @@ void TavroTab::selectCargo()
     showAdvice(m_display);
     for (QWidget* cover : std::as_const(m_covers))
         cover->hide();
+    m_chosen = true;
+    publishChoice();
     Q_EMIT cargoChosen(m_display.unitorShown);
 }
 
@@ -350,10 +373,36 @@ void TavroTab::showSavedRecord()
 {
     m_data->refresh();
     // Before the first choice the covers hide the advice, which that choice works out.
-    if (!m_covers.first()->isHidden())
-        return;
-    adviseCargo(CargoCodes::fromRecord(m_holder->text(), m_data->recordSet()), m_display, nullptr);
-    showAdvice(m_display);
+    if (m_chosen) {
+        adviseCargo(CargoCodes::fromRecord(m_holder->text(), m_data->recordSet()), m_display, nullptr);
+        showAdvice(m_display);
+    }
+    publishChoice();
+}
+
+void TavroTab::publishChoice()
+{
+    // The bound fields show the current record's fields; the advice is the display worked out from them.
+    const RecordSet& record = m_data->recordSet();
+    CurrentCargo cargo;
+    cargo.name = m_holder->text();
+    cargo.record = record.absolutePosition();
+    cargo.fullName = record.value(QStringLiteral("Full Name"));
+    cargo.idNumber = record.value(QStringLiteral("ID  Number"));
+    cargo.unNumber = record.value(QStringLiteral("United No"));
+    cargo.uscgGroup = record.value(QStringLiteral("Compatability Chart No"));
+    cargo.cleaningCode = record.value(QStringLiteral("Cleaning Code"));
+    cargo.temperatureCode = record.value(QStringLiteral("Water Temperature"));
+    cargo.notesCode = record.value(QStringLiteral("Notes"));
+    cargo.pollutionCategory = record.value(QStringLiteral("Pollution Category"));
+    cargo.hazard1 = record.value(QStringLiteral("H1"));
+    cargo.hazard2 = record.value(QStringLiteral("H2"));
+    cargo.hazard3 = record.value(QStringLiteral("H3"));
+    cargo.cleaningText = m_display.cleaningText;
+    cargo.temperatureText = m_display.temperatureText;
+    cargo.remarks = record.value(QStringLiteral("Remarks"));
+    cargo.hasPersonalNotes = m_display.personalNotesMarked;
+    m_choice->set(cargo);
 }
 
 void TavroTab::showAdvice(const AdviceDisplay& display)

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class CargoChoice;
 class DataControl;
 class NameLookup;
 class QComboBox;
@@ -22,6 +23,13 @@ public:
     // Points DtaA at cleaning.mdb and lists its cargoes.
     bool openData(const Store& store, QString* error);
     DataControl& data() const { return *m_data; }
+    // The cargo the tab stands on, as it shows it.
+    const CargoChoice& choice() const { return *m_choice; }
+    // Covers the parts that mean nothing until the first choice of a cargo, which uncovers them.
+    void awaitFirstChoice();
+    // Picks in the cargo box as the officer does: a name as if typed, a row of the list as if clicked.
+    void pick(const QString& name);
+    void pick(int row);
     // After an editing window saved a cargo: the fields and marks of the shown cargo as they now are.
     void showSavedRecord();
 
@@ -38,10 +46,14 @@ private:
     void bindFields();
     void selectCargo();
     void showAdvice(const AdviceDisplay& display);
+    // Publishes the cargo as the tab now shows it.
+    void publishChoice();
 
     DataControl* m_data;
+    CargoChoice* m_choice;
     NameLookup* m_lookup = nullptr;
     AdviceDisplay m_display;
+    bool m_chosen = false; // a cargo was chosen since the covers were put on
 
     QComboBox* m_cargo;
     QLineEdit* m_holder;

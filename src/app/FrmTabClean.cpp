@@ -21,25 +21,24 @@
 #include "jo/FrmPrintJo.h"
 #include "jo/JoTab.h"
 #include "shell/Controls.h"
+#include "shell/DataControl.h"
 #include "shell/GradientBackground.h"
 #include "shell/HelpRequest.h"
 #include "shell/MessageBox.h"
 #include "shell/Placement.h"
 #include "shell/SystemColour.h"
-#include "shell/TextBox.h"
 #include "shell/WindowRegistry.h"
 #include "suppliers/FrmUnitor.h"
 #include "suppliers/HenkelTab.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -111,19 +110,29 @@ const HelpEntry HelpEntries[]{
     {"mnuIndex", "Help.hlp", 1001},
 };
 
+// The entries that bring a tab to the front.
+const std::pair<const char*, Advisers::Tab> TabEntries[]{
+    {"mnuTavro", Advisers::Tab::Tavro},
+    {"mnuNormal", Advisers::Tab::Jo},
+    {"mnuHenkel", Advisers::Tab::Henkel},
+};
+
 // The entries that only open a window of their own.
 const std::pair<const char*, const char*> WindowEntries[]{
-    {"mnuUnitor", "frmUnitor"},
     {"mnuCleaningCh", "frmChem"},
     {"mnuSpecial", "frmSpecial"},
     {"mnuAbout", "frmAbout"},
 };
 
-// The entries that show the view window: the caption they give it and the control whose text it shows.
-const std::tuple<const char*, const char*, const char*> ViewEntries[]{
-    {"mnuCleaning", "Cleaning Code Description", "txtCodeDisc"},
-    {"mnuTemp", "Temperature Code Description", "txtTempDisc"},
-    {"mnuAdd", "Additional Notes Description", "txtRemarks"},
+// The entries that open a window on the current cargo.
+const std::pair<const char*, Advisers::Window> CargoEntries[]{
+    {"mnuUnitor", Advisers::Window::Unitor},
+    {"mnuCleaning", Advisers::Window::CleaningCodeView},
+    {"mnuTemp", Advisers::Window::TemperatureView},
+    {"mnuAdd", Advisers::Window::RemarksView},
+    {"mnuPersonal", Advisers::Window::PersonalNotes},
+    {"mnuHazard", Advisers::Window::HazardData},
+    {"mnuCompCh", Advisers::Window::CompatibilityChart},
 };
 
 // The entries that are enabled only while the operator tab is in front.
@@ -171,9 +180,8 @@ FrmTabClean::FrmTabClean(const Store& store, QWidget* parent)
             [this] { m_windows->open(QStringLiteral("PersonalA")); });
     connect(m_tavro, &TavroTab::specialHandlingClicked, this,
             [this] { m_windows->open(QStringLiteral("frmSpecial")); });
-    connect(m_tavro, &TavroTab::unitorClicked, this,
-            [this] { m_windows->open(QStringLiteral("frmUnitor")); });
-    new LetterJump(this, m_tavro->findChild<QComboBox*>(QStringLiteral("DBCombo1")));
+    connect(m_tavro, &TavroTab::unitorClicked, this, [this] { open(Window::Unitor); });
+    new LetterJump(this, [this](const QString& cargo) { pick(Tab::Tavro, cargo); });
     new MenuShortcutsFirst(this);
     m_windows->add(QStringLiteral("frmUSCG"), [this] { return FrmUSCG::open(*this, m_store); });
     m_windows->add(QStringLiteral("frmUnitor"), [this] { return FrmUnitor::open(*this, m_store); });
@@ -239,9 +247,8 @@ QString FrmTabClean::sampleNotice(const QString& fileName) const
 
 CargoEditor* FrmTabClean::followSaves(CargoEditor* editor)
 {
-    // Tab 0 shows a saved note or parameter at once, red mark and all.
-    if (editor)
-        connect(editor, &CargoEditor::saved, m_tavro, &TavroTab::showSavedRecord);
+    // The operator tab shows a saved note or parameter at once, red mark and all.
+    connect(editor, &CargoEditor::saved, m_tavro, &TavroTab::showSavedRecord);
     return editor;
 }
 
@@ -262,33 +269,19 @@ void FrmTabClean::buildMenus()
     }
 
     connect(action(QStringLiteral("mnuExit")), &QAction::triggered, this, &QWidget::close);
-    for (int tab = 0; tab < 3; ++tab) {
-        const char* name = std::array{"mnuTavro", "mnuNormal", "mnuHenkel"}[tab];
-        connect(action(QLatin1String(name)), &QAction::triggered, this,
-                [this, tab] { m_tabs->setCurrentIndex(tab); });
-    }
+    for (const auto& [name, tab] : TabEntries)
+        connect(action(QLatin1String(name)), &QAction::triggered, this, [this, tab] { bringToFront(tab); });
     for (const auto& [name, window] : WindowEntries) {
         const QString windowName = QLatin1String(window);
         connect(action(QLatin1String(name)), &QAction::triggered, this,
                 [this, windowName] { m_windows->open(windowName); });
     }
-    for (const auto& [name, caption, source] : ViewEntries) {
-        const QString shown = QLatin1String(caption);
-        const QString box = QLatin1String(source);
-        connect(action(QLatin1String(name)), &QAction::triggered, this, [this, shown, box] {
-            if (auto* view = qobject_cast<FrmView*>(m_windows->open(QStringLiteral("frmView"))))
-                view->showText(shown, findChild<TextBox*>(box)->text());
-        });
-    }
+    for (const auto& [name, window] : CargoEntries)
+        connect(action(QLatin1String(name)), &QAction::triggered, this, [this, window] { open(window); });
     for (const HelpEntry& entry : HelpEntries) {
         connect(action(QLatin1String(entry.name)), &QAction::triggered, this,
                 [this, entry] { m_help->requestTopic(QLatin1String(entry.file), entry.context); });
     }
-    connect(action(QStringLiteral("mnuPersonal")), &QAction::triggered, this,
-            &FrmTabClean::openPersonalNotes);
-    connect(action(QStringLiteral("mnuHazard")), &QAction::triggered, this, &FrmTabClean::openHazardData);
-    connect(action(QStringLiteral("mnuCompCh")), &QAction::triggered, this,
-            &FrmTabClean::openCompatibilityChart);
     connect(action(QStringLiteral("mnuECP")), &QAction::triggered, this, &FrmTabClean::editCargoParameters);
 }
 
@@ -303,15 +296,11 @@ bool FrmTabClean::load(QString* error)
     if (!m_tavro->openData(m_store, error) || !m_jo->openData(m_store, error) ||
         !m_henkel->openOilData(m_store, error) || !m_henkel->openChemicalData(m_store, error))
         return false;
-    m_tabs->setCurrentIndex(0);
-    findChild<QWidget*>(QStringLiteral("DBComboH"))->hide();
-    for (const char* cover :
-         {"Picture2", "Picture3", "Picture5", "Label35", "Label36", "Label39", "Label40", "Label41"})
-        findChild<QWidget*>(QLatin1String(cover))->show();
-    findChild<QWidget*>(QStringLiteral("cmdUnitor"))->hide();
+    bringToFront(Tab::Tavro);
+    m_tavro->awaitFirstChoice();
+    m_jo->awaitFirstChoice();
+    m_henkel->awaitFirstChoice();
     action(QStringLiteral("mnuCompCh"))->setEnabled(false);
-    findChild<QWidget*>(QStringLiteral("txtPreWashH"))->hide();
-    findChild<QWidget*>(QStringLiteral("txtAddH"))->hide();
     action(QStringLiteral("mnuPrint"))->setEnabled(true);
     action(QStringLiteral("mnuPrint"))->setText(PrintTavro);
     action(QStringLiteral("mnuUnitor"))->setEnabled(false);
@@ -327,14 +316,115 @@ void FrmTabClean::paintEvent(QPaintEvent*)
     GradientBackground::paint(painter, size());
 }
 
+const CargoChoice& FrmTabClean::choice(Tab tab) const
+{
+    if (tab == Tab::Jo)
+        return m_jo->choice();
+    if (tab == Tab::Henkel)
+        return m_henkel->choice();
+    return m_tavro->choice();
+}
+
+const RecordSet& FrmTabClean::cargoRecords() const
+{
+    return m_tavro->data().recordSet();
+}
+
+Advisers::Tab FrmTabClean::tabInFront() const
+{
+    return static_cast<Tab>(m_tabs->currentIndex());
+}
+
+void FrmTabClean::bringToFront(Tab tab)
+{
+    m_tabs->setCurrentIndex(static_cast<int>(tab));
+}
+
+void FrmTabClean::pick(Tab tab, const QString& name)
+{
+    switch (tab) {
+    case Tab::Tavro:
+        m_tavro->pick(name);
+        break;
+    case Tab::Jo:
+        m_jo->pick(name);
+        break;
+    case Tab::Henkel:
+        m_henkel->pick(name);
+        break;
+    }
+}
+
+void FrmTabClean::pick(Tab tab, int row)
+{
+    switch (tab) {
+    case Tab::Tavro:
+        m_tavro->pick(row);
+        break;
+    case Tab::Jo:
+        m_jo->pick(row);
+        break;
+    case Tab::Henkel:
+        m_henkel->pick(row);
+        break;
+    }
+}
+
+void FrmTabClean::open(Window window)
+{
+    const CurrentCargo cargo = currentCargo(Tab::Tavro);
+    switch (window) {
+    case Window::Unitor:
+        m_windows->open(QStringLiteral("frmUnitor"));
+        break;
+    case Window::HazardData:
+        if (!cargo.hazard1.isEmpty())
+            m_windows->open(QStringLiteral("frmHazard"));
+        else
+            MessageBox::ok(this, QStringLiteral("No data available."), QStringLiteral("Cargo Parameters"));
+        break;
+    case Window::CompatibilityChart:
+        // The operator tab's group decides, whatever tab is in front.
+        if (!cargo.uscgGroup.isEmpty())
+            m_windows->open(QStringLiteral("frmUSCG"));
+        else
+            MessageBox::ok(this, QStringLiteral("USCG compatibility number is not defined."),
+                           QStringLiteral("USCG Compatibility Chart"));
+        break;
+    case Window::PersonalNotes:
+        if (cargo.hasPersonalNotes)
+            m_windows->open(QStringLiteral("PersonalA"));
+        else
+            MessageBox::ok(this, QStringLiteral("No any Personal Records for this cargo found."),
+                           QStringLiteral("You Missed"));
+        break;
+    case Window::CleaningCodeView:
+        openView(QStringLiteral("Cleaning Code Description"), cargo.cleaningText);
+        break;
+    case Window::TemperatureView:
+        openView(QStringLiteral("Temperature Code Description"), cargo.temperatureText);
+        break;
+    case Window::RemarksView:
+        openView(QStringLiteral("Additional Notes Description"), cargo.remarks);
+        break;
+    }
+}
+
+void FrmTabClean::openView(const QString& caption, const QString& text)
+{
+    if (auto* view = qobject_cast<FrmView*>(m_windows->open(QStringLiteral("frmView"))))
+        view->showText(caption, text);
+}
+
 void FrmTabClean::tabChanged(int index)
 {
+    const Tab tab = static_cast<Tab>(index);
     for (const char* name : OperatorEntries)
-        action(QLatin1String(name))->setEnabled(index == 0);
+        action(QLatin1String(name))->setEnabled(tab == Tab::Tavro);
     QAction* printEntry = action(QStringLiteral("mnuPrint"));
     printEntry->setEnabled(true);
-    printEntry->setText(index == 0 ? PrintTavro : PrintJo);
-    if (index == 2) {
+    printEntry->setText(tab == Tab::Tavro ? PrintTavro : PrintJo);
+    if (tab == Tab::Henkel) {
         action(QStringLiteral("mnuCompCh"))->setEnabled(false);
         printEntry->setEnabled(false);
         printEntry->setText(QStringLiteral("&Print"));
@@ -353,40 +443,13 @@ void FrmTabClean::enableChartEntry()
 {
     // A choice made while the Henkel tab is in front (a letter key) leaves the chart entry as that tab set
     // it; the next change of tab decides again.
-    action(QStringLiteral("mnuCompCh"))->setEnabled(m_tabs->currentIndex() != 2);
-}
-
-void FrmTabClean::openPersonalNotes()
-{
-    const QLabel* marker = findChild<QLabel*>(QStringLiteral("lblPersNote"));
-    if (marker->palette().color(QPalette::WindowText) == Marks::Red)
-        m_windows->open(QStringLiteral("PersonalA"));
-    else
-        MessageBox::ok(this, QStringLiteral("No any Personal Records for this cargo found."),
-                       QStringLiteral("You Missed"));
-}
-
-void FrmTabClean::openHazardData()
-{
-    if (!findChild<QLineEdit*>(QStringLiteral("txtH1"))->text().isEmpty())
-        m_windows->open(QStringLiteral("frmHazard"));
-    else
-        MessageBox::ok(this, QStringLiteral("No data available."), QStringLiteral("Cargo Parameters"));
-}
-
-void FrmTabClean::openCompatibilityChart()
-{
-    if (!findChild<QLineEdit*>(QStringLiteral("Text2"))->text().isEmpty())
-        m_windows->open(QStringLiteral("frmUSCG"));
-    else
-        MessageBox::ok(this, QStringLiteral("USCG compatibility number is not defined."),
-                       QStringLiteral("USCG Compatibility Chart"));
+    action(QStringLiteral("mnuCompCh"))->setEnabled(tabInFront() != Tab::Henkel);
 }
 
 void FrmTabClean::editCargoParameters()
 {
     const QString title = QStringLiteral("Edit Cargo Parameters");
-    if (m_tabs->currentIndex() != 0) {
+    if (tabInFront() != Tab::Tavro) {
         MessageBox::ok(this, QStringLiteral("This function available for Tavro data, only."), title);
         return;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/Advisers.h"
+
 #include <QMainWindow>
 
 class CargoEditor;
@@ -14,8 +16,9 @@ class TavroTab;
 class WindowRegistry;
 
 // The main window: the tab strip SSTab1 with the three advisers, the menus from which every other
-// window and every help file is reached, the data controls, the letter keys and the turning globe.
-class FrmTabClean : public QMainWindow {
+// window and every help file is reached, the data controls, the letter keys and the turning globe. To the
+// windows it opens it is their Advisers.
+class FrmTabClean : public QMainWindow, public Advisers {
     Q_OBJECT
 public:
     static inline const QString PrintTavro = QStringLiteral("&Print Tavro Tankers Adviser");
@@ -34,6 +37,14 @@ public:
     HenkelTab* henkelTab() const { return m_henkel; }
     GlobeAnimation* globe() const { return m_globe; }
 
+    const CargoChoice& choice(Tab tab) const override;
+    const RecordSet& cargoRecords() const override;
+    Tab tabInFront() const override;
+    void bringToFront(Tab tab) override;
+    void pick(Tab tab, const QString& name) override;
+    void pick(Tab tab, int row) override;
+    void open(Window window) override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -47,9 +58,7 @@ private:
     void tabChanged(int index);
     void cargoChosen(bool unitorShown);
     void enableChartEntry();
-    void openPersonalNotes();
-    void openHazardData();
-    void openCompatibilityChart();
+    void openView(const QString& caption, const QString& text);
     void editCargoParameters();
     CargoEditor* followSaves(CargoEditor* editor);
 

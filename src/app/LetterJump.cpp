@@ -25,10 +25,10 @@ bool takesTyping(const QWidget* widget)
 
 } // namespace
 
-LetterJump::LetterJump(QWidget* window, QComboBox* cargoBox)
+LetterJump::LetterJump(QWidget* window, Jump jump)
     : QObject(window)
     , m_window(window)
-    , m_cargoBox(cargoBox)
+    , m_jump(std::move(jump))
 {
     qApp->installEventFilter(this);
 }
@@ -101,6 +101,6 @@ bool LetterJump::eventFilter(QObject* watched, QEvent* event)
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;
     if (const std::optional<QString> cargo = cargoFor(key->key()))
-        m_cargoBox->setEditText(*cargo);
+        m_jump(*cargo);
     return false;
 }

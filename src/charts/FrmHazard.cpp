@@ -1,17 +1,16 @@
 #include "charts/FrmHazard.h"
 
 #include "charts/HazardRatings.h"
+#include "shell/Advisers.h"
 #include "shell/Controls.h"
 #include "shell/Placement.h"
 #include "shell/TextBox.h"
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QTabWidget>
 
 namespace {
 
@@ -41,34 +40,30 @@ const Caption Captions[]{
     {"Health Hazard Ratings", {2400, 1590, 2055, 255}},
 };
 
-// The values copied from the operator tab: the label of this window and the control it copies.
+// The values copied from the operator tab's cargo: the label of this window and the value it shows.
 struct Copied {
     const char* label;
-    const char* control;
+    QString CurrentCargo::*value;
     QRect twips;
 };
 const Copied CopiedValues[]{
-    {"lblAbbr", "Text1", {2280, 120, 4155, 285}},   {"lblFull", "lblFullName", {2280, 480, 4155, 285}},
-    {"lblID", "txtID", {1320, 840, 975, 285}},      {"lblUN", "txtUN", {3240, 840, 735, 285}},
-    {"lblUSCG", "Text2", {5160, 840, 495, 285}},    {"lblCode", "txtCode", {1560, 1200, 2415, 285}},
-    {"lblTemp", "txtTemp", {4080, 1200, 375, 285}}, {"lblNote", "txtNotes", {4560, 1200, 735, 285}},
-    {"lblPOL", "txtPol", {1560, 1560, 615, 285}},   {"lblH1", "txtH1", {4560, 1560, 375, 285}},
-    {"lblH2", "txtH2", {5040, 1560, 375, 285}},     {"lblH3", "txtH3", {5520, 1560, 375, 285}},
+    {"lblAbbr", &CurrentCargo::name, {2280, 120, 4155, 285}},
+    {"lblFull", &CurrentCargo::fullName, {2280, 480, 4155, 285}},
+    {"lblID", &CurrentCargo::idNumber, {1320, 840, 975, 285}},
+    {"lblUN", &CurrentCargo::unNumber, {3240, 840, 735, 285}},
+    {"lblUSCG", &CurrentCargo::uscgGroup, {5160, 840, 495, 285}},
+    {"lblCode", &CurrentCargo::cleaningCode, {1560, 1200, 2415, 285}},
+    {"lblTemp", &CurrentCargo::temperatureCode, {4080, 1200, 375, 285}},
+    {"lblNote", &CurrentCargo::notesCode, {4560, 1200, 735, 285}},
+    {"lblPOL", &CurrentCargo::pollutionCategory, {1560, 1560, 615, 285}},
+    {"lblH1", &CurrentCargo::hazard1, {4560, 1560, 375, 285}},
+    {"lblH2", &CurrentCargo::hazard2, {5040, 1560, 375, 285}},
+    {"lblH3", &CurrentCargo::hazard3, {5520, 1560, 375, 285}},
 };
 
 // Inside the panel each scale has its heading and, under it, the box with its level's description.
 constexpr int ScaleTop = 240;
 constexpr int ScaleStep = 1380;
-
-// The text a control of the operator tab shows.
-QString shownText(const QWidget* control)
-{
-    if (const auto* lineEdit = qobject_cast<const QLineEdit*>(control))
-        return lineEdit->text();
-    if (const auto* label = qobject_cast<const QLabel*>(control))
-        return label->text();
-    return {};
-}
 
 // The window's picture, decoration only: a hazard warning sign.
 QPixmap warningSign()
@@ -157,24 +152,19 @@ void FrmHazard::buildScales()
     }
 }
 
-FrmHazard* FrmHazard::open(const QWidget& mainWindow)
+FrmHazard* FrmHazard::open(const Advisers& advisers)
 {
     auto* window = new FrmHazard;
-    window->load(mainWindow);
+    window->load(advisers);
     return window;
 }
 
-void FrmHazard::load(const QWidget& mainWindow)
+void FrmHazard::load(const Advisers& advisers)
 {
     Placement::place(this, 2);
-    const auto* tabs = mainWindow.findChild<QTabWidget*>(QStringLiteral("SSTab1"));
-    const QWidget* operatorTab = tabs ? tabs->widget(0) : nullptr;
-    for (int index = 0; index < m_values.size(); ++index) {
-        const auto* control =
-            operatorTab ? operatorTab->findChild<QWidget*>(QLatin1String(CopiedValues[index].control))
-                        : nullptr;
-        m_values[index]->setText(control ? shownText(control) : QString());
-    }
+    const CurrentCargo cargo = advisers.currentCargo(Advisers::Tab::Tavro);
+    for (int index = 0; index < m_values.size(); ++index)
+        m_values[index]->setText(cargo.*CopiedValues[index].value);
     const QList<HazardRatings::Scale>& scales = HazardRatings::scales();
     for (int index = 0; index < scales.size(); ++index) {
         m_headings[index]->setText(scales[index].heading);

@@ -4,12 +4,13 @@
 
 #include <QWidget>
 
+class Advisers;
 class QLabel;
 class TextBox;
 
 // The health hazard ratings of the operator tab's cargo: the cargo's identification and codes, and for
 // each of the three ratings its scale's heading and the description of the cargo's level. It reads the
-// main window once, at its load, and never writes to it.
+// cargo once, at its load, and never changes it.
 class FrmHazard : public QWidget {
     Q_OBJECT
 public:
@@ -17,10 +18,11 @@ public:
 
     explicit FrmHazard(QWidget* parent = nullptr);
 
-    // A new window loaded on the cargo of the main window's operator tab.
-    static FrmHazard* open(const QWidget& mainWindow);
-    // Centres the window, copies the cargo's values from the operator tab and describes its ratings.
-    void load(const QWidget& mainWindow);
+    // A new window loaded on the cargo of the operator tab.
+    static FrmHazard* open(const Advisers& advisers);
+    // Centres the window, copies the cargo's values as the operator tab shows them and describes its
+    // ratings.
+    void load(const Advisers& advisers);
 
     void setScale(const TwipScale& scale) { m_layout.setScale(scale); }
     const TwipScale& scale() const { return m_layout.scale(); }

@@ -8,6 +8,7 @@
 #include "charts/CompatibilityExceptions.h"
 #include "data/RecordSources.h"
 #include "data/Schema.h"
+#include "shell/Advisers.h"
 #include "shell/ClickableLabel.h"
 #include "shell/ComboClicks.h"
 #include "shell/Controls.h"
@@ -24,7 +25,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QTabWidget>
 
 namespace {
 
@@ -44,32 +44,14 @@ QString twoDigits(int group)
     return QStringLiteral("%1").arg(group, 2, 10, QLatin1Char('0'));
 }
 
-// The first cargo as the main window's tab in front shows it: tab 0 its name and group number, tab 1
-// the Jo Tankers product and its USCG number. Nothing for another tab.
-struct FirstCargo {
-    QString name;
-    QString group;
-};
-
-std::optional<FirstCargo> firstCargoOf(const QWidget& mainWindow)
+// The first cargo as the tab in front shows it: the operator's cargo or the Jo Tankers product, with its
+// group number. Nothing for the Henkel tab, which has no groups.
+std::optional<CurrentCargo> firstCargoOf(const Advisers& advisers)
 {
-    const auto* tabs = mainWindow.findChild<QTabWidget*>(QStringLiteral("SSTab1"));
-    if (!tabs || !tabs->currentWidget())
+    const Advisers::Tab tab = advisers.tabInFront();
+    if (tab == Advisers::Tab::Henkel)
         return std::nullopt;
-    const QWidget* tab = tabs->currentWidget();
-    if (tabs->currentIndex() == 0) {
-        const auto* name = tab->findChild<QLineEdit*>(QStringLiteral("Text1"));
-        const auto* group = tab->findChild<QLineEdit*>(QStringLiteral("Text2"));
-        if (name && group)
-            return FirstCargo{name->text(), group->text()};
-    }
-    if (tabs->currentIndex() == 1) {
-        const auto* name = tab->findChild<QLineEdit*>(QStringLiteral("Text3"));
-        const auto* group = tab->findChild<QLabel*>(QStringLiteral("lblUSCGJo"));
-        if (name && group)
-            return FirstCargo{name->text(), group->text()};
-    }
-    return std::nullopt;
+    return advisers.currentCargo(tab);
 }
 
 } // namespace
@@ -183,34 +165,35 @@ void FrmUSCG::setScale(const TwipScale& scale)
     m_chart->setScale(scale);
 }
 
-FrmUSCG* FrmUSCG::open(const QWidget& mainWindow, const Store& store)
+FrmUSCG* FrmUSCG::open(const Advisers& advisers, const Store& store)
 {
     auto* window = new FrmUSCG;
-    QString error;
-    if (window->load(mainWindow, store, &error))
+    const Result<> loaded = window->load(advisers, store);
+    if (loaded)
         return window;
     delete window;
-    MessageBox::error(nullptr, tr("The compatibility chart cannot open:\n\n%1").arg(error),
+    MessageBox::error(nullptr, tr("The compatibility chart cannot open:\n\n%1").arg(loaded.error()),
                       QStringLiteral("USCG Compatibility Chart"));
     return nullptr;
 }
 
-bool FrmUSCG::load(const QWidget& mainWindow, const Store& store, QString* error)
+Result<> FrmUSCG::load(const Advisers& advisers, const Store& store)
 {
     Placement::place(this, 2);
-    if (!m_data->open(store, Schema::CleaningFile, RecordSources::dtaU, error))
-        return false;
+    QString error;
+    if (!m_data->open(store, Schema::CleaningFile, RecordSources::dtaU, &error))
+        return Failure{error};
     m_data->bindList(m_secondCargo, QStringLiteral("Abbreviated Name"));
     m_data->bind(m_secondGroup, QStringLiteral("Compatability Chart No"));
-    takeFirstCargo(mainWindow);
-    return true;
+    takeFirstCargo(advisers);
+    return {};
 }
 
-void FrmUSCG::takeFirstCargo(const QWidget& mainWindow)
+void FrmUSCG::takeFirstCargo(const Advisers& advisers)
 {
-    if (const std::optional<FirstCargo> cargo = firstCargoOf(mainWindow)) {
+    if (const std::optional<CurrentCargo> cargo = firstCargoOf(advisers)) {
         m_firstCargo->setText(cargo->name);
-        m_firstGroup->setText(cargo->group);
+        m_firstGroup->setText(cargo->uscgGroup);
     }
     for (Band* band : std::as_const(m_rowBands))
         band->hide();

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "data/Result.h"
 #include "shell/TwipLayout.h"
 
 #include <QMap>
 #include <QWidget>
 
+class Advisers;
 class Band;
 class ChartPicture;
 class DataControl;
@@ -16,7 +18,7 @@ class TextBox;
 
 // The USCG compatibility chart: the row of the main window's cargo (the first cargo) highlighted with
 // its group's exceptions, and the column of a second cargo picked from the operator's cargo table.
-// Everything in it is read-only; it reads the main window once, at its load, and never writes to it.
+// Everything in it is read-only; it reads the first cargo once, at its load, and never changes it.
 class FrmUSCG : public QWidget {
     Q_OBJECT
 public:
@@ -26,11 +28,11 @@ public:
 
     explicit FrmUSCG(QWidget* parent = nullptr);
 
-    // A new window loaded on the main window's cargo; nullptr after saying why it cannot load.
-    static FrmUSCG* open(const QWidget& mainWindow, const Store& store);
-    // Centres the window, opens dtaU, takes the first cargo from the main window's tab in front and
-    // shows its group's row band and exceptions.
-    bool load(const QWidget& mainWindow, const Store& store, QString* error);
+    // A new window loaded on the cargo of the tab in front; nullptr after saying why it cannot load.
+    static FrmUSCG* open(const Advisers& advisers, const Store& store);
+    // Centres the window, opens dtaU, takes the first cargo from the tab in front and shows its group's
+    // row band and exceptions.
+    Result<> load(const Advisers& advisers, const Store& store);
 
     // Lays every control and the chart out at their twips on this scale.
     void setScale(const TwipScale& scale);
@@ -42,7 +44,7 @@ protected:
 private:
     void buildControls();
     void buildChart();
-    void takeFirstCargo(const QWidget& mainWindow);
+    void takeFirstCargo(const Advisers& advisers);
     void pickSecondCargo(int pickedRow);
     void compare();
     void showExceptions(int rowGroup);

@@ -4,6 +4,7 @@
 #include "data/Schema.h"
 #include "jo/CleaningMethods.h"
 #include "jo/MethodButtons.h"
+#include "shell/CargoChoice.h"
 #include "shell/Controls.h"
 #include "shell/Cover.h"
 #include "shell/DataControl.h"
@@ -46,6 +47,7 @@ void addValues(QGridLayout* grid, int column, const QList<Value>& values, QWidge
 JoTab::JoTab(QWidget* parent)
     : QWidget(parent)
     , m_data(new DataControl(QStringLiteral("DtaJo"), this))
+    , m_choice(new CargoChoice(this))
 {
     buildControls();
 }
@@ -191,6 +193,23 @@ void JoTab::bindFields()
     m_data->bindList(m_product, QStringLiteral("PRODUCT"));
     connect(m_product, &QComboBox::editTextChanged, this, &JoTab::selectProduct, Qt::UniqueConnection);
     connect(m_lookup, &NameLookup::rowPicked, this, &JoTab::selectProduct, Qt::UniqueConnection);
+    publishChoice();
+}
+
+void JoTab::awaitFirstChoice()
+{
+    for (QWidget* cover : std::as_const(m_covers))
+        cover->show();
+}
+
+void JoTab::pick(const QString& name)
+{
+    m_lookup->pick(name);
+}
+
+void JoTab::pick(int row)
+{
+    m_lookup->pick(row);
 }
 
 void JoTab::selectProduct()
@@ -203,7 +222,19 @@ void JoTab::selectProduct()
     nameProduct(ProductCodes::fromRecord(m_data->recordSet()), m_names);
     m_groupName->setText(m_names.groupName);
     m_className->setText(m_names.className);
+    publishChoice();
     Q_EMIT productChosen();
+}
+
+void JoTab::publishChoice()
+{
+    const RecordSet& record = m_data->recordSet();
+    CurrentCargo product;
+    product.name = m_holder->text();
+    product.record = record.absolutePosition();
+    product.unNumber = record.value(QStringLiteral("UN"));
+    product.uscgGroup = record.value(QStringLiteral("USCG"));
+    m_choice->set(product);
 }
 
 void JoTab::showMethod(int method)

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QWidget>
 
+class CargoChoice;
 class DataControl;
 class NameLookup;
 class QComboBox;
@@ -23,6 +24,13 @@ public:
     // Points DtaJo at Jo Tankers.mdb and lists its products.
     bool openData(const Store& store, QString* error);
     DataControl& data() const { return *m_data; }
+    // The product the tab stands on: its name, record, UN and USCG numbers.
+    const CargoChoice& choice() const { return *m_choice; }
+    // Covers the frames until the first product is picked.
+    void awaitFirstChoice();
+    // Picks in the product box as the officer does: a name as if typed, a row of the list as if clicked.
+    void pick(const QString& name);
+    void pick(int row);
 
 Q_SIGNALS:
     // After every look-up of the product box's text, found or not.
@@ -35,8 +43,10 @@ private:
     void bindFields();
     void selectProduct();
     void showMethod(int method);
+    void publishChoice();
 
     DataControl* m_data;
+    CargoChoice* m_choice;
     NameLookup* m_lookup = nullptr;
     ProductNames m_names;
 

@@ -21,14 +21,34 @@ NameLookup::NameLookup(QComboBox* comboBox, QLineEdit* holder, DataControl& data
 {
     // A damaged file can show itself whenever the records are read, a name of the list as well.
     connect(&data, &DataControl::readFailed, this, &NameLookup::tell);
+    connect(comboBox, &QComboBox::activated, this, &NameLookup::rowActivated);
+}
+
+void NameLookup::rowActivated(int row)
+{
     // Of two records of one name, the one not shown picked.
-    connect(comboBox, &QComboBox::activated, this, [this](int row) {
-        if (row != m_data.recordSet().absolutePosition() &&
-            m_comboBox->itemText(row) == m_comboBox->currentText()) {
-            m_rowPicked = row;
-            Q_EMIT rowPicked();
-        }
-    });
+    if (row != m_data.recordSet().absolutePosition() &&
+        m_comboBox->itemText(row) == m_comboBox->currentText()) {
+        m_rowPicked = row;
+        Q_EMIT rowPicked();
+    }
+}
+
+void NameLookup::pick(const QString& name)
+{
+    m_comboBox->setEditText(name);
+}
+
+void NameLookup::pick(int row)
+{
+    if (row < 0 || row >= m_comboBox->count())
+        return;
+    // A click on the list makes its row current, or writes the row's name again over a text typed since.
+    if (row != m_comboBox->currentIndex())
+        m_comboBox->setCurrentIndex(row);
+    else
+        m_comboBox->setEditText(m_comboBox->itemText(row));
+    rowActivated(row);
 }
 
 void NameLookup::setFields(const QList<QWidget*>& fields)

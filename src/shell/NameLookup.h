@@ -27,6 +27,10 @@ public:
     void setFields(const QList<QWidget*>& fields);
     // Finds the record of the box's text and tells what the fields now show; true when it was found.
     bool lookUp();
+    // Picks as the officer does: a name written into the box as if typed, or a row of the list as if
+    // clicked there. A row outside the list picks nothing.
+    void pick(const QString& name);
+    void pick(int row);
 
 Q_SIGNALS:
     // A row was picked from the list whose name the box shows already, so that its text did not change:
@@ -34,6 +38,8 @@ Q_SIGNALS:
     void rowPicked();
 
 private:
+    // A row chosen from the list: one whose name the box shows already is looked up again, as that row.
+    void rowActivated(int row);
     void tell();
 
     QComboBox* m_comboBox;

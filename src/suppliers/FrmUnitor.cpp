@@ -3,6 +3,7 @@
 #include "adviser/UnitorCatalogue.h"
 #include "data/RecordSources.h"
 #include "data/Schema.h"
+#include "shell/Advisers.h"
 #include "shell/ComboClicks.h"
 #include "shell/Controls.h"
 #include "shell/DataControl.h"
@@ -116,32 +117,32 @@ void FrmUnitor::setScale(const TwipScale& scale)
     m_cargoToLoad->setFont(tahoma);
 }
 
-FrmUnitor* FrmUnitor::open(const QWidget& mainWindow, const Store& store)
+FrmUnitor* FrmUnitor::open(const Advisers& advisers, const Store& store)
 {
     auto* window = new FrmUnitor;
-    QString error;
-    if (window->load(mainWindow, store, &error))
+    const Result<> loaded = window->load(advisers, store);
+    if (loaded)
         return window;
     delete window;
-    MessageBox::error(nullptr, tr("The Unitor window cannot open:\n\n%1").arg(error), Title);
+    MessageBox::error(nullptr, tr("The Unitor window cannot open:\n\n%1").arg(loaded.error()), Title);
     return nullptr;
 }
 
-bool FrmUnitor::load(const QWidget& mainWindow, const Store& store, QString* error)
+Result<> FrmUnitor::load(const Advisers& advisers, const Store& store)
 {
     Placement::place(this, 6);
-    if (!m_data->open(store, Schema::UnitorFile, RecordSources::DtaU, error))
-        return false;
+    QString error;
+    if (!m_data->open(store, Schema::UnitorFile, RecordSources::DtaU, &error))
+        return Failure{error};
     m_data->bindList(m_cargoToLoad, QStringLiteral("Name"));
     m_data->bind(m_code, QStringLiteral("Code"));
     // The list opens on its first cargo, the one whose code the code box shows.
     Controls::setInitialText(m_cargoToLoad, m_data->recordSet().value(QStringLiteral("Name")));
-    if (const auto* chosen = mainWindow.findChild<QLineEdit*>(QStringLiteral("Text1")))
-        m_previousCargo->setText(chosen->text());
+    m_previousCargo->setText(advisers.currentCargo(Advisers::Tab::Tavro).name);
     m_groupPrompt->hide();
     for (QRadioButton* option : std::as_const(m_groups))
         option->hide();
-    return true;
+    return {};
 }
 
 void FrmUnitor::showCleaningAdvice()

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "data/Result.h"
 #include "shell/TwipLayout.h"
 
 #include <QList>
 #include <QWidget>
 
+class Advisers;
 class CommonDialog;
 class DataControl;
 class QComboBox;
@@ -17,7 +19,7 @@ class Store;
 // The Unitor adviser: from the cargo the operator tab last chose (the previous cargo) to the topics of
 // the Unitor tank cleaning manual that tell how to clean the tank, by way of the loading group of the
 // next cargo where the manual asks for one. A list of cargoes to load shows each one's code, from which
-// the officer reads that group. It reads the main window once, at its load, and never writes to it.
+// the officer reads that group. It reads the operator tab's cargo once, at its load, and never changes it.
 class FrmUnitor : public QWidget {
     Q_OBJECT
 public:
@@ -26,10 +28,10 @@ public:
 
     explicit FrmUnitor(QWidget* parent = nullptr);
 
-    // A new window loaded on the main window's cargo; nullptr after saying why it cannot load.
-    static FrmUnitor* open(const QWidget& mainWindow, const Store& store);
-    // Places the window, opens DtaU and takes the previous cargo from the main window.
-    bool load(const QWidget& mainWindow, const Store& store, QString* error);
+    // A new window loaded on the operator tab's cargo; nullptr after saying why it cannot load.
+    static FrmUnitor* open(const Advisers& advisers, const Store& store);
+    // Places the window, opens DtaU and takes the previous cargo from the operator tab.
+    Result<> load(const Advisers& advisers, const Store& store);
 
     // Lays every control out at its twips on this scale.
     void setScale(const TwipScale& scale);

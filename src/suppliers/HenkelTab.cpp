@@ -2,6 +2,7 @@
 
 #include "data/RecordSources.h"
 #include "data/Schema.h"
+#include "shell/CargoChoice.h"
 #include "shell/Controls.h"
 #include "shell/DataControl.h"
 #include "shell/HelpRequest.h"
@@ -35,6 +36,7 @@ HenkelTab::HenkelTab(QWidget* parent)
     : QWidget(parent)
     , m_oils(new DataControl(QStringLiteral("DtaH"), this))
     , m_chemicals(new DataControl(QStringLiteral("dtaH1"), this))
+    , m_choice(new CargoChoice(this))
     , m_help(new CommonDialog(QStringLiteral("DiaH"), this))
 {
     // The oil tool down the left; the cleaning suggestions and the additional products on the right.
@@ -142,6 +144,7 @@ bool HenkelTab::openOilData(const Store& store, QString* error)
     m_oils->bindList(m_oil, HenkelGuide::Fields::Product);
     connect(m_oil, &QComboBox::editTextChanged, this, &HenkelTab::pickOil, Qt::UniqueConnection);
     connect(m_oilLookup, &NameLookup::rowPicked, this, &HenkelTab::pickOil, Qt::UniqueConnection);
+    publishChoice();
     return true;
 }
 
@@ -157,11 +160,37 @@ bool HenkelTab::openChemicalData(const Store& store, QString* error)
     return true;
 }
 
+void HenkelTab::awaitFirstChoice()
+{
+    m_oil->hide();
+    m_preWash->hide();
+    m_solution->hide();
+}
+
+void HenkelTab::pick(const QString& name)
+{
+    m_oilLookup->pick(name);
+}
+
+void HenkelTab::pick(int row)
+{
+    m_oilLookup->pick(row);
+}
+
 void HenkelTab::pickOil()
 {
     // A miss has beeped and left the previous oil shown; the pre-wash box shows from now on either way.
     m_oilLookup->lookUp();
     m_preWash->show();
+    publishChoice();
+}
+
+void HenkelTab::publishChoice()
+{
+    CurrentCargo oil;
+    oil.name = m_oilHolder->text();
+    oil.record = m_oils->recordSet().absolutePosition();
+    m_choice->set(oil);
 }
 
 void HenkelTab::pickChemical()

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QWidget>
 
+class CargoChoice;
 class CommonDialog;
 class DataControl;
 class NameLookup;
@@ -28,6 +29,14 @@ public:
     DataControl& oilData() const { return *m_oils; }
     DataControl& chemicalData() const { return *m_chemicals; }
 
+    // The oil the tab stands on: its name and record.
+    const CargoChoice& choice() const { return *m_choice; }
+    // Hides the oil box, the pre-wash temperature and the solution until their first use.
+    void awaitFirstChoice();
+    // Picks in the oil box as the officer does: a name as if typed, a row of the list as if clicked.
+    void pick(const QString& name);
+    void pick(int row);
+
     // The picture box of the globe animation.
     QLabel* globePicture() const { return m_globe; }
 
@@ -42,9 +51,11 @@ private:
     void pickChemical();
     void groupChosen(const QString& option);
     void showTopic();
+    void publishChoice();
 
     DataControl* m_oils;
     DataControl* m_chemicals;
+    CargoChoice* m_choice;
     CommonDialog* m_help;
     QComboBox* m_oil = nullptr;
     QLineEdit* m_oilHolder = nullptr;

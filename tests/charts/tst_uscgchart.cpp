@@ -274,8 +274,8 @@ private Q_SLOTS:
         choose(QStringLiteral("ACETONE"));
         child<QTabWidget>(m_window.get(), QStringLiteral("SSTab1"))->setCurrentIndex(2);
         FrmUSCG chart;
-        QString error;
-        QVERIFY2(chart.load(*m_window, *m_store, &error), qPrintable(error));
+        const Result<> loaded = chart.load(*m_window, *m_store);
+        QVERIFY2(loaded, qPrintable(loaded.error()));
         QCOMPARE(text(&chart, "lblCargo1"), QString());
         QCOMPARE(text(&chart, "lblUSCG1"), QStringLiteral("01"));
         QVERIFY(shownBands(&chart).isEmpty());

@@ -116,9 +116,8 @@ private:
         if (!cargo.isEmpty())
             choose(cargo);
         auto window = std::make_unique<FrmUnitor>();
-        QString error;
-        if (!window->load(*mainWindow(), mainWindow()->store(), &error))
-            qWarning("%s", qPrintable(error));
+        if (const Result<> loaded = window->load(*mainWindow(), mainWindow()->store()); !loaded)
+            qWarning("%s", qPrintable(loaded.error()));
         return window;
     }
 
