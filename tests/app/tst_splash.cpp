@@ -4,7 +4,7 @@
 #include "app/Startup.h"
 #include "data/Store.h"
 #include "shell/ProgramFolder.h"
-#include "support/TestSupport.h"
+#include "support/WidgetTestSupport.h"
 
 #include <QApplication>
 #include <QDir>
@@ -388,5 +388,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestSplash)
+VELCARIN_TEST_MAIN(TestSplash)
 #include "tst_splash.moc"
