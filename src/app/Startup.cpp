@@ -67,6 +67,8 @@ Migration convertDatabases(const Store& store, FrmSplash* splash, std::unique_pt
     QObject::connect(&conversion, &BackgroundMigration::finished, &loop, &QEventLoop::quit);
     conversion.start();
     loop.exec();
+    if (mainWindow)
+        mainWindow->statusBar()->clearMessage();
     return conversion.migration();
 }
 
@@ -91,7 +93,6 @@ bool openMainWindow(const Store& store, std::unique_ptr<FrmSplash> splash)
         tellCannotStart(error);
         return false;
     }
-    mainWindow->statusBar()->clearMessage();
     mainWindow->setEnabled(true);
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);
     mainWindow.release()->show();
