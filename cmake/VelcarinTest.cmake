@@ -1,7 +1,11 @@
-# velcarin_add_test(NAME SOURCES...): one Qt Test program, run by CTest offscreen.
+# velcarin_add_test(NAME SOURCES... [LINKS LIBRARIES...]): one Qt Test program, run by CTest offscreen. It
+# links the test support without widgets and the libraries LINKS names: those it tests and, for a window,
+# velcarin_testsupport_widgets or velcarin_testsupport_mainwindow; a test of the built programs alone
+# names none.
 function(velcarin_add_test name)
-    add_executable(${name} ${ARGN})
-    target_link_libraries(${name} PRIVATE velcarin_app velcarin_testsupport Qt6::Test)
+    cmake_parse_arguments(PARSE_ARGV 1 test "" "" "LINKS")
+    add_executable(${name} ${test_UNPARSED_ARGUMENTS})
+    target_link_libraries(${name} PRIVATE velcarin_testsupport ${test_LINKS})
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
     add_dependencies(${name} velcarin-program-folder velcarin-cli)
     add_test(NAME ${name} COMMAND ${name})

@@ -1,5 +1,7 @@
 // Replays the saved corpus of a fuzz target through its reader in the normal build, so that every input
 // that once found a fault stays a test.
+#include "support/TestMain.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -35,5 +37,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(ReplayCorpus)
+VELCARIN_TEST_MAIN(ReplayCorpus)
 #include "ReplayCorpus.moc"

@@ -151,6 +151,14 @@ void FrmSplash::tick()
     Q_EMIT finished();
 }
 
+void FrmSplash::showWork(const QString& state, int percent)
+{
+    m_state->setText(state);
+    Controls::setColours(m_box, systemColour(SystemColour::ButtonFace), Qt::black);
+    setFillWidth(m_box->contentsRect().width() * percent / 100);
+    setCursor(Qt::WaitCursor);
+}
+
 void FrmSplash::setFillWidth(int width)
 {
     const QRect inner = m_box->contentsRect();

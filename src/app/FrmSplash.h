@@ -22,6 +22,8 @@ public:
     // Centres the window on the screen, collapses the bar and starts the progress timer.
     void load();
     bool isDone() const { return m_done; }
+    // After the run, while the start still has work to do: the state says what, the bar how far it is.
+    void showWork(const QString& state, int percent);
 
 Q_SIGNALS:
     // The bar is full: the main window may open. Emitted once.

@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "app/BackgroundMigration.h"
 #include "app/FrmSplash.h"
 #include "app/FrmTabClean.h"
 #include "app/ProgramImages.h"
@@ -14,50 +15,87 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QEventLoop>
+#include <QStatusBar>
+
+#include <memory>
 
 namespace {
 
-// Runs the splash until its bar is full; false when the user closed it first. The splash is gone when
-// this returns.
-bool waitForSplash(const MonotonicClock& clock)
+QString tr(const char* text)
 {
-    FrmSplash splash(clock);
-    QEventLoop loop;
-    QObject::connect(&splash, &FrmSplash::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&splash, &FrmSplash::closed, &loop, &QEventLoop::quit);
-    splash.load();
-    splash.show();
-    loop.exec();
-    return splash.isDone();
+    return QApplication::translate("Startup", text);
 }
 
-bool openMainWindow(const Store& store)
+void tellCannotStart(const QString& reason)
 {
-    const QString& title = ProgramTexts::Title;
-    Migration migration(store);
-    migration.migrateAll();
+    MessageBox::error(nullptr, tr("Velcarin cannot start:\n\n%1").arg(reason), ProgramTexts::Title);
+}
+
+// Runs the splash until its bar is full and returns it, still shown; null when the user closed it first.
+std::unique_ptr<FrmSplash> runSplash(const MonotonicClock& clock)
+{
+    auto splash = std::make_unique<FrmSplash>(clock);
+    QEventLoop loop;
+    QObject::connect(splash.get(), &FrmSplash::finished, &loop, &QEventLoop::quit);
+    QObject::connect(splash.get(), &FrmSplash::closed, &loop, &QEventLoop::quit);
+    splash->load();
+    splash->show();
+    loop.exec();
+    return splash->isDone() ? std::move(splash) : nullptr;
+}
+
+// Converts the legacy databases in a worker while the event loop runs, showing each file on the splash
+// or, without one, in the status bar of the main window, which then shows, disabled, until it is loaded.
+Migration convertDatabases(const Store& store, FrmSplash* splash, std::unique_ptr<FrmTabClean>& mainWindow)
+{
+    BackgroundMigration conversion(store);
+    QObject::connect(&conversion, &BackgroundMigration::progress, &conversion,
+                     [&](const QString& fileName, int position, int count) {
+                         const QString state = tr("Converting %1…").arg(fileName);
+                         if (splash) {
+                             splash->showWork(state, position * 100 / count);
+                             return;
+                         }
+                         if (!mainWindow) {
+                             mainWindow = std::make_unique<FrmTabClean>(store);
+                             mainWindow->setEnabled(false);
+                             mainWindow->show();
+                         }
+                         mainWindow->statusBar()->showMessage(state);
+                     });
+    QEventLoop loop;
+    QObject::connect(&conversion, &BackgroundMigration::finished, &loop, &QEventLoop::quit);
+    conversion.start();
+    loop.exec();
+    if (mainWindow)
+        mainWindow->statusBar()->clearMessage();
+    return conversion.migration();
+}
+
+bool openMainWindow(const Store& store, std::unique_ptr<FrmSplash> splash)
+{
+    std::unique_ptr<FrmTabClean> mainWindow;
+    const Migration migration = convertDatabases(store, splash.get(), mainWindow);
+    splash.reset();
     if (!migration.migrated().isEmpty())
-        MessageBox::ok(nullptr, migration.report(), title);
+        MessageBox::ok(nullptr, migration.report(), ProgramTexts::Title);
     // A failed conversion is the problem to tell; the file is still the Access file it was.
     const QStringList problems = migration.failures().isEmpty() ? store.problems() : migration.failures();
     if (!problems.isEmpty()) {
-        MessageBox::error(nullptr,
-                          QApplication::translate("Startup", "Velcarin cannot start:\n\n%1")
-                              .arg(problems.join(QLatin1String("\n\n"))),
-                          title);
+        tellCannotStart(problems.join(QLatin1String("\n\n")));
         return false;
     }
 
-    auto* mainWindow = new FrmTabClean(store);
-    mainWindow->setAttribute(Qt::WA_DeleteOnClose);
+    if (!mainWindow)
+        mainWindow = std::make_unique<FrmTabClean>(store);
     QString error;
     if (!mainWindow->load(&error)) {
-        delete mainWindow;
-        MessageBox::error(
-            nullptr, QApplication::translate("Startup", "Velcarin cannot start:\n\n%1").arg(error), title);
+        tellCannotStart(error);
         return false;
     }
-    mainWindow->show();
+    mainWindow->setEnabled(true);
+    mainWindow->setAttribute(Qt::WA_DeleteOnClose);
+    mainWindow.release()->show();
     return true;
 }
 
@@ -84,9 +122,13 @@ StartOptions readCommandLine(const QStringList& arguments)
 Started startVelcarin(const Store& store, bool splash, const MonotonicClock& clock)
 {
     QApplication::setWindowIcon(ProgramImages::icon());
-    if (splash && !waitForSplash(clock))
-        return Started::SplashClosed;
-    return openMainWindow(store) ? Started::MainWindow : Started::CannotStart;
+    std::unique_ptr<FrmSplash> shownSplash;
+    if (splash) {
+        shownSplash = runSplash(clock);
+        if (!shownSplash)
+            return Started::SplashClosed;
+    }
+    return openMainWindow(store, std::move(shownSplash)) ? Started::MainWindow : Started::CannotStart;
 }
 
 int runVelcarin(QApplication& application)
@@ -97,9 +139,7 @@ int runVelcarin(QApplication& application)
     QString error;
     QStringList made;
     if (!folders.prepare(&error, &made)) {
-        MessageBox::error(nullptr,
-                          QApplication::translate("Startup", "Velcarin cannot start:\n\n%1").arg(error),
-                          ProgramTexts::Title);
+        tellCannotStart(error);
         return 1;
     }
     const Store store(folders.dataFolder());

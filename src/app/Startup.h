@@ -24,8 +24,9 @@ enum class Started {
 };
 
 // Gives every window the program's icon, shows the splash until its bar is full (unless the command line
-// skips it), then converts legacy databases, checks them and opens the main window, telling the user of a
-// problem once the splash is gone.
+// skips it), then converts legacy databases in a worker, its progress on the splash or in the main
+// window's status bar, checks them and opens the main window, telling the user of a problem once the
+// splash is gone.
 Started startVelcarin(const Store& store, bool splash, const MonotonicClock& clock);
 
 // Reads the command line and starts the program; the event loop's result.

@@ -1,7 +1,7 @@
 #include "app/FrmTabClean.h"
 #include "shell/TextBox.h"
 #include "shell/WindowRegistry.h"
-#include "support/TestSupport.h"
+#include "support/LoadedMainWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -735,5 +735,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestEditors)
+VELCARIN_TEST_MAIN(TestEditors)
 #include "tst_editors.moc"

@@ -3,7 +3,7 @@
 #include "data/Schema.h"
 #include "shell/SheetWindow.h"
 #include "shell/WindowRegistry.h"
-#include "support/TestSupport.h"
+#include "support/LoadedMainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -358,5 +358,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestPrintedAdviser)
+VELCARIN_TEST_MAIN(TestPrintedAdviser)
 #include "tst_printedadviser.moc"

@@ -4,7 +4,7 @@
 #include "data/Store.h"
 #include "shell/TextBox.h"
 #include "shell/WindowRegistry.h"
-#include "support/TestSupport.h"
+#include "support/LoadedMainWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -541,5 +541,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestSelection)
+VELCARIN_TEST_MAIN(TestSelection)
 #include "tst_selection.moc"

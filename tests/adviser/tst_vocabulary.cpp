@@ -1,4 +1,5 @@
 #include "adviser/Vocabulary.h"
+#include "support/TestMain.h"
 
 #include <QTest>
 
@@ -491,5 +492,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestVocabulary)
+VELCARIN_TEST_GUILESS_MAIN(TestVocabulary)
 #include "tst_vocabulary.moc"

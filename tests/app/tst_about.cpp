@@ -4,7 +4,7 @@
 #include "app/SystemInformation.h"
 #include "shell/ProgramFolder.h"
 #include "shell/WindowRegistry.h"
-#include "support/TestSupport.h"
+#include "support/LoadedMainWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -212,5 +212,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestAbout)
+VELCARIN_TEST_MAIN(TestAbout)
 #include "tst_about.moc"

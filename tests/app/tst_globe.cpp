@@ -86,5 +86,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestGlobe)
+VELCARIN_TEST_MAIN(TestGlobe)
 #include "tst_globe.moc"

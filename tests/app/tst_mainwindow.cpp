@@ -5,7 +5,7 @@
 #include "shell/HelpRequest.h"
 #include "shell/ProgramFolder.h"
 #include "shell/WindowRegistry.h"
-#include "support/TestSupport.h"
+#include "support/LoadedMainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -722,5 +722,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestMainWindow)
+VELCARIN_TEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"

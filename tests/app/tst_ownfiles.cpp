@@ -1,7 +1,7 @@
 #include "app/FrmTabClean.h"
 #include "data/DataFolders.h"
 #include "shell/HelpRequest.h"
-#include "support/TestSupport.h"
+#include "support/LoadedMainWindow.h"
 
 #include <QImage>
 #include <QLabel>
@@ -62,5 +62,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestOwnFiles)
+VELCARIN_TEST_MAIN(TestOwnFiles)
 #include "tst_ownfiles.moc"

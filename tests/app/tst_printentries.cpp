@@ -1,7 +1,7 @@
 #include "app/FrmTabClean.h"
 #include "shell/DefaultPrinter.h"
 #include "shell/WindowRegistry.h"
-#include "support/TestSupport.h"
+#include "support/LoadedMainWindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -365,5 +365,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestPrintEntries)
+VELCARIN_TEST_MAIN(TestPrintEntries)
 #include "tst_printentries.moc"

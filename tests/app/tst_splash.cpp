@@ -3,8 +3,10 @@
 #include "app/SplashProgress.h"
 #include "app/Startup.h"
 #include "data/Store.h"
+#include "data/legacy/ConversionLock.h"
+#include "data/legacy/LegacyFixtures.h"
 #include "shell/ProgramFolder.h"
-#include "support/TestSupport.h"
+#include "support/WidgetTestSupport.h"
 
 #include <QApplication>
 #include <QDir>
@@ -348,6 +350,70 @@ private Q_SLOTS:
         QCOMPARE(m_beeps->count(), 0);
     }
 
+    // The start converts in a worker: the file is shown on the splash, its bar emptied, or in the status bar
+    // of the main window, shown disabled, while the event loop runs on; here the worker waits for another
+    // start's lock, which a timer lets go.
+    void conversionShowsItsProgress_data()
+    {
+        QTest::addColumn<bool>("splash");
+        QTest::newRow("on the splash") << true;
+        QTest::newRow("in the status bar") << false;
+    }
+
+    void conversionShowsItsProgress()
+    {
+        QFETCH(bool, splash);
+        const TestDataFolder folder;
+        folder.copySampleDatabases();
+        QFile::remove(folder.filePath(QStringLiteral("cleaning.mdb")));
+        QVERIFY(QFile::copy(legacyFile(QStringLiteral("cleaning.mdb")),
+                            folder.filePath(QStringLiteral("cleaning.mdb"))));
+        auto otherStart = std::make_unique<ConversionLock>(folder.path());
+        QString error;
+        QVERIFY(otherStart->acquire(&error));
+
+        QString shown;
+        bool waiting = false; // an empty grey bar, or a disabled main window
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            const QList<QWidget*> windows = shownWindows(QLatin1String(splash ? "frmSplash" : "FrmTabClean"));
+            if (windows.isEmpty())
+                return;
+            QWidget* window = windows.first();
+            if (splash) {
+                shown = controlText(window, QStringLiteral("lblState"));
+                waiting =
+                    child<QWidget>(window, QStringLiteral("picFill"))->width() == 0 &&
+                    child<QFrame>(window, QStringLiteral("picProgress"))->palette().color(QPalette::Window) ==
+                        QColor(212, 208, 200);
+            } else {
+                shown = child<QStatusBar>(window, QStringLiteral("StatusBar1"))->currentMessage();
+                waiting = !window->isEnabled();
+            }
+            if (shown.startsWith(QStringLiteral("Converting"))) {
+                poll.stop();
+                otherStart.reset();
+            }
+        });
+        poll.start(20);
+        MessageRecorder messages;
+        const SplashWatchdog watchdog;
+        QCOMPARE(startVelcarin(Store(folder.path()), splash, fastClock()), Started::MainWindow);
+        QCOMPARE(shown, QStringLiteral("Converting cleaning.mdb…"));
+        QVERIFY(waiting);
+        QCOMPARE(messages.requests().size(), 1);
+        QCOMPARE(
+            messages.requests().first().text,
+            QStringLiteral("Velcarin has converted your Microsoft Access databases into its own format:\n\n"
+                           "cleaning.mdb was converted; its Access original is kept unchanged as \"%1\".")
+                .arg(folder.filePath(QStringLiteral("cleaning.mdb.access"))));
+        const QList<QWidget*> mainWindows = shownWindows(QStringLiteral("FrmTabClean"));
+        QCOMPARE(mainWindows.size(), 1);
+        QVERIFY(mainWindows.first()->isEnabled());
+        QCOMPARE(child<QStatusBar>(mainWindows.first(), QStringLiteral("StatusBar1"))->currentMessage(),
+                 QString());
+    }
+
     void commandLine_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -388,5 +454,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestSplash)
+VELCARIN_TEST_MAIN(TestSplash)
 #include "tst_splash.moc"

@@ -1,6 +1,7 @@
 #include "charts/ChartTables.h"
 #include "charts/CompatibilityChart.h"
 #include "charts/CompatibilityExceptions.h"
+#include "support/TestMain.h"
 
 #include <QTest>
 
@@ -158,5 +159,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestChartData)
+VELCARIN_TEST_GUILESS_MAIN(TestChartData)
 #include "tst_chartdata.moc"

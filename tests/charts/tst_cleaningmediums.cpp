@@ -5,7 +5,7 @@
 #include "shell/HelpRequest.h"
 #include "shell/ProgramFolder.h"
 #include "shell/WindowRegistry.h"
-#include "support/TestSupport.h"
+#include "support/LoadedMainWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -376,5 +376,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestCleaningMediums)
+VELCARIN_TEST_MAIN(TestCleaningMediums)
 #include "tst_cleaningmediums.moc"

@@ -104,5 +104,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCompatCommand)
+VELCARIN_TEST_GUILESS_MAIN(TestCompatCommand)
 #include "tst_compatcommand.moc"

@@ -128,5 +128,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestHazardCommand)
+VELCARIN_TEST_MAIN(TestHazardCommand)
 #include "tst_hazardcommand.moc"

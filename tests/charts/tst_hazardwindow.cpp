@@ -2,7 +2,7 @@
 #include "charts/FrmHazard.h"
 #include "shell/TextBox.h"
 #include "shell/WindowRegistry.h"
-#include "support/TestSupport.h"
+#include "support/LoadedMainWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -394,5 +394,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestHazardWindow)
+VELCARIN_TEST_MAIN(TestHazardWindow)
 #include "tst_hazardwindow.moc"

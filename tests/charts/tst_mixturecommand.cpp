@@ -93,5 +93,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestMixtureCommand)
+VELCARIN_TEST_MAIN(TestMixtureCommand)
 #include "tst_mixturecommand.moc"

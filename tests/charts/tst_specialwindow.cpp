@@ -4,7 +4,7 @@
 #include "shell/HelpRequest.h"
 #include "shell/ProgramFolder.h"
 #include "shell/WindowRegistry.h"
-#include "support/TestSupport.h"
+#include "support/LoadedMainWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -318,5 +318,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestSpecialWindow)
+VELCARIN_TEST_MAIN(TestSpecialWindow)
 #include "tst_specialwindow.moc"

@@ -9,7 +9,7 @@
 #include "shell/GradientBackground.h"
 #include "shell/TextBox.h"
 #include "shell/WindowRegistry.h"
-#include "support/TestSupport.h"
+#include "support/WidgetTestSupport.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -617,5 +617,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestUscgChart)
+VELCARIN_TEST_MAIN(TestUscgChart)
 #include "tst_uscgchart.moc"

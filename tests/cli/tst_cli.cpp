@@ -215,5 +215,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCli)
+VELCARIN_TEST_GUILESS_MAIN(TestCli)
 #include "tst_cli.moc"

@@ -430,5 +430,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestNotesCommand)
+VELCARIN_TEST_GUILESS_MAIN(TestNotesCommand)
 #include "tst_notescommand.moc"

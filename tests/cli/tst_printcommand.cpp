@@ -1,5 +1,5 @@
 #include "app/FrmTabClean.h"
-#include "support/TestSupport.h"
+#include "support/LoadedMainWindow.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -229,5 +229,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestPrintCommand)
+VELCARIN_TEST_MAIN(TestPrintCommand)
 #include "tst_printcommand.moc"

@@ -161,5 +161,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestWhere)
+VELCARIN_TEST_MAIN(TestWhere)
 #include "tst_where.moc"

@@ -134,6 +134,6 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCrashSave)
+VELCARIN_TEST_GUILESS_MAIN(TestCrashSave)
 
 #include "tst_crashsave.moc"

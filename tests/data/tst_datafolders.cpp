@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 
@@ -108,7 +109,11 @@ private Q_SLOTS:
     {
         qputenv("XDG_DATA_HOME", QFile::encodeName(m_root.filePath(QStringLiteral("xdg-data"))));
         QCoreApplication::setApplicationName(QStringLiteral("Velcarin"));
+        // The places outside the test mode, which would move them; XDG_DATA_HOME keeps them in the test's
+        // folder, and nothing is made there.
+        QStandardPaths::setTestModeEnabled(false);
         const DataFolders::Places places = DataFolders::places();
+        QStandardPaths::setTestModeEnabled(true);
         const QString programFolder = QCoreApplication::applicationDirPath();
         QCOMPARE(places.programFolder, programFolder);
         QCOMPARE(places.installedFolder,
@@ -252,5 +257,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestDataFolders)
+VELCARIN_TEST_GUILESS_MAIN(TestDataFolders)
 #include "tst_datafolders.moc"

@@ -132,5 +132,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestDurableSave)
+VELCARIN_TEST_GUILESS_MAIN(TestDurableSave)
 #include "tst_durablesave.moc"

@@ -59,5 +59,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestOperatingSystem)
+VELCARIN_TEST_GUILESS_MAIN(TestOperatingSystem)
 #include "tst_operatingsystem.moc"

@@ -285,5 +285,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPersonalNotes)
+VELCARIN_TEST_GUILESS_MAIN(TestPersonalNotes)
 #include "tst_personalnotes.moc"

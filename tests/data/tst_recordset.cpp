@@ -468,5 +468,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestRecordSet)
+VELCARIN_TEST_GUILESS_MAIN(TestRecordSet)
 #include "tst_recordset.moc"

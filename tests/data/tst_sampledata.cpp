@@ -49,5 +49,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestSampleData)
+VELCARIN_TEST_MAIN(TestSampleData)
 #include "tst_sampledata.moc"

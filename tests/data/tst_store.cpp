@@ -152,5 +152,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestStore)
+VELCARIN_TEST_GUILESS_MAIN(TestStore)
 #include "tst_store.moc"

@@ -45,5 +45,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestWholeFileWriter)
+VELCARIN_TEST_GUILESS_MAIN(TestWholeFileWriter)
 #include "tst_wholefilewriter.moc"

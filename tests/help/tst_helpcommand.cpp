@@ -210,5 +210,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestHelpCommand)
+VELCARIN_TEST_MAIN(TestHelpCommand)
 #include "tst_helpcommand.moc"

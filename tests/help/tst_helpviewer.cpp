@@ -1,6 +1,6 @@
 #include "help/HelpViewer.h"
 #include "help/Manual.h"
-#include "support/TestSupport.h"
+#include "support/WidgetTestSupport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -291,5 +291,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestHelpViewer)
+VELCARIN_TEST_MAIN(TestHelpViewer)
 #include "tst_helpviewer.moc"

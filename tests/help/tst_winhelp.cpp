@@ -1,6 +1,7 @@
 #include "WinHelpFacts.h"
 #include "help/winhelp/BTree.h"
 #include "help/winhelp/WinHelpFile.h"
+#include "support/TestMain.h"
 
 #include <QCryptographicHash>
 #include <QElapsedTimer>
@@ -560,5 +561,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestWinHelp)
+VELCARIN_TEST_MAIN(TestWinHelp)
 #include "tst_winhelp.moc"

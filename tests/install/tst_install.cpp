@@ -354,5 +354,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestInstall)
+VELCARIN_TEST_GUILESS_MAIN(TestInstall)
 #include "tst_install.moc"

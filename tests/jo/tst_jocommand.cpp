@@ -230,5 +230,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestJoCommand)
+VELCARIN_TEST_GUILESS_MAIN(TestJoCommand)
 #include "tst_jocommand.moc"

@@ -5,7 +5,7 @@
 #include "shell/DataControl.h"
 #include "shell/SystemColour.h"
 #include "shell/TextBox.h"
-#include "support/TestSupport.h"
+#include "support/LoadedMainWindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -508,5 +508,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestJoTab)
+VELCARIN_TEST_MAIN(TestJoTab)
 #include "tst_jotab.moc"

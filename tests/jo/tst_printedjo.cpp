@@ -2,7 +2,7 @@
 #include "data/Schema.h"
 #include "shell/SheetWindow.h"
 #include "shell/WindowRegistry.h"
-#include "support/TestSupport.h"
+#include "support/LoadedMainWindow.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -177,5 +177,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestPrintedJo)
+VELCARIN_TEST_MAIN(TestPrintedJo)
 #include "tst_printedjo.moc"

@@ -421,5 +421,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestSheet)
+VELCARIN_TEST_MAIN(TestSheet)
 #include "tst_sheet.moc"

@@ -5,7 +5,7 @@
 #include "shell/DataControl.h"
 #include "shell/FindByName.h"
 #include "shell/TextBox.h"
-#include "support/TestSupport.h"
+#include "support/WidgetTestSupport.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
@@ -159,5 +159,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestDataControl)
+VELCARIN_TEST_MAIN(TestDataControl)
 #include "tst_datacontrol.moc"

@@ -3,7 +3,7 @@
 #include "shell/ProgramFolder.h"
 #include "shell/TwipLayout.h"
 #include "shell/WindowRegistry.h"
-#include "support/TestSupport.h"
+#include "support/WidgetTestSupport.h"
 
 #include <QImage>
 #include <QLabel>
@@ -169,5 +169,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestShell)
+VELCARIN_TEST_MAIN(TestShell)
 #include "tst_shell.moc"

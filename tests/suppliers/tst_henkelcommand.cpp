@@ -148,5 +148,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestHenkelCommand)
+VELCARIN_TEST_MAIN(TestHenkelCommand)
 #include "tst_henkelcommand.moc"

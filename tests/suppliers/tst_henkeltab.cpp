@@ -5,7 +5,7 @@
 #include "shell/ProgramFolder.h"
 #include "suppliers/HenkelGuide.h"
 #include "suppliers/HenkelTab.h"
-#include "support/TestSupport.h"
+#include "support/LoadedMainWindow.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -421,5 +421,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestHenkelTab)
+VELCARIN_TEST_MAIN(TestHenkelTab)
 #include "tst_henkeltab.moc"

@@ -1,6 +1,7 @@
 #include "adviser/UnitorCargoList.h"
 #include "adviser/UnitorCatalogue.h"
 #include "suppliers/UnitorTables.h"
+#include "support/TestMain.h"
 
 #include <QSet>
 #include <QTest>
@@ -276,5 +277,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestUnitorCatalogue)
+VELCARIN_TEST_GUILESS_MAIN(TestUnitorCatalogue)
 #include "tst_unitorcatalogue.moc"

@@ -148,5 +148,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestUnitorCommand)
+VELCARIN_TEST_GUILESS_MAIN(TestUnitorCommand)
 #include "tst_unitorcommand.moc"

@@ -10,7 +10,7 @@
 #include "shell/ProgramFolder.h"
 #include "shell/WindowRegistry.h"
 #include "suppliers/FrmUnitor.h"
-#include "support/TestSupport.h"
+#include "support/LoadedMainWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -636,5 +636,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestUnitorWindow)
+VELCARIN_TEST_MAIN(TestUnitorWindow)
 #include "tst_unitorwindow.moc"

@@ -69,6 +69,14 @@ void undoInterrupted(const QString& path)
     }
 }
 
+// Whether the database is to be looked at under the folder's conversion lock: it is an Access file, or an
+// interrupted conversion may have left something to put right.
+bool needsLock(const QString& path, const QString& folder)
+{
+    return probeDatabaseFile(path) == DatabaseFileKind::Access || !LegacyImport::leftovers(path).isEmpty() ||
+           ConversionLock::isInFolder(folder);
+}
+
 } // namespace
 
 QString Migration::Migrated::description() const
@@ -85,9 +93,9 @@ Migration::Migration(Store store)
 bool Migration::migrate(const QString& fileName)
 {
     const QString path = m_store.pathOf(fileName);
-    const bool access = probeDatabaseFile(path) == DatabaseFileKind::Access;
-    if (!access && LegacyImport::leftovers(path).isEmpty() && !ConversionLock::isInFolder(m_store.dataDir()))
+    if (!needsLock(path, m_store.dataDir()))
         return true;
+    const bool access = probeDatabaseFile(path) == DatabaseFileKind::Access;
     auto fail = [&](const QString& reason) {
         m_failures << tr("%1 could not be converted from Microsoft Access and is left as it was.\n%2")
                           .arg(fileName, reason);
@@ -109,10 +117,15 @@ bool Migration::migrate(const QString& fileName)
     return true;
 }
 
-void Migration::migrateAll()
+void Migration::migrateAll(const Progress& progress)
 {
-    for (const DatabaseSchema& schema : Schema::databases())
-        migrate(schema.fileName);
+    const QList<DatabaseSchema>& databases = Schema::databases();
+    for (int i = 0; i < databases.size(); ++i) {
+        const QString& fileName = databases.at(i).fileName;
+        if (progress && needsLock(m_store.pathOf(fileName), m_store.dataDir()))
+            progress(fileName, i, int(databases.size()));
+        migrate(fileName);
+    }
 }
 
 QString Migration::report() const

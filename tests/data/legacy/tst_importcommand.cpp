@@ -364,5 +364,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestImportCommand)
+VELCARIN_TEST_GUILESS_MAIN(TestImportCommand)
 #include "tst_importcommand.moc"

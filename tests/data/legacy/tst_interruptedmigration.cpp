@@ -173,5 +173,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestInterruptedMigration)
+VELCARIN_TEST_GUILESS_MAIN(TestInterruptedMigration)
 #include "tst_interruptedmigration.moc"

@@ -488,5 +488,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestLegacyImport)
+VELCARIN_TEST_MAIN(TestLegacyImport)
 #include "tst_legacyimport.moc"

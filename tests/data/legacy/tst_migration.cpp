@@ -237,5 +237,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestMigration)
+VELCARIN_TEST_GUILESS_MAIN(TestMigration)
 #include "tst_migration.moc"
