@@ -71,7 +71,13 @@ const ProgramHelp& velcarinProgram()
         QStringLiteral("tank cleaning guide for the deck officers of chemical tankers"),
         {QStringLiteral("velcarin [--data-dir DIR] [--no-splash]"),
          QStringLiteral("velcarin --help | --version")},
-        QStringLiteral("Information about Chemical Cargoes Carried in bulk."),
+        QStringLiteral(
+            "Information about Chemical Cargoes Carried in bulk.\n\nThe officer picks the cargo that a "
+            "tank last carried, and Velcarin tells how to clean the tank: the cleaning group and what it "
+            "means, the wash-water temperature, special notes, the cargo's physical and handling data, "
+            "pollution category, IMDG class, health hazard ratings, USCG compatibility group and the "
+            "officer's own notes. Beside this adviser stand a second operator's adviser, the advisers of "
+            "two cleaning-chemical suppliers, the USCG cargo compatibility chart and reference windows."),
         {{QStringLiteral("--data-dir"), QStringLiteral("DIR"),
           QApplication::translate("Startup", "Read the databases from DIR."), Completion::Folder},
          {QStringLiteral("--no-splash"),

@@ -70,10 +70,10 @@ const ProgramHelp& cliProgram()
         {QStringLiteral("velcarin-cli COMMAND [ARGUMENTS] [OPTIONS]"),
          QStringLiteral("velcarin-cli COMMAND --help"), QStringLiteral("velcarin-cli --help | --version")},
         QStringLiteral(
-            "Answers the questions of Velcarin's windows (Information about Chemical Cargoes Carried in "
-            "bulk.) from the same databases and manuals: how to clean a tank after a cargo, and the "
-            "reference charts beside it. Each command prints lines of \"Name: value\", or one JSON "
-            "object with --json; messages go to standard error."),
+            "Answers the questions of Velcarin's windows from the same databases and manuals: how to clean "
+            "a tank after the cargo it carried, and the reference charts beside the advice. Each command "
+            "prints lines of \"Name: value\", or one JSON object with --json; messages go to standard "
+            "error."),
         sharedOptions(),
         {adviseHelp(), compatHelp(), hazardHelp(), helpHelp(), henkelHelp(), importHelp(), joHelp(),
          mixtureHelp(), notesHelp(), printHelp(), unitorHelp(), whereHelp()},

@@ -34,6 +34,15 @@ QString wrapped(const QString& text, qsizetype indent, qsizetype width)
     return lines;
 }
 
+// Paragraphs, each wrapped to the terminal's width.
+QString paragraphs(const QString& text)
+{
+    QStringList wrappedParagraphs;
+    for (const QString& paragraph : text.split(QStringLiteral("\n\n")))
+        wrappedParagraphs << wrapped(paragraph, 0, LineWidth);
+    return wrappedParagraphs.join(QStringLiteral("\n\n")) + QLatin1Char('\n');
+}
+
 // Rows of two columns, the second starting at one place for all and wrapped beside the first.
 QString table(const QList<std::pair<QString, QString>>& rows)
 {
@@ -145,7 +154,8 @@ QString roffCommand(const CommandHelp& command)
     if (!command.exitCodes.isEmpty())
         page += QStringLiteral(".PP\n") + tr("Exit codes:") + QStringLiteral("\n.RS\n") +
                 roffExitCodes(command.exitCodes) + QStringLiteral(".RE\n");
-    return page;
+    return page + QStringLiteral(".PP\n") + tr("Example:") + QStringLiteral("\n.RS\n.EX\n") +
+           roffCommandLine(command.example) + QStringLiteral("\n.EE\n.RE\n");
 }
 
 } // namespace
@@ -174,8 +184,7 @@ namespace CommandLineHelp {
 
 QString programText(const ProgramHelp& program, const QString& folders)
 {
-    QString text = usageLines(program.usages) + QLatin1Char('\n') +
-                   wrapped(program.description, 0, LineWidth) + QLatin1Char('\n');
+    QString text = usageLines(program.usages) + QLatin1Char('\n') + paragraphs(program.description);
     if (!program.commands.isEmpty()) {
         QList<std::pair<QString, QString>> rows;
         for (const CommandHelp& command : program.commands)
@@ -219,7 +228,9 @@ QString manualPage(const ProgramHelp& program, const QString& version)
             roffText(program.name).replace(QLatin1Char('-'), QLatin1String("\\-")) + QStringLiteral(" \\- ") +
             roffText(program.summary) + QLatin1Char('\n');
     page += QStringLiteral(".SH SYNOPSIS\n") + roffUsages(program.usages);
-    page += QStringLiteral(".SH DESCRIPTION\n") + roffText(program.description) + QLatin1Char('\n');
+    page += QStringLiteral(".SH DESCRIPTION\n") +
+            roffText(program.description).replace(QStringLiteral("\n\n"), QStringLiteral("\n.PP\n")) +
+            QLatin1Char('\n');
     if (!program.commands.isEmpty()) {
         page += QStringLiteral(".SH COMMANDS\n");
         for (const CommandHelp& command : program.commands)
