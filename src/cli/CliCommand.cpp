@@ -21,12 +21,13 @@ bool migrateLegacyDatabase(const Store& store, const QString& fileName, CliConte
     return migrated;
 }
 
-// The names a look-up finds, from the data folder's database, or the shipped one before the data folder
-// holds its copy; none from a database that cannot be read as it is.
+// The names a look-up finds, from the data folder's database, or the shipped one before the officer's
+// folder holds its copy; none from a database that cannot be read as it is.
 QStringList namesIn(const DataFolders& folders, const QString& fileName, const QString& source,
                     const QString& field)
 {
-    const bool copied = QFileInfo::exists(QDir(folders.dataFolder()).filePath(fileName));
+    const bool copied =
+        !folders.isOfficersFolder() || QFileInfo::exists(QDir(folders.dataFolder()).filePath(fileName));
     QString error;
     const Database database =
         Store(copied ? folders.dataFolder() : folders.shippedFolder()).open(fileName, &error);

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace {
 
 QString tr(const char* text)
@@ -43,7 +45,8 @@ QString expected(const QByteArray& json, const QJsonParseError& error)
     case QJsonParseError::MissingObject:
         return tr("a value was expected");
     case QJsonParseError::TerminationByNumber:
-        return tr("the text ends where more was expected");
+    case QJsonParseError::UnterminatedString:
+        return tr("the text ends too early");
     case QJsonParseError::IllegalNumber:
         return startsAValue(json, error.offset) ? tr("a value was expected") : tr("a digit was expected");
     case QJsonParseError::IllegalEscapeSequence:
@@ -51,8 +54,6 @@ QString expected(const QByteArray& json, const QJsonParseError& error)
                   "hexadecimal digits)");
     case QJsonParseError::IllegalUTF8String:
         return tr("a character in UTF-8 was expected");
-    case QJsonParseError::UnterminatedString:
-        return tr("a '\"' was expected");
     case QJsonParseError::GarbageAtEnd:
         return tr("the end of the text was expected");
     case QJsonParseError::DeepNesting:
@@ -86,6 +87,8 @@ qsizetype refusedAt(const QByteArray& json, const QJsonParseError& error)
 QString describeJsonSyntaxError(const QByteArray& json, const QJsonParseError& error)
 {
     const qsizetype at = std::clamp<qsizetype>(refusedAt(json, error), 0, json.size());
+    // Where a token was missing at the end, only the end is sure.
+    const bool endsEarly = at == json.size() && error.error != QJsonParseError::IllegalUTF8String;
     int line = 1;
     int column = 1;
     for (qsizetype i = 0; i < at; ++i) {
@@ -97,5 +100,8 @@ QString describeJsonSyntaxError(const QByteArray& json, const QJsonParseError& e
             ++column;
         }
     }
-    return tr("line %1, column %2: %3").arg(line).arg(column).arg(expected(json, error));
+    return tr("line %1, column %2: %3")
+        .arg(line)
+        .arg(column)
+        .arg(endsEarly ? tr("the text ends too early") : expected(json, error));
 }
