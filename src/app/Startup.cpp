@@ -120,12 +120,8 @@ const ProgramHelp& velcarinProgram()
 StartOptions readCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    for (const ArgumentHelp& option : velcarinProgram().options) {
-        QStringList names;
-        for (const QString& name : option.name.split(QStringLiteral(", ")))
-            names << name.mid(name.startsWith(QLatin1String("--")) ? 2 : 1);
-        parser.addOption({names, option.description, option.value});
-    }
+    for (const ArgumentHelp& option : velcarinProgram().options)
+        parser.addOption(option.parserOption());
     // The build writes the manual page with it.
     parser.addOption({QStringLiteral("manual-page"), {}});
     QTextStream out(stdout);

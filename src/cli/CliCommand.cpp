@@ -71,12 +71,8 @@ CommandLine::CommandLine(const CommandHelp& help, int positionalCount, int optio
     , m_positionalCount(positionalCount)
     , m_optionalCount(optionalCount)
 {
-    for (const ArgumentHelp& option : help.options + sharedOptions()) {
-        QStringList names;
-        for (const QString& name : option.name.split(QStringLiteral(", ")))
-            names << name.mid(name.startsWith(QLatin1String("--")) ? 2 : 1);
-        m_parser.addOption({names, option.description, option.value});
-    }
+    for (const ArgumentHelp& option : help.options + sharedOptions())
+        m_parser.addOption(option.parserOption());
 }
 
 bool CommandLine::parse(const QStringList& arguments, CliContext& context)

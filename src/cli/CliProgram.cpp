@@ -26,7 +26,7 @@ QList<ArgumentHelp> optionsOf(const CommandHelp& command)
 const ArgumentHelp* optionNamed(const QList<ArgumentHelp>& options, const QString& name)
 {
     for (const ArgumentHelp& option : options) {
-        if (option.name.split(QStringLiteral(", ")).contains(name))
+        if (option.names().contains(name))
             return &option;
     }
     return nullptr;
@@ -146,7 +146,7 @@ QStringList completions(const QStringList& words)
     if (typed.startsWith(QLatin1Char('-'))) {
         QStringList names;
         for (const ArgumentHelp& option : options) {
-            for (const QString& name : option.name.split(QStringLiteral(", "))) {
+            for (const QString& name : option.names()) {
                 if (name.startsWith(QLatin1String("--")) && name.startsWith(typed))
                     names << name;
             }

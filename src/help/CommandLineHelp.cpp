@@ -165,12 +165,17 @@ QString ArgumentHelp::synopsis() const
     return value.isEmpty() ? name : name + QLatin1Char(' ') + value;
 }
 
-const ArgumentHelp* CommandHelp::option(const QString& name) const
+QStringList ArgumentHelp::names() const
 {
-    const auto found = std::find_if(options.cbegin(), options.cend(), [&name](const ArgumentHelp& option) {
-        return option.name.split(QStringLiteral(", ")).contains(name);
-    });
-    return found == options.cend() ? nullptr : &*found;
+    return name.split(QStringLiteral(", "));
+}
+
+QCommandLineOption ArgumentHelp::parserOption() const
+{
+    QStringList bare;
+    for (const QString& typed : names())
+        bare << typed.mid(typed.startsWith(QLatin1String("--")) ? 2 : 1);
+    return {bare, description, value};
 }
 
 const CommandHelp* ProgramHelp::command(const QString& name) const

@@ -2,6 +2,7 @@
 
 #include "data/DataFolders.h"
 
+#include <QCommandLineOption>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -38,6 +39,10 @@ struct ArgumentHelp {
 
     // "--data-dir DIR", "NAME"
     QString synopsis() const;
+    // An option's names as typed: "-h", "--help"
+    QStringList names() const;
+    // The option for Qt's parser.
+    QCommandLineOption parserOption() const;
 };
 
 struct ExitCodeHelp {
@@ -55,8 +60,6 @@ struct CommandHelp {
     QList<ArgumentHelp> options; // its own; the program's shared ones follow them
     QList<ExitCodeHelp> exitCodes;
     QString example;
-
-    const ArgumentHelp* option(const QString& name) const;
 };
 
 struct FileHelp {
