@@ -26,6 +26,13 @@ for name in cleaning.mdb "Jo Tankers.mdb" Henkel.mdb unitor.mdb; do
         { echo "check-package: the user's $name is not the shipped one" >&2; status=1; }
 done
 desktop-file-validate /usr/share/applications/org.velcarin.Velcarin.desktop || status=1
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$home" velcarin --help >/dev/null ||
+    { echo "check-package: the installed velcarin --help failed without a display" >&2; status=1; }
+for page in velcarin velcarin-cli; do
+    man -w "$page" >/dev/null 2>&1 || { echo "check-package: man finds no page $page" >&2; status=1; }
+done
+bash -c 'source /usr/share/bash-completion/completions/velcarin-cli && complete -p velcarin-cli' >/dev/null ||
+    { echo "check-package: the completion of velcarin-cli does not load" >&2; status=1; }
 
 apt-get remove -y -qq velcarin >/dev/null
 if dpkg -s velcarin >/dev/null 2>&1; then

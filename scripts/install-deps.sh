@@ -14,6 +14,7 @@ packages=(
     desktop-file-utils appstream dpkg-dev file
     fonts-dejavu-core poppler-utils
     strace
+    lintian
 )
 
 missing=()

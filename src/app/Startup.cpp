@@ -8,6 +8,7 @@
 #include "data/DataFolders.h"
 #include "data/Store.h"
 #include "data/legacy/Migration.h"
+#include "help/CommandLineHelp.h"
 #include "help/HelpViewer.h"
 #include "shell/MessageBox.h"
 
@@ -101,22 +102,91 @@ bool openMainWindow(const Store& store, std::unique_ptr<FrmSplash> splash)
 
 } // namespace
 
+const ProgramHelp& velcarinProgram()
+{
+    static const ProgramHelp program{
+        QStringLiteral("velcarin"),
+        QStringLiteral("tank cleaning guide for the deck officers of chemical tankers"),
+        {QStringLiteral("velcarin [--data-dir DIR] [--no-splash]"),
+         QStringLiteral("velcarin --help | --version")},
+        QStringLiteral(
+            "Information about Chemical Cargoes Carried in bulk.\n\nThe officer picks the cargo that a "
+            "tank last carried, and Velcarin tells how to clean the tank: the cleaning group and what it "
+            "means, the wash-water temperature, special notes, the cargo's physical and handling data, "
+            "pollution category, IMDG class, health hazard ratings, USCG compatibility group and the "
+            "officer's own notes. Beside this adviser stand a second operator's adviser, the advisers of "
+            "two cleaning-chemical suppliers, the USCG cargo compatibility chart and reference windows."),
+        {{QStringLiteral("--data-dir"), QStringLiteral("DIR"),
+          QApplication::translate("Startup", "Read the databases from DIR."), Completion::Folder},
+         {QStringLiteral("--no-splash"),
+          {},
+          QApplication::translate("Startup", "Open the main window at once, without the start-up splash.")},
+         {QStringLiteral("-h, --help"), {}, QApplication::translate("Startup", "Show this help, and end.")},
+         {QStringLiteral("-v, --version"),
+          {},
+          QApplication::translate("Startup", "Show the version, and end.")}},
+        {},
+        {{0, QStringLiteral("the windows were closed, or the help or version was shown")},
+         {1, QStringLiteral(
+                 "Velcarin cannot start: there is no graphical session, or a database cannot be used")},
+         {2, QStringLiteral("an option that Velcarin does not know")}},
+        {{QStringLiteral("~/.local/share/Velcarin/"),
+          QStringLiteral(
+              "The user's data folder: cleaning.mdb, Jo Tankers.mdb, Henkel.mdb and unitor.mdb, copied "
+              "from the shipped ones at the first start and kept from then on; the officer's edits "
+              "and personal notes are written there. Help files put here are read before the "
+              "shipped ones.")},
+         {QStringLiteral("/usr/share/velcarin/"),
+          QStringLiteral("The shipped databases, manuals (*.hlp) and globe pictures.")}},
+        {{QStringLiteral("DISPLAY"), QStringLiteral("The X display to open the windows on.")},
+         {QStringLiteral("WAYLAND_DISPLAY"),
+          QStringLiteral(
+              "The Wayland display to open the windows on. Without it and DISPLAY, Velcarin says that "
+              "it needs a graphical session and ends.")},
+         {QStringLiteral("QT_QPA_PLATFORM"),
+          QStringLiteral("The Qt platform to draw with, such as xcb or wayland.")},
+         {QStringLiteral("XDG_DATA_HOME"),
+          QStringLiteral("The data folder is Velcarin in this folder, ~/.local/share when it is not set.")}},
+        {{QStringLiteral("velcarin --no-splash"), QStringLiteral("Opens the main window at once.")},
+         {QStringLiteral("velcarin --data-dir /media/usb/velcarin"),
+          QStringLiteral("Reads and writes the databases of a USB stick instead of the data folder.")}},
+        {QStringLiteral("velcarin-cli(1)")},
+    };
+    return program;
+}
+
 StartOptions readCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Information about Chemical Cargoes Carried in bulk."));
-    parser.addHelpOption();
-    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
-                                     QApplication::translate("Startup", "Read the databases from <dir>."),
-                                     QStringLiteral("dir"));
-    const QCommandLineOption noSplash(
-        QStringLiteral("no-splash"),
-        QApplication::translate("Startup", "Open the main window at once, without the start-up splash."));
-    parser.addOption(dataDir);
-    parser.addOption(noSplash);
-    parser.process(arguments);
-    return {parser.isSet(dataDir) ? QDir(parser.value(dataDir)).absolutePath() : QString(),
-            !parser.isSet(noSplash)};
+    for (const ArgumentHelp& option : velcarinProgram().options)
+        parser.addOption(option.parserOption());
+    // The build writes the manual page with it.
+    parser.addOption({QStringLiteral("manual-page"), {}});
+    QTextStream out(stdout);
+    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
+        QTextStream(stderr) << "velcarin: "
+                            << (parser.errorText().isEmpty()
+                                    ? QApplication::translate("Startup", "Velcarin takes no arguments.")
+                                    : parser.errorText())
+                            << "\ntry 'velcarin --help'" << Qt::endl;
+        return {{}, true, 2};
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        out << CommandLineHelp::programText(velcarinProgram(), {});
+        return {{}, true, 0};
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        out << "velcarin " << VELCARIN_VERSION << Qt::endl;
+        return {{}, true, 0};
+    }
+    if (parser.isSet(QStringLiteral("manual-page"))) {
+        out << CommandLineHelp::manualPage(velcarinProgram(), QStringLiteral(VELCARIN_VERSION));
+        return {{}, true, 0};
+    }
+    return {parser.isSet(QStringLiteral("data-dir"))
+                ? QDir(parser.value(QStringLiteral("data-dir"))).absolutePath()
+                : QString(),
+            !parser.isSet(QStringLiteral("no-splash")), std::nullopt};
 }
 
 Started startVelcarin(const Store& store, bool splash, const MonotonicClock& clock)
@@ -131,9 +201,8 @@ Started startVelcarin(const Store& store, bool splash, const MonotonicClock& clo
     return openMainWindow(store, std::move(shownSplash)) ? Started::MainWindow : Started::CannotStart;
 }
 
-int runVelcarin(QApplication& application)
+int runVelcarin(QApplication& application, const StartOptions& options)
 {
-    const StartOptions options = readCommandLine(application.arguments());
     const DataFolders folders = DataFolders::choose(options.dataFolder, DataFolders::places());
     DataFolders::setCurrent(folders);
     QString error;

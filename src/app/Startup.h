@@ -5,16 +5,23 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class QApplication;
 class Store;
 
-// What the command line asks for. --help, --version and a wrong option print their text and end the
-// program.
+struct ProgramHelp;
+
+// What the command line asks for. --help, --version and a wrong option are answered at once, on standard
+// output or, for a wrong option, standard error, and need no display: the program ends with `exitCode`.
 struct StartOptions {
     QString dataFolder; // absolute; empty when the command line names none
     bool splash = true;
+    std::optional<int> exitCode;
 };
 StartOptions readCommandLine(const QStringList& arguments);
+// The program's command line, as --help and the manual page describe it.
+const ProgramHelp& velcarinProgram();
 
 // How the start ended.
 enum class Started {
@@ -29,5 +36,5 @@ enum class Started {
 // splash is gone.
 Started startVelcarin(const Store& store, bool splash, const MonotonicClock& clock);
 
-// Reads the command line and starts the program; the event loop's result.
-int runVelcarin(QApplication& application);
+// Starts the program as the command line asks; the event loop's result.
+int runVelcarin(QApplication& application, const StartOptions& options);

@@ -4,10 +4,29 @@
 #include "adviser/Vocabulary.h"
 #include "cli/RecordReport.h"
 #include "data/RecordSet.h"
+#include "data/RecordSources.h"
+#include "data/Schema.h"
+
+const CommandHelp& adviseHelp()
+{
+    static const CommandHelp help{
+        QStringLiteral("advise"),
+        QStringLiteral("What the operator tab shows for a cargo"),
+        {QStringLiteral("velcarin-cli advise NAME [--json] [--data-dir DIR]")},
+        QStringLiteral(
+            "Every field of the cargo's record, the cleaning, temperature and notes texts its codes "
+            "stand for, its IMDG class and USCG group names, and which marks the tab sets."),
+        {cargoName()},
+        {jsonOption()},
+        {},
+        QStringLiteral("velcarin-cli advise ACETONE"),
+    };
+    return help;
+}
 
 int runAdvise(const QStringList& arguments, CliContext& context)
 {
-    CommandLine commandLine(QStringLiteral("velcarin-cli advise NAME [--json] [--data-dir DIR]"), 1);
+    CommandLine commandLine(adviseHelp(), 1);
     if (!commandLine.parse(arguments, context))
         return ExitCode::BadUse;
     const NamedRecord cargo = findCargo(commandLine, context);

@@ -4,6 +4,9 @@
 #include "data/Store.h"
 #include "data/legacy/Migration.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace {
 
 // A database that is still a legacy Access file is converted in place before it is opened.
@@ -18,28 +21,70 @@ bool migrateLegacyDatabase(const Store& store, const QString& fileName, CliConte
     return migrated;
 }
 
+// The names a look-up finds, from the data folder's database, or the shipped one before the officer's
+// folder holds its copy; none from a database that cannot be read as it is.
+QStringList namesIn(const DataFolders& folders, const QString& fileName, const QString& source,
+                    const QString& field)
+{
+    const bool copied =
+        !folders.isOfficersFolder() || QFileInfo::exists(QDir(folders.dataFolder()).filePath(fileName));
+    QString error;
+    const Database database =
+        Store(copied ? folders.dataFolder() : folders.shippedFolder()).open(fileName, &error);
+    const std::optional<RecordSet> records =
+        database.isOpen() ? RecordSet::open(database, source, &error) : std::nullopt;
+    QStringList names;
+    const int column = records ? records->fieldIndex(field) : -1;
+    for (int row = 0; column >= 0 && row < records->recordCount(); ++row)
+        names << records->valueAt(row, column);
+    return names;
+}
+
 } // namespace
 
-CommandLine::CommandLine(const QString& usage, int positionalCount, int optionalCount)
-    : m_usage(usage)
+const QList<ArgumentHelp>& sharedOptions()
+{
+    static const QList<ArgumentHelp> options{
+        {QStringLiteral("--data-dir"), QStringLiteral("DIR"),
+         QStringLiteral("Use the databases in DIR instead of the data folder."), Completion::Folder},
+        {QStringLiteral("-h, --help"), {}, QStringLiteral("Show how the command is used, and end.")},
+    };
+    return options;
+}
+
+ArgumentHelp jsonOption()
+{
+    return {QStringLiteral("--json"), {}, QStringLiteral("Print one JSON object instead of lines of text.")};
+}
+
+ArgumentHelp recordName(const QString& description, const QString& fileName, const QString& source,
+                        const QString& field)
+{
+    return {
+        QStringLiteral("NAME"), {}, description, Completion::Words, [=](const CompletionContext& context) {
+            return namesIn(context.folders, fileName, source, field);
+        }};
+}
+
+CommandLine::CommandLine(const CommandHelp& help, int positionalCount, int optionalCount)
+    : m_help(help)
     , m_positionalCount(positionalCount)
     , m_optionalCount(optionalCount)
 {
-    m_parser.addOption(
-        {QStringLiteral("data-dir"), QStringLiteral("The folder of the databases."), QStringLiteral("dir")});
-    m_parser.addOption({QStringLiteral("json"), QStringLiteral("Print one JSON object.")});
+    for (const ArgumentHelp& option : help.options + sharedOptions())
+        m_parser.addOption(option.parserOption());
 }
 
 bool CommandLine::parse(const QStringList& arguments, CliContext& context)
 {
     if (!m_parser.parse(QStringList{QStringLiteral("velcarin-cli")} + arguments)) {
-        context.err << m_parser.errorText() << "\nusage: " << m_usage << Qt::endl;
+        badUse(context, m_parser.errorText());
         return false;
     }
     m_positional = m_parser.positionalArguments();
     if (m_positional.size() < m_positionalCount ||
         m_positional.size() > m_positionalCount + m_optionalCount) {
-        context.err << "usage: " << m_usage << Qt::endl;
+        badUse(context);
         return false;
     }
     m_folders = DataFolders::choose(m_parser.value(QStringLiteral("data-dir")), DataFolders::places());
@@ -49,6 +94,15 @@ bool CommandLine::parse(const QStringList& arguments, CliContext& context)
         return false;
     }
     return true;
+}
+
+int CommandLine::badUse(CliContext& context, const QString& reason) const
+{
+    if (!reason.isEmpty())
+        context.err << reason << '\n';
+    context.err << "usage: " << m_help.usages.join(QStringLiteral("\n       ")) << "\ntry 'velcarin-cli "
+                << m_help.name << " --help'" << Qt::endl;
+    return ExitCode::BadUse;
 }
 
 bool CommandLine::json() const

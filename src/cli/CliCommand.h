@@ -2,6 +2,7 @@
 
 #include "data/DataFolders.h"
 #include "data/Database.h"
+#include "help/CommandLineHelp.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
@@ -23,14 +24,26 @@ constexpr int NotFound = 1;
 constexpr int BadUse = 2;
 } // namespace ExitCode
 
-// Parses a command's arguments with --data-dir and --json; nothing, after a message, on bad use. The data
-// folder follows the program's rule, and the officer's own is made ready unless the command says not to.
+// The options every command takes, after its own.
+const QList<ArgumentHelp>& sharedOptions();
+// The option of the commands that can answer in JSON.
+ArgumentHelp jsonOption();
+// An argument that names a record of one of the databases, completed from the names in that database.
+ArgumentHelp recordName(const QString& description, const QString& fileName, const QString& source,
+                        const QString& field);
+
+// Parses a command's arguments with the options its help names and --data-dir; nothing, after a message,
+// on bad use. The data folder follows the program's rule, and the officer's own is made ready unless the
+// command says not to.
 class CommandLine {
 public:
     // `optionalCount` more positional arguments may follow the `positionalCount` required ones.
-    CommandLine(const QString& usage, int positionalCount, int optionalCount = 0);
+    CommandLine(const CommandHelp& help, int positionalCount, int optionalCount = 0);
 
     bool parse(const QStringList& arguments, CliContext& context);
+    // Says how the command is used, after the reason if there is one, and where to read more; the exit
+    // code of bad use.
+    int badUse(CliContext& context, const QString& reason = {}) const;
     const QStringList& positional() const { return m_positional; }
     bool json() const;
     QString dataDir() const { return m_folders.dataFolder(); }
@@ -39,11 +52,10 @@ public:
     void leaveDataFolderAsItIs() { m_prepareDataFolder = false; }
     bool isSet(const QString& option) const { return m_parser.isSet(option); }
     QString value(const QString& option) const { return m_parser.value(option); }
-    void addOption(const QCommandLineOption& option) { m_parser.addOption(option); }
 
 private:
     QCommandLineParser m_parser;
-    QString m_usage;
+    const CommandHelp& m_help;
     int m_positionalCount;
     int m_optionalCount;
     QStringList m_positional;

@@ -7,10 +7,29 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+const CommandHelp& compatHelp()
+{
+    static const CommandHelp help{
+        QStringLiteral("compat"),
+        QStringLiteral("Whether the USCG compatibility chart marks two cargo groups"),
+        {QStringLiteral("velcarin-cli compat G1 G2 [--json] [--data-dir DIR]")},
+        QStringLiteral(
+            "Whether the chart marks row G1 in column G2 (a mark: the groups are not compatible), the "
+            "groups' names and the published exceptions of group G1."),
+        {{QStringLiteral("G1"), {}, QStringLiteral("The group of the chart's row: 1 to 22 or 30 to 43.")},
+         {QStringLiteral("G2"), {}, QStringLiteral("The group of the chart's column: 1 to 22.")}},
+        {jsonOption()},
+        {{ExitCode::Found, QStringLiteral("the chart was read")},
+         {ExitCode::BadUse, QStringLiteral("bad use, or a group that has no row or column in the chart")}},
+        QStringLiteral("velcarin-cli compat 2 20"),
+    };
+    return help;
+}
+
 int runCompat(const QStringList& arguments, CliContext& context)
 {
     using namespace CompatibilityChart;
-    CommandLine commandLine(QStringLiteral("velcarin-cli compat G1 G2 [--json] [--data-dir DIR]"), 2);
+    CommandLine commandLine(compatHelp(), 2);
     if (!commandLine.parse(arguments, context))
         return ExitCode::BadUse;
     const QString rowText = commandLine.positional().at(0);

@@ -8,9 +8,26 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+const CommandHelp& hazardHelp()
+{
+    static const CommandHelp help{
+        QStringLiteral("hazard"),
+        QStringLiteral("A cargo's three health hazard ratings"),
+        {QStringLiteral("velcarin-cli hazard NAME [--json] [--data-dir DIR]")},
+        QStringLiteral(
+            "Each rating with the heading of its scale and the description of the cargo's level, as "
+            "the hazard window shows them."),
+        {cargoName()},
+        {jsonOption()},
+        {},
+        QStringLiteral("velcarin-cli hazard ACETONE"),
+    };
+    return help;
+}
+
 int runHazard(const QStringList& arguments, CliContext& context)
 {
-    CommandLine commandLine(QStringLiteral("velcarin-cli hazard NAME [--json] [--data-dir DIR]"), 1);
+    CommandLine commandLine(hazardHelp(), 1);
     if (!commandLine.parse(arguments, context))
         return ExitCode::BadUse;
     const NamedRecord cargo = findCargo(commandLine, context);

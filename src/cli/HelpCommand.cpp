@@ -9,8 +9,6 @@
 
 namespace {
 
-const QString Usage =
-    QStringLiteral("velcarin-cli help FILE [NUMBER | --context NAME] [--json] [--data-dir DIR]");
 const QString ContextOption = QStringLiteral("context");
 
 // A context number as the help project wrote it: decimal, or hexadecimal after "0x" for the help IDs that
@@ -37,11 +35,44 @@ QString helpFilePath(const QString& given, const DataFolders& folders)
 
 } // namespace
 
+const CommandHelp& helpHelp()
+{
+    static const CommandHelp help{
+        QStringLiteral("help"),
+        QStringLiteral("A topic of one of the manuals, as the help viewer shows it"),
+        {QStringLiteral("velcarin-cli help FILE [NUMBER | --context NAME] [--json] [--data-dir DIR]")},
+        QStringLiteral(
+            "Without a topic, the manual's contents topic. A bare file name names one of the program's "
+            "manuals, looked for beside the databases and then among the shipped files."),
+        {{QStringLiteral("FILE"),
+          {},
+          QStringLiteral("The manual, a Windows Help file such as Unitor.hlp."),
+          Completion::File},
+         {QStringLiteral("NUMBER"),
+          {},
+          QStringLiteral("The topic's context number, decimal or hexadecimal after \"0x\".")}},
+        {{QStringLiteral("--context"), QStringLiteral("NAME"),
+          QStringLiteral("The topic of this context name.")},
+         {QStringLiteral("--contents"), {}, QStringLiteral("The manual's table of contents.")},
+         {QStringLiteral("--keywords"),
+          {},
+          QStringLiteral("The manual's index of keywords and their topics.")},
+         {QStringLiteral("--search"), QStringLiteral("WORDS"),
+          QStringLiteral("The topics that hold all of these words.")},
+         {QStringLiteral("--html"), QStringLiteral("OUT.html"),
+          QStringLiteral("Write the topic as HTML, its pictures as PNG files beside it."), Completion::File},
+         jsonOption()},
+        {{ExitCode::Found, QStringLiteral("the topic was shown")},
+         {ExitCode::NotFound, QStringLiteral("the manual has no such topic")},
+         {ExitCode::BadUse, QStringLiteral("bad use, or a manual that cannot be read")}},
+        QStringLiteral("velcarin-cli help Unitor.hlp 1005"),
+    };
+    return help;
+}
+
 int runHelp(const QStringList& arguments, CliContext& context)
 {
-    CommandLine commandLine(Usage, 1, 1);
-    commandLine.addOption(
-        {ContextOption, QStringLiteral("The context name of the topic."), QStringLiteral("name")});
+    CommandLine commandLine(helpHelp(), 1, 1);
     commandLine.leaveDataFolderAsItIs();
     if (!commandLine.parse(arguments, context))
         return ExitCode::BadUse;
@@ -50,10 +81,8 @@ int runHelp(const QStringList& arguments, CliContext& context)
     std::optional<qint32> number;
     if (commandLine.positional().size() == 2) {
         number = contextNumber(commandLine.positional().at(1));
-        if (!number || byName) {
-            context.err << "usage: " << Usage << Qt::endl;
-            return ExitCode::BadUse;
-        }
+        if (!number || byName)
+            return commandLine.badUse(context);
     }
 
     QString error;

@@ -39,21 +39,61 @@ const QList<Tool>& tools()
     return all;
 }
 
+const Tool* toolNamed(const QString& name)
+{
+    const auto tool = std::find_if(tools().cbegin(), tools().cend(),
+                                   [&name](const Tool& candidate) { return candidate.name == name; });
+    return tool == tools().cend() ? nullptr : &*tool;
+}
+
+// The names of the look-up the command line names before them.
+QStringList namesOfTool(const CompletionContext& context)
+{
+    const Tool* tool = toolNamed(context.arguments.value(0));
+    if (!tool)
+        return {};
+    const QString field = tool->answer.first().second;
+    return recordName({}, Schema::HenkelFile, tool->recordSource, field).words(context);
+}
+
 } // namespace
+
+const CommandHelp& henkelHelp()
+{
+    static const CommandHelp help{
+        QStringLiteral("henkel"),
+        QStringLiteral("Henkel's pre-wash and final cleaning of an oil, or its solution for a chemical"),
+        {QStringLiteral("velcarin-cli henkel oil|additional NAME [--json] [--data-dir DIR]")},
+        QStringLiteral("The two look-ups of the Henkel tab: \"oil\" finds a vegetable or animal oil, "
+                       "\"additional\" a chemical."),
+        {{QStringLiteral("oil|additional"),
+          {},
+          QStringLiteral("Which of the two look-ups."),
+          Completion::Words,
+          [](const CompletionContext&) {
+              return QStringList{QStringLiteral("oil"), QStringLiteral("additional")};
+          }},
+         {QStringLiteral("NAME"),
+          {},
+          QStringLiteral("The oil's or the chemical's name as the tab's list writes it."),
+          Completion::Words,
+          namesOfTool}},
+        {jsonOption()},
+        {},
+        QStringLiteral("velcarin-cli henkel oil \"COCONUT OIL\""),
+    };
+    return help;
+}
 
 int runHenkel(const QStringList& arguments, CliContext& context)
 {
-    const QString usage = QStringLiteral("velcarin-cli henkel oil|additional NAME [--json] [--data-dir DIR]");
-    CommandLine commandLine(usage, 2);
+    CommandLine commandLine(henkelHelp(), 2);
     if (!commandLine.parse(arguments, context))
         return ExitCode::BadUse;
     const QString toolName = commandLine.positional().first();
-    const auto tool = std::find_if(tools().cbegin(), tools().cend(),
-                                   [&toolName](const Tool& candidate) { return candidate.name == toolName; });
-    if (tool == tools().cend()) {
-        context.err << "no look-up " << toolName << "; usage: " << usage << Qt::endl;
-        return ExitCode::BadUse;
-    }
+    const Tool* tool = toolNamed(toolName);
+    if (!tool)
+        return commandLine.badUse(context, QStringLiteral("no look-up ") + toolName);
     const NamedRecord found = findNamedRecord(commandLine, Schema::HenkelFile, tool->recordSource,
                                               tool->criterionPrefix, tool->noun, context);
     if (!found.record)

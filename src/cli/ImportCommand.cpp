@@ -110,13 +110,35 @@ bool makeDataFolder(const QString& dataDir, CliContext& context)
 
 } // namespace
 
+const CommandHelp& importHelp()
+{
+    static const CommandHelp help{
+        QStringLiteral("import"),
+        QStringLiteral("Converts the legacy Access databases of a folder into the data folder"),
+        {QStringLiteral("velcarin-cli import SRC_DIR [--data-dir DIR] [--replace]")},
+        QStringLiteral(
+            "Each of cleaning.mdb, Jo Tankers.mdb, Henkel.mdb and unitor.mdb found in SRC_DIR becomes "
+            "the database of that name in the data folder, which is made if need be. The personal "
+            "notes of a cargo database it replaces are carried into the new one."),
+        {{QStringLiteral("SRC_DIR"),
+          {},
+          QStringLiteral("The folder of the legacy program's databases."),
+          Completion::Folder}},
+        {{QStringLiteral("--replace"),
+          {},
+          QStringLiteral("Replace databases already in the data folder, keeping each as NAME.bak.")}},
+        {{0, QStringLiteral("every database found was imported")},
+         {1, QStringLiteral("a database was not imported, or none was found")},
+         {ExitCode::BadUse, QStringLiteral("bad use, or a folder that is not there or cannot be made")}},
+        QStringLiteral("velcarin-cli import /media/usb/velcarin --replace"),
+    };
+    return help;
+}
+
 int runImport(const QStringList& arguments, CliContext& context)
 {
-    CommandLine commandLine(QStringLiteral("velcarin-cli import SRC_DIR [--data-dir DIR] [--replace]"), 1);
+    CommandLine commandLine(importHelp(), 1);
     const QString replace = QStringLiteral("replace");
-    commandLine.addOption(
-        {replace, QStringLiteral("Replace databases already in the data folder, keeping each "
-                                 "as NAME.bak.")});
     // The officer's own data folder receives his databases rather than copies of the shipped ones.
     commandLine.leaveDataFolderAsItIs();
     if (!commandLine.parse(arguments, context))

@@ -15,8 +15,6 @@
 
 namespace {
 
-const QString Usage = QStringLiteral("velcarin-cli jo NAME [--json] [--data-dir DIR]\n"
-                                     "       velcarin-cli jo --method N [--json]");
 const QString MethodOption = QStringLiteral("method");
 
 bool asksForAMethod(const QStringList& arguments)
@@ -62,6 +60,40 @@ int printProduct(const CommandLine& commandLine, CliContext& context)
 
 } // namespace
 
+ArgumentHelp productName()
+{
+    return recordName(QStringLiteral("The product's name as the Jo Tankers list writes it."),
+                      Schema::JoTankersFile, RecordSources::DtaJo, QStringLiteral("PRODUCT"));
+}
+
+ArgumentHelp methodOption(const QString& description)
+{
+    QStringList methods;
+    for (int method = 1; method <= CleaningMethods::Count; ++method)
+        methods << QString::number(method);
+    return {QStringLiteral("--method"), QStringLiteral("N"), description, Completion::Words,
+            [methods](const CompletionContext&) {
+                return methods;
+            }};
+}
+
+const CommandHelp& joHelp()
+{
+    static const CommandHelp help{
+        QStringLiteral("jo"),
+        QStringLiteral("What the Jo Tankers tab shows for a product, or the steps of a cleaning method"),
+        {QStringLiteral("velcarin-cli jo NAME [--json] [--data-dir DIR]"),
+         QStringLiteral("velcarin-cli jo --method N [--json]")},
+        QStringLiteral("Every field of the product's record with its USCG group and IMDG class names; or the "
+                       "steps of one of the twelve cleaning methods."),
+        {productName()},
+        {methodOption(QStringLiteral("Print the steps of cleaning method N, 1 to 12.")), jsonOption()},
+        {},
+        QStringLiteral("velcarin-cli jo --method 3"),
+    };
+    return help;
+}
+
 std::optional<int> methodNumber(const QString& argument, CliContext& context)
 {
     bool isNumber = false;
@@ -76,9 +108,7 @@ std::optional<int> methodNumber(const QString& argument, CliContext& context)
 int runJo(const QStringList& arguments, CliContext& context)
 {
     const bool method = asksForAMethod(arguments);
-    CommandLine commandLine(Usage, method ? 0 : 1);
-    commandLine.addOption(
-        {MethodOption, QStringLiteral("Print the steps of cleaning method N."), QStringLiteral("N")});
+    CommandLine commandLine(joHelp(), method ? 0 : 1);
     if (!commandLine.parse(arguments, context))
         return ExitCode::BadUse;
     return method ? printMethod(commandLine, context) : printProduct(commandLine, context);

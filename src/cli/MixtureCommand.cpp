@@ -7,9 +7,26 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+const CommandHelp& mixtureHelp()
+{
+    static const CommandHelp help{
+        QStringLiteral("mixture"),
+        QStringLiteral("A cleaning mixture's medium, coating resistance, temperature and group"),
+        {QStringLiteral("velcarin-cli mixture NAME [--json] [--data-dir DIR]")},
+        QStringLiteral(
+            "The mixture's record of the Solutions table, as the cleaning mediums window shows it."),
+        {recordName(QStringLiteral("The mixture's name as the Solutions table writes it."),
+                    Schema::HenkelFile, RecordSources::dtaChem, QStringLiteral("Mixture"))},
+        {jsonOption()},
+        {},
+        QStringLiteral("velcarin-cli mixture \"BLEACH 1%\""),
+    };
+    return help;
+}
+
 int runMixture(const QStringList& arguments, CliContext& context)
 {
-    CommandLine commandLine(QStringLiteral("velcarin-cli mixture NAME [--json] [--data-dir DIR]"), 1);
+    CommandLine commandLine(mixtureHelp(), 1);
     if (!commandLine.parse(arguments, context))
         return ExitCode::BadUse;
     const NamedRecord mixture =

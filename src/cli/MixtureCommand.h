@@ -5,3 +5,4 @@
 // velcarin-cli mixture NAME: a cleaning mixture's record of the Solutions table, as the cleaning mediums
 // window shows it.
 int runMixture(const QStringList& arguments, CliContext& context);
+const CommandHelp& mixtureHelp();

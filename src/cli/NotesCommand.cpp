@@ -168,21 +168,45 @@ QStringList unplacedNotes(const PersonalNotes::Placement& placement, const QStri
     return lines;
 }
 
+const CommandHelp& notesHelp()
+{
+    static const CommandHelp help{
+        QStringLiteral("notes"),
+        QStringLiteral("Writes the personal notes to a JSON file, or puts them back from one"),
+        {QStringLiteral("velcarin-cli notes export FILE [--json] [--data-dir DIR]"),
+         QStringLiteral("velcarin-cli notes import FILE [--replace] [--json] [--data-dir DIR]")},
+        QStringLiteral(
+            "The file is a list of {\"name\": text, \"id\": text, \"notes\": text}. An import fills "
+            "in the note of each cargo with that name and ID number; a cargo that holds a different "
+            "note keeps it unless --replace is given. Each note that finds no place is told."),
+        {{QStringLiteral("export|import"),
+          {},
+          QStringLiteral("Whether the notes go to the file or come from it."),
+          Completion::Words,
+          [](const CompletionContext&) {
+              return QStringList{QStringLiteral("export"), QStringLiteral("import")};
+          }},
+         {QStringLiteral("FILE"), {}, QStringLiteral("The JSON file of notes."), Completion::File}},
+        {{QStringLiteral("--replace"), {}, QStringLiteral("On import, replace a cargo's different note.")},
+         jsonOption()},
+        {{0, QStringLiteral("the notes were written, or every note found its place")},
+         {1, QStringLiteral("a note of the file found no place; each is told")},
+         {ExitCode::BadUse, QStringLiteral("bad use, or a file or database that cannot be read or written")}},
+        QStringLiteral("velcarin-cli notes export ~/notes.json"),
+    };
+    return help;
+}
+
 int runNotes(const QStringList& arguments, CliContext& context)
 {
-    const QString usage = QStringLiteral(
-        "velcarin-cli notes export FILE | notes import FILE [--replace]  (both: [--json] [--data-dir DIR])");
-    CommandLine commandLine(usage, 2);
-    commandLine.addOption({Replace, QStringLiteral("Import: a cargo's different note is replaced.")});
+    CommandLine commandLine(notesHelp(), 2);
     if (!commandLine.parse(arguments, context))
         return ExitCode::BadUse;
     const QString action = commandLine.positional().at(0);
     const QString path = commandLine.positional().at(1);
     const bool importing = action == QLatin1String("import");
-    if (!importing && (action != QLatin1String("export") || commandLine.isSet(Replace))) {
-        context.err << "usage: " << usage << Qt::endl;
-        return ExitCode::BadUse;
-    }
+    if (!importing && (action != QLatin1String("export") || commandLine.isSet(Replace)))
+        return commandLine.badUse(context);
     const Database database = openDatabase(Store(commandLine.dataDir()), Schema::CleaningFile, context);
     if (!database.isOpen())
         return ExitCode::BadUse;

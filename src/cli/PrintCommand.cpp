@@ -21,9 +21,6 @@
 
 namespace {
 
-const QString Usage = QStringLiteral("velcarin-cli print NAME --pdf FILE [--json] [--data-dir DIR]\n"
-                                     "       velcarin-cli print --jo NAME --pdf FILE [--method N] [--json] "
-                                     "[--data-dir DIR]");
 const QString PdfOption = QStringLiteral("pdf");
 const QString JoOption = QStringLiteral("jo");
 const QString MethodOption = QStringLiteral("method");
@@ -75,20 +72,13 @@ std::unique_ptr<QCoreApplication> drawingApplication(int& argc, char** argv)
 
 int runPrint(const QStringList& arguments, CliContext& context)
 {
-    CommandLine commandLine(Usage, 1);
-    commandLine.addOption(
-        {PdfOption, QStringLiteral("Write the sheet to this PDF file."), QStringLiteral("file")});
-    commandLine.addOption({JoOption, QStringLiteral("Print the Jo Tankers adviser of a product.")});
-    commandLine.addOption({MethodOption, QStringLiteral("The Jo Tankers cleaning method N on the sheet."),
-                           QStringLiteral("N")});
+    CommandLine commandLine(printHelp(), 1);
     if (!commandLine.parse(arguments, context))
         return ExitCode::BadUse;
     const QString pdf = commandLine.value(PdfOption);
     const bool jo = commandLine.isSet(JoOption);
-    if (pdf.isEmpty() || (commandLine.isSet(MethodOption) && !jo)) {
-        context.err << "usage: " << Usage << Qt::endl;
-        return ExitCode::BadUse;
-    }
+    if (pdf.isEmpty() || (commandLine.isSet(MethodOption) && !jo))
+        return commandLine.badUse(context);
     int method = 0;
     if (commandLine.isSet(MethodOption)) {
         const std::optional<int> number = methodNumber(commandLine.value(MethodOption), context);

@@ -55,6 +55,13 @@ NamedRecord findCargo(const CommandLine& commandLine, CliContext& context)
                            CriterionPrefixes::CleaningName, QStringLiteral("cargo"), context);
 }
 
+ArgumentHelp cargoName()
+{
+    return recordName(
+        QStringLiteral("The cargo's name as the cargo list writes it, capitals and blanks included."),
+        Schema::CleaningFile, RecordSources::DtaA, QStringLiteral("Abbreviated Name"));
+}
+
 RecordReport::RecordReport(const RecordSet& record)
     : m_record(record)
 {

@@ -17,6 +17,8 @@ NamedRecord findNamedRecord(const CommandLine& commandLine, const QString& fileN
                             const QString& criterionPrefix, const QString& noun, CliContext& context);
 // The cargo of the operator's table that the command line names, found as the operator tab finds it.
 NamedRecord findCargo(const CommandLine& commandLine, CliContext& context);
+// The argument that names such a cargo.
+ArgumentHelp cargoName();
 
 // What a look-up command prints: every field of the record by name, then what was worked out from it,
 // as "Name: value" lines or as one JSON object.

@@ -89,15 +89,49 @@ int printGroupTopics(const CommandLine& commandLine, const QString& cargo, CliCo
     return ExitCode::Found;
 }
 
+// The cargo names of the catalogue, each once, in the catalogue's order.
+QStringList catalogueNames()
+{
+    QStringList names;
+    for (const UnitorCatalogue::Entry& entry : UnitorCatalogue::entries())
+        names << entry.names;
+    names.removeDuplicates();
+    return names;
+}
+
 } // namespace
+
+const CommandHelp& unitorHelp()
+{
+    static const CommandHelp help{
+        QStringLiteral("unitor"),
+        QStringLiteral("The topics of the Unitor tank cleaning manual for a previous cargo"),
+        {QStringLiteral("velcarin-cli unitor NAME [--group G] [--json] [--data-dir DIR]")},
+        QStringLiteral(
+            "The topics the Unitor window asks for after the cargo and the loading groups of the next "
+            "cargo it offers; with --group, the topics for that loading group."),
+        {{QStringLiteral("NAME"),
+          {},
+          QStringLiteral("The previous cargo's name as the Unitor catalogue writes it."),
+          Completion::Words,
+          [](const CompletionContext&) {
+              return catalogueNames();
+          }}},
+        {{QStringLiteral("--group"), QStringLiteral("G"),
+          QStringLiteral("The loading group A to G of the next cargo."), Completion::Words,
+          [](const CompletionContext&) {
+              return UnitorCatalogue::LoadingGroups.split(QString(), Qt::SkipEmptyParts);
+          }},
+         jsonOption()},
+        {},
+        QStringLiteral("velcarin-cli unitor ACETONE --group C"),
+    };
+    return help;
+}
 
 int runUnitor(const QStringList& arguments, CliContext& context)
 {
-    CommandLine commandLine(QStringLiteral("velcarin-cli unitor NAME [--group G] [--json] [--data-dir DIR]"),
-                            1);
-    commandLine.addOption({QStringLiteral("group"),
-                           QStringLiteral("The loading group A to G of the next cargo."),
-                           QStringLiteral("G")});
+    CommandLine commandLine(unitorHelp(), 1);
     if (!commandLine.parse(arguments, context))
         return ExitCode::BadUse;
     const QString cargo = commandLine.positional().first();

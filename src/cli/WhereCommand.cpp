@@ -44,9 +44,27 @@ QList<FoundFile> foundFiles(const DataFolders& folders)
 
 } // namespace
 
+const CommandHelp& whereHelp()
+{
+    static const CommandHelp help{
+        QStringLiteral("where"),
+        QStringLiteral("The version, the folders in use and where each database and manual is found"),
+        {QStringLiteral("velcarin-cli where [--data-dir DIR] [--json]")},
+        QStringLiteral(
+            "Creates nothing: a database that the data folder does not hold yet is named as missing or "
+            "as copied at first use."),
+        {},
+        {jsonOption()},
+        {{ExitCode::Found, QStringLiteral("the folders were shown")},
+         {ExitCode::BadUse, QStringLiteral("bad use")}},
+        QStringLiteral("velcarin-cli where --json"),
+    };
+    return help;
+}
+
 int runWhere(const QStringList& arguments, CliContext& context)
 {
-    CommandLine commandLine(QStringLiteral("velcarin-cli where [--data-dir DIR] [--json]"), 0);
+    CommandLine commandLine(whereHelp(), 0);
     commandLine.leaveDataFolderAsItIs();
     if (!commandLine.parse(arguments, context))
         return ExitCode::BadUse;

@@ -1,4 +1,5 @@
 #include "cli/AdviseCommand.h"
+#include "cli/CliProgram.h"
 #include "cli/CompatCommand.h"
 #include "cli/HazardCommand.h"
 #include "cli/HelpCommand.h"
@@ -40,11 +41,23 @@ const QList<std::pair<QString, std::function<int(const QStringList&, CliContext&
 
 int usage(CliContext& context)
 {
-    context.err << "usage: velcarin-cli COMMAND [ARGUMENTS] | --version\ncommands:";
+    context.err << "usage: velcarin-cli COMMAND [ARGUMENTS] | --help | --version\ncommands:";
     for (const auto& command : commands())
         context.err << ' ' << command.first;
-    context.err << Qt::endl;
+    context.err << "\ntry 'velcarin-cli --help'" << Qt::endl;
     return ExitCode::BadUse;
+}
+
+// A command is asked for its help by -h or --help among its options, not after "--".
+bool asksForHelp(const QStringList& arguments)
+{
+    for (const QString& argument : arguments) {
+        if (argument == QLatin1String("--"))
+            return false;
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -62,13 +75,34 @@ int main(int argc, char* argv[])
     if (arguments.isEmpty())
         return usage(context);
     const QString name = arguments.takeFirst();
-    if (name == QLatin1String("--version") && arguments.isEmpty()) {
-        out << "velcarin-cli " << VELCARIN_VERSION << Qt::endl;
+    // The shell's completion and the build's manual page ask with options no user needs to know.
+    if (name == QLatin1String("--complete")) {
+        for (const QString& completion : completions(arguments))
+            out << completion << '\n';
         return ExitCode::Found;
     }
+    if (arguments.isEmpty()) {
+        if (name == QLatin1String("--version")) {
+            out << "velcarin-cli " << VELCARIN_VERSION << Qt::endl;
+            return ExitCode::Found;
+        }
+        if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
+            out << CommandLineHelp::programText(cliProgram(), foldersText());
+            return ExitCode::Found;
+        }
+        if (name == QLatin1String("--manual-page")) {
+            out << CommandLineHelp::manualPage(cliProgram(), QStringLiteral(VELCARIN_VERSION));
+            return ExitCode::Found;
+        }
+    }
     for (const auto& [commandName, run] : commands()) {
-        if (commandName == name)
-            return run(arguments, context);
+        if (commandName != name)
+            continue;
+        if (asksForHelp(arguments)) {
+            out << CommandLineHelp::commandText(cliProgram(), *cliProgram().command(name));
+            return ExitCode::Found;
+        }
+        return run(arguments, context);
     }
     return usage(context);
 }

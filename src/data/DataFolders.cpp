@@ -1,5 +1,6 @@
 #include "data/DataFolders.h"
 
+#include "data/Result.h"
 #include "data/Schema.h"
 
 #include <QCoreApplication>
@@ -24,6 +25,18 @@ bool holdsAnyDatabase(const QString& folder)
             return true;
     }
     return false;
+}
+
+// A data folder named on the command line is used as it is, so it must be there and be a folder.
+Result<> existingFolder(const QString& folder)
+{
+    const QFileInfo info(folder);
+    const QString shown = QDir::toNativeSeparators(folder);
+    if (!info.exists())
+        return Failure{tr("The data folder \"%1\" does not exist.").arg(shown)};
+    if (!info.isDir())
+        return Failure{tr("The data folder \"%1\" is a file, not a folder.").arg(shown)};
+    return {};
 }
 
 QString shippedCopyMissing(const QString& shipped, const QString& own)
@@ -127,8 +140,12 @@ QString DataFolders::locate(const QString& fileName) const
 
 bool DataFolders::prepare(QString* error, QStringList* made) const
 {
-    if (!m_officers)
-        return true;
+    if (!m_officers) {
+        const Result<> folder = existingFolder(m_dataFolder);
+        if (!folder)
+            *error = folder.error();
+        return folder.ok();
+    }
     QStringList wanted;
     for (const DatabaseSchema& database : Schema::databases()) {
         if (!QFileInfo::exists(QDir(m_dataFolder).filePath(database.fileName)))

@@ -1,5 +1,6 @@
 #include "data/PersonalNotes.h"
 
+#include "data/JsonSyntaxError.h"
 #include "data/Transaction.h"
 
 #include <QCoreApplication>
@@ -175,7 +176,7 @@ std::optional<QList<Note>> fromJson(const QByteArray& json, QString* error)
     if (parseError.error != QJsonParseError::NoError || !document.isArray()) {
         if (error)
             *error = parseError.error != QJsonParseError::NoError
-                         ? tr("not JSON: %1 at byte %2").arg(parseError.errorString()).arg(parseError.offset)
+                         ? tr("not JSON: %1").arg(describeJsonSyntaxError(json, parseError))
                          : tr("not a list of notes");
         return std::nullopt;
     }

@@ -448,9 +448,49 @@ private Q_SLOTS:
         QVERIFY2(help.contains(QRegularExpression(QStringLiteral(
                      "\n  --no-splash +Open the main window at once, without the start-up splash.\n"))),
                  qPrintable(help));
-        QVERIFY2(help.contains(QStringLiteral("--data-dir <dir>")), qPrintable(help));
+        QVERIFY2(help.contains(QStringLiteral("--data-dir DIR")), qPrintable(help));
         QVERIFY2(help.contains(QStringLiteral("\nInformation about Chemical Cargoes Carried in bulk.\n")),
                  qPrintable(help));
+    }
+
+    // Over SSH or in a container there is no display: the command line is still answered.
+    void withoutADisplay_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out"); // what it starts with
+        QTest::addColumn<QString>("err");
+        QTest::newRow("--help") << QStringList{"--help"} << 0
+                                << QStringLiteral("usage: velcarin [--data-dir DIR]") << QString();
+        QTest::newRow("--version") << QStringList{"--version"} << 0
+                                   << QStringLiteral("velcarin " VELCARIN_VERSION "\n") << QString();
+        QTest::newRow("a start") << QStringList{"--no-splash"} << 1 << QString()
+                                 << QStringLiteral(
+                                        "velcarin: Velcarin needs a graphical session, and none was found "
+                                        "(neither DISPLAY nor WAYLAND_DISPLAY is set); velcarin-cli "
+                                        "answers the same questions in a terminal.\n");
+        QTest::newRow("an unknown option") << QStringList{"--colour"} << 2 << QString()
+                                           << QStringLiteral("velcarin: Unknown option 'colour'.\n"
+                                                             "try 'velcarin --help'\n");
+    }
+
+    void withoutADisplay()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        program.setProcessEnvironment(environment);
+        program.start(QDir(programFolder()).filePath(QStringLiteral("velcarin")), arguments);
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), exitCode);
+        QVERIFY(QString::fromUtf8(program.readAllStandardOutput()).startsWith(out));
+        QCOMPARE(QString::fromUtf8(program.readAllStandardError()), err);
     }
 };
 

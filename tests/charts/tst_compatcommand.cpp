@@ -83,7 +83,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         const QString noRow = QStringLiteral(" has no row in the chart (rows: 1 to 22 and 30 to 43)\n");
         const QString noColumn = QStringLiteral(" has no column in the chart (columns: 1 to 22)\n");
-        const QString usage = QStringLiteral("usage: velcarin-cli compat G1 G2 [--json] [--data-dir DIR]\n");
+        const QString usage = QStringLiteral("usage: velcarin-cli compat G1 G2 [--json] [--data-dir DIR]\n"
+                                             "try 'velcarin-cli compat --help'\n");
         QTest::newRow("no column 35") << QStringList{"21", "35"} << QStringLiteral("group 35") + noColumn;
         QTest::newRow("no row 23") << QStringList{"23", "1"} << QStringLiteral("group 23") + noRow;
         QTest::newRow("group 0") << QStringList{"0", "1"} << QStringLiteral("group 0") + noRow;

@@ -45,6 +45,7 @@ class TestCli : public QObject {
 private:
     TestDataFolder m_folder;
     TestDataFolder m_damaged; // the samples, ACETONE's page of cleaning.mdb overwritten
+    TestDataFolder m_empty;
 
 private Q_SLOTS:
     void initTestCase()
@@ -169,19 +170,24 @@ private Q_SLOTS:
             << QStringList{QStringLiteral("advise"), QStringLiteral("acrylic acid"), dir, m_folder.path()}
             << 1 << QStringLiteral("no cargo named acrylic acid\n");
         QTest::newRow("a folder without databases")
+            << QStringList{QStringLiteral("advise"), QStringLiteral("AATREX"), dir, m_empty.path()} << 2
+            << QStringLiteral("The database file \"%1/cleaning.mdb\" is missing.\n").arg(m_empty.path());
+        QTest::newRow("a data folder that is not there")
             << QStringList{QStringLiteral("advise"), QStringLiteral("AATREX"), dir,
                            m_folder.filePath(QStringLiteral("none"))}
+            << 2 << QStringLiteral("The data folder \"%1/none\" does not exist.\n").arg(m_folder.path());
+        QTest::newRow("a file for a data folder")
+            << QStringList{QStringLiteral("advise"), QStringLiteral("AATREX"), dir,
+                           m_folder.filePath(QStringLiteral("cleaning.mdb"))}
             << 2
-            << QStringLiteral("The database file \"%1/none/cleaning.mdb\" is missing.\n")
+            << QStringLiteral("The data folder \"%1/cleaning.mdb\" is a file, not a folder.\n")
                    .arg(m_folder.path());
-        QTest::newRow("no name") << QStringList{QStringLiteral("advise")} << 2
-                                 << QStringLiteral(
-                                        "usage: velcarin-cli advise NAME [--json] [--data-dir DIR]\n");
+        const QString usage = QStringLiteral("usage: velcarin-cli advise NAME [--json] [--data-dir DIR]\n"
+                                             "try 'velcarin-cli advise --help'\n");
+        QTest::newRow("no name") << QStringList{QStringLiteral("advise")} << 2 << usage;
         QTest::newRow("unknown option")
             << QStringList{QStringLiteral("advise"), QStringLiteral("AATREX"), QStringLiteral("--colour")}
-            << 2
-            << QStringLiteral(
-                   "Unknown option 'colour'.\nusage: velcarin-cli advise NAME [--json] [--data-dir DIR]\n");
+            << 2 << QStringLiteral("Unknown option 'colour'.\n") + usage;
         const QString damaged =
             QStringLiteral("the database file \"%1\" cannot be read: database disk image is malformed\n")
                 .arg(m_damaged.filePath(QStringLiteral("cleaning.mdb")));

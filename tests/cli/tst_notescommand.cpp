@@ -238,7 +238,8 @@ private Q_SLOTS:
         QTest::newRow("no such file")
             << QStringList{"import", "missing.json"} << QStringLiteral("cannot read ");
         QTest::newRow("not JSON") << QStringList{"import", "bad.json"}
-                                  << QStringLiteral("bad.json: not JSON: ");
+                                  << QStringLiteral(
+                                         "bad.json: not JSON: line 1, column 20: the text ends too early\n");
         QTest::newRow("not a list") << QStringList{"import", "object.json"}
                                     << QStringLiteral("object.json: not a list of notes");
         QTest::newRow("no folder to write in")
@@ -325,7 +326,7 @@ private Q_SLOTS:
             runCli({QStringLiteral("notes"), QStringLiteral("export"), file(QStringLiteral("n.json")),
                     QStringLiteral("--data-dir"), file(QStringLiteral("nowhere"))});
         QCOMPARE(run.exitCode, 2);
-        QVERIFY(run.err.startsWith(QStringLiteral("The database file ")));
+        QVERIFY(run.err.startsWith(QStringLiteral("The data folder ")));
         QVERIFY(!QFileInfo::exists(file(QStringLiteral("n.json"))));
     }
 

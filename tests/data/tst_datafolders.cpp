@@ -173,7 +173,9 @@ private Q_SLOTS:
         QString error;
         QVERIFY(DataFolders(named, shipped).prepare(&error));
         QCOMPARE(filesIn(named), QStringList());
-        QVERIFY(DataFolders(m_root.filePath(QStringLiteral("named/none")), shipped).prepare(&error));
+        QVERIFY(!DataFolders(m_root.filePath(QStringLiteral("named/none")), shipped).prepare(&error));
+        QCOMPARE(error,
+                 QStringLiteral("The data folder \"%1/named/none\" does not exist.").arg(m_root.path()));
         QVERIFY(!QFileInfo::exists(m_root.filePath(QStringLiteral("named/none"))));
     }
 

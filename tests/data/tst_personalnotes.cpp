@@ -147,6 +147,49 @@ private Q_SLOTS:
         QVERIFY2(found.startsWith(error), qPrintable(found));
     }
 
+    // Where a file that is not JSON goes wrong, as an editor counts lines and characters.
+    void whereJsonGoesWrong_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("a comma missing between members")
+            << QByteArray("[\n  {\"name\": \"ACETONE\",\n   \"id\": \"1090\"\n  \"notes\": \"x\"}\n]")
+            << QStringLiteral("not JSON: line 4, column 3: a ',' or '}' was expected");
+        QTest::newRow("a colon missing") << QByteArray("[{\"name\" \"A\"}]")
+                                         << QStringLiteral("not JSON: line 1, column 10: a ':' was expected");
+        QTest::newRow("a comma missing between notes")
+            << QByteArray("[{\"name\": \"A\"}\n {\"name\": \"B\"}]")
+            << QStringLiteral("not JSON: line 2, column 2: a ',' or ']' was expected");
+        QTest::newRow("columns in characters, not bytes")
+            << QByteArray("[{\"name\": \"Ölrückstände\" \"id\": \"1\"}]")
+            << QStringLiteral("not JSON: line 1, column 26: a ',' or '}' was expected");
+        QTest::newRow("a word that is no value")
+            << QByteArray("[nul]") << QStringLiteral("not JSON: line 1, column 2: a value was expected");
+        QTest::newRow("a comma before the end")
+            << QByteArray("[1,]") << QStringLiteral("not JSON: line 1, column 4: a value was expected");
+        QTest::newRow("a number without digits")
+            << QByteArray("[1.e]") << QStringLiteral("not JSON: line 1, column 5: a digit was expected");
+        QTest::newRow("more after the end")
+            << QByteArray("[]\n]")
+            << QStringLiteral("not JSON: line 2, column 1: the end of the text was expected");
+        QTest::newRow("a text not closed")
+            << QByteArray("[\"abc") << QStringLiteral("not JSON: line 1, column 6: the text ends too early");
+        QTest::newRow("the end after a comma")
+            << QByteArray("[{\"name\": \"A\"},\n")
+            << QStringLiteral("not JSON: line 2, column 1: the text ends too early");
+        QTest::newRow("empty") << QByteArray()
+                               << QStringLiteral("not JSON: line 1, column 1: the text ends too early");
+    }
+
+    void whereJsonGoesWrong()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, error);
+        QString found;
+        QVERIFY(!PersonalNotes::fromJson(json, &found));
+        QCOMPARE(found, error);
+    }
+
     void escapedPairIsOneCharacter()
     {
         QString error;

@@ -148,7 +148,8 @@ private Q_SLOTS:
         const QString winfile = manual(QStringLiteral("winfile.hlp"));
         const QString henkel = QDir(programFolder()).filePath(QStringLiteral("Henkel.hlp"));
         const QString usage = QStringLiteral(
-            "usage: velcarin-cli help FILE [NUMBER | --context NAME] [--json] [--data-dir DIR]\n");
+            "usage: velcarin-cli help FILE [NUMBER | --context NAME] [--json] [--data-dir DIR]\n"
+            "try 'velcarin-cli help --help'\n");
         QTest::newRow("a number not mapped") << QStringList{winfile, QStringLiteral("1001")} << 1
                                              << QStringLiteral("%1 has no topic 1001\n").arg(winfile);
         QTest::newRow("a number mapped to no topic") << QStringList{winfile, QStringLiteral("5204")} << 1

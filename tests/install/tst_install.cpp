@@ -165,6 +165,11 @@ private Q_SLOTS:
             QStringLiteral("usr/libexec/velcarin/velcarin-print"),
             QStringLiteral("usr/share/applications/org.velcarin.Velcarin.desktop"),
             QStringLiteral("usr/share/metainfo/org.velcarin.Velcarin.metainfo.xml"),
+            QStringLiteral("usr/share/man/man1/velcarin.1.gz"),
+            QStringLiteral("usr/share/man/man1/velcarin-cli.1.gz"),
+            QStringLiteral("usr/share/bash-completion/completions/velcarin-cli"),
+            QStringLiteral("usr/share/doc/velcarin/copyright"),
+            QStringLiteral("usr/share/doc/velcarin/changelog.gz"),
         };
         for (const char* name :
              {"Help.hlp", "Henkel.hlp", "Henkel.mdb", "Jo Tankers.mdb", "Special.hlp", "Unitor.hlp",
