@@ -232,6 +232,12 @@ void FrmTabClean::showDataFolder()
     status->addPermanentWidget(sampleLabel);
 }
 
+void FrmTabClean::showStatus(const QString& message)
+{
+    constexpr int ShownMilliseconds = 15'000;
+    statusBar()->showMessage(message, ShownMilliseconds);
+}
+
 QString FrmTabClean::sampleNotice(const QString& fileName) const
 {
     return SampleData::isSample(m_store.pathOf(fileName)) ? SampleData::notice() : QString();
@@ -240,8 +246,10 @@ QString FrmTabClean::sampleNotice(const QString& fileName) const
 CargoEditor* FrmTabClean::followSaves(CargoEditor* editor)
 {
     // Tab 0 shows a saved note or parameter at once, red mark and all.
-    if (editor)
+    if (editor) {
         connect(editor, &CargoEditor::saved, m_tavro, &TavroTab::showSavedRecord);
+        connect(editor, &CargoEditor::written, this, &FrmTabClean::showStatus);
+    }
     return editor;
 }
 

@@ -34,6 +34,9 @@ public:
     HenkelTab* henkelTab() const { return m_henkel; }
     GlobeAnimation* globe() const { return m_globe; }
 
+    // Tells in the status bar, for a while, what the officer's last action wrote where.
+    void showStatus(const QString& message);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -58,6 +58,15 @@ bool openMainWindow(const Store& store)
         return false;
     }
     mainWindow->show();
+    if (!migration.migrated().isEmpty()) {
+        QStringList converted;
+        for (const Migration::Migrated& file : migration.migrated())
+            converted << file.fileName;
+        mainWindow->showStatus(
+            QApplication::translate("Startup",
+                                    "Converted %1 in %2; the Access originals are kept as *.access")
+                .arg(converted.join(QLatin1String(", ")), QDir::toNativeSeparators(store.dataDir())));
+    }
     return true;
 }
 
