@@ -63,8 +63,8 @@ bool openMainWindow(const Store& store)
         for (const Migration::Migrated& file : migration.migrated())
             converted << file.fileName;
         mainWindow->showStatus(
-            QApplication::translate("Startup",
-                                    "Converted %1 in %2; the Access originals are kept as *.access")
+            QApplication::translate(
+                "Startup", "Converted %1 in %2; each Access original is kept beside it as NAME.access")
                 .arg(converted.join(QLatin1String(", ")), QDir::toNativeSeparators(store.dataDir())));
     }
     return true;

@@ -128,9 +128,7 @@ private:
     {
         const QString subject = m_sheet.subject.simplified();
         return QCoreApplication::translate("SheetPainter", "%1 — page %2 of %3")
-            .arg(subject.isEmpty() ? m_sheet.title : subject)
-            .arg(page)
-            .arg(pages);
+            .arg(subject.isEmpty() ? m_sheet.title : subject, QString::number(page), QString::number(pages));
     }
 
     // Breaks every text into its lines; false, with the reason, for a sheet too long to print.

@@ -74,13 +74,12 @@ QString ElidingLabel::shownText() const
         const bool last = index + 1 == mostLines && index + 1 < lines.size();
         QString line = last ? whole.mid(lines[index].start).replace(QLatin1Char('\n'), QLatin1Char(' '))
                             : whole.mid(lines[index].start, lines[index].length);
+        // The blank a line is broken at takes no room.
+        while (!last && line.endsWith(QLatin1Char(' ')))
+            line.chop(1);
         const QString elided = metrics.elidedText(line, Qt::ElideRight, width);
-        if (last && elided == line)
-            line.append(QChar(0x2026));
-        else
-            line = elided;
-        cut = cut || last || line != whole.mid(lines[index].start, lines[index].length);
-        shown << line;
+        cut = cut || last || elided != line;
+        shown << (last && elided == line ? line + QChar(0x2026) : elided);
     }
     return cut ? shown.join(QLatin1Char('\n')) : whole;
 }

@@ -3,6 +3,7 @@
 #include "app/SplashProgress.h"
 #include "app/Startup.h"
 #include "data/Store.h"
+#include "data/legacy/LegacyFixtures.h"
 #include "shell/ProgramFolder.h"
 #include "support/TestSupport.h"
 
@@ -309,6 +310,25 @@ private Q_SLOTS:
         QCOMPARE(m_beeps->count(), 0);
         QCOMPARE(shownWindows(QStringLiteral("FrmTabClean")).size(), 1);
         QVERIFY(messages.requests().isEmpty());
+    }
+
+    // An Access database converted at the start is told in a message, and the status bar keeps saying where.
+    void conversionToldInTheStatusBar()
+    {
+        TestDataFolder folder;
+        folder.copySampleDatabases();
+        folder.writeFile(QStringLiteral("cleaning.mdb"),
+                         contentOf(legacyFile(QStringLiteral("cleaning.mdb"))));
+        const Store store(folder.path());
+        MessageRecorder messages;
+        QCOMPARE(startVelcarin(store, false, [] { return qint64(0); }), Started::MainWindow);
+        QCOMPARE(messages.requests().size(), 1);
+        const QList<QWidget*> mainWindows = shownWindows(QStringLiteral("FrmTabClean"));
+        QCOMPARE(mainWindows.size(), 1);
+        QCOMPARE(mainWindows.first()->findChild<QStatusBar*>()->currentMessage(),
+                 QStringLiteral("Converted cleaning.mdb in %1; each Access original is kept beside it as "
+                                "NAME.access")
+                     .arg(folder.path()));
     }
 
     // A database problem is told once the splash is gone, and nothing opens.
