@@ -108,12 +108,17 @@ void CargoEditor::load(const Advisers& advisers)
 
 bool CargoEditor::save()
 {
+    const bool changed = m_data->hasChanges();
     QString error;
     if (!m_data->updateRecord(&error)) {
         // The engine's own description, in a box with the program's title.
         MessageBox::ok(this, error, QStringLiteral("Velcarin"));
         return false;
     }
+    if (changed)
+        Q_EMIT written(tr("%1 of %2 saved in %3")
+                           .arg(windowTitle(), cargoName(),
+                                QDir::toNativeSeparators(m_data->recordSet().databasePath())));
     Q_EMIT saved();
     return true;
 }

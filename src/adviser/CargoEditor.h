@@ -25,6 +25,8 @@ public:
 Q_SIGNALS:
     // What the officer changed is in the database; the main window shows it.
     void saved();
+    // A save wrote a change: what was written where, for the officer to read in the main window.
+    void written(const QString& report);
 
 protected:
     explicit CargoEditor(const QString& name);

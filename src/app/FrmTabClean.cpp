@@ -240,6 +240,12 @@ void FrmTabClean::showDataFolder()
     status->addPermanentWidget(sampleLabel);
 }
 
+void FrmTabClean::showStatus(const QString& message)
+{
+    constexpr int ShownMilliseconds = 15'000;
+    statusBar()->showMessage(message, ShownMilliseconds);
+}
+
 QString FrmTabClean::sampleNotice(const QString& fileName) const
 {
     return SampleData::isSample(m_store.pathOf(fileName)) ? SampleData::notice() : QString();
@@ -249,6 +255,7 @@ CargoEditor* FrmTabClean::followSaves(CargoEditor* editor)
 {
     // The operator tab shows a saved note or parameter at once, red mark and all.
     connect(editor, &CargoEditor::saved, m_tavro, &TavroTab::showSavedRecord);
+    connect(editor, &CargoEditor::written, this, &FrmTabClean::showStatus);
     return editor;
 }
 

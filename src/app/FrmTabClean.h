@@ -45,6 +45,9 @@ public:
     void pick(Tab tab, int row) override;
     void open(Window window) override;
 
+    // Tells in the status bar, for a while, what the officer's last action wrote where.
+    void showStatus(const QString& message);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

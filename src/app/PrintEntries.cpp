@@ -94,15 +94,24 @@ void PrintEntries::savePdf(const Sheet& sheet)
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::homePath();
-    const QString fileName =
-        FileDialog::saveFileName(m_mainWindow, {title, QDir(folder).filePath(sheet.pdfFileName()),
-                                                tr("PDF files (*.pdf)"), QStringLiteral("pdf")});
+    const QString fileName = FileDialog::saveFileName(
+        m_mainWindow, {title, QDir(folder).filePath(sheet.pdfFileName()), tr("PDF files (*.pdf)"),
+                       QStringLiteral("pdf"), QStringLiteral("pdfFolder")});
     if (fileName.isEmpty())
         return;
     QString error;
-    if (!SheetPdf::write(sheet, fileName, &error))
+    if (!SheetPdf::write(sheet, fileName, &error)) {
         MessageBox::error(
             m_mainWindow,
             tr("The PDF file %1 could not be written.\n\n%2").arg(QDir::toNativeSeparators(fileName), error),
             title);
+        return;
+    }
+    if (auto* window = qobject_cast<FrmTabClean*>(m_mainWindow)) {
+        const QString shown = QDir::toNativeSeparators(fileName);
+        window->showStatus(
+            sheet.subject.simplified().isEmpty()
+                ? tr("%1 written to %2").arg(sheet.title, shown)
+                : tr("%1 of %2 written to %3").arg(sheet.title, sheet.subject.simplified(), shown));
+    }
 }

@@ -96,6 +96,15 @@ bool openMainWindow(const Store& store, std::unique_ptr<FrmSplash> splash)
     }
     mainWindow->setEnabled(true);
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);
+    if (!migration.migrated().isEmpty()) {
+        QStringList converted;
+        for (const Migration::Migrated& file : migration.migrated())
+            converted << file.fileName;
+        mainWindow->showStatus(
+            QApplication::translate(
+                "Startup", "Converted %1 in %2; each Access original is kept beside it as NAME.access")
+                .arg(converted.join(QLatin1String(", ")), QDir::toNativeSeparators(store.dataDir())));
+    }
     mainWindow.release()->show();
     return true;
 }

@@ -1,5 +1,7 @@
 #include "data/Database.h"
 
+#include "data/EngineMessage.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
@@ -53,14 +55,14 @@ Database Database::open(const QString& path, bool readOnly, QString* error)
     }
     if (!db.open()) {
         if (error)
-            *error = db.lastError().text();
+            *error = EngineMessage::describe(db.lastError(), path);
         return {};
     }
     // SQLite opens lazily: read the schema now so that a file that is no database fails here.
     QSqlQuery probe(db);
     if (!probe.exec(QStringLiteral("select count(*) from sqlite_master"))) {
         if (error)
-            *error = probe.lastError().databaseText();
+            *error = EngineMessage::describe(probe.lastError(), path);
         return {};
     }
     // A save is on disk before it is reported, also across a power cut: the rollback journal keeps the
@@ -68,7 +70,7 @@ Database Database::open(const QString& path, bool readOnly, QString* error)
     // the journal is deleted at a commit.
     if (!readOnly && !probe.exec(QStringLiteral("PRAGMA synchronous = EXTRA"))) {
         if (error)
-            *error = probe.lastError().databaseText();
+            *error = EngineMessage::describe(probe.lastError(), path);
         return {};
     }
     Database database;

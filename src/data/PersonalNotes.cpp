@@ -1,5 +1,6 @@
 #include "data/PersonalNotes.h"
 
+#include "data/EngineMessage.h"
 #include "data/JsonSyntaxError.h"
 #include "data/Transaction.h"
 
@@ -35,10 +36,10 @@ struct Cargo {
     QString notes;
 };
 
-bool failed(const QSqlQuery& query, QString* error)
+bool failed(const QSqlQuery& query, const Database& database, QString* error)
 {
     if (error)
-        *error = query.lastError().databaseText();
+        *error = EngineMessage::describe(query.lastError(), database.path());
     return false;
 }
 
@@ -48,7 +49,7 @@ std::optional<QList<Cargo>> readCargoes(const Database& database, QString* error
     QSqlQuery query(database.connection());
     query.setForwardOnly(true);
     if (!query.exec(Cargoes)) {
-        failed(query, error);
+        failed(query, database, error);
         return std::nullopt;
     }
     QList<Cargo> cargoes;
@@ -57,7 +58,7 @@ std::optional<QList<Cargo>> readCargoes(const Database& database, QString* error
                          {query.value(1).toString(), query.value(2).toString()},
                          query.value(3).toString()};
     if (query.lastError().isValid()) {
-        failed(query, error);
+        failed(query, database, error);
         return std::nullopt;
     }
     return cargoes;
@@ -220,10 +221,10 @@ std::optional<Placement> write(const Database& database, const QList<Note>& note
 
     QSqlQuery update(database.connection());
     update.prepare(QStringLiteral(R"(update "CleaningA" set "Personal Notes" = ? where rowid = ?)"));
-    const auto give = [&update, error](const Cargo& cargo, const QString& text) {
+    const auto give = [&update, &database, error](const Cargo& cargo, const QString& text) {
         update.addBindValue(text);
         update.addBindValue(cargo.rowId);
-        return update.exec() || failed(update, error);
+        return update.exec() || failed(update, database, error);
     };
 
     Placement placement;

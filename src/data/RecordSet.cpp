@@ -1,6 +1,7 @@
 #include "data/RecordSet.h"
 
 #include "data/Criterion.h"
+#include "data/EngineMessage.h"
 #include "data/SqlName.h"
 #include "data/Transaction.h"
 
@@ -578,7 +579,7 @@ bool RecordSet::update(QString* error)
     query.addBindValue(m_table->rowIds.at(m_row));
     if (!query.exec()) {
         if (error)
-            *error = query.lastError().databaseText();
+            *error = EngineMessage::describe(query.lastError(), m_table->database.path());
         return false;
     }
     if (query.numRowsAffected() != 1) {

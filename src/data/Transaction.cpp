@@ -1,5 +1,7 @@
 #include "data/Transaction.h"
 
+#include "data/EngineMessage.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -35,6 +37,6 @@ bool Transaction::execute(const QString& sql, QString* error)
     if (query.exec(sql))
         return true;
     if (error)
-        *error = query.lastError().databaseText();
+        *error = EngineMessage::describe(query.lastError(), m_database.path());
     return false;
 }

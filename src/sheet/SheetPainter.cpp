@@ -80,7 +80,16 @@ public:
                 block.lineBreaks << textTop + int(line) * drawn.lineHeight;
             placed << block;
         }
-        const QList<int> tops = SheetFlow::pageTops(placed, m_size.height());
+        // A sheet of several pages names on each its subject and which page it is, so that loose pages
+        // can be matched; the line at the foot of each page is room its text does not take.
+        int bodyHeight = m_size.height();
+        QList<int> tops = SheetFlow::pageTops(placed, bodyHeight);
+        const QFont footFont = fontFor(Kind::Caption, m_fit);
+        const int footHeight = int(std::ceil(QFontMetricsF(footFont, &m_device).lineSpacing()));
+        if (tops.size() > 1) {
+            bodyHeight -= footHeight + footHeight / 2;
+            tops = SheetFlow::pageTops(placed, bodyHeight);
+        }
 
         QPainter painter;
         if (!painter.begin(&m_device)) {
@@ -93,7 +102,7 @@ public:
                 return false;
             }
             const int top = tops[page];
-            const int bottom = page + 1 < tops.size() ? tops[page + 1] : top + m_size.height();
+            const int bottom = page + 1 < tops.size() ? tops[page + 1] : top + bodyHeight;
             painter.save();
             // Only the page's top and bottom clip: a border on the sheet's edge keeps its whole width.
             painter.setClipRect(QRect(-m_size.width(), 0, 3 * m_size.width(), bottom - top));
@@ -103,12 +112,24 @@ public:
                     draw(painter, m_drawn[index], spans[index], top, bottom);
             }
             painter.restore();
+            if (tops.size() > 1) {
+                painter.setFont(footFont);
+                painter.drawText(QRect(0, m_size.height() - footHeight, m_size.width(), footHeight),
+                                 Qt::AlignCenter, footing(int(page) + 1, int(tops.size())));
+            }
         }
         return painter.end();
     }
 
 private:
     int pixels(int twips) const { return int(std::lround(twips * m_scale)); }
+
+    QString footing(int page, int pages) const
+    {
+        const QString subject = m_sheet.subject.simplified();
+        return QCoreApplication::translate("SheetPainter", "%1 — page %2 of %3")
+            .arg(subject.isEmpty() ? m_sheet.title : subject, QString::number(page), QString::number(pages));
+    }
 
     // Breaks every text into its lines; false, with the reason, for a sheet too long to print.
     bool layOut(QString* error)

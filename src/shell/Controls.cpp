@@ -1,5 +1,6 @@
 #include "shell/Controls.h"
 
+#include "shell/ElidingLabel.h"
 #include "shell/TextBox.h"
 
 #include <QComboBox>
@@ -46,7 +47,8 @@ namespace Controls {
 
 QLabel* caption(QWidget* parent, const QString& text, const QString& name)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new ElidingLabel(parent);
+    label->setText(text);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     return label;
@@ -54,7 +56,7 @@ QLabel* caption(QWidget* parent, const QString& text, const QString& name)
 
 QLabel* valueLabel(QWidget* parent, const QString& name)
 {
-    auto* label = new QLabel(parent);
+    auto* label = new ElidingLabel(parent);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);

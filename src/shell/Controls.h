@@ -14,7 +14,8 @@ class TextBox;
 // The controls of the program's windows, each made with its objectName and the look of its kind.
 namespace Controls {
 
-// A fixed caption.
+// A fixed caption. A label keeps the size it is given: a text longer than it ends in "…" where it is cut
+// and shows whole in the tooltip.
 QLabel* caption(QWidget* parent, const QString& text, const QString& name = {});
 // A label that shows a value: plain text, sunken, never interpreted as markup.
 QLabel* valueLabel(QWidget* parent, const QString& name);

@@ -163,20 +163,32 @@ void DataControl::warnOfDamage()
                       window ? window->windowTitle() : QString());
 }
 
-bool DataControl::updateRecord(QString* error)
+QList<std::pair<qsizetype, QString>> DataControl::changes() const
 {
-    QList<std::pair<Binding*, QString>> changes;
-    for (Binding& binding : m_bindings) {
+    QList<std::pair<qsizetype, QString>> changed;
+    for (qsizetype index = 0; index < m_bindings.size(); ++index) {
+        const Binding& binding = m_bindings[index];
         const std::optional<QString> text = binding.widget ? editedText(binding.widget) : std::nullopt;
         if (text && *text != binding.shown)
-            changes.append({&binding, *text});
+            changed.append({index, *text});
     }
+    return changed;
+}
+
+bool DataControl::hasChanges() const
+{
+    return !changes().isEmpty();
+}
+
+bool DataControl::updateRecord(QString* error)
+{
+    const QList<std::pair<qsizetype, QString>> changes = this->changes();
     if (changes.isEmpty())
         return true;
     if (!m_recordSet.edit(error))
         return false;
-    for (const auto& [binding, text] : std::as_const(changes)) {
-        if (!m_recordSet.setValue(m_recordSet.fieldIndex(binding->field), text, error)) {
+    for (const auto& [index, text] : changes) {
+        if (!m_recordSet.setValue(m_recordSet.fieldIndex(m_bindings[index].field), text, error)) {
             m_recordSet.cancelUpdate();
             return false;
         }
@@ -185,7 +197,7 @@ bool DataControl::updateRecord(QString* error)
         m_recordSet.cancelUpdate();
         return false;
     }
-    for (const auto& [binding, text] : std::as_const(changes))
-        binding->shown = text;
+    for (const auto& [index, text] : changes)
+        m_bindings[index].shown = text;
     return true;
 }

@@ -43,6 +43,8 @@ public:
     // Only those fields are written, so that a field another window or program changed keeps its change.
     // Nothing changed is nothing to write, and succeeds.
     bool updateRecord(QString* error);
+    // Whether the user changed any editable bound widget since its field was shown or written.
+    bool hasChanges() const;
 
 Q_SIGNALS:
     void currentChanged();
@@ -57,6 +59,8 @@ private:
     };
 
     void show(Binding& binding);
+    // The editable bindings whose widget the user changed, by index, with the text it holds now.
+    QList<std::pair<qsizetype, QString>> changes() const;
     struct ListBinding {
         ColumnListModel* model;
         QString field;

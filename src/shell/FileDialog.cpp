@@ -1,6 +1,9 @@
 #include "shell/FileDialog.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QSettings>
 
 namespace {
 
@@ -10,12 +13,14 @@ FileDialog::Answerer& answerer()
     return instance;
 }
 
-} // namespace
-
-QString FileDialog::saveFileName(QWidget* parent, const Request& request)
+// The officer's own settings, in his configuration folder.
+QSettings settings()
 {
-    if (answerer())
-        return answerer()(request);
+    return QSettings(QStringLiteral("Velcarin"), QStringLiteral("Velcarin"));
+}
+
+QString ask(QWidget* parent, const FileDialog::Request& request)
+{
     QFileDialog dialog(parent, request.title, request.suggestedPath, request.filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -23,6 +28,23 @@ QString FileDialog::saveFileName(QWidget* parent, const Request& request)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+QString FileDialog::saveFileName(QWidget* parent, Request request)
+{
+    const QString setting = request.folderSetting;
+    if (!setting.isEmpty()) {
+        // A folder that has gone since is no place to open in.
+        const QString last = settings().value(setting).toString();
+        if (!last.isEmpty() && QFileInfo(last).isDir())
+            request.suggestedPath = QDir(last).filePath(QFileInfo(request.suggestedPath).fileName());
+    }
+    const QString chosen = answerer() ? answerer()(request) : ask(parent, request);
+    if (!chosen.isEmpty() && !setting.isEmpty())
+        settings().setValue(setting, QFileInfo(chosen).absolutePath());
+    return chosen;
 }
 
 void FileDialog::setAnswerer(Answerer newAnswerer)

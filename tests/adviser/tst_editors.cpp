@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTabWidget>
 
 #include <sqlite3.h>
@@ -409,6 +410,17 @@ private Q_SLOTS:
             QCOMPARE(stored(QStringLiteral("XYLENE-M"), QStringLiteral("United No")), QByteArray("1307"));
             QCOMPARE(controlText(m_window, QStringLiteral("txtH3")), QStringLiteral("4"));
         }
+        // The main window's status bar says what was written where; an Update with nothing changed
+        // writes nothing and says nothing.
+        QCOMPARE(m_window->statusBar()->currentMessage(),
+                 QStringLiteral("%1 of XYLENE-M saved in %2")
+                     .arg(notes ? QStringLiteral("Personal Notes") : QStringLiteral("Edit Cargo Parameters"),
+                          m_folder->filePath(QStringLiteral("cleaning.mdb"))));
+        if (stillOpen && stillOpen->isVisible()) {
+            m_window->statusBar()->clearMessage();
+            child<QPushButton>(editor, QStringLiteral("cmdUpdate"))->click();
+            QCOMPARE(m_window->statusBar()->currentMessage(), QString());
+        }
     }
 
     void markFollowsTheNotes()
@@ -486,8 +498,15 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("readOnly"); // or locked by another program for a while
         QTest::addColumn<QString>("error");
-        QTest::newRow("read-only") << true << QStringLiteral("attempt to write a readonly database");
-        QTest::newRow("locked") << false << QStringLiteral("database is locked");
+        QTest::newRow("read-only") << true
+                                   << QStringLiteral("The database \"%1\" is read-only, so nothing can be "
+                                                     "saved in it. Make the file and its folder writable for "
+                                                     "you, or use a data folder of your own (--data-dir). "
+                                                     "(attempt to write a readonly database)");
+        QTest::newRow("locked") << false
+                                << QStringLiteral("The database \"%1\" is in use by another program, which "
+                                                  "has locked it. Close that program, or wait until it has "
+                                                  "finished, and try again. (database is locked)");
     }
 
     void failedSaveLosesNothing()
@@ -515,7 +534,7 @@ private Q_SLOTS:
         QCOMPARE(m_messages->requests().size(), 5); // each close asks too, answered by keeping on editing
         for (int failed : {0, 1, 3}) {
             const MessageBox::Request& request = m_messages->requests().at(failed);
-            QCOMPARE(request.text, error);
+            QCOMPARE(request.text, error.arg(m_folder->filePath(QStringLiteral("cleaning.mdb"))));
             QCOMPARE(request.title, Velcarin);
             QCOMPARE(request.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         }

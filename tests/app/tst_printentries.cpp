@@ -10,6 +10,9 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStatusBar>
 #include <QTabWidget>
 
 namespace {
@@ -70,6 +73,9 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
+        // The folder last used is kept in the settings of a test's own.
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings(QStringLiteral("Velcarin"), QStringLiteral("Velcarin")).remove(QStringLiteral("pdfFolder"));
         m_folder.copySampleDatabases();
         m_folder.runSql(
             QStringLiteral("cleaning.mdb"),
@@ -179,7 +185,15 @@ private Q_SLOTS:
         QCOMPARE(printer.printed().size(), 1);
         const PdfFile pdf = readPdf(printer.printed().first());
         QVERIFY2(pdf.pages >= 2, qPrintable(QString::number(pdf.pages)));
-        const QString text = withoutBlanks(pdf.text);
+        // Every page ends with the cargo's name and which page it is, apart from the texts.
+        QString printed = pdf.text;
+        for (int page = 1; page <= pdf.pages; ++page) {
+            const QString footing =
+                QStringLiteral("ZZ LONG TEXTS — page %1 of %2\n").arg(page).arg(pdf.pages);
+            QVERIFY2(printed.count(footing) == 1, qPrintable(footing));
+            printed.remove(footing);
+        }
+        const QString text = withoutBlanks(printed);
         QVERIFY(text.contains(
             withoutBlanks(QStringLiteral("Full Cargo Name:") + manyWords(QStringLiteral("fullname"), 40))));
         QVERIFY(text.contains(
@@ -276,6 +290,28 @@ private Q_SLOTS:
         for (const QString& expected : printed)
             QVERIFY2(pdf.text.simplified().contains(expected), qPrintable(pdf.text));
         QVERIFY(!sheetLoaded());
+        QCOMPARE(m_window->statusBar()->currentMessage(),
+                 QStringLiteral("%1 of TOLUENE written to %2").arg(printed.first(), chosen));
+    }
+
+    // The dialog opens in the folder of the PDF file chosen last, where that folder is still there.
+    void exportOpensInTheFolderLastUsed()
+    {
+        showAdviser(0, QStringLiteral("TOLUENE"));
+        QVERIFY(QDir(m_out.path()).mkpath(QStringLiteral("last/gone")));
+        const QString suggested = QStringLiteral("TOLUENE - Velcarin Tavro Tankers Adviser.pdf");
+        m_dialogs->answerWith({m_out.filePath(QStringLiteral("last/sheet.pdf")), QString(),
+                               m_out.filePath(QStringLiteral("last/gone/sheet.pdf"))});
+        for (int exported = 0; exported < 3; ++exported)
+            QVERIFY(triggerAction(m_window, QStringLiteral("mnuExportPdf")));
+        QVERIFY(QDir(m_out.filePath(QStringLiteral("last/gone"))).removeRecursively());
+        QVERIFY(triggerAction(m_window, QStringLiteral("mnuExportPdf")));
+        const QList<FileDialog::Request>& asked = m_dialogs->requests();
+        QCOMPARE(asked.size(), 4);
+        QCOMPARE(asked[1].suggestedPath, m_out.filePath(QStringLiteral("last/") + suggested));
+        QCOMPARE(asked[2].suggestedPath, m_out.filePath(QStringLiteral("last/") + suggested)); // cancelled
+        QCOMPARE(QFileInfo(asked[3].suggestedPath).fileName(), suggested);
+        QVERIFY2(QFileInfo(asked[3].suggestedPath).dir().exists(), qPrintable(asked[3].suggestedPath));
     }
 
     void exportCancelled()

@@ -313,6 +313,25 @@ private Q_SLOTS:
         QVERIFY(messages.requests().isEmpty());
     }
 
+    // An Access database converted at the start is told in a message, and the status bar keeps saying where.
+    void conversionToldInTheStatusBar()
+    {
+        TestDataFolder folder;
+        folder.copySampleDatabases();
+        folder.writeFile(QStringLiteral("cleaning.mdb"),
+                         contentOf(legacyFile(QStringLiteral("cleaning.mdb"))));
+        const Store store(folder.path());
+        MessageRecorder messages;
+        QCOMPARE(startVelcarin(store, false, [] { return qint64(0); }), Started::MainWindow);
+        QCOMPARE(messages.requests().size(), 1);
+        const QList<QWidget*> mainWindows = shownWindows(QStringLiteral("FrmTabClean"));
+        QCOMPARE(mainWindows.size(), 1);
+        QCOMPARE(mainWindows.first()->findChild<QStatusBar*>()->currentMessage(),
+                 QStringLiteral("Converted cleaning.mdb in %1; each Access original is kept beside it as "
+                                "NAME.access")
+                     .arg(folder.path()));
+    }
+
     // A database problem is told once the splash is gone, and nothing opens.
     void problemToldAfterTheSplash()
     {

@@ -74,12 +74,23 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("obstacle");
         QTest::addColumn<QString>("error");
+        // What stands in the way and what to do about it, then the engine's words.
         QTest::newRow("locked by another program")
-            << QStringLiteral("lock") << QStringLiteral("database is locked");
-        QTest::newRow("read-only") << QStringLiteral("read-only")
-                                   << QStringLiteral("attempt to write a readonly database");
+            << QStringLiteral("lock")
+            << QStringLiteral("The database \"%1\" is in use by another program, which has locked it. Close "
+                              "that program, or wait until it has finished, and try again. (database is "
+                              "locked)");
+        QTest::newRow("read-only")
+            << QStringLiteral("read-only")
+            << QStringLiteral("The database \"%1\" is read-only, so nothing can be saved in it. Make the "
+                              "file and its folder writable for you, or use a data folder of your own "
+                              "(--data-dir). (attempt to write a readonly database)");
         // The system refuses to write past the limit, as a full disk refuses to write at all.
-        QTest::newRow("no room to grow") << QStringLiteral("full") << QStringLiteral("disk I/O error");
+        QTest::newRow("no room to grow")
+            << QStringLiteral("full")
+            << QStringLiteral("The disk that holds the database \"%1\" could not be written or read: it "
+                              "may be full or no longer there. Free some space on it, or check the disk, "
+                              "and try again. (disk I/O error)");
     }
 
     void engineErrors()
@@ -117,7 +128,7 @@ private Q_SLOTS:
         sqlite3_close(other);
 
         QVERIFY(!written);
-        QCOMPARE(found, error);
+        QCOMPARE(found, error.arg(path()));
         QVERIFY(cargoes->value(notes).isNull());
         QCOMPARE(storedNote(), QString());
         QVERIFY(!QFileInfo::exists(path() + QStringLiteral("-journal")));

@@ -70,6 +70,13 @@ QString numberedWords(int count)
     return words.join(QLatin1Char(' '));
 }
 
+// The text without the lines at the foot of the pages of a sheet of several.
+QString withoutFootings(QString text)
+{
+    static const QRegularExpression footing(QStringLiteral("SAMPLE — page [0-9]+ of [0-9]+"));
+    return text.remove(footing);
+}
+
 Sheet sheetOf(const QList<SheetItem>& items)
 {
     return {QStringLiteral("Test Sheet"), QStringLiteral("SAMPLE"), {10800, 6000}, items};
@@ -305,7 +312,7 @@ private Q_SLOTS:
         QVERIFY2(SheetPdf::write(sheet, pdfPath(QStringLiteral("long")), &error), qPrintable(error));
         const PdfFile pdf = readPdf(pdfPath(QStringLiteral("long")));
         QVERIFY2(pdf.pages >= 2, qPrintable(QString::number(pdf.pages)));
-        QCOMPARE(pdf.text.simplified(), QStringLiteral("ABOVE %1 AFTERWARDS").arg(text));
+        QCOMPARE(withoutFootings(pdf.text).simplified(), QStringLiteral("ABOVE %1 AFTERWARDS").arg(text));
         const PdfWords words = wordsOf(pdfPath(QStringLiteral("long")));
         for (const Word& word : words.words) {
             QVERIFY2(word.box.bottom() <= words.pageSize.height() - MarginPoints + 0.5,
@@ -313,6 +320,45 @@ private Q_SLOTS:
             QVERIFY2(word.box.top() >= MarginPoints - 0.5, qPrintable(word.text));
         }
         QCOMPARE(findWord(words, QStringLiteral("AFTERWARDS"))->page, pdf.pages);
+    }
+
+    // Each page of a sheet that needs more than one ends with the sheet's subject, or its title when it
+    // has none, and which page it is, so that loose pages can be matched; a sheet of one page has no such
+    // line.
+    void pagesAreFooted_data()
+    {
+        QTest::addColumn<QString>("subject");
+        QTest::addColumn<int>("words");
+        QTest::addColumn<QString>("footing"); // page %1 of %2
+        QTest::newRow("one page") << QStringLiteral("SAMPLE") << 100 << QString();
+        QTest::newRow("several pages")
+            << QStringLiteral("SAMPLE") << 3000 << QStringLiteral("SAMPLE — page %1 of %2");
+        QTest::newRow("no subject") << QStringLiteral(" ") << 3000
+                                    << QStringLiteral("Test Sheet — page %1 of %2");
+    }
+
+    void pagesAreFooted()
+    {
+        QFETCH(QString, subject);
+        QFETCH(int, words);
+        QFETCH(QString, footing);
+        Sheet sheet =
+            sheetOf({{Kind::TextBox, QStringLiteral("Text1"), numberedWords(words), {0, 0, 10800, 1000}}});
+        sheet.subject = subject;
+        QString error;
+        QVERIFY2(SheetPdf::write(sheet, pdfPath(QStringLiteral("footed")), &error), qPrintable(error));
+        const PdfFile pdf = readPdf(pdfPath(QStringLiteral("footed")));
+        if (footing.isEmpty()) {
+            QCOMPARE(pdf.pages, 1);
+            QVERIFY2(!pdf.text.contains(QStringLiteral("page 1 of")), qPrintable(pdf.text));
+            return;
+        }
+        QVERIFY(pdf.pages >= 2);
+        const QStringList pages = pdf.text.split(QLatin1Char('\f'));
+        for (int page = 0; page < pdf.pages; ++page) {
+            const QStringList lines = pages[page].trimmed().split(QLatin1Char('\n'));
+            QCOMPARE(lines.last().simplified(), footing.arg(page + 1).arg(pdf.pages));
+        }
     }
 
     // CR LF breaks the lines as stored; an empty line stays empty.
@@ -359,8 +405,8 @@ private Q_SLOTS:
             QString error;
             const bool written = SheetPdf::write(sheet, pdfPath(QStringLiteral("word")), &error);
             const qint64 elapsed = timer.elapsed();
-            return written && readPdf(pdfPath(QStringLiteral("word")))
-                                      .text.remove(QRegularExpression(QStringLiteral("\\s"))) == word
+            return written && withoutFootings(readPdf(pdfPath(QStringLiteral("word"))).text)
+                                      .remove(QRegularExpression(QStringLiteral("\\s"))) == word
                        ? elapsed
                        : -1;
         };

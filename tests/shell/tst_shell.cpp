@@ -1,3 +1,6 @@
+#include "shell/Controls.h"
+#include "shell/ElidingLabel.h"
+#include "shell/FileDialog.h"
 #include "shell/GradientBackground.h"
 #include "shell/Placement.h"
 #include "shell/ProgramFolder.h"
@@ -5,10 +8,17 @@
 #include "shell/WindowRegistry.h"
 #include "support/WidgetTestSupport.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QHelpEvent>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QToolTip>
 
 class TestShell : public QObject {
     Q_OBJECT
@@ -24,7 +34,11 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { ProgramFolder::setPath(programFolder()); }
+    void initTestCase()
+    {
+        ProgramFolder::setPath(programFolder());
+        QStandardPaths::setTestModeEnabled(true);
+    }
 
     void gradient_data()
     {
@@ -129,6 +143,102 @@ private Q_SLOTS:
         layout.setScale(TwipScale(2.0 / 15));
         QCOMPARE(window.font().pixelSize(), 22);
         QCOMPARE(window.size(), QSize(800, 240));
+    }
+
+    // A label keeps its size: a text longer than it ends in "…" in the last line it has room for and shows
+    // whole in the tooltip; a text that fits shows as it is, with no tooltip.
+    void labelShowsWhereItIsCut_data()
+    {
+        QTest::addColumn<bool>("wrapped"); // a caption that wraps, or a one-line value
+        QTest::addColumn<int>("lines");    // the lines it has room for
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("cut");
+        const QString name = QStringLiteral("HEXAMETHYLENE DIAMINE SOLUTION (ALL CONCENTRATIONS) IN WATER");
+        QTest::newRow("value that fits") << false << 1 << QStringLiteral("ACETONE") << false;
+        QTest::newRow("empty value") << false << 1 << QString() << false;
+        QTest::newRow("value cut") << false << 1 << name << true;
+        QTest::newRow("wrapped, fits in its lines") << true << 2 << QStringLiteral("Epoxy Zinc") << false;
+        QTest::newRow("wrapped, cut in the last line") << true << 2 << name << true;
+        QTest::newRow("wrapped, three lines cut")
+            << true << 3
+            << QStringLiteral(
+                   "Between twenty and sixty degrees Celsius, never above the flash point of the cargo")
+            << true;
+        QTest::newRow("one word longer than the line") << true << 2 << QString(60, QLatin1Char('W')) << true;
+    }
+
+    void labelShowsWhereItIsCut()
+    {
+        QFETCH(bool, wrapped);
+        QFETCH(int, lines);
+        QFETCH(QString, text);
+        QFETCH(bool, cut);
+        QWidget window;
+        QLabel* label = wrapped ? Controls::caption(&window, text) : Controls::valueLabel(&window, {});
+        label->setText(text);
+        label->setWordWrap(wrapped);
+        label->setGeometry(10, 10, 120, lines * label->fontMetrics().lineSpacing() + 6);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        auto* eliding = qobject_cast<ElidingLabel*>(label);
+        QVERIFY(eliding);
+        const QString shown = eliding->shownText();
+        QCOMPARE(eliding->isElided(), cut);
+        QCOMPARE(label->text(), text);
+        if (cut) {
+            QVERIFY2(shown.endsWith(QChar(0x2026)), qPrintable(shown));
+            QCOMPARE(shown.count(QLatin1Char('\n')) + 1, lines);
+            // Only the last line is cut; the others are broken where the label breaks them.
+            const QStringList shownLines = shown.split(QLatin1Char('\n'));
+            for (const QString& line : shownLines) {
+                QVERIFY2(line.endsWith(QChar(0x2026)) == (&line == &shownLines.last()), qPrintable(shown));
+                QVERIFY2(label->fontMetrics().horizontalAdvance(line) <= label->contentsRect().width(),
+                         qPrintable(line));
+            }
+            QString kept = shownLines.join(QString());
+            kept.chop(1);
+            QVERIFY2(QString(text).remove(QLatin1Char(' ')).startsWith(kept.remove(QLatin1Char(' '))),
+                     qPrintable(shown));
+        } else {
+            QCOMPARE(shown, text);
+        }
+
+        QHelpEvent help(QEvent::ToolTip, QPoint(4, 4), label->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(label, &help);
+        QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), cut ? text : QString());
+        QToolTip::hideText();
+    }
+
+    // A save dialog given a setting opens in the folder of the file chosen last under it, while that
+    // folder is there; a cancel changes nothing, and a dialog without the setting opens where it is told.
+    void fileDialogOpensInTheFolderLastUsed()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("chosen")));
+        QSettings(QStringLiteral("Velcarin"), QStringLiteral("Velcarin"))
+            .remove(QStringLiteral("testFolder"));
+        QStringList answers{dir.filePath(QStringLiteral("chosen/a.pdf")), QString(), QString(), QString()};
+        QStringList asked;
+        FileDialog::setAnswerer([&](const FileDialog::Request& request) {
+            asked << request.suggestedPath;
+            return answers.takeFirst();
+        });
+        const FileDialog::Request request{QStringLiteral("Export"), QStringLiteral("/nowhere/sheet.pdf"),
+                                          QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"),
+                                          QStringLiteral("testFolder")};
+        FileDialog::Request unremembered = request;
+        unremembered.folderSetting.clear();
+        QCOMPARE(FileDialog::saveFileName(nullptr, request), dir.filePath(QStringLiteral("chosen/a.pdf")));
+        QCOMPARE(FileDialog::saveFileName(nullptr, request), QString());
+        QCOMPARE(FileDialog::saveFileName(nullptr, unremembered), QString());
+        QVERIFY(QDir(dir.filePath(QStringLiteral("chosen"))).removeRecursively());
+        QCOMPARE(FileDialog::saveFileName(nullptr, request), QString());
+        FileDialog::setAnswerer(nullptr);
+        QCOMPARE(asked,
+                 (QStringList{QStringLiteral("/nowhere/sheet.pdf"),
+                              dir.filePath(QStringLiteral("chosen/sheet.pdf")),
+                              QStringLiteral("/nowhere/sheet.pdf"), QStringLiteral("/nowhere/sheet.pdf")}));
     }
 
     // Asking for a window that nothing registered is a fault: a test run stops on it, and a user is told.
