@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -90,6 +91,7 @@ private Q_SLOTS:
              QJsonObject{
                  {QStringLiteral("number"), 3},
                  {QStringLiteral("title"), QStringLiteral("About")},
+                 {QStringLiteral("pictures"), QJsonArray()},
                  {QStringLiteral("text"), QStringLiteral("About\n\nAbout this HelpDemo: this file is really "
                                                          "not much of a demo, but it's a start.\n\n")}}},
         };
@@ -147,8 +149,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("err");
         const QString winfile = manual(QStringLiteral("winfile.hlp"));
         const QString henkel = QDir(programFolder()).filePath(QStringLiteral("Henkel.hlp"));
-        const QString usage = QStringLiteral(
-            "usage: velcarin-cli help FILE [NUMBER | --context NAME] [--json] [--data-dir DIR]\n");
+        const QString usage = QStringLiteral("usage: velcarin-cli help FILE [NUMBER | --context NAME] "
+                                             "[--json | --html OUT.html] [--data-dir DIR]\n");
         QTest::newRow("a number not mapped") << QStringList{winfile, QStringLiteral("1001")} << 1
                                              << QStringLiteral("%1 has no topic 1001\n").arg(winfile);
         QTest::newRow("a number mapped to no topic") << QStringList{winfile, QStringLiteral("5204")} << 1

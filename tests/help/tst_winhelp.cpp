@@ -300,11 +300,12 @@ private Q_SLOTS:
         // "Open": a heading in a bold font, then plain text.
         QVERIFY(topicOf(winfile, 49)
                     .html.startsWith(QStringLiteral("<p><b>Open</b></p><p>Opens a directory window")));
-        // Pictures are left out with a marker; a tab stands before the text beside them.
+        // A picture is a marker in the text and named in the HTML; a tab stands before the text beside it.
         QVERIFY(topicOf(winfile, 1)
                     .text.contains(QStringLiteral("[picture]\tArranging Windows NT and Icons \n")));
-        QVERIFY(
-            topicOf(winfile, 1).html.contains(QStringLiteral("<i>[picture]</i>&nbsp;&nbsp;&nbsp;&nbsp;")));
+        QVERIFY(topicOf(winfile, 1)
+                    .html.contains(QStringLiteral(
+                        "<img src=\"velcarin-picture:bm0\">&nbsp;&nbsp;&nbsp;&nbsp;Arranging")));
         // A table of one column: each cell a paragraph of its own.
         const WinHelpFile testContainer = readHelpFile(bytesOf(QStringLiteral("TSTCON32.HLP")));
         QVERIFY(topicOf(testContainer, 13)
@@ -340,11 +341,11 @@ private Q_SLOTS:
         QTest::newRow("tab, picture, blank that does not break")
             << paragraph() + "\x83\x86\x03" + packedSignedDword(4) + QByteArray(4, '\0') + "\x8B" + end
             << strings({"a", "", "b", "c"}) << 0x20 << QStringLiteral("a\t[picture]b\u00A0c")
-            << QStringLiteral("<p>a&nbsp;&nbsp;&nbsp;&nbsp;<i>[picture]</i>b\u00A0c</p>");
+            << QStringLiteral("<p>a&nbsp;&nbsp;&nbsp;&nbsp;<img src=\"velcarin-picture:bm0\">b\u00A0c</p>");
         QTest::newRow("hotspot picture")
             << paragraph() + "\x87\x22" + packedSignedDword(4) + packedWord(1) + QByteArray(4, '\0') + end
             << strings({"x", "y"}) << 0x20 << QStringLiteral("x[picture]y")
-            << QStringLiteral("<p>x<i>[picture]</i>y</p>");
+            << QStringLiteral("<p>x<img src=\"velcarin-picture:bm0\">y</p>");
         QTest::newRow("hotspots and fields")
             << paragraph() + "\xE3" + le32(0x1234) + "\x89\xC8" + le16(8) + "Macro" + "\xEF" + le16(3) +
                    "abc" + "\x20" + le32(7) + "\x21" + le16(7) + "\x8C" + end
