@@ -397,6 +397,33 @@ private Q_SLOTS:
         QCOMPARE(topic.html, html);
     }
 
+    void showsEachPictureOfATopic()
+    {
+        // A white dot, in a picture container the topic holds after a picture number, then a damaged |bm2.
+        const QByteArray dot = le16(0x506C) + le16(1) + le32(8) + QByteArray("\x06\x00", 2) + le16(192) +
+                               le16(192) + "\x02\x02" + le16(2) + le16(2) + le16(4) + le16(0) + le16(8) +
+                               le16(0) + le32(36) + le32(0) + le32(0) + le32(0xFFFFFF) + le32(0x80);
+        HelpFileBuilder builder;
+        builder.addTopic("Pictures");
+        builder.addText(paragraph() + "\x86\x03" + packedSignedDword(int(dot.size()) + 4) + le16(1) +
+                            le16(0) + dot + "\x88\x03" + packedSignedDword(4) + le16(0) + le16(2) + '\xFF',
+                        strings({"a", "b", "c"}));
+        builder.addFile("|bm2", "damaged");
+        const WinHelpFile file = readHelpFile(builder.build());
+        const WinHelpFile::Topic topic = topicOf(file, 0);
+        QCOMPARE(topic.text, QStringLiteral("a[picture]b[picture]c"));
+        QCOMPARE(topic.html, QStringLiteral("<p>a<img src=\"velcarin-picture:topic0-0\">b"
+                                            "<img src=\"velcarin-picture:bm2\">c</p>"));
+        const Result<Manual::Picture> embedded = file.picture(QStringLiteral("topic0-0"));
+        QVERIFY2(embedded, qPrintable(embedded.error()));
+        QCOMPARE(embedded->size, QSize(1, 1));
+        QCOMPARE(embedded->pixels, QByteArray("\xFF\xFF\xFF\xFF"));
+        QCOMPARE(file.picture(QStringLiteral("bm2")).error(),
+                 QStringLiteral("it is damaged (not a picture)"));
+        QCOMPARE(file.picture(QStringLiteral("topic0-1")).error(),
+                 QStringLiteral("there is no picture by that name"));
+    }
+
     void reportsDamage_data()
     {
         QTest::addColumn<QString>("file");
