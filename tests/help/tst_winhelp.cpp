@@ -346,6 +346,11 @@ private Q_SLOTS:
             << paragraph() + "\x87\x22" + packedSignedDword(4) + packedWord(1) + QByteArray(4, '\0') + end
             << strings({"x", "y"}) << 0x20 << QStringLiteral("x[picture]y")
             << QStringLiteral("<p>x<img src=\"velcarin-picture:bm0\">y</p>");
+        QTest::newRow("a window of a program, a picture command too short to name a picture")
+            << paragraph() + "\x86\x05" + packedSignedDword(2) + "ab" + "\x86\x03" + packedSignedDword(1) +
+                   "c" + end
+            << strings({"x", "y", "z"}) << 0x20 << QStringLiteral("x[picture]y[picture]z")
+            << QStringLiteral("<p>x<i>[picture]</i>y<i>[picture]</i>z</p>");
         QTest::newRow("hotspots and fields")
             << paragraph() + "\xE3" + le32(0x1234) + "\x89\xC8" + le16(8) + "Macro" + "\xEF" + le16(3) +
                    "abc" + "\x20" + le32(7) + "\x21" + le16(7) + "\x8C" + end

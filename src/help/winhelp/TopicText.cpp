@@ -4,8 +4,6 @@
 #include "help/winhelp/Picture.h"
 #include "help/winhelp/Windows1252.h"
 
-#include <algorithm>
-
 namespace WinHelp {
 
 namespace {
@@ -131,6 +129,22 @@ void skipParagraphLayout(ByteReader& formatting)
     }
 }
 
+// The name of the picture a picture command shows: a |bm file by its number, or a picture the topic holds
+// itself; none for a window of a program, which only Windows could show, or a command too short to name one.
+QString pictureShown(quint8 kind, QByteArrayView command, TopicWriter& writer)
+{
+    if ((kind != 0x03 && kind != 0x22) || command.size() < 4)
+        return {};
+    ByteReader picture(command);
+    if (picture.word() == 0)
+        return bitmapPictureName(picture.word());
+    // The picture ("lP" or "lp" first) follows, in some files after a number that means nothing here.
+    QByteArrayView embedded = command.sliced(2);
+    if (!embedded.startsWith("lP") && !embedded.startsWith("lp"))
+        embedded = embedded.sliced(2);
+    return writer.addEmbeddedPicture(embedded);
+}
+
 // Writes the strings of the text, each followed by the formatting command that comes after it, up to the
 // end of the paragraph group. False on a command this reader does not know: the rest cannot be placed.
 bool writeCharacters(ByteReader& formatting, ByteReader& strings, const QList<quint8>& fonts,
@@ -168,20 +182,7 @@ bool writeCharacters(ByteReader& formatting, ByteReader& strings, const QList<qu
             const qint32 size = formatting.packedSignedDword();
             if (kind == 0x22)
                 formatting.packedWord(); // hotspots
-            ByteReader picture(formatting.take(size));
-            if (kind != 0x03 && kind != 0x22) {
-                writer.addPicture({}); // a window of a program, which only Windows could show
-                break;
-            }
-            if (picture.word() == 0) {
-                writer.addPicture(bitmapPictureName(picture.word()));
-                break;
-            }
-            // The picture ("lP" or "lp" first) follows, in some files after a number that means nothing here.
-            QByteArrayView embedded = picture.take(picture.remaining());
-            if (!embedded.startsWith("lP") && !embedded.startsWith("lp"))
-                embedded = embedded.sliced(std::min<qsizetype>(2, embedded.size()));
-            writer.addPicture(writer.addEmbeddedPicture(embedded));
+            writer.addPicture(pictureShown(kind, formatting.take(size), writer));
             break;
         }
         case 0x89: // end of a hotspot
