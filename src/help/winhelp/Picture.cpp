@@ -15,6 +15,8 @@ namespace WinHelp {
 namespace {
 
 constexpr qint64 MaxPixels = 64'000'000;
+// A metafile drawn here places one bitmap, so it is not much larger than the largest bitmap.
+constexpr qsizetype MaxMetafileSize = 4 * MaxPixels + 64 * 1024;
 constexpr quint16 ContainerMagic = 0x506C; // "lP"; an MRB differs in bit 0x2000 alone
 constexpr quint8 DeviceDependentBitmap = 5;
 constexpr quint8 DeviceIndependentBitmap = 6;
@@ -156,10 +158,10 @@ QByteArray unpacked(quint8 packing, QByteArrayView data, qsizetype limit)
 {
     if (packing > (RunLengthPacked | Lz77Packed))
         throw Damaged("an unknown packing");
-    // Run-length packing takes at most one count byte more for each 127 bytes.
-    const QByteArray expanded =
-        packing & Lz77Packed ? expandLz77(data, packing & RunLengthPacked ? limit + limit / 127 + 1 : limit)
-                             : data.toByteArray();
+    // Run-length packing takes at most two bytes for each byte it gives.
+    const QByteArray expanded = packing & Lz77Packed
+                                    ? expandLz77(data, packing & RunLengthPacked ? 2 * limit : limit)
+                                    : data.toByteArray();
     return packing & RunLengthPacked ? expandRunLength(expanded, limit)
                                      : expanded.first(std::min(limit, expanded.size()));
 }
@@ -319,7 +321,7 @@ Manual::Picture readMetafile(ByteReader& header, QByteArrayView picture, quint8 
     const quint32 dataAt = header.dword();
     const quint32 hotspotsAt = header.dword();
     const QByteArrayView data = ByteReader(picture, dataAt).take(dataSize);
-    Manual::Picture read = drawMetafile(unpacked(packing, data, size));
+    Manual::Picture read = drawMetafile(unpacked(packing, data, std::min<qsizetype>(size, MaxMetafileSize)));
     if (hotspotSize > 0 && hotspotsAt > 0)
         read.hotspots = readHotspots(ByteReader(picture, hotspotsAt).take(hotspotSize), read.size);
     return read;
