@@ -1,15 +1,18 @@
 #include "cli/HelpCommand.h"
 
 #include "help/Manual.h"
+#include "help/TopicHtmlFile.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 namespace {
 
 const QString ContextOption = QStringLiteral("context");
+const QString HtmlOption = QStringLiteral("html");
 
 // A context number as the help project wrote it: decimal, or hexadecimal after "0x" for the help IDs that
 // have the highest bit set.
@@ -33,6 +36,22 @@ QString helpFilePath(const QString& given, const DataFolders& folders)
     return folders.locate(given);
 }
 
+// The size of each picture the topic shows, or why it cannot be shown.
+QJsonArray picturesOf(const Manual& manual, const Manual::Topic& topic)
+{
+    QJsonArray pictures;
+    for (const QString& name : pictureNames(topic.html)) {
+        const Result<Manual::Picture> picture = manual.picture(name);
+        if (picture) {
+            pictures.append(QJsonObject{{QStringLiteral("width"), picture->size.width()},
+                                        {QStringLiteral("height"), picture->size.height()}});
+        } else {
+            pictures.append(QJsonObject{{QStringLiteral("error"), picture.error()}});
+        }
+    }
+    return pictures;
+}
+
 } // namespace
 
 const CommandHelp& helpHelp()
@@ -40,7 +59,7 @@ const CommandHelp& helpHelp()
     static const CommandHelp help{
         QStringLiteral("help"),
         QStringLiteral("A topic of one of the manuals, as the help viewer shows it"),
-        {QStringLiteral("velcarin-cli help FILE [NUMBER | --context NAME] [--json] [--data-dir DIR]")},
+        {QStringLiteral("velcarin-cli help FILE [NUMBER | --context NAME] [--json | --html OUT.html] [--data-dir DIR]")},
         QStringLiteral(
             "Without a topic, the manual's contents topic. A bare file name names one of the program's "
             "manuals, looked for beside the databases and then among the shipped files."),
@@ -113,11 +132,22 @@ int runHelp(const QStringList& arguments, CliContext& context)
         return ExitCode::NotFound;
     }
 
+    if (commandLine.isSet(HtmlOption)) {
+        const Result<QStringList> written = writeTopicHtml(*manual, *topic, commandLine.value(HtmlOption));
+        if (!written) {
+            context.err << written.error() << Qt::endl;
+            return ExitCode::BadUse;
+        }
+        for (const QString& unreadable : *written)
+            context.err << unreadable << Qt::endl;
+        return ExitCode::Found;
+    }
     if (commandLine.json()) {
         const QJsonObject shown{
             {QStringLiteral("number"), number ? QJsonValue(*number) : QJsonValue()},
             {QStringLiteral("title"), topic->title},
             {QStringLiteral("text"), topic->text},
+            {QStringLiteral("pictures"), picturesOf(*manual, *topic)},
         };
         const QJsonObject object{{QStringLiteral("title"), manual->title()},
                                  {QStringLiteral("topic"), shown}};

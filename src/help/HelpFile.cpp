@@ -39,3 +39,15 @@ std::optional<HelpFile::Topic> HelpFile::topic(int context) const
         return std::nullopt;
     return Topic{context, readableText(query.value(0).toString()), readableText(query.value(1).toString())};
 }
+
+Result<QByteArray> HelpFile::bitmap(const QString& name) const
+{
+    QSqlQuery query(m_database.connection());
+    query.prepare(QStringLiteral("select bitmap from pictures where name = ?"));
+    query.addBindValue(name);
+    if (!query.exec())
+        return Failure{tr("the help file has no pictures")};
+    if (!query.next())
+        return Failure{tr("there is no picture by that name")};
+    return query.value(0).toByteArray();
+}

@@ -1,13 +1,16 @@
 #pragma once
 
 #include "data/Database.h"
+#include "data/Result.h"
 
 #include <QString>
 
 #include <optional>
 
 // A help file of the program folder: a SQLite file with the manual's title and its topics by
-// context number, each topic a title and simple HTML; each text is read as readableText makes it.
+// context number, each topic a title and simple HTML; each text is read as readableText makes it. The
+// pictures its HTML names <img src="velcarin-picture:NAME"> stand in a table pictures (name, bitmap), each
+// a Windows bitmap file.
 class HelpFile {
 public:
     struct Topic {
@@ -21,6 +24,8 @@ public:
 
     const QString& title() const { return m_title; }
     std::optional<Topic> topic(int context) const;
+    // The bitmap file of a picture; the reason when there is none by that name.
+    Result<QByteArray> bitmap(const QString& name) const;
 
 private:
     Database m_database;

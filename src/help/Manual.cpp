@@ -3,6 +3,7 @@
 #include "data/DatabaseFile.h"
 #include "help/HelpFile.h"
 #include "help/HtmlText.h"
+#include "help/winhelp/Picture.h"
 #include "help/winhelp/WinHelpFile.h"
 
 #include <QCoreApplication>
@@ -27,6 +28,22 @@ QString unreadable(const QString& path, const QString& reason)
     return tr("The help file %1 cannot be read: %2.").arg(QDir::toNativeSeparators(path), reason);
 }
 
+// A picture as read, or why it cannot be shown. Memory running out while it is read refuses the picture
+// alone; the rest of the manual still shows.
+template <typename Read>
+Result<Manual::Picture> shownPicture(const QString& path, const QString& name, Read read)
+{
+    Result<Manual::Picture> picture = Failure{tr("there is not enough memory to read it")};
+    try {
+        picture = read();
+    } catch (const std::bad_alloc&) {
+    }
+    if (picture)
+        return picture;
+    return Failure{tr("The picture %1 of the help file %2 cannot be shown: %3.")
+                       .arg(name, QDir::toNativeSeparators(path), picture.error())};
+}
+
 // Runs a read of the Windows Help reader, which turns damage into a reason itself. Anything else that it
 // throws, such as memory running out on a hostile file, still refuses the file with a reason: a manual
 // never ends the program.
@@ -44,8 +61,9 @@ template <typename Read> auto guarded(QString* reason, Read read) -> decltype(re
 
 class SqliteManual : public Manual {
 public:
-    explicit SqliteManual(HelpFile file)
-        : m_file(std::move(file))
+    SqliteManual(QString path, HelpFile file)
+        : m_path(std::move(path))
+        , m_file(std::move(file))
     {
     }
 
@@ -59,8 +77,16 @@ public:
     }
     std::optional<Topic> topicNamed(const QString&, QString*) const override { return std::nullopt; }
     std::optional<Topic> contentsTopic(QString*) const override { return std::nullopt; }
+    Result<Picture> picture(const QString& name) const override
+    {
+        return shownPicture(m_path, name, [&]() -> Result<Picture> {
+            const Result<QByteArray> bitmap = m_file.bitmap(name);
+            return bitmap ? WinHelp::readBitmapFile(*bitmap) : Failure{bitmap.error()};
+        });
+    }
 
 private:
+    QString m_path;
     HelpFile m_file;
 };
 
@@ -84,6 +110,10 @@ public:
     std::optional<Topic> contentsTopic(QString* error) const override
     {
         return topicAt([&] { return std::optional<qsizetype>(m_file.contentsTopic()); }, error);
+    }
+    Result<Picture> picture(const QString& name) const override
+    {
+        return shownPicture(m_path, name, [&] { return m_file.picture(name); });
     }
 
 private:
@@ -126,7 +156,7 @@ std::unique_ptr<Manual> Manual::open(const QString& path, QString* error)
     }
     if (kind == DatabaseFileKind::SQLite) {
         std::optional<HelpFile> file = HelpFile::open(path, error);
-        return file ? std::make_unique<SqliteManual>(std::move(*file)) : nullptr;
+        return file ? std::make_unique<SqliteManual>(path, std::move(*file)) : nullptr;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {

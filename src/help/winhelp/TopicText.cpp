@@ -1,6 +1,7 @@
 #include "help/winhelp/TopicText.h"
 
 #include "help/winhelp/ByteReader.h"
+#include "help/winhelp/Picture.h"
 #include "help/winhelp/Windows1252.h"
 
 namespace WinHelp {
@@ -20,6 +21,11 @@ const QString PictureMarker = QStringLiteral("[picture]");
 // that the end of a table cell can turn it into the gap before the next cell.
 class TopicWriter {
 public:
+    explicit TopicWriter(qint64 topicOffset)
+        : m_topicOffset(topicOffset)
+    {
+    }
+
     void setFont(quint8 attributes) { m_attributes = attributes; }
 
     void addText(const QString& text)
@@ -38,9 +44,18 @@ public:
         m_paragraph += html;
     }
     void addTab() { addMark(QStringLiteral("\t"), QStringLiteral("&nbsp;&nbsp;&nbsp;&nbsp;")); }
-    void addPicture()
+    // A picture the viewer shows by its name, or without one the marker alone.
+    void addPicture(const QString& name)
     {
-        addMark(PictureMarker, QStringLiteral("<i>") + PictureMarker + QStringLiteral("</i>"));
+        addMark(PictureMarker, name.isEmpty()
+                                   ? QStringLiteral("<i>") + PictureMarker + QStringLiteral("</i>")
+                                   : QStringLiteral("<img src=\"velcarin-picture:%1\">").arg(name));
+    }
+    // A picture the topic holds itself, named by the topic and its place among the topic's pictures.
+    QString addEmbeddedPicture(QByteArrayView picture)
+    {
+        m_embeddedPictures.append(picture.toByteArray());
+        return embeddedPictureName(m_topicOffset, int(m_embeddedPictures.size() - 1));
     }
     void addLineBreak() { addMark(QStringLiteral("\n"), QStringLiteral("<br>")); }
     void endParagraph()
@@ -57,7 +72,7 @@ public:
     {
         closeParagraph();
         flushParagraph();
-        return {m_text, m_html};
+        return {m_text, m_html, m_embeddedPictures};
     }
 
 private:
@@ -82,9 +97,11 @@ private:
         m_paragraph.clear();
     }
 
+    qint64 m_topicOffset;
     QString m_text;
     QString m_html;
     QString m_paragraph;
+    QList<QByteArray> m_embeddedPictures;
     quint8 m_attributes = 0;
     bool m_paragraphEnded = false;
 };
@@ -110,6 +127,22 @@ void skipParagraphLayout(ByteReader& formatting)
                 formatting.packedWord(); // right or centred
         }
     }
+}
+
+// The name of the picture a picture command shows: a |bm file by its number, or a picture the topic holds
+// itself; none for a window of a program, which only Windows could show, or a command too short to name one.
+QString pictureShown(quint8 kind, QByteArrayView command, TopicWriter& writer)
+{
+    if ((kind != 0x03 && kind != 0x22) || command.size() < 4)
+        return {};
+    ByteReader picture(command);
+    if (picture.word() == 0)
+        return bitmapPictureName(picture.word());
+    // The picture ("lP" or "lp" first) follows, in some files after a number that means nothing here.
+    QByteArrayView embedded = command.sliced(2);
+    if (!embedded.startsWith("lP") && !embedded.startsWith("lp"))
+        embedded = embedded.sliced(2);
+    return writer.addEmbeddedPicture(embedded);
 }
 
 // Writes the strings of the text, each followed by the formatting command that comes after it, up to the
@@ -149,8 +182,7 @@ bool writeCharacters(ByteReader& formatting, ByteReader& strings, const QList<qu
             const qint32 size = formatting.packedSignedDword();
             if (kind == 0x22)
                 formatting.packedWord(); // hotspots
-            formatting.skip(size);
-            writer.addPicture();
+            writer.addPicture(pictureShown(kind, formatting.take(size), writer));
             break;
         }
         case 0x89: // end of a hotspot
@@ -238,7 +270,7 @@ QList<quint8> readFontAttributes(QByteArrayView fontFile)
 TopicText renderTopic(const TopicFile& topics, const TopicFile::Topic& topic, const PhraseTable& phrases,
                       const QList<quint8>& fontAttributes)
 {
-    TopicWriter writer;
+    TopicWriter writer(topic.offset);
     for (qsizetype index = topic.firstLink; index < topic.endLink; ++index) {
         const TopicFile::Link& link = topics.links().at(index);
         if (link.type != TopicFile::Text && link.type != TopicFile::Table)

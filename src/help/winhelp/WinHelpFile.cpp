@@ -1,9 +1,11 @@
 #include "help/winhelp/WinHelpFile.h"
 
 #include "help/winhelp/BTree.h"
+#include "help/winhelp/Picture.h"
 #include "help/winhelp/TopicText.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 using namespace WinHelp;
 
@@ -137,5 +139,31 @@ std::optional<WinHelpFile::Topic> WinHelpFile::topic(qsizetype index, QString* e
     } catch (const Damaged& damaged) {
         *error = damage(damaged);
         return std::nullopt;
+    }
+}
+
+Result<Manual::Picture> WinHelpFile::picture(const QString& name) const
+{
+    static const QRegularExpression bitmapFile(QStringLiteral("^bm\\d+$"));
+    static const QRegularExpression embedded(QStringLiteral("^topic(\\d+)-(\\d+)$"));
+    const QString none = tr("there is no picture by that name");
+    if (bitmapFile.match(name).hasMatch()) {
+        const std::optional<QByteArrayView> file = m_fileSystem.file(QLatin1Char('|') + name);
+        return file ? readPicture(*file) : Failure{none};
+    }
+    // A picture embedded in a topic is found again by reading the topic's text once more.
+    const QRegularExpressionMatch match = embedded.match(name);
+    const std::optional<qsizetype> index =
+        match.hasMatch() ? m_topics.topicAt(match.captured(1).toLongLong()) : std::nullopt;
+    if (!index || m_topics.topics().at(*index).offset != match.captured(1).toLongLong())
+        return Failure{none};
+    try {
+        const TopicText text =
+            renderTopic(m_topics, m_topics.topics().at(*index), m_phrases, m_fontAttributes);
+        const qsizetype number = match.captured(2).toLongLong();
+        return number < text.embeddedPictures.size() ? readPicture(text.embeddedPictures.at(number))
+                                                     : Failure{none};
+    } catch (const Damaged& damaged) {
+        return Failure{damage(damaged)};
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Result.h"
+#include "help/Manual.h"
 #include "help/winhelp/FileSystem.h"
 #include "help/winhelp/PhraseTable.h"
 #include "help/winhelp/SystemFile.h"
@@ -52,6 +54,9 @@ public:
     qsizetype contentsTopic() const;
     // A topic with its text; nothing, and why not in `error`, when its text is damaged.
     std::optional<Topic> topic(qsizetype index, QString* error) const;
+    // A picture a topic's HTML names, a |bm file or a picture embedded in a topic; the reason when there is
+    // none by that name or it cannot be read.
+    Result<Manual::Picture> picture(const QString& name) const;
 
 private:
     explicit WinHelpFile(const QByteArray& bytes);
