@@ -38,10 +38,10 @@ public:
     virtual Tab tabInFront() const = 0;
     virtual void bringToFront(Tab tab) = 0;
 
-    // Picks in the tab's combo box exactly as the officer would, whatever tab is in front: a name as if
-    // typed there (the first record of that name; a name of none beeps and keeps the record shown), or a
-    // row of its list as if clicked there (that very record, though others share its name). A row outside
-    // the list picks nothing.
+    // Picks in the tab's combo box exactly as the officer would, whatever tab is in front (the pick leaves
+    // it there): a name as if typed (the first record of that name; a name of none beeps and keeps the
+    // record shown), or a row of its list as if clicked there (that very record, though others share its
+    // name). A row outside the list picks nothing.
     virtual void pick(Tab tab, const QString& name) = 0;
     virtual void pick(Tab tab, int row) = 0;
 
