@@ -18,12 +18,13 @@ void BackgroundMigration::start()
 {
     m_thread.reset(QThread::create([this] {
         m_migration.migrateAll([this](const QString& fileName, int position, int count) {
+            // Emitted on this object's thread, where the windows are.
             QMetaObject::invokeMethod(
                 this, [this, fileName, position, count] { Q_EMIT progress(fileName, position, count); },
                 Qt::QueuedConnection);
         });
     }));
-    // Queued, since the thread ends in itself: after every progress signal.
+    // QThread::finished comes from the worker, so it is queued here too: after every progress signal.
     connect(m_thread.get(), &QThread::finished, this, &BackgroundMigration::finished);
     m_thread->start();
 }
