@@ -1,6 +1,6 @@
 #include "app/FrmTabClean.h"
 #include "shell/WindowRegistry.h"
-#include "support/TestSupport.h"
+#include "support/LoadedMainWindow.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -126,5 +126,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestAdvisers)
+VELCARIN_TEST_MAIN(TestAdvisers)
 #include "tst_advisers.moc"

@@ -136,5 +136,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCommandLineHelp)
+VELCARIN_TEST_GUILESS_MAIN(TestCommandLineHelp)
 #include "tst_commandlinehelp.moc"

@@ -91,5 +91,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCompletion)
+VELCARIN_TEST_GUILESS_MAIN(TestCompletion)
 #include "tst_completion.moc"

@@ -66,5 +66,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestEngineMessage)
+VELCARIN_TEST_GUILESS_MAIN(TestEngineMessage)
 #include "tst_enginemessage.moc"

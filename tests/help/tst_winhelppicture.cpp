@@ -1,6 +1,8 @@
 #include "help/winhelp/Picture.h"
 #include "help/winhelp/WinHelpFile.h"
 
+#include "support/TestSupport.h"
+
 #include <QFile>
 #include <QTest>
 
@@ -205,5 +207,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestWinHelpPicture)
+VELCARIN_TEST_GUILESS_MAIN(TestWinHelpPicture)
 #include "tst_winhelppicture.moc"
