@@ -94,12 +94,11 @@ int runVelcarin(QApplication& application)
     const StartOptions options = readCommandLine(application.arguments());
     const DataFolders folders = DataFolders::choose(options.dataFolder, DataFolders::places());
     DataFolders::setCurrent(folders);
-    QString error;
-    QStringList made;
-    if (!folders.prepare(&error, &made)) {
-        MessageBox::error(nullptr,
-                          QApplication::translate("Startup", "Velcarin cannot start:\n\n%1").arg(error),
-                          ProgramTexts::Title);
+    const Result<QStringList> prepared = folders.prepare();
+    if (!prepared) {
+        MessageBox::error(
+            nullptr, QApplication::translate("Startup", "Velcarin cannot start:\n\n%1").arg(prepared.error()),
+            ProgramTexts::Title);
         return 1;
     }
     const Store store(folders.dataFolder());
@@ -114,6 +113,6 @@ int runVelcarin(QApplication& application)
     }
     // Copies that the program cannot start on would stay in the officer's folder for good, since a
     // database there is never replaced; the next start copies them again.
-    DataFolders::removeMade(made);
+    DataFolders::removeMade(*prepared);
     return 1;
 }

@@ -33,7 +33,7 @@ QSqlDatabase Database::connection() const
     return m_connection ? QSqlDatabase::database(m_connection->name, false) : QSqlDatabase();
 }
 
-Database Database::open(const QString& path, bool readOnly, QString* error)
+Result<Database> Database::open(const QString& path, bool readOnly)
 {
     static std::atomic<int> counter{0};
     auto connection = std::make_shared<Connection>();
@@ -51,26 +51,17 @@ Database Database::open(const QString& path, bool readOnly, QString* error)
                            QStringLiteral("?mode=rw"));
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=2000"));
     }
-    if (!db.open()) {
-        if (error)
-            *error = db.lastError().text();
-        return {};
-    }
+    if (!db.open())
+        return Failure{db.lastError().text()};
     // SQLite opens lazily: read the schema now so that a file that is no database fails here.
     QSqlQuery probe(db);
-    if (!probe.exec(QStringLiteral("select count(*) from sqlite_master"))) {
-        if (error)
-            *error = probe.lastError().databaseText();
-        return {};
-    }
+    if (!probe.exec(QStringLiteral("select count(*) from sqlite_master")))
+        return Failure{probe.lastError().databaseText()};
     // A save is on disk before it is reported, also across a power cut: the rollback journal keeps the
     // database one file that can be copied or replaced whole, and EXTRA syncs the folder as well once
     // the journal is deleted at a commit.
-    if (!readOnly && !probe.exec(QStringLiteral("PRAGMA synchronous = EXTRA"))) {
-        if (error)
-            *error = probe.lastError().databaseText();
-        return {};
-    }
+    if (!readOnly && !probe.exec(QStringLiteral("PRAGMA synchronous = EXTRA")))
+        return Failure{probe.lastError().databaseText()};
     Database database;
     database.m_connection = std::move(connection);
     return database;
