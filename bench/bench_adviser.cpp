@@ -31,9 +31,7 @@ BENCHMARK(openDtaA)->Unit(benchmark::kMillisecond);
 void findByNameNearTheEnd(benchmark::State& state)
 {
     const Store store(largeCargoFolder().path());
-    QString error;
-    const RecordSet cargoes =
-        *RecordSet::open(store.open(Schema::CleaningFile, &error), RecordSources::DtaA, &error);
+    const RecordSet cargoes = *RecordSet::open(*store.open(Schema::CleaningFile), RecordSources::DtaA);
     RecordSet set = cargoes.clone();
     const QString criteria[] = {
         Criterion::build(CriterionPrefixes::CleaningName, QStringLiteral("CARGO 19990")),
@@ -47,13 +45,12 @@ BENCHMARK(findByNameNearTheEnd)->Unit(benchmark::kMicrosecond);
 void firstFindOfARecordSet(benchmark::State& state)
 {
     const Store store(largeCargoFolder().path());
-    QString error;
-    const Database cargoes = store.open(Schema::CleaningFile, &error);
+    const Database cargoes = *store.open(Schema::CleaningFile);
     const QString criterion =
         Criterion::build(CriterionPrefixes::CleaningName, QStringLiteral("CARGO 19990"));
     for (auto _ : state) {
         state.PauseTiming();
-        RecordSet fresh = *RecordSet::open(cargoes, RecordSources::DtaA, &error);
+        RecordSet fresh = *RecordSet::open(cargoes, RecordSources::DtaA);
         state.ResumeTiming();
         benchmark::DoNotOptimize(fresh.findFirst(criterion));
     }

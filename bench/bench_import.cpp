@@ -24,10 +24,10 @@ void velcarinImport(benchmark::State& state)
     const QString destination = dir.filePath(QStringLiteral("cleaning.mdb"));
     for (auto _ : state) {
         QFile::remove(destination);
-        const LegacyImport::Result result =
+        const Result<LegacyImport::Imported> imported =
             LegacyImport::run(largeCargoTable(), destination, QStringLiteral(".bak"));
-        if (!result.imported || result.rowCount() != 20000)
-            state.SkipWithError(qPrintable(result.error));
+        if (!imported || imported->rowCount() != 20000)
+            state.SkipWithError(qPrintable(imported.error()));
     }
     state.SetItemsProcessed(state.iterations() * 20000);
 }

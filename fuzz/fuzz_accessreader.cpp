@@ -15,11 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const QString path = QStringLiteral("/proc/self/fd/%1").arg(file);
     if (::ftruncate(file, 0) != 0 || ::pwrite(file, data, size, 0) != ssize_t(size))
         return 0;
-    QString error;
-    if (const std::unique_ptr<AccessReader> reader = AccessReader::open(path, &error)) {
-        for (const AccessReader::Table& table : reader->tables())
-            reader->readRows(
-                table, [](const QVariantList&) { return true; }, &error);
+    if (const Result<std::unique_ptr<AccessReader>> reader = AccessReader::open(path)) {
+        for (const AccessReader::Table& table : (*reader)->tables())
+            (void)(*reader)->readRows(table, [](const QVariantList&) { return true; });
     }
     return 0;
 }

@@ -177,12 +177,12 @@ bool CargoEditor::keepInFile()
                tr("Text files (*.txt)"), QStringLiteral("txt")});
     if (path.isEmpty())
         return false;
-    QString error;
-    if (WholeFileWriter::write(path, typedText().toUtf8(), &error))
+    const Result<> written = WholeFileWriter::write(path, typedText().toUtf8());
+    if (written)
         return true;
     MessageBox::error(this,
                       tr("What you typed could not be saved to \"%1\": %2\n\nThe window stays open with it.")
-                          .arg(QDir::toNativeSeparators(path), error),
+                          .arg(QDir::toNativeSeparators(path), written.error()),
                       windowTitle());
     return false;
 }

@@ -214,10 +214,9 @@ int runVelcarin(QApplication& application, const StartOptions& options)
 {
     const DataFolders folders = DataFolders::choose(options.dataFolder, DataFolders::places());
     DataFolders::setCurrent(folders);
-    QString error;
-    QStringList made;
-    if (!folders.prepare(&error, &made)) {
-        tellCannotStart(error);
+    const Result<QStringList> prepared = folders.prepare();
+    if (!prepared) {
+        tellCannotStart(prepared.error());
         return 1;
     }
     const Store store(folders.dataFolder());
@@ -232,6 +231,6 @@ int runVelcarin(QApplication& application, const StartOptions& options)
     }
     // Copies that the program cannot start on would stay in the officer's folder for good, since a
     // database there is never replaced; the next start copies them again.
-    DataFolders::removeMade(made);
+    DataFolders::removeMade(*prepared);
     return 1;
 }

@@ -88,12 +88,12 @@ bool CommandLine::parse(const QStringList& arguments, CliContext& context)
         return false;
     }
     m_folders = DataFolders::choose(m_parser.value(QStringLiteral("data-dir")), DataFolders::places());
-    QString error;
-    if (m_prepareDataFolder && !m_folders.prepare(&error)) {
-        context.err << error << Qt::endl;
-        return false;
-    }
-    return true;
+    if (!m_prepareDataFolder)
+        return true;
+    const Result<QStringList> prepared = m_folders.prepare();
+    if (!prepared)
+        context.err << prepared.error() << Qt::endl;
+    return prepared.ok();
 }
 
 int CommandLine::badUse(CliContext& context, const QString& reason) const
@@ -122,11 +122,12 @@ Database openDatabase(const Store& store, const QString& fileName, CliContext& c
 {
     if (!migrateLegacyDatabase(store, fileName, context))
         return {};
-    QString error;
-    const Database database = store.open(fileName, &error);
-    if (!database.isOpen())
-        context.err << error << Qt::endl;
-    return database;
+    const Result<Database> database = store.open(fileName);
+    if (!database) {
+        context.err << database.error() << Qt::endl;
+        return {};
+    }
+    return *database;
 }
 
 std::optional<RecordSet> openRecordSet(const Store& store, const QString& fileName, const QString& source,
@@ -135,9 +136,10 @@ std::optional<RecordSet> openRecordSet(const Store& store, const QString& fileNa
     const Database database = openDatabase(store, fileName, context);
     if (!database.isOpen())
         return std::nullopt;
-    QString error;
-    std::optional<RecordSet> recordSet = RecordSet::open(database, source, &error);
-    if (!recordSet)
-        context.err << error << Qt::endl;
-    return recordSet;
+    const Result<RecordSet> recordSet = RecordSet::open(database, source);
+    if (!recordSet) {
+        context.err << recordSet.error() << Qt::endl;
+        return std::nullopt;
+    }
+    return *recordSet;
 }

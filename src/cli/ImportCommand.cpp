@@ -22,7 +22,7 @@ QString counted(qint64 count, const char* one, const char* many)
 }
 
 // "Henkel.mdb: 3 tables, 31 rows (VegOils 11, Additional 10, Solutions 10)"
-QString summary(const QString& fileName, const LegacyImport::Result& result)
+QString summary(const QString& fileName, const LegacyImport::Imported& result)
 {
     QStringList tables;
     for (const LegacyImport::TableSummary& table : result.tables)
@@ -173,9 +173,8 @@ int runImport(const QStringList& arguments, CliContext& context)
 
     // Not while a start of Velcarin converts or tidies up the same folder.
     ConversionLock lock(dataDir);
-    QString error;
-    if (!lock.acquire(&error)) {
-        context.err << error << Qt::endl;
+    if (const Result<> locked = lock.acquire(); !locked) {
+        context.err << locked.error() << Qt::endl;
         return SomeFailed;
     }
 
@@ -199,17 +198,18 @@ int runImport(const QStringList& arguments, CliContext& context)
         NotesCarry notes(destination + QStringLiteral(".notes.json"));
         LegacyImport::BeforeReplacing carryNotes;
         if (fileName == Schema::CleaningFile)
-            carryNotes = [&notes](const QString& replaced, const QString& converted, QString* error) {
-                return notes.carry(replaced, converted, error);
+            carryNotes = [&notes](const QString& replaced, const QString& converted) {
+                return notes.carry(replaced, converted);
             };
-        const LegacyImport::Result result =
+        const Result<LegacyImport::Imported> imported =
             LegacyImport::run(source, destination, QStringLiteral(".bak"), carryNotes);
-        if (!result.imported) {
+        if (!imported) {
             notes.undo();
-            context.err << fileName << ": " << result.error << Qt::endl;
+            context.err << fileName << ": " << imported.error() << Qt::endl;
             failed = true;
             continue;
         }
+        const LegacyImport::Imported& result = *imported;
         context.out << summary(fileName, result) << '\n';
         if (!result.keptAs.isEmpty())
             context.out << fileName << ": the database it replaces is kept as "

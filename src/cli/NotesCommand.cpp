@@ -40,14 +40,14 @@ QJsonArray cargoes(const QList<PersonalNotes::Note>& notes)
 
 int exportNotes(const Database& database, const QString& path, bool json, CliContext& context)
 {
-    QString error;
-    const std::optional<QList<PersonalNotes::Note>> notes = PersonalNotes::read(database, &error);
+    const Result<QList<PersonalNotes::Note>> notes = PersonalNotes::read(database);
     if (!notes) {
-        context.err << error << Qt::endl;
+        context.err << notes.error() << Qt::endl;
         return ExitCode::BadUse;
     }
-    if (!WholeFileWriter::write(path, PersonalNotes::toJson(*notes), &error)) {
-        context.err << "cannot write " << QDir::toNativeSeparators(path) << ": " << error << Qt::endl;
+    if (const Result<> written = WholeFileWriter::write(path, PersonalNotes::toJson(*notes)); !written) {
+        context.err << "cannot write " << QDir::toNativeSeparators(path) << ": " << written.error()
+                    << Qt::endl;
         return ExitCode::BadUse;
     }
     if (json)
@@ -102,16 +102,14 @@ int importNotes(const Database& database, const QString& path, PersonalNotes::Di
     const std::optional<QByteArray> content = readNotesFile(path, context);
     if (!content)
         return ExitCode::BadUse;
-    QString error;
-    const std::optional<QList<PersonalNotes::Note>> notes = PersonalNotes::fromJson(*content, &error);
+    const Result<QList<PersonalNotes::Note>> notes = PersonalNotes::fromJson(*content);
     if (!notes) {
-        context.err << QDir::toNativeSeparators(path) << ": " << error << Qt::endl;
+        context.err << QDir::toNativeSeparators(path) << ": " << notes.error() << Qt::endl;
         return ExitCode::BadUse;
     }
-    const std::optional<PersonalNotes::Placement> placement =
-        PersonalNotes::write(database, *notes, different, &error);
+    const Result<PersonalNotes::Placement> placement = PersonalNotes::write(database, *notes, different);
     if (!placement) {
-        context.err << "no note was put back: " << error << Qt::endl;
+        context.err << "no note was put back: " << placement.error() << Qt::endl;
         return ExitCode::BadUse;
     }
 

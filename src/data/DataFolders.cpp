@@ -47,26 +47,24 @@ QString shippedCopyMissing(const QString& shipped, const QString& own)
 
 // Copies a shipped database under a temporary name first, so that a copy cut short never stands under
 // the database's name, and renames it without replacing anything.
-bool copyDatabase(const QString& from, const QString& to, QString* error)
+Result<> copyDatabase(const QString& from, const QString& to)
 {
     const QString shownTo = QDir::toNativeSeparators(to);
     const QString partial = to + QLatin1String(".copying");
     QFile::remove(partial);
     QFile source(from);
-    if (!source.copy(partial)) {
-        *error = tr("The database \"%1\" cannot be created from \"%2\": %3")
-                     .arg(shownTo, QDir::toNativeSeparators(from), source.errorString());
-        return false;
-    }
+    if (!source.copy(partial))
+        return Failure{tr("The database \"%1\" cannot be created from \"%2\": %3")
+                           .arg(shownTo, QDir::toNativeSeparators(from), source.errorString())};
     // The shipped copy may be read-only; the officer's copy is his to write.
     QFile copy(partial);
     copy.setPermissions(copy.permissions() | QFile::ReadOwner | QFile::WriteOwner);
     if (!copy.rename(to)) {
-        *error = tr("The database \"%1\" cannot be created: %2").arg(shownTo, copy.errorString());
+        const QString reason = copy.errorString();
         copy.remove();
-        return false;
+        return Failure{tr("The database \"%1\" cannot be created: %2").arg(shownTo, reason)};
     }
-    return true;
+    return {};
 }
 
 // The folders that making `folder` creates, the deepest first.
@@ -138,13 +136,12 @@ QString DataFolders::locate(const QString& fileName) const
     return QFileInfo::exists(own) ? own : QDir(m_shippedFolder).filePath(fileName);
 }
 
-bool DataFolders::prepare(QString* error, QStringList* made) const
+Result<QStringList> DataFolders::prepare() const
 {
     if (!m_officers) {
-        const Result<> folder = existingFolder(m_dataFolder);
-        if (!folder)
-            *error = folder.error();
-        return folder.ok();
+        if (const Result<> folder = existingFolder(m_dataFolder); !folder)
+            return Failure{folder.error()};
+        return QStringList();
     }
     QStringList wanted;
     for (const DatabaseSchema& database : Schema::databases()) {
@@ -155,28 +152,22 @@ bool DataFolders::prepare(QString* error, QStringList* made) const
     // missing stops it before anything is made, and a copy that fails takes back what was made before it.
     for (const QString& name : std::as_const(wanted)) {
         const QString shipped = QDir(m_shippedFolder).filePath(name);
-        if (!QFileInfo::exists(shipped)) {
-            *error = shippedCopyMissing(shipped, QDir(m_dataFolder).filePath(name));
-            return false;
-        }
+        if (!QFileInfo::exists(shipped))
+            return Failure{shippedCopyMissing(shipped, QDir(m_dataFolder).filePath(name))};
     }
-    QStringList madeNow = missingFolders(m_dataFolder);
-    if (!QDir().mkpath(m_dataFolder)) {
-        *error =
-            tr("Velcarin cannot create its data folder \"%1\".").arg(QDir::toNativeSeparators(m_dataFolder));
-        return false;
-    }
+    QStringList made = missingFolders(m_dataFolder);
+    if (!QDir().mkpath(m_dataFolder))
+        return Failure{
+            tr("Velcarin cannot create its data folder \"%1\".").arg(QDir::toNativeSeparators(m_dataFolder))};
     for (const QString& name : std::as_const(wanted)) {
         const QString own = QDir(m_dataFolder).filePath(name);
-        if (!copyDatabase(QDir(m_shippedFolder).filePath(name), own, error)) {
-            removeMade(madeNow);
-            return false;
+        if (const Result<> copied = copyDatabase(QDir(m_shippedFolder).filePath(name), own); !copied) {
+            removeMade(made);
+            return Failure{copied.error()};
         }
-        madeNow.prepend(own);
+        made.prepend(own);
     }
-    if (made)
-        *made = madeNow;
-    return true;
+    return made;
 }
 
 void DataFolders::removeMade(const QStringList& made)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -40,9 +42,9 @@ public:
 
     // Makes the officer's data folder ready: creates it and copies in each shipped database that it does
     // not hold yet. A database already there is never replaced. When it fails, nothing it made is left;
-    // `made` receives the copies and folders it made, so that a start that fails later can take them
-    // back. Any other data folder is left as it is; it only has to be a folder that is there.
-    bool prepare(QString* error, QStringList* made = nullptr) const;
+    // else it gives the copies and folders it made, so that a start that fails later can take them back.
+    // Any other data folder is left as it is; it only has to be a folder that is there.
+    Result<QStringList> prepare() const;
     // Removes the copies and folders that prepare made; a folder only while it is empty.
     static void removeMade(const QStringList& made);
 

@@ -35,7 +35,7 @@ QSqlDatabase Database::connection() const
     return m_connection ? QSqlDatabase::database(m_connection->name, false) : QSqlDatabase();
 }
 
-Database Database::open(const QString& path, bool readOnly, QString* error)
+Result<Database> Database::open(const QString& path, bool readOnly)
 {
     static std::atomic<int> counter{0};
     auto connection = std::make_shared<Connection>();
@@ -53,26 +53,17 @@ Database Database::open(const QString& path, bool readOnly, QString* error)
                            QStringLiteral("?mode=rw"));
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=2000"));
     }
-    if (!db.open()) {
-        if (error)
-            *error = EngineMessage::describe(db.lastError(), path);
-        return {};
-    }
+    if (!db.open())
+        return Failure{EngineMessage::describe(db.lastError(), path)};
     // SQLite opens lazily: read the schema now so that a file that is no database fails here.
     QSqlQuery probe(db);
-    if (!probe.exec(QStringLiteral("select count(*) from sqlite_master"))) {
-        if (error)
-            *error = EngineMessage::describe(probe.lastError(), path);
-        return {};
-    }
+    if (!probe.exec(QStringLiteral("select count(*) from sqlite_master")))
+        return Failure{EngineMessage::describe(probe.lastError(), path)};
     // A save is on disk before it is reported, also across a power cut: the rollback journal keeps the
     // database one file that can be copied or replaced whole, and EXTRA syncs the folder as well once
     // the journal is deleted at a commit.
-    if (!readOnly && !probe.exec(QStringLiteral("PRAGMA synchronous = EXTRA"))) {
-        if (error)
-            *error = EngineMessage::describe(probe.lastError(), path);
-        return {};
-    }
+    if (!readOnly && !probe.exec(QStringLiteral("PRAGMA synchronous = EXTRA")))
+        return Failure{EngineMessage::describe(probe.lastError(), path)};
     Database database;
     database.m_connection = std::move(connection);
     return database;

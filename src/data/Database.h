@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Result.h"
+
 #include <QSqlDatabase>
 #include <QString>
 
@@ -16,7 +18,7 @@ public:
     QSqlDatabase connection() const;
 
     // Opens an existing SQLite file; never creates one.
-    static Database open(const QString& path, bool readOnly, QString* error);
+    static Result<Database> open(const QString& path, bool readOnly);
 
 private:
     struct Connection;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Result.h"
+
 #include <QString>
 
 // What a file standing under one of the fixed database names actually is.
@@ -13,3 +15,7 @@ enum class DatabaseFileKind {
 };
 
 DatabaseFileKind probeDatabaseFile(const QString& path);
+
+// Whether the file is a database of the kind wanted, SQLite or Access; when it is not, a sentence that
+// names it and says what it is instead.
+Result<> checkDatabaseFile(const QString& path, DatabaseFileKind wanted);

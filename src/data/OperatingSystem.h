@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Result.h"
+
 #include <QByteArray>
 #include <QFileDevice>
 #include <QString>
@@ -12,17 +14,17 @@
 // source file: OperatingSystem_posix.cpp.
 namespace OperatingSystem {
 
-// Writes what an open file holds through to the disk. True also on a file system that cannot sync, where
-// written is as far as a file gets; false, with the system's reason, when the disk did not take it.
-bool syncFile(QFileDevice& file, QString* error);
+// Writes what an open file holds through to the disk. Succeeds also on a file system that cannot sync,
+// where written is as far as a file gets; fails, with the system's reason, when the disk did not take it.
+Result<> syncFile(QFileDevice& file);
 
 // Writes a folder's list of names through to the disk, so that a file renamed into it is found there
 // after a loss of power. Where that cannot be done, nothing is done.
 void syncFolder(const QString& folder);
 
 // Renames a file in one step, replacing a file that stands under the new name: the name holds the old
-// file or the new, never neither. False, with the system's reason, when it cannot be done.
-bool replaceFile(const QString& path, const QString& newPath, QString* error);
+// file or the new, never neither. Fails, with the system's reason, when it cannot be done.
+Result<> replaceFile(const QString& path, const QString& newPath);
 
 enum class Link { Made, Unsupported, Failed };
 // Gives a file a second name in its folder, the same file under both. Unsupported where the file system

@@ -28,14 +28,12 @@ bool stillNamed(int file, const QByteArray& path)
 
 } // namespace
 
-bool syncFile(QFileDevice& file, QString* error)
+Result<> syncFile(QFileDevice& file)
 {
     // EINVAL: a file system that cannot sync.
     if (::fsync(file.handle()) == 0 || errno == EINVAL)
-        return true;
-    if (error)
-        *error = qt_error_string(errno);
-    return false;
+        return {};
+    return Failure{qt_error_string(errno)};
 }
 
 void syncFolder(const QString& folder)
@@ -47,13 +45,11 @@ void syncFolder(const QString& folder)
     }
 }
 
-bool replaceFile(const QString& path, const QString& newPath, QString* error)
+Result<> replaceFile(const QString& path, const QString& newPath)
 {
     if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(newPath).constData()) == 0)
-        return true;
-    if (error)
-        *error = qt_error_string(errno);
-    return false;
+        return {};
+    return Failure{qt_error_string(errno)};
 }
 
 Link linkFile(const QString& path, const QString& linkPath, QString* error)

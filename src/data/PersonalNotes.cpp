@@ -2,6 +2,8 @@
 
 #include "data/EngineMessage.h"
 #include "data/JsonSyntaxError.h"
+#include "data/Schema.h"
+#include "data/SqlName.h"
 #include "data/Transaction.h"
 
 #include <QCoreApplication>
@@ -23,9 +25,12 @@ QString tr(const char* text)
 }
 
 // The cargoes in the order of the cargo list; equal names in the order of their rows.
-const QString Cargoes =
-    QStringLiteral(R"(select rowid, "Abbreviated Name", "ID  Number", "Personal Notes" from "CleaningA" )"
-                   R"(order by "Abbreviated Name", rowid)");
+QString cargoListQuery()
+{
+    return QStringLiteral("select rowid, %1, %2, %3 from %4 order by %1, rowid")
+        .arg(quotedSqlName(Schema::NameField), quotedSqlName(Schema::IdField),
+             quotedSqlName(Schema::PersonalNotesField), quotedSqlName(Schema::CleaningTable));
+}
 
 // A cargo is known by its name and ID number; a missing value counts as an empty text.
 using Key = std::pair<QString, QString>;
@@ -36,31 +41,25 @@ struct Cargo {
     QString notes;
 };
 
-bool failed(const QSqlQuery& query, const Database& database, QString* error)
+Failure failed(const QSqlQuery& query, const Database& database)
 {
-    if (error)
-        *error = EngineMessage::describe(query.lastError(), database.path());
-    return false;
+    return Failure{EngineMessage::describe(query.lastError(), database.path())};
 }
 
-// Every cargo in the order of the cargo list; nothing after an error of the engine.
-std::optional<QList<Cargo>> readCargoes(const Database& database, QString* error)
+// Every cargo in the order of the cargo list.
+Result<QList<Cargo>> readCargoes(const Database& database)
 {
     QSqlQuery query(database.connection());
     query.setForwardOnly(true);
-    if (!query.exec(Cargoes)) {
-        failed(query, database, error);
-        return std::nullopt;
-    }
+    if (!query.exec(cargoListQuery()))
+        return failed(query, database);
     QList<Cargo> cargoes;
     while (query.next())
         cargoes << Cargo{query.value(0).toLongLong(),
                          {query.value(1).toString(), query.value(2).toString()},
                          query.value(3).toString()};
-    if (query.lastError().isValid()) {
-        failed(query, database, error);
-        return std::nullopt;
-    }
+    if (query.lastError().isValid())
+        return failed(query, database);
     return cargoes;
 }
 
@@ -144,11 +143,11 @@ std::optional<std::pair<qsizetype, QByteArray>> loneSurrogate(const QByteArray& 
 
 } // namespace
 
-std::optional<QList<Note>> read(const Database& database, QString* error)
+Result<QList<Note>> read(const Database& database)
 {
-    const std::optional<QList<Cargo>> cargoes = readCargoes(database, error);
+    const Result<QList<Cargo>> cargoes = readCargoes(database);
     if (!cargoes)
-        return std::nullopt;
+        return Failure{cargoes.error()};
     QList<Note> notes;
     for (const Cargo& cargo : *cargoes) {
         if (!cargo.notes.isEmpty())
@@ -170,62 +169,48 @@ QByteArray toJson(const QList<Note>& notes)
     return json;
 }
 
-std::optional<QList<Note>> fromJson(const QByteArray& json, QString* error)
+Result<QList<Note>> fromJson(const QByteArray& json)
 {
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
-    if (parseError.error != QJsonParseError::NoError || !document.isArray()) {
-        if (error)
-            *error = parseError.error != QJsonParseError::NoError
-                         ? tr("not JSON: %1").arg(describeJsonSyntaxError(json, parseError))
-                         : tr("not a list of notes");
-        return std::nullopt;
-    }
-    if (const auto lone = loneSurrogate(json)) {
-        if (error)
-            *error = tr("note %1 holds \"%2\", half of a character without its other half")
-                         .arg(lone->first)
-                         .arg(QString::fromLatin1(lone->second));
-        return std::nullopt;
-    }
+    if (parseError.error != QJsonParseError::NoError)
+        return Failure{tr("not JSON: %1").arg(describeJsonSyntaxError(json, parseError))};
+    if (!document.isArray())
+        return Failure{tr("not a list of notes")};
+    if (const auto lone = loneSurrogate(json))
+        return Failure{tr("note %1 holds \"%2\", half of a character without its other half")
+                           .arg(lone->first)
+                           .arg(QString::fromLatin1(lone->second))};
     QList<Note> notes;
     const QJsonArray entries = document.array();
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const QJsonObject entry = entries.at(i).toObject();
         const QJsonValue id = entry.value(QLatin1String("id"));
         if (!entry.value(QLatin1String("name")).isString() ||
-            !entry.value(QLatin1String("notes")).isString() || !(id.isString() || id.isNull())) {
-            if (error)
-                *error = tr("note %1 is not {\"name\": text, \"id\": text, \"notes\": text}").arg(i + 1);
-            return std::nullopt;
-        }
+            !entry.value(QLatin1String("notes")).isString() || !(id.isString() || id.isNull()))
+            return Failure{tr("note %1 is not {\"name\": text, \"id\": text, \"notes\": text}").arg(i + 1)};
         notes << Note{entry.value(QLatin1String("name")).toString(), id.toString(),
                       entry.value(QLatin1String("notes")).toString()};
     }
     return notes;
 }
 
-std::optional<Placement> write(const Database& database, const QList<Note>& notes, Different different,
-                               QString* error)
+Result<Placement> write(const Database& database, const QList<Note>& notes, Different different)
 {
     Transaction transaction(database);
-    if (!transaction.begin(error))
-        return std::nullopt;
+    if (const Result<> begun = transaction.begin(); !begun)
+        return Failure{begun.error()};
 
-    const std::optional<QList<Cargo>> list = readCargoes(database, error);
+    const Result<QList<Cargo>> list = readCargoes(database);
     if (!list)
-        return std::nullopt;
+        return Failure{list.error()};
     QHash<Key, QList<Cargo>> cargoes;
     for (const Cargo& cargo : *list)
         cargoes[cargo.key] << cargo;
 
     QSqlQuery update(database.connection());
-    update.prepare(QStringLiteral(R"(update "CleaningA" set "Personal Notes" = ? where rowid = ?)"));
-    const auto give = [&update, &database, error](const Cargo& cargo, const QString& text) {
-        update.addBindValue(text);
-        update.addBindValue(cargo.rowId);
-        return update.exec() || failed(update, database, error);
-    };
+    update.prepare(QStringLiteral("update %1 set %2 = ? where rowid = ?")
+                       .arg(quotedSqlName(Schema::CleaningTable), quotedSqlName(Schema::PersonalNotesField)));
 
     Placement placement;
     QHash<Key, QStringList> taken; // the texts of the notes given to the cargoes of each key so far
@@ -247,16 +232,18 @@ std::optional<Placement> write(const Database& database, const QList<Note>& note
         if (cargo.notes == note.text) {
             placement.equal << note;
         } else if (cargo.notes.isEmpty() || different == Different::Replace) {
-            if (!give(cargo, note.text))
-                return std::nullopt;
+            update.addBindValue(note.text);
+            update.addBindValue(cargo.rowId);
+            if (!update.exec())
+                return failed(update, database);
             (cargo.notes.isEmpty() ? placement.filled : placement.replaced) << note;
         } else {
             placement.different << note;
         }
     }
     update.finish();
-    if (!transaction.commit(error))
-        return std::nullopt;
+    if (const Result<> committed = transaction.commit(); !committed)
+        return Failure{committed.error()};
     return placement;
 }
 

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "data/Database.h"
+#include "data/Result.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
-
-#include <optional>
 
 // The officer's personal notes of the cargo table, taken out of a database and put back into one, so
 // that they outlive the database that holds them. A note belongs to the cargo of its name and ID number.
@@ -20,12 +19,12 @@ struct Note {
 };
 
 // Every note that is not empty, in the order of the cargo list.
-std::optional<QList<Note>> read(const Database& database, QString* error);
+Result<QList<Note>> read(const Database& database);
 
 // UTF-8 JSON, one note a line: [{"name": ..., "id": ..., "notes": ...}, ...]
 QByteArray toJson(const QList<Note>& notes);
-// Nothing, with the reason, for a text that is not such a list, or that holds anything but characters.
-std::optional<QList<Note>> fromJson(const QByteArray& json, QString* error);
+// Fails for a text that is not such a list, or that holds anything but characters.
+Result<QList<Note>> fromJson(const QByteArray& json);
 
 // Where each note went.
 struct Placement {
@@ -46,7 +45,6 @@ enum class Different { Keep, Replace };
 // Gives each note to its cargo in one transaction: all of them, or after an error none. Where notes
 // share a name and ID number, the first goes to the first such cargo of the list, the second to the
 // second, and so on; notes left over once each such cargo has one are repeated.
-std::optional<Placement> write(const Database& database, const QList<Note>& notes, Different different,
-                               QString* error);
+Result<Placement> write(const Database& database, const QList<Note>& notes, Different different);
 
 } // namespace PersonalNotes

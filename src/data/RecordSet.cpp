@@ -3,87 +3,14 @@
 #include "data/Criterion.h"
 #include "data/EngineMessage.h"
 #include "data/SqlName.h"
+#include "data/SqliteStatement.h"
 #include "data/Transaction.h"
 
 #include <QCoreApplication>
 #include <QHash>
 #include <QSet>
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
-
-#include <sqlite3.h>
-
-namespace {
-
-// Runs a query on the connection's own SQLite handle: the rows of a large record source come in several
-// times faster than through QSqlQuery's variants.
-class Statement {
-public:
-    Statement(const Database& database, const QString& sql)
-    {
-        const QVariant handle = database.connection().driver()->handle();
-        m_db = handle.isValid() ? *static_cast<sqlite3* const*>(handle.constData()) : nullptr;
-        const QByteArray text = sql.toUtf8();
-        if (m_db)
-            sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &m_statement, nullptr);
-    }
-    ~Statement() { sqlite3_finalize(m_statement); }
-    Statement(const Statement&) = delete;
-    Statement& operator=(const Statement&) = delete;
-
-    bool isValid() const { return m_statement != nullptr; }
-    QString error() const { return m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString(); }
-    int columnCount() const { return sqlite3_column_count(m_statement); }
-    QString columnName(int column) const
-    {
-        return QString::fromUtf8(sqlite3_column_name(m_statement, column));
-    }
-    // The table and its column that a result column reads as it stands; nothing for an expression.
-    QString originTable(int column) const
-    {
-        return QString::fromUtf8(sqlite3_column_table_name(m_statement, column));
-    }
-    QString originColumn(int column) const
-    {
-        return QString::fromUtf8(sqlite3_column_origin_name(m_statement, column));
-    }
-    // Whether the column keeps every value as text (or a NULL), by its declared type.
-    bool hasTextAffinity(int column) const
-    {
-        const QString type = QString::fromUtf8(sqlite3_column_decltype(m_statement, column)).toUpper();
-        return !type.contains(QLatin1String("INT")) &&
-               (type.contains(QLatin1String("CHAR")) || type.contains(QLatin1String("CLOB")) ||
-                type.contains(QLatin1String("TEXT")));
-    }
-    void bind(int parameter, qint64 value) { sqlite3_bind_int64(m_statement, parameter, value); }
-    void bind(int parameter, const QString& value)
-    {
-        const QByteArray utf8 = value.toUtf8();
-        sqlite3_bind_text64(m_statement, parameter, utf8.constData(), sqlite3_uint64(utf8.size()),
-                            SQLITE_TRANSIENT, SQLITE_UTF8);
-    }
-    // True for a row, false at the end or on an error.
-    bool next()
-    {
-        m_result = sqlite3_step(m_statement);
-        return m_result == SQLITE_ROW;
-    }
-    bool failed() const { return m_result != SQLITE_DONE && m_result != SQLITE_ROW; }
-    QString text(int column) const
-    {
-        const auto* utf8 = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
-        return utf8 ? QString::fromUtf8(utf8, sqlite3_column_bytes(m_statement, column)) : QString();
-    }
-    qint64 integer(int column) const { return sqlite3_column_int64(m_statement, column); }
-
-private:
-    sqlite3* m_db = nullptr;
-    sqlite3_stmt* m_statement = nullptr;
-    int m_result = SQLITE_OK;
-};
-
-} // namespace
 
 // The rows of a record source, shared by a record set and its clones. A source over the columns of one
 // table is read as it is used: its rows' identities at open, a row's fields when it becomes current, a
@@ -117,16 +44,15 @@ struct RecordSet::Table {
     int findInMemory(int field, const QString& value);
     void written(int row, int field, const QString& value);
     // Whether the statement read all it had; the first failure is kept.
-    bool readWhole(const Statement& query);
+    bool readWhole(const SqliteStatement& query);
 };
 
-bool RecordSet::Table::readWhole(const Statement& query)
+bool RecordSet::Table::readWhole(const SqliteStatement& query)
 {
-    if (!query.failed())
-        return true;
-    if (readError.isEmpty())
-        readError = query.error();
-    return false;
+    const Result<> read = query.finished();
+    if (!read && readError.isEmpty())
+        readError = read.error();
+    return read.ok();
 }
 
 const QList<QString>* RecordSet::Table::row(int row)
@@ -137,9 +63,9 @@ const QList<QString>* RecordSet::Table::row(int row)
     QStringList columns;
     for (const QString& column : baseColumns)
         columns << quotedSqlName(column);
-    Statement query(database, QLatin1String("select ") + columns.join(QLatin1Char(',')) +
-                                  QLatin1String(" from ") + quotedSqlName(baseTable) +
-                                  QLatin1String(" where rowid = ?"));
+    SqliteStatement query(database, QLatin1String("select ") + columns.join(QLatin1Char(',')) +
+                                        QLatin1String(" from ") + quotedSqlName(baseTable) +
+                                        QLatin1String(" where rowid = ?"));
     query.bind(1, rowIds.at(row));
     if (!query.next()) {
         readWhole(query); // no row is one gone from the file since the set was opened
@@ -165,8 +91,8 @@ const QList<QString>& RecordSet::Table::wholeField(int field)
             rowsById.insert(rowIds.at(row), row);
     }
     QList<QString> values(recordCount());
-    Statement query(database, QLatin1String("select rowid,") + quotedSqlName(baseColumns.at(field)) +
-                                  QLatin1String(" from ") + quotedSqlName(baseTable));
+    SqliteStatement query(database, QLatin1String("select rowid,") + quotedSqlName(baseColumns.at(field)) +
+                                        QLatin1String(" from ") + quotedSqlName(baseTable));
     while (query.next()) {
         const int row = rowsById.value(query.integer(0), -1);
         if (row >= 0)
@@ -199,9 +125,9 @@ int RecordSet::Table::findInBase(int field, const QString& value)
     const QString column = quotedSqlName(baseColumns.at(field));
     const QString compared =
         textColumns.at(field) ? column : QLatin1String("cast(") + column + QLatin1String(" as text)");
-    Statement query(database, QLatin1String("select rowid,") + column + QLatin1String(" from ") +
-                                  quotedSqlName(baseTable) + QLatin1String(" where ") + compared +
-                                  QLatin1String(" = ?"));
+    SqliteStatement query(database, QLatin1String("select rowid,") + column + QLatin1String(" from ") +
+                                        quotedSqlName(baseTable) + QLatin1String(" where ") + compared +
+                                        QLatin1String(" = ?"));
     query.bind(1, value);
     QSet<qint64> matches;
     while (query.next()) {
@@ -308,7 +234,7 @@ std::optional<RowIdSource> withRowId(const QString& source)
 }
 
 // Each field's column of the table, when every field is one of its columns as it stands.
-QStringList baseColumnsOf(const Statement& query, int fieldCount, const QString& table)
+QStringList baseColumnsOf(const SqliteStatement& query, int fieldCount, const QString& table)
 {
     QStringList columns;
     for (int field = 0; field < fieldCount; ++field) {
@@ -322,28 +248,22 @@ QStringList baseColumnsOf(const Statement& query, int fieldCount, const QString&
 
 } // namespace
 
-std::optional<RecordSet> RecordSet::open(const Database& database, const QString& source, QString* error)
+Result<RecordSet> RecordSet::open(const Database& database, const QString& source)
 {
     auto table = std::make_shared<Table>();
     table->database = database;
     table->source = source;
-    auto fail = [error](const Statement& query) {
-        if (error)
-            *error = query.error();
-        return std::nullopt;
-    };
-
     const std::optional<RowIdSource> rowIdSource = withRowId(source);
-    std::optional<Statement> query;
+    std::optional<SqliteStatement> query;
     if (rowIdSource) {
         query.emplace(database, rowIdSource->sql);
-        if (query->isValid())
+        if (query->prepared())
             table->baseTable = rowIdSource->table;
     }
     if (table->baseTable.isEmpty()) {
         query.emplace(database, source);
-        if (!query->isValid())
-            return fail(*query);
+        if (const Result<> prepared = query->prepared(); !prepared)
+            return Failure{prepared.error()};
     }
     const int fieldCount = query->columnCount() - (table->baseTable.isEmpty() ? 0 : 1);
     for (int i = 0; i < fieldCount; ++i)
@@ -354,11 +274,11 @@ std::optional<RecordSet> RecordSet::open(const Database& database, const QString
         table->textColumns << query->hasTextAffinity(i);
 
     if (table->readsAsUsed()) {
-        Statement identities(database, rowIdSource->identities);
+        SqliteStatement identities(database, rowIdSource->identities);
         while (identities.next())
             table->rowIds << identities.integer(0);
-        if (!identities.isValid() || identities.failed())
-            return fail(identities);
+        if (const Result<> read = identities.finished(); !read)
+            return Failure{read.error()};
     } else {
         QList<QList<QString>> columns(fieldCount);
         while (query->next()) {
@@ -366,8 +286,8 @@ std::optional<RecordSet> RecordSet::open(const Database& database, const QString
                 columns[i] << query->text(i);
             table->rowIds << (table->baseTable.isEmpty() ? -1 : query->integer(fieldCount));
         }
-        if (query->failed())
-            return fail(*query);
+        if (const Result<> read = query->finished(); !read)
+            return Failure{read.error()};
         for (int i = 0; i < fieldCount; ++i)
             table->wholeFields.insert(i, std::move(columns[i]));
     }
@@ -510,49 +430,34 @@ bool RecordSet::isUpdatable() const
     return m_table && !m_table->baseTable.isEmpty() && !m_table->database.isReadOnly();
 }
 
-bool RecordSet::edit(QString* error)
+Result<> RecordSet::edit()
 {
-    if (!hasCurrent()) {
-        if (error)
-            *error = tr("No current record.");
-        return false;
-    }
-    if (!isUpdatable()) {
-        if (error)
-            *error = tr("The records of this record source cannot be changed.");
-        return false;
-    }
+    if (!hasCurrent())
+        return Failure{tr("No current record.")};
+    if (!isUpdatable())
+        return Failure{tr("The records of this record source cannot be changed.")};
     QList<QString> buffer;
     buffer.reserve(fieldCount());
     for (int field = 0; field < fieldCount(); ++field)
         buffer << value(field);
     m_editBuffer = std::move(buffer);
-    return true;
+    return {};
 }
 
-bool RecordSet::setValue(int field, const QString& value, QString* error)
+Result<> RecordSet::setValue(int field, const QString& value)
 {
-    if (!m_editBuffer) {
-        if (error)
-            *error = tr("Update or CancelUpdate without AddNew or Edit.");
-        return false;
-    }
-    if (field < 0 || field >= fieldCount()) {
-        if (error)
-            *error = tr("Item not found in this collection.");
-        return false;
-    }
+    if (!m_editBuffer)
+        return Failure{tr("Update or CancelUpdate without AddNew or Edit.")};
+    if (field < 0 || field >= fieldCount())
+        return Failure{tr("Item not found in this collection.")};
     (*m_editBuffer)[field] = value;
-    return true;
+    return {};
 }
 
-bool RecordSet::update(QString* error)
+Result<> RecordSet::update()
 {
-    if (!m_editBuffer) {
-        if (error)
-            *error = tr("Update or CancelUpdate without AddNew or Edit.");
-        return false;
-    }
+    if (!m_editBuffer)
+        return Failure{tr("Update or CancelUpdate without AddNew or Edit.")};
     // A text box cannot tell a NULL from an empty text, so both count as the same value here.
     QList<int> changed;
     for (int field = 0; field < fieldCount(); ++field) {
@@ -561,7 +466,7 @@ bool RecordSet::update(QString* error)
     }
     if (changed.isEmpty()) {
         m_editBuffer.reset();
-        return true;
+        return {};
     }
 
     QStringList assignments;
@@ -569,29 +474,23 @@ bool RecordSet::update(QString* error)
         assignments << quotedSqlName(m_table->fields.at(field)) + QLatin1String(" = ?");
     // One transaction, on disk before the record counts as written; on any failure nothing of it is.
     Transaction transaction(m_table->database);
-    if (!transaction.begin(error))
-        return false;
+    if (const Result<> begun = transaction.begin(); !begun)
+        return begun;
     QSqlQuery query(m_table->database.connection());
     query.prepare(QLatin1String("update ") + quotedSqlName(m_table->baseTable) + QLatin1String(" set ") +
                   assignments.join(QLatin1String(", ")) + QLatin1String(" where rowid = ?"));
     for (int field : changed)
         query.addBindValue(m_editBuffer->at(field));
     query.addBindValue(m_table->rowIds.at(m_row));
-    if (!query.exec()) {
-        if (error)
-            *error = EngineMessage::describe(query.lastError(), m_table->database.path());
-        return false;
-    }
-    if (query.numRowsAffected() != 1) {
-        if (error)
-            *error = tr("The record has been deleted from the database.");
-        return false;
-    }
+    if (!query.exec())
+        return Failure{EngineMessage::describe(query.lastError(), m_table->database.path())};
+    if (query.numRowsAffected() != 1)
+        return Failure{tr("The record has been deleted from the database.")};
     query.finish();
-    if (!transaction.commit(error))
-        return false;
+    if (const Result<> committed = transaction.commit(); !committed)
+        return committed;
     for (int field : changed)
         m_table->written(m_row, field, m_editBuffer->at(field));
     m_editBuffer.reset();
-    return true;
+    return {};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Database.h"
+#include "data/Result.h"
 
 #include <QList>
 #include <QString>
@@ -25,7 +26,7 @@ public:
     RecordSet() = default;
 
     // Runs the record source, whose rows come in the query's order; the set stands on its first record.
-    static std::optional<RecordSet> open(const Database& database, const QString& source, QString* error);
+    static Result<RecordSet> open(const Database& database, const QString& source);
     // Shares the rows, and the changes written to them, with this set; stands on the first record.
     RecordSet clone() const;
 
@@ -59,11 +60,11 @@ public:
     void setBookmark(Bookmark bookmark);
 
     bool isUpdatable() const;
-    bool edit(QString* error);
+    Result<> edit();
     bool isEditing() const { return m_editBuffer.has_value(); }
-    bool setValue(int field, const QString& value, QString* error);
+    Result<> setValue(int field, const QString& value);
     // Writes the fields changed since edit() to the current record's row of the table.
-    bool update(QString* error);
+    Result<> update();
     void cancelUpdate() { m_editBuffer.reset(); }
 
 private:

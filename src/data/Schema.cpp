@@ -6,14 +6,14 @@ const QList<DatabaseSchema>& databases()
 {
     static const QList<DatabaseSchema> all{
         {CleaningFile,
-         {{QStringLiteral("CleaningA"),
-           {QStringLiteral("Abbreviated Name"),
+         {{CleaningTable,
+           {NameField,
             QStringLiteral("Full Name"),
             QStringLiteral("Cleaning Code"),
             QStringLiteral("Water Temperature"),
             QStringLiteral("Notes"),
-            QStringLiteral("Personal Notes"),
-            QStringLiteral("ID  Number"),
+            PersonalNotesField,
+            IdField,
             QStringLiteral("United No"),
             QStringLiteral("Pollution Category"),
             QStringLiteral("Compatability Chart No"),
@@ -88,6 +88,23 @@ const DatabaseSchema* database(const QString& fileName)
             return &schema;
     }
     return nullptr;
+}
+
+QList<Missing> missingFrom(const DatabaseSchema& schema, const ColumnsOf& columnsOf)
+{
+    QList<Missing> missing;
+    for (const TableSchema& table : schema.tables) {
+        const std::optional<QStringList> columns = columnsOf(table.name);
+        if (!columns) {
+            missing << Missing{table.name, {}};
+            continue;
+        }
+        for (const QString& field : table.fields) {
+            if (!columns->contains(field, Qt::CaseInsensitive))
+                missing << Missing{table.name, field};
+        }
+    }
+    return missing;
 }
 
 } // namespace Schema

@@ -15,48 +15,25 @@ QString tr(const char* text)
     return QCoreApplication::translate("Store", text);
 }
 
-QString fileProblem(const QString& path)
-{
-    const QString shown = QDir::toNativeSeparators(path);
-    switch (probeDatabaseFile(path)) {
-    case DatabaseFileKind::Missing:
-        return tr("The database file \"%1\" is missing.").arg(shown);
-    case DatabaseFileKind::NotAFile:
-        return tr("\"%1\" is not a database file.").arg(shown);
-    case DatabaseFileKind::Unreadable:
-        return tr("The database file \"%1\" cannot be read.").arg(shown);
-    case DatabaseFileKind::Access:
-        return tr("The database file \"%1\" is a Microsoft Access file that has not been converted for "
-                  "Velcarin (velcarin-cli import converts it).")
-            .arg(shown);
-    case DatabaseFileKind::Other:
-        return tr("The file \"%1\" is not a SQLite database.").arg(shown);
-    case DatabaseFileKind::SQLite:
-        break;
-    }
-    return {};
-}
-
 QStringList schemaProblems(const Database& database, const DatabaseSchema& schema)
 {
     const QString shown = QDir::toNativeSeparators(database.path());
     const QSqlDatabase connection = database.connection();
+    const auto columnsOf = [&connection](const QString& table) -> std::optional<QStringList> {
+        const QSqlRecord record = connection.record(table);
+        if (record.isEmpty())
+            return std::nullopt;
+        QStringList columns;
+        for (int i = 0; i < record.count(); ++i)
+            columns << record.fieldName(i);
+        return columns;
+    };
     QStringList problems;
-    for (const TableSchema& table : schema.tables) {
-        // SQLite resolves table and field names without regard to case, and so does this check.
-        const QSqlRecord record = connection.record(table.name);
-        if (record.isEmpty()) {
-            problems << tr("The database file \"%1\" has no table \"%2\".").arg(shown, table.name);
-            continue;
-        }
-        for (const QString& field : table.fields) {
-            bool found = false;
-            for (int i = 0; i < record.count() && !found; ++i)
-                found = record.fieldName(i).compare(field, Qt::CaseInsensitive) == 0;
-            if (!found)
-                problems << tr("The table \"%1\" of the database file \"%2\" has no field \"%3\".")
-                                .arg(table.name, shown, field);
-        }
+    for (const Schema::Missing& missing : Schema::missingFrom(schema, columnsOf)) {
+        problems << (missing.field.isEmpty()
+                         ? tr("The database file \"%1\" has no table \"%2\".").arg(shown, missing.table)
+                         : tr("The table \"%1\" of the database file \"%2\" has no field \"%3\".")
+                               .arg(missing.table, shown, missing.field));
     }
     return problems;
 }
@@ -73,31 +50,20 @@ QString Store::pathOf(const QString& fileName) const
     return m_dataDir + QLatin1Char('/') + fileName;
 }
 
-Database Store::open(const QString& fileName, QString* error) const
+Result<Database> Store::open(const QString& fileName) const
 {
     const QString path = pathOf(fileName);
-    const QString problem = fileProblem(path);
-    if (!problem.isEmpty()) {
-        if (error)
-            *error = problem;
-        return {};
-    }
-    QString engineError;
+    if (const Result<> sqlite = checkDatabaseFile(path, DatabaseFileKind::SQLite); !sqlite)
+        return Failure{sqlite.error()};
     const bool readOnly = fileName != Schema::CleaningFile;
-    Database database = Database::open(path, readOnly, &engineError);
-    if (!database.isOpen()) {
-        if (error)
-            *error = tr("The database file \"%1\" cannot be opened: %2")
-                         .arg(QDir::toNativeSeparators(path), engineError);
-        return {};
-    }
+    Result<Database> database = Database::open(path, readOnly);
+    if (!database)
+        return Failure{tr("The database file \"%1\" cannot be opened: %2")
+                           .arg(QDir::toNativeSeparators(path), database.error())};
     if (const DatabaseSchema* schema = Schema::database(fileName)) {
-        const QStringList problems = schemaProblems(database, *schema);
-        if (!problems.isEmpty()) {
-            if (error)
-                *error = problems.join(QLatin1Char('\n'));
-            return {};
-        }
+        const QStringList problems = schemaProblems(*database, *schema);
+        if (!problems.isEmpty())
+            return Failure{problems.join(QLatin1Char('\n'))};
     }
     return database;
 }
@@ -106,9 +72,8 @@ QStringList Store::problems() const
 {
     QStringList problems;
     for (const DatabaseSchema& schema : Schema::databases()) {
-        QString error;
-        if (!open(schema.fileName, &error).isOpen())
-            problems << error;
+        if (const Result<Database> database = open(schema.fileName); !database)
+            problems << database.error();
     }
     return problems;
 }

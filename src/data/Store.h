@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Database.h"
+#include "data/Result.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,7 +16,7 @@ public:
 
     // Opens one of the four databases after checking that it holds the tables and fields the program
     // reads. Only the cargo table may ever be written, so every other file is opened read-only.
-    Database open(const QString& fileName, QString* error) const;
+    Result<Database> open(const QString& fileName) const;
 
     // One message for each database that cannot be used, naming the file and what is wrong.
     QStringList problems() const;

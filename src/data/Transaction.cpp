@@ -14,29 +14,28 @@ Transaction::~Transaction()
 {
     // After a failed statement or commit the engine may have rolled back already; then this does nothing.
     if (m_open)
-        execute(QStringLiteral("ROLLBACK"), nullptr);
+        (void)execute(QStringLiteral("ROLLBACK"));
 }
 
-bool Transaction::begin(QString* error)
+Result<> Transaction::begin()
 {
-    m_open = execute(QStringLiteral("BEGIN IMMEDIATE"), error);
-    return m_open;
+    Result<> begun = execute(QStringLiteral("BEGIN IMMEDIATE"));
+    m_open = begun.ok();
+    return begun;
 }
 
-bool Transaction::commit(QString* error)
+Result<> Transaction::commit()
 {
-    if (!execute(QStringLiteral("COMMIT"), error))
-        return false;
-    m_open = false;
-    return true;
+    Result<> committed = execute(QStringLiteral("COMMIT"));
+    if (committed)
+        m_open = false;
+    return committed;
 }
 
-bool Transaction::execute(const QString& sql, QString* error)
+Result<> Transaction::execute(const QString& sql)
 {
     QSqlQuery query(m_database.connection());
-    if (query.exec(sql))
-        return true;
-    if (error)
-        *error = EngineMessage::describe(query.lastError(), m_database.path());
-    return false;
+    if (!query.exec(sql))
+        return Failure{EngineMessage::describe(query.lastError(), m_database.path())};
+    return {};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Database.h"
+#include "data/Result.h"
 
 #include <QString>
 
@@ -14,12 +15,12 @@ public:
     Transaction& operator=(const Transaction&) = delete;
 
     // The engine's error description on failure.
-    bool begin(QString* error);
-    // On disk when it returns true.
-    bool commit(QString* error);
+    Result<> begin();
+    // On disk when it succeeds.
+    Result<> commit();
 
 private:
-    bool execute(const QString& sql, QString* error);
+    Result<> execute(const QString& sql);
 
     Database m_database;
     bool m_open = false;

@@ -6,13 +6,6 @@
 
 namespace {
 
-bool failed(const QString& reason, QString* error)
-{
-    if (error)
-        *error = reason;
-    return false;
-}
-
 // Why the file could not take what was written to it. Where the disk took part of a write, Qt has no
 // reason to give; the rest, flushed again, fails at once with the system's.
 QString writeFailure(QSaveFile& file)
@@ -69,37 +62,37 @@ QIODevice* WholeFileWriter::device()
     return m_sink.get();
 }
 
-bool WholeFileWriter::open(QString* error)
+Result<> WholeFileWriter::open()
 {
     if (!m_file.open(QIODevice::WriteOnly))
-        return failed(m_file.errorString(), error);
+        return Failure{m_file.errorString()};
     m_sink->open(QIODevice::WriteOnly);
-    return true;
+    return {};
 }
 
-bool WholeFileWriter::commit(QString* error)
+Result<> WholeFileWriter::commit()
 {
     if (m_sink->hasFailed())
-        return failed(m_sink->errorString(), error);
+        return Failure{m_sink->errorString()};
     // QSaveFile::commit() flushes its buffer but renames the file into place even when that flush fails,
     // and it ignores a failed sync: on a full disk a small file would take the old one's place empty. So
     // the buffer is flushed and the file synced here, where a failure is seen.
     if (!m_file.flush())
-        return failed(writeFailure(m_file), error);
-    if (!OperatingSystem::syncFile(m_file, error))
-        return false;
+        return Failure{writeFailure(m_file)};
+    if (const Result<> synced = OperatingSystem::syncFile(m_file); !synced)
+        return synced;
     m_sink->close();
     if (!m_file.commit())
-        return failed(m_file.errorString(), error);
+        return Failure{m_file.errorString()};
     OperatingSystem::syncFolder(QFileInfo(m_file.fileName()).absolutePath());
-    return true;
+    return {};
 }
 
-bool WholeFileWriter::write(const QString& path, const QByteArray& content, QString* error)
+Result<> WholeFileWriter::write(const QString& path, const QByteArray& content)
 {
     WholeFileWriter writer(path);
-    if (!writer.open(error))
-        return false;
+    if (const Result<> opened = writer.open(); !opened)
+        return opened;
     writer.device()->write(content);
-    return writer.commit(error);
+    return writer.commit();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Result.h"
+
 #include <QByteArray>
 #include <QSaveFile>
 #include <QString>
@@ -16,15 +18,15 @@ public:
     WholeFileWriter(const WholeFileWriter&) = delete;
     WholeFileWriter& operator=(const WholeFileWriter&) = delete;
 
-    bool open(QString* error);
+    Result<> open();
     // Where the content goes, for writers that write to a QIODevice (it cannot seek). A write that fails
     // fails commit(), also where the writer does not look at what its writes return.
     QIODevice* device();
-    // Puts the file in place; false, with the system's reason, when any of it could not be written.
-    bool commit(QString* error);
+    // Puts the file in place; fails, with the system's reason, when any of it could not be written.
+    Result<> commit();
 
     // A file's whole content at once.
-    static bool write(const QString& path, const QByteArray& content, QString* error);
+    static Result<> write(const QString& path, const QByteArray& content);
 
 private:
     class Sink;

@@ -17,9 +17,9 @@ QString tr(const char* text)
 
 std::optional<HelpFile> HelpFile::open(const QString& path, QString* error)
 {
-    QString engineError;
     HelpFile file;
-    file.m_database = Database::open(path, true, &engineError);
+    if (const Result<Database> database = Database::open(path, true))
+        file.m_database = *database;
     QSqlQuery query(file.m_database.connection());
     if (!file.m_database.isOpen() || !query.exec(QStringLiteral("select title from manual")) ||
         !query.next()) {

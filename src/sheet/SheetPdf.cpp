@@ -11,9 +11,14 @@ namespace SheetPdf {
 
 bool write(const Sheet& sheet, const QString& fileName, QString* error)
 {
-    WholeFileWriter file(fileName);
-    if (!file.open(error))
+    const auto failed = [error](const Result<>& result) {
+        if (error)
+            *error = result.error();
         return false;
+    };
+    WholeFileWriter file(fileName);
+    if (const Result<> opened = file.open(); !opened)
+        return failed(opened);
     {
         QPdfWriter writer(file.device());
         writer.setTitle(sheet.title);
@@ -23,7 +28,8 @@ bool write(const Sheet& sheet, const QString& fileName, QString* error)
         if (!SheetPainter::paint(sheet, writer, error))
             return false;
     }
-    return file.commit(error);
+    const Result<> committed = file.commit();
+    return committed || failed(committed);
 }
 
 } // namespace SheetPdf

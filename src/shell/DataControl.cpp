@@ -47,12 +47,14 @@ DataControl::DataControl(const QString& objectName, QObject* parent)
 bool DataControl::open(const Store& store, const QString& fileName, const QString& recordSource,
                        QString* error)
 {
-    const Database database = store.open(fileName, error);
-    if (!database.isOpen())
+    const Result<Database> database = store.open(fileName);
+    const Result<RecordSet> recordSet =
+        database ? RecordSet::open(*database, recordSource) : Result<RecordSet>(Failure{database.error()});
+    if (!recordSet) {
+        if (error)
+            *error = recordSet.error();
         return false;
-    std::optional<RecordSet> recordSet = RecordSet::open(database, recordSource, error);
-    if (!recordSet)
-        return false;
+    }
     setRecordSet(*recordSet);
     return true;
 }
@@ -185,16 +187,17 @@ bool DataControl::updateRecord(QString* error)
     const QList<std::pair<qsizetype, QString>> changes = this->changes();
     if (changes.isEmpty())
         return true;
-    if (!m_recordSet.edit(error))
-        return false;
+    Result<> written = m_recordSet.edit();
     for (const auto& [index, text] : changes) {
-        if (!m_recordSet.setValue(m_recordSet.fieldIndex(m_bindings[index].field), text, error)) {
-            m_recordSet.cancelUpdate();
-            return false;
-        }
+        if (written)
+            written = m_recordSet.setValue(m_recordSet.fieldIndex(m_bindings[index].field), text);
     }
-    if (!m_recordSet.update(error)) {
+    if (written)
+        written = m_recordSet.update();
+    if (!written) {
         m_recordSet.cancelUpdate();
+        if (error)
+            *error = written.error();
         return false;
     }
     for (const auto& [index, text] : changes)

@@ -17,13 +17,11 @@ int main(int argc, char* argv[])
     QCoreApplication application(argc, argv);
     if (argc != 3)
         return 2;
-    QString error;
-    const Database database = Store(QString::fromLocal8Bit(argv[1])).open(Schema::CleaningFile, &error);
-    std::optional<RecordSet> cargoes;
-    if (database.isOpen())
-        cargoes = RecordSet::open(database, RecordSources::DtaA, &error);
+    const Result<Database> database = Store(QString::fromLocal8Bit(argv[1])).open(Schema::CleaningFile);
+    const Result<RecordSet> cargoes = database ? RecordSet::open(*database, RecordSources::DtaA)
+                                               : Result<RecordSet>(Failure{database.error()});
     if (!cargoes) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
+        std::fprintf(stderr, "%s\n", qPrintable(cargoes.error()));
         return 2;
     }
     const int notes = cargoes->fieldIndex(QStringLiteral("Personal Notes"));
@@ -41,9 +39,15 @@ int main(int argc, char* argv[])
         const QString text = mark + QStringLiteral(" Bjørn – 20 °C\r\n").repeated(random.bounded(1, 2000));
         std::printf("begin %d %s\n", row, qPrintable(mark));
         std::fflush(stdout);
-        if (!cargo.edit(&error) || !cargo.setValue(notes, text, &error) ||
-            !cargo.setValue(unNumber, mark, &error) || !cargo.update(&error)) {
-            std::fprintf(stderr, "%s\n", qPrintable(error));
+        Result<> saved = cargo.edit();
+        if (saved)
+            saved = cargo.setValue(notes, text);
+        if (saved)
+            saved = cargo.setValue(unNumber, mark);
+        if (saved)
+            saved = cargo.update();
+        if (!saved) {
+            std::fprintf(stderr, "%s\n", qPrintable(saved.error()));
             return 1;
         }
         std::printf("done %d %s\n", row, qPrintable(mark));

@@ -128,10 +128,10 @@ private Q_SLOTS:
             QFile::setPermissions(QDir(shipped).filePath(name), QFile::ReadOwner | QFile::ReadGroup);
         const QString officers = m_root.filePath(QStringLiteral("made/home/.local/share/Velcarin"));
 
-        QString error;
-        QStringList made;
-        QVERIFY(DataFolders(officers, shipped, true).prepare(&error, &made));
-        QCOMPARE(error, QString());
+        const Result<QStringList> prepared = DataFolders(officers, shipped, true).prepare();
+        QVERIFY(prepared);
+        QCOMPARE(prepared.error(), QString());
+        const QStringList& made = *prepared;
         QCOMPARE(made.size(), 4 + 4); // four copies and the four folders from home down
         QCOMPARE(filesIn(officers),
                  (QStringList{QStringLiteral("Henkel.mdb"), QStringLiteral("Jo Tankers.mdb"),
@@ -156,10 +156,9 @@ private Q_SLOTS:
         own.write("the officer's notes");
         own.close();
 
-        QString error;
         const DataFolders folders(officers, shipped, true);
-        QVERIFY(folders.prepare(&error));
-        QVERIFY(folders.prepare(&error));
+        QVERIFY(folders.prepare());
+        QVERIFY(folders.prepare());
         QCOMPARE(fileContents(own.fileName()), QByteArray("the officer's notes"));
         QCOMPARE(fileContents(QDir(officers).filePath(QStringLiteral("Henkel.mdb"))),
                  QByteArray("shipped Henkel.mdb"));
@@ -170,11 +169,12 @@ private Q_SLOTS:
     {
         const QString shipped = shippedFolder(QStringLiteral("named/shipped"));
         const QString named = folder(QStringLiteral("named/data"));
-        QString error;
-        QVERIFY(DataFolders(named, shipped).prepare(&error));
+        QVERIFY(DataFolders(named, shipped).prepare());
         QCOMPARE(filesIn(named), QStringList());
-        QVERIFY(!DataFolders(m_root.filePath(QStringLiteral("named/none")), shipped).prepare(&error));
-        QCOMPARE(error,
+        const Result<QStringList> none =
+            DataFolders(m_root.filePath(QStringLiteral("named/none")), shipped).prepare();
+        QVERIFY(!none);
+        QCOMPARE(none.error(),
                  QStringLiteral("The data folder \"%1/named/none\" does not exist.").arg(m_root.path()));
         QVERIFY(!QFileInfo::exists(m_root.filePath(QStringLiteral("named/none"))));
     }
@@ -220,8 +220,9 @@ private Q_SLOTS:
             QVERIFY(blocker.open(QIODevice::WriteOnly));
         }
 
-        QString told;
-        QVERIFY(!DataFolders(officers, shipped, true).prepare(&told));
+        const Result<QStringList> prepared = DataFolders(officers, shipped, true).prepare();
+        QVERIFY(!prepared);
+        const QString& told = prepared.error();
         QCOMPARE(
             told,
             QString(error).replace(QStringLiteral("%1"), officers).replace(QStringLiteral("%2"), shipped));

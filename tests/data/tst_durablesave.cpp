@@ -21,12 +21,12 @@ private:
 
     QString path() const { return m_folder.filePath(Schema::CleaningFile); }
 
-    std::optional<RecordSet> openCargoes(QString* error) const
+    Result<RecordSet> openCargoes() const
     {
-        const Database database = Store(m_folder.path()).open(Schema::CleaningFile, error);
-        if (!database.isOpen())
-            return std::nullopt;
-        return RecordSet::open(database, RecordSources::DtaA, error);
+        const Result<Database> database = Store(m_folder.path()).open(Schema::CleaningFile);
+        if (!database)
+            return Failure{database.error()};
+        return RecordSet::open(*database, RecordSources::DtaA);
     }
 
     // The notes of XYLENE-M as another program reads them from the file.
@@ -60,10 +60,9 @@ private Q_SLOTS:
 
     void everyCommitIsSynced()
     {
-        QString error;
-        const Database database = Store(m_folder.path()).open(Schema::CleaningFile, &error);
-        QVERIFY2(database.isOpen(), qPrintable(error));
-        QSqlQuery query(database.connection());
+        const Result<Database> database = Store(m_folder.path()).open(Schema::CleaningFile);
+        QVERIFY2(database, qPrintable(database.error()));
+        QSqlQuery query(database->connection());
         QVERIFY(query.exec(QStringLiteral("PRAGMA synchronous")) && query.next());
         QCOMPARE(query.value(0).toInt(), 3); // EXTRA: FULL, and the folder synced after the journal goes
         QVERIFY(query.exec(QStringLiteral("PRAGMA journal_mode")) && query.next());
@@ -99,9 +98,8 @@ private Q_SLOTS:
         QFETCH(QString, error);
         if (obstacle == QLatin1String("read-only"))
             setWriteVersion(3);
-        QString problem;
-        std::optional<RecordSet> cargoes = openCargoes(&problem);
-        QVERIFY2(cargoes, qPrintable(problem));
+        Result<RecordSet> cargoes = openCargoes();
+        QVERIFY2(cargoes, qPrintable(cargoes.error()));
         cargoes->move(cargoes->recordCount() - 1);
         QCOMPARE(cargoes->value(0), QStringLiteral("XYLENE-M"));
         const int notes = cargoes->fieldIndex(QStringLiteral("Personal Notes"));
@@ -120,15 +118,14 @@ private Q_SLOTS:
             setrlimit(RLIMIT_FSIZE, &full);
         }
         const QString note = QStringLiteral("Ø – a long note\r\n").repeated(20000);
-        QString found;
-        QVERIFY(cargoes->edit(&found));
-        QVERIFY(cargoes->setValue(notes, note, &found));
-        const bool written = cargoes->update(&found);
+        QVERIFY(cargoes->edit());
+        QVERIFY(cargoes->setValue(notes, note));
+        const Result<> written = cargoes->update();
         setrlimit(RLIMIT_FSIZE, &fileSize);
         sqlite3_close(other);
 
         QVERIFY(!written);
-        QCOMPARE(found, error.arg(path()));
+        QCOMPARE(written.error(), error.arg(path()));
         QVERIFY(cargoes->value(notes).isNull());
         QCOMPARE(storedNote(), QString());
         QVERIFY(!QFileInfo::exists(path() + QStringLiteral("-journal")));
@@ -136,9 +133,10 @@ private Q_SLOTS:
         // Once the obstacle is gone, the same save goes through.
         if (obstacle == QLatin1String("read-only"))
             return;
-        QVERIFY(cargoes->edit(&found));
-        QVERIFY(cargoes->setValue(notes, note, &found));
-        QVERIFY2(cargoes->update(&found), qPrintable(found));
+        QVERIFY(cargoes->edit());
+        QVERIFY(cargoes->setValue(notes, note));
+        const Result<> rewritten = cargoes->update();
+        QVERIFY2(rewritten, qPrintable(rewritten.error()));
         QCOMPARE(storedNote(), note);
     }
 };

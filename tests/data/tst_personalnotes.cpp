@@ -50,9 +50,10 @@ private Q_SLOTS:
     {
         m_database = {};
         m_folder.createDatabase(QStringLiteral("cleaning.mdb"), Cargoes);
-        QString error;
-        m_database = Database::open(m_folder.filePath(QStringLiteral("cleaning.mdb")), false, &error);
-        QVERIFY2(m_database.isOpen(), qPrintable(error));
+        const Result<Database> database =
+            Database::open(m_folder.filePath(QStringLiteral("cleaning.mdb")), false);
+        QVERIFY2(database, qPrintable(database.error()));
+        m_database = *database;
     }
 
     void readsEveryNoteInListOrder()
@@ -62,9 +63,8 @@ private Q_SLOTS:
                             QStringLiteral(" WHERE \"Abbreviated Name\" = 'TOLUENE';"
                                            "UPDATE CleaningA SET \"Personal Notes\" = 'b' WHERE "
                                            "\"Abbreviated Name\" = 'BENZENE';"));
-        QString error;
-        const std::optional<QList<Note>> notes = PersonalNotes::read(m_database, &error);
-        QVERIFY2(notes, qPrintable(error));
+        const Result<QList<Note>> notes = PersonalNotes::read(m_database);
+        QVERIFY2(notes, qPrintable(notes.error()));
         QCOMPARE(*notes, (QList<Note>{{QStringLiteral("ACETONE"), QStringLiteral("1003"),
                                        QStringLiteral("Wash twice.")},
                                       {QStringLiteral("BENZENE"), QString(), QStringLiteral("b")},
@@ -100,9 +100,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, text);
         const QList<Note> notes{{QStringLiteral("A'B \"C\""), QStringLiteral("7"), text}};
-        QString error;
-        const std::optional<QList<Note>> back = PersonalNotes::fromJson(PersonalNotes::toJson(notes), &error);
-        QVERIFY2(back, qPrintable(error));
+        const Result<QList<Note>> back = PersonalNotes::fromJson(PersonalNotes::toJson(notes));
+        QVERIFY2(back, qPrintable(back.error()));
         QCOMPARE(*back, notes);
         QCOMPARE(back->first().text.toUtf8(), text.toUtf8());
     }
@@ -142,9 +141,9 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, json);
         QFETCH(QString, error);
-        QString found;
-        QVERIFY(!PersonalNotes::fromJson(json, &found));
-        QVERIFY2(found.startsWith(error), qPrintable(found));
+        const Result<QList<Note>> notes = PersonalNotes::fromJson(json);
+        QVERIFY(!notes);
+        QVERIFY2(notes.error().startsWith(error), qPrintable(notes.error()));
     }
 
     // Where a file that is not JSON goes wrong, as an editor counts lines and characters.
@@ -192,23 +191,21 @@ private Q_SLOTS:
 
     void escapedPairIsOneCharacter()
     {
-        QString error;
-        const std::optional<QList<Note>> notes = PersonalNotes::fromJson(
-            "[{\"name\": \"\\ud83d\\udea2 \\\"\", \"id\": null, \"notes\": \"\\\\ud800\"}]", &error);
-        QVERIFY2(notes, qPrintable(error));
+        const Result<QList<Note>> notes = PersonalNotes::fromJson(
+            "[{\"name\": \"\\ud83d\\udea2 \\\"\", \"id\": null, \"notes\": \"\\\\ud800\"}]");
+        QVERIFY2(notes, qPrintable(notes.error()));
         QCOMPARE(notes->first().name, QString::fromUtf8("\xF0\x9F\x9A\xA2 \""));
         QCOMPARE(notes->first().text, QStringLiteral("\\ud800"));
     }
 
     void nullIdIsAnEmptyId()
     {
-        QString error;
-        const std::optional<QList<Note>> notes =
-            PersonalNotes::fromJson("[{\"name\": \"BENZENE\", \"id\": null, \"notes\": \"n\"}]", &error);
-        QVERIFY2(notes, qPrintable(error));
-        const std::optional<PersonalNotes::Placement> placement =
-            PersonalNotes::write(m_database, *notes, PersonalNotes::Different::Keep, &error);
-        QVERIFY2(placement, qPrintable(error));
+        const Result<QList<Note>> notes =
+            PersonalNotes::fromJson("[{\"name\": \"BENZENE\", \"id\": null, \"notes\": \"n\"}]");
+        QVERIFY2(notes, qPrintable(notes.error()));
+        const Result<PersonalNotes::Placement> placement =
+            PersonalNotes::write(m_database, *notes, PersonalNotes::Different::Keep);
+        QVERIFY2(placement, qPrintable(placement.error()));
         QCOMPARE(placement->filled.size(), 1);
         QCOMPARE(notesOf(QStringLiteral("BENZENE")), QStringLiteral("n"));
     }
@@ -255,11 +252,9 @@ private Q_SLOTS:
         QFETCH(QString, outcome);
         QFETCH(QString, stored);
         const Note note{name, id, text};
-        QString error;
-        const std::optional<PersonalNotes::Placement> placement = PersonalNotes::write(
-            m_database, {note}, replace ? PersonalNotes::Different::Replace : PersonalNotes::Different::Keep,
-            &error);
-        QVERIFY2(placement, qPrintable(error));
+        const Result<PersonalNotes::Placement> placement = PersonalNotes::write(
+            m_database, {note}, replace ? PersonalNotes::Different::Replace : PersonalNotes::Different::Keep);
+        QVERIFY2(placement, qPrintable(placement.error()));
         const QList<std::pair<QString, QList<Note>>> lists{
             {QStringLiteral("filled"), placement->filled},
             {QStringLiteral("equal"), placement->equal},
@@ -281,10 +276,9 @@ private Q_SLOTS:
             {QStringLiteral("ETHYL ACETATE"), QStringLiteral("1024"), QStringLiteral("second")},
             {QStringLiteral("ETHYL ACETATE"), QStringLiteral("1024"), QStringLiteral("third")},
             {QStringLiteral("ETHYL ACETATE"), QStringLiteral("1024"), QStringLiteral("first")}};
-        QString error;
-        const std::optional<PersonalNotes::Placement> placement =
-            PersonalNotes::write(m_database, notes, PersonalNotes::Different::Keep, &error);
-        QVERIFY2(placement, qPrintable(error));
+        const Result<PersonalNotes::Placement> placement =
+            PersonalNotes::write(m_database, notes, PersonalNotes::Different::Keep);
+        QVERIFY2(placement, qPrintable(placement.error()));
         QCOMPARE(placement->filled, notes.mid(0, 2));
         // Named once more than there are such cargoes: no cargo is missing.
         QCOMPARE(placement->noCargo, QList<Note>());
@@ -294,7 +288,7 @@ private Q_SLOTS:
         QCOMPARE(notesOf(QStringLiteral("ETHYL ACETATE"), QStringLiteral("1024")),
                  QStringLiteral("first|second"));
         // Read back in the same order, they go to the same cargoes again.
-        const std::optional<QList<Note>> read = PersonalNotes::read(m_database, &error);
+        const Result<QList<Note>> read = PersonalNotes::read(m_database);
         QVERIFY(read);
         QCOMPARE(read->mid(1, 2), notes.mid(0, 2));
     }
@@ -309,9 +303,10 @@ private Q_SLOTS:
         const QList<Note> notes{
             {QStringLiteral("BENZENE"), QString(), QStringLiteral("first")},
             {QStringLiteral("TOLUENE"), QStringLiteral("1061"), QStringLiteral("second")}};
-        QString error;
-        QVERIFY(!PersonalNotes::write(m_database, notes, PersonalNotes::Different::Keep, &error));
-        QCOMPARE(error, QStringLiteral("the engine refuses"));
+        const Result<PersonalNotes::Placement> placement =
+            PersonalNotes::write(m_database, notes, PersonalNotes::Different::Keep);
+        QVERIFY(!placement);
+        QCOMPARE(placement.error(), QStringLiteral("the engine refuses"));
         QCOMPARE(notesOf(QStringLiteral("BENZENE")), QStringLiteral("NULL"));
         QCOMPARE(notesOf(QStringLiteral("TOLUENE"), QStringLiteral("1061")), QStringLiteral("NULL"));
     }
@@ -319,12 +314,15 @@ private Q_SLOTS:
     void noCargoTable()
     {
         m_folder.createDatabase(QStringLiteral("other.db"), QStringLiteral("CREATE TABLE Cargoes (x TEXT);"));
-        QString error;
-        const Database other = Database::open(m_folder.filePath(QStringLiteral("other.db")), false, &error);
-        QVERIFY(!PersonalNotes::read(other, &error));
-        QCOMPARE(error, QStringLiteral("no such table: CleaningA"));
-        QVERIFY(!PersonalNotes::write(other, {}, PersonalNotes::Different::Keep, &error));
-        QCOMPARE(error, QStringLiteral("no such table: CleaningA"));
+        const Result<Database> other = Database::open(m_folder.filePath(QStringLiteral("other.db")), false);
+        QVERIFY(other);
+        const Result<QList<Note>> read = PersonalNotes::read(*other);
+        QVERIFY(!read);
+        QCOMPARE(read.error(), QStringLiteral("no such table: CleaningA"));
+        const Result<PersonalNotes::Placement> written =
+            PersonalNotes::write(*other, {}, PersonalNotes::Different::Keep);
+        QVERIFY(!written);
+        QCOMPARE(written.error(), QStringLiteral("no such table: CleaningA"));
     }
 };
 

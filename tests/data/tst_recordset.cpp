@@ -36,11 +36,10 @@ private:
 
     RecordSet openCargoes(const QString& source = Source)
     {
-        QString error;
-        std::optional<RecordSet> set = RecordSet::open(m_database, source, &error);
+        const Result<RecordSet> set = RecordSet::open(m_database, source);
         if (!set)
-            qWarning("%s", qPrintable(error));
-        return set.value_or(RecordSet());
+            qWarning("%s", qPrintable(set.error()));
+        return set ? *set : RecordSet();
     }
 
     QStringList names(RecordSet set)
@@ -56,9 +55,10 @@ private Q_SLOTS:
     {
         m_database = {};
         m_folder.createDatabase(QStringLiteral("cargo.db"), Rows);
-        QString error;
-        m_database = Database::open(m_folder.filePath(QStringLiteral("cargo.db")), false, &error);
-        QVERIFY2(m_database.isOpen(), qPrintable(error));
+        const Result<Database> database =
+            Database::open(m_folder.filePath(QStringLiteral("cargo.db")), false);
+        QVERIFY2(database, qPrintable(database.error()));
+        m_database = *database;
     }
 
     void opensInQueryOrderWithFieldNames()
@@ -179,10 +179,9 @@ private Q_SLOTS:
         clone.move(set.absolutePosition());
         QCOMPARE(clone.value(0), QStringLiteral("XYLENE-M"));
 
-        QString error;
-        QVERIFY2(clone.edit(&error), qPrintable(error));
-        QVERIFY(clone.setValue(2, QStringLiteral("Wash twice.\r\nÆ ø – °C"), &error));
-        QVERIFY2(clone.update(&error), qPrintable(error));
+        VERIFY_SUCCEEDS(clone.edit());
+        QVERIFY(clone.setValue(2, QStringLiteral("Wash twice.\r\nÆ ø – °C")));
+        VERIFY_SUCCEEDS(clone.update());
         QCOMPARE(set.value(2), QStringLiteral("Wash twice.\r\nÆ ø – °C"));
 
         // The row in the file, not just the rows in memory.
@@ -219,11 +218,11 @@ private Q_SLOTS:
         TestDataFolder folder;
         folder.copySampleDatabases();
         folder.damagePage(QStringLiteral("cleaning.mdb"), 3); // the page of ACETONE's row
-        QString error;
-        const Database database =
-            Database::open(folder.filePath(QStringLiteral("cleaning.mdb")), true, &error);
-        std::optional<RecordSet> set = RecordSet::open(database, RecordSources::DtaA, &error);
-        QVERIFY2(set, qPrintable(error));
+        const Result<Database> database =
+            Database::open(folder.filePath(QStringLiteral("cleaning.mdb")), true);
+        QVERIFY2(database, qPrintable(database.error()));
+        Result<RecordSet> set = RecordSet::open(*database, RecordSources::DtaA);
+        QVERIFY2(set, qPrintable(set.error()));
         QCOMPARE(set->readError(), QString());
         QVERIFY(set->findFirst(QStringLiteral("CleaningA.[Abbreviated Name] = 'ACETONE'")));
         QCOMPARE(set->value(QStringLiteral("Full Name")), QString());
@@ -240,10 +239,9 @@ private Q_SLOTS:
         RecordSet editor = listed.clone();
         QVERIFY(editor.findFirst(QStringLiteral("CleaningA.[Abbreviated Name] = 'XYLENE-M'")));
         QCOMPARE(editor.absolutePosition(), 6);
-        QString error;
-        QVERIFY(editor.edit(&error));
-        QVERIFY(editor.setValue(2, QStringLiteral("listed"), &error));
-        QVERIFY2(editor.update(&error), qPrintable(error));
+        QVERIFY(editor.edit());
+        QVERIFY(editor.setValue(2, QStringLiteral("listed")));
+        VERIFY_SUCCEEDS(editor.update());
         QCOMPARE(listed.valueAt(6, 2), QStringLiteral("listed"));
         listed.setBookmark(editor.bookmark());
         QCOMPARE(listed.value(2), QStringLiteral("listed"));
@@ -299,10 +297,9 @@ private Q_SLOTS:
         QVERIFY(quiet.findFirst(QStringLiteral("CleaningA.[Abbreviated Name] = 'ETHYL ACETATE'")));
         QCOMPARE(quiet.absolutePosition(), 3);
         // Its table's own columns can still be changed, and a find sees the change.
-        QString error;
-        QVERIFY2(quiet.edit(&error), qPrintable(error));
-        QVERIFY(quiet.setValue(0, QStringLiteral("ETHYL ACETATE 99"), &error));
-        QVERIFY2(quiet.update(&error), qPrintable(error));
+        VERIFY_SUCCEEDS(quiet.edit());
+        QVERIFY(quiet.setValue(0, QStringLiteral("ETHYL ACETATE 99")));
+        VERIFY_SUCCEEDS(quiet.update());
         QCOMPARE(quiet.valueAt(3, 0), QStringLiteral("ETHYL ACETATE 99"));
         QVERIFY(quiet.findFirst(QStringLiteral("CleaningA.[Abbreviated Name] = 'ETHYL ACETATE'")));
         QCOMPARE(quiet.absolutePosition(), 4);
@@ -322,7 +319,7 @@ private Q_SLOTS:
         QCOMPARE(joined.recordCount(), 7);
         QCOMPARE(joined.valueAt(6, 0), QStringLiteral("XYLENE-M"));
         QVERIFY(!joined.isUpdatable());
-        QVERIFY(!joined.edit(&error));
+        QVERIFY(!joined.edit());
     }
 
     void findsTextAsItReads_data()
@@ -368,10 +365,9 @@ private Q_SLOTS:
         // Two rows of the same name: the second one is changed, the first stays.
         RecordSet set = openCargoes();
         QVERIFY(set.findFirst(QStringLiteral("CleaningA.[ID  Number] = '4'")));
-        QString error;
-        QVERIFY(set.edit(&error));
-        QVERIFY(set.setValue(2, QStringLiteral("changed"), &error));
-        QVERIFY2(set.update(&error), qPrintable(error));
+        QVERIFY(set.edit());
+        QVERIFY(set.setValue(2, QStringLiteral("changed")));
+        VERIFY_SUCCEEDS(set.update());
 
         RecordSet reread = openCargoes();
         QVERIFY(reread.findFirst(QStringLiteral("CleaningA.[ID  Number] = '3'")));
@@ -385,10 +381,9 @@ private Q_SLOTS:
     {
         RecordSet set = openCargoes();
         QVERIFY(set.findFirst(QStringLiteral("CleaningA.[ID  Number] = '7'")));
-        QString error;
-        QVERIFY(set.edit(&error));
-        QVERIFY(set.setValue(1, QStringLiteral("70"), &error));
-        QVERIFY(set.update(&error));
+        QVERIFY(set.edit());
+        QVERIFY(set.setValue(1, QStringLiteral("70")));
+        QVERIFY(set.update());
         RecordSet clone = set.clone();
         QVERIFY(!clone.findFirst(QStringLiteral("CleaningA.[ID  Number] = '7'")));
         QVERIFY(clone.findFirst(QStringLiteral("CleaningA.[ID  Number] = '70'")));
@@ -399,10 +394,9 @@ private Q_SLOTS:
         // A NULL shown as an empty text box stays NULL.
         RecordSet set = openCargoes();
         QVERIFY(set.findFirst(QStringLiteral("CleaningA.[ID  Number] = '7'")));
-        QString error;
-        QVERIFY(set.edit(&error));
-        QVERIFY(set.setValue(2, QStringLiteral(""), &error));
-        QVERIFY(set.update(&error));
+        QVERIFY(set.edit());
+        QVERIFY(set.setValue(2, QStringLiteral("")));
+        QVERIFY(set.update());
         RecordSet reread = openCargoes();
         QVERIFY(reread.findFirst(QStringLiteral("CleaningA.[ID  Number] = '7'")));
         QVERIFY(reread.value(2).isNull());
@@ -411,21 +405,20 @@ private Q_SLOTS:
     void editingFailures()
     {
         RecordSet set = openCargoes();
-        QString error;
-        QVERIFY(!set.update(&error));
-        QVERIFY(!error.isEmpty());
-        QVERIFY(!set.setValue(0, QStringLiteral("X"), &error));
+        const Result<> updated = set.update();
+        QVERIFY(!updated);
+        QVERIFY(!updated.error().isEmpty());
+        QVERIFY(!set.setValue(0, QStringLiteral("X")));
 
         set.move(100);
-        QVERIFY(!set.edit(&error));
+        QVERIFY(!set.edit());
 
-        QString openError;
-        const Database readOnly =
-            Database::open(m_folder.filePath(QStringLiteral("cargo.db")), true, &openError);
-        std::optional<RecordSet> readOnlySet = RecordSet::open(readOnly, Source, &openError);
+        const Result<Database> readOnly = Database::open(m_folder.filePath(QStringLiteral("cargo.db")), true);
+        QVERIFY(readOnly);
+        Result<RecordSet> readOnlySet = RecordSet::open(*readOnly, Source);
         QVERIFY(readOnlySet);
         QVERIFY(!readOnlySet->isUpdatable());
-        QVERIFY(!readOnlySet->edit(&error));
+        QVERIFY(!readOnlySet->edit());
     }
 
     void failedUpdateKeepsTheRecord()
@@ -435,11 +428,11 @@ private Q_SLOTS:
         QSqlQuery lock(m_database.connection());
         QVERIFY(lock.exec(QStringLiteral("create trigger refuse before update on CleaningA begin "
                                          "select raise(abort, 'the engine refuses'); end")));
-        QString error;
-        QVERIFY(set.edit(&error));
-        QVERIFY(set.setValue(2, QStringLiteral("lost?"), &error));
-        QVERIFY(!set.update(&error));
-        QCOMPARE(error, QStringLiteral("the engine refuses"));
+        QVERIFY(set.edit());
+        QVERIFY(set.setValue(2, QStringLiteral("lost?")));
+        const Result<> updated = set.update();
+        QVERIFY(!updated);
+        QCOMPARE(updated.error(), QStringLiteral("the engine refuses"));
         QCOMPARE(set.value(2), QStringLiteral("first line\r\nsecond line"));
     }
 
@@ -462,9 +455,10 @@ private Q_SLOTS:
 
     void refusedSource()
     {
-        QString error;
-        QVERIFY(!RecordSet::open(m_database, QStringLiteral("select [Nothing] from CleaningA"), &error));
-        QVERIFY(error.contains(QStringLiteral("Nothing")));
+        const Result<RecordSet> set =
+            RecordSet::open(m_database, QStringLiteral("select [Nothing] from CleaningA"));
+        QVERIFY(!set);
+        QVERIFY(set.error().contains(QStringLiteral("Nothing")));
     }
 };
 

@@ -19,11 +19,10 @@ private Q_SLOTS:
         folder.copySampleDatabases();
         const Store store(folder.path());
         QCOMPARE(store.problems(), QStringList());
-        QString error;
-        const Database cleaning = store.open(Schema::CleaningFile, &error);
-        QVERIFY2(cleaning.isOpen(), qPrintable(error));
-        std::optional<RecordSet> cargoes = RecordSet::open(cleaning, RecordSources::DtaA, &error);
-        QVERIFY2(cargoes, qPrintable(error));
+        const Result<Database> cleaning = store.open(Schema::CleaningFile);
+        QVERIFY2(cleaning, qPrintable(cleaning.error()));
+        const Result<RecordSet> cargoes = RecordSet::open(*cleaning, RecordSources::DtaA);
+        QVERIFY2(cargoes, qPrintable(cargoes.error()));
         QVERIFY(cargoes->recordCount() >= 60);
         QCOMPARE(cargoes->fieldCount(), 36);
         QCOMPARE(cargoes->fieldName(6), QStringLiteral("ID  Number"));
@@ -35,8 +34,10 @@ private Q_SLOTS:
             {Schema::UnitorFile, RecordSources::DtaU},     {Schema::CleaningFile, RecordSources::dtaU},
         };
         for (const auto& [file, source] : sources) {
-            std::optional<RecordSet> set = RecordSet::open(store.open(file, &error), source, &error);
-            QVERIFY2(set && set->recordCount() > 0, qPrintable(file + QLatin1String(": ") + error));
+            const Result<Database> database = store.open(file);
+            QVERIFY2(database, qPrintable(file + QLatin1String(": ") + database.error()));
+            const Result<RecordSet> set = RecordSet::open(*database, source);
+            QVERIFY2(set && set->recordCount() > 0, qPrintable(file + QLatin1String(": ") + set.error()));
         }
     }
 
@@ -101,9 +102,9 @@ private Q_SLOTS:
         const Store store(folder.path());
         QCOMPARE(store.problems(),
                  QStringList{message.arg(QDir::toNativeSeparators(folder.filePath(fileName)))});
-        QString error;
-        QVERIFY(!store.open(fileName, &error).isOpen());
-        QCOMPARE(error, message.arg(QDir::toNativeSeparators(folder.filePath(fileName))));
+        const Result<Database> database = store.open(fileName);
+        QVERIFY(!database);
+        QCOMPARE(database.error(), message.arg(QDir::toNativeSeparators(folder.filePath(fileName))));
         // Looking never creates a file that was not there.
         QCOMPARE(QFile::exists(folder.filePath(fileName)), !before.isEmpty());
     }
@@ -127,16 +128,14 @@ private Q_SLOTS:
         TestDataFolder folder;
         folder.copySampleDatabases();
         const Store store(folder.path());
-        QString error;
         for (const DatabaseSchema& schema : Schema::databases()) {
-            const Database database = store.open(schema.fileName, &error);
-            QVERIFY2(database.isOpen(), qPrintable(error));
-            QCOMPARE(database.isReadOnly(), schema.fileName != Schema::CleaningFile);
+            const Result<Database> database = store.open(schema.fileName);
+            QVERIFY2(database, qPrintable(database.error()));
+            QCOMPARE(database->isReadOnly(), schema.fileName != Schema::CleaningFile);
         }
-        std::optional<RecordSet> oils =
-            RecordSet::open(store.open(Schema::HenkelFile, &error), RecordSources::DtaH, &error);
+        Result<RecordSet> oils = RecordSet::open(*store.open(Schema::HenkelFile), RecordSources::DtaH);
         QVERIFY(oils);
-        QVERIFY(!oils->edit(&error));
+        QVERIFY(!oils->edit());
     }
 
     void aDirectoryUnderTheName()
@@ -145,10 +144,11 @@ private Q_SLOTS:
         folder.copySampleDatabases();
         QFile::remove(folder.filePath(QStringLiteral("unitor.mdb")));
         QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("unitor.mdb")));
-        QString error;
-        QVERIFY(!Store(folder.path()).open(Schema::UnitorFile, &error).isOpen());
-        QCOMPARE(error, QStringLiteral("\"%1\" is not a database file.")
-                            .arg(QDir::toNativeSeparators(folder.filePath(QStringLiteral("unitor.mdb")))));
+        const Result<Database> database = Store(folder.path()).open(Schema::UnitorFile);
+        QVERIFY(!database);
+        QCOMPARE(database.error(),
+                 QStringLiteral("\"%1\" is not a database file.")
+                     .arg(QDir::toNativeSeparators(folder.filePath(QStringLiteral("unitor.mdb")))));
     }
 };
 

@@ -29,16 +29,16 @@ private Q_SLOTS:
         if (!disk.isMounted())
             QSKIP("a full disk needs a file system of its own, which only root can mount");
         const QString path = disk.filePath(QStringLiteral("sheet.pdf"));
-        QString error;
-        QVERIFY2(WholeFileWriter::write(path, "old", &error), qPrintable(error));
+        VERIFY_SUCCEEDS(WholeFileWriter::write(path, "old"));
         disk.fillLeaving(spare);
 
         WholeFileWriter writer(path);
-        QVERIFY2(writer.open(&error), qPrintable(error));
+        VERIFY_SUCCEEDS(writer.open());
         for (qsizetype at = 0; at < content.size(); at += piece)
             writer.device()->write(content.mid(at, piece));
-        QVERIFY(!writer.commit(&error));
-        QCOMPARE(error, QStringLiteral("No space left on device"));
+        const Result<> committed = writer.commit();
+        QVERIFY(!committed);
+        QCOMPARE(committed.error(), QStringLiteral("No space left on device"));
         QCOMPARE(fileContents(path), QByteArray("old"));
         QCOMPARE(QFileInfo(path).dir().entryList(QDir::Files | QDir::Hidden),
                  (QStringList{QStringLiteral("filler"), QStringLiteral("sheet.pdf")}));

@@ -91,3 +91,10 @@ template <typename T> T* child(const QObject* parent, const QString& name)
         qWarning("no child %s of type %s", qPrintable(name), T::staticMetaObject.className());
     return found;
 }
+
+// Verifies that an operation that returns a Result succeeded, and shows why it failed where it did not.
+#define VERIFY_SUCCEEDS(operation)                                                                           \
+    do {                                                                                                     \
+        const auto& result_ = (operation);                                                                   \
+        QVERIFY2(result_.ok(), qPrintable(result_.error()));                                                 \
+    } while (false)

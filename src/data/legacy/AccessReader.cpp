@@ -467,13 +467,11 @@ AccessReader::AccessReader()
 
 AccessReader::~AccessReader() = default;
 
-std::unique_ptr<AccessReader> AccessReader::open(const QString& path, QString* error)
+Result<std::unique_ptr<AccessReader>> AccessReader::open(const QString& path)
 {
     std::unique_ptr<AccessReader> reader(new AccessReader);
-    auto fail = [error](const QString& message) {
-        if (error)
-            *error = message;
-        return nullptr;
+    auto fail = [](const QString& message) {
+        return Failure{message};
     };
     const Complaints complaints;
     MdbHandle* mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
@@ -520,12 +518,10 @@ std::unique_ptr<AccessReader> AccessReader::open(const QString& path, QString* e
     return reader;
 }
 
-bool AccessReader::readRows(const Table& table, const RowReceiver& receiver, QString* error) const
+Result<> AccessReader::readRows(const Table& table, const RowReceiver& receiver) const
 {
-    auto fail = [error, &table](const QString& message) {
-        if (error)
-            *error = tr("the table \"%1\" %2").arg(table.name, message);
-        return false;
+    auto fail = [&table](const QString& message) {
+        return Failure{tr("the table \"%1\" %2").arg(table.name, message)};
     };
     const Complaints complaints;
     qsizetype index = 0;
@@ -564,15 +560,12 @@ bool AccessReader::readRows(const Table& table, const RowReceiver& receiver, QSt
         },
         &problem);
     if (!received)
-        return false;
+        return fail(tr("was not read to its end"));
     if (!count)
         return fail(problem);
     if (*count != table.rowCount)
         return fail(tr("records %1 rows, but %2 can be read").arg(table.rowCount).arg(*count));
-    if (!complaints.isEmpty()) {
-        if (error)
-            *error = complaints.reason();
-        return false;
-    }
-    return true;
+    if (!complaints.isEmpty())
+        return Failure{complaints.reason()};
+    return {};
 }

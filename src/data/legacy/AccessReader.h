@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Result.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -36,17 +38,18 @@ public:
     AccessReader(const AccessReader&) = delete;
     AccessReader& operator=(const AccessReader&) = delete;
 
-    // Opens a file and reads its catalogue; nullptr, after a message, when it is no readable Access file:
-    // when it is cut off within a page, or libmdb complains about what it reads.
-    static std::unique_ptr<AccessReader> open(const QString& path, QString* error);
+    // Opens a file and reads its catalogue; fails when it is no readable Access file: when it is cut off
+    // within a page, or libmdb complains about what it reads.
+    static Result<std::unique_ptr<AccessReader>> open(const QString& path);
 
     // The user tables in catalogue order, without Access's own system tables.
     const QList<Table>& tables() const { return m_tables; }
 
     // Hands every row of a table to the receiver, in the file's physical order. Fails on a row or a long
     // value that cannot be read, when fewer or more rows come than the definition records, and when
-    // libmdb complains about what it reads (after the rows, which are then not to be trusted).
-    bool readRows(const Table& table, const RowReceiver& receiver, QString* error) const;
+    // libmdb complains about what it reads (after the rows, which are then not to be trusted), and when the
+    // receiver stops it.
+    Result<> readRows(const Table& table, const RowReceiver& receiver) const;
 
 private:
     struct Handle;

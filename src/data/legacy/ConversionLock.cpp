@@ -32,32 +32,29 @@ QString ConversionLock::shownFolder() const
     return QDir::toNativeSeparators(QFileInfo(m_path).absolutePath());
 }
 
-bool ConversionLock::acquire(QString* error, std::chrono::milliseconds patience)
+Result<> ConversionLock::acquire(std::chrono::milliseconds patience)
 {
     const QDeadlineTimer deadline(patience);
     for (;;) {
         m_lock = OperatingSystem::lockFile(m_path);
         switch (m_lock.state) {
         case OperatingSystem::FileLock::State::Held:
-            return true;
+            return {};
         case OperatingSystem::FileLock::State::Unopened:
-            *error = QCoreApplication::translate("ConversionLock", "The folder \"%1\" cannot be written: %2")
-                         .arg(shownFolder(), m_lock.reason);
-            return false;
+            return Failure{
+                QCoreApplication::translate("ConversionLock", "The folder \"%1\" cannot be written: %2")
+                    .arg(shownFolder(), m_lock.reason)};
         case OperatingSystem::FileLock::State::Refused:
-            *error = QCoreApplication::translate("ConversionLock", "\"%1\" cannot be locked: %2")
-                         .arg(QDir::toNativeSeparators(m_path), m_lock.reason);
-            return false;
+            return Failure{QCoreApplication::translate("ConversionLock", "\"%1\" cannot be locked: %2")
+                               .arg(QDir::toNativeSeparators(m_path), m_lock.reason)};
         case OperatingSystem::FileLock::State::Busy:
             break;
         }
-        if (deadline.hasExpired()) {
-            *error = QCoreApplication::translate("ConversionLock",
-                                                 "Another Velcarin is still converting the databases in "
+        if (deadline.hasExpired())
+            return Failure{QCoreApplication::translate(
+                               "ConversionLock", "Another Velcarin is still converting the databases in "
                                                  "\"%1\"; try again when it has finished.")
-                         .arg(shownFolder());
-            return false;
-        }
+                               .arg(shownFolder())};
         QThread::msleep(20);
     }
 }

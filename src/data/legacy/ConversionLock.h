@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/OperatingSystem.h"
+#include "data/Result.h"
 
 #include <QString>
 
@@ -17,9 +18,9 @@ public:
     ConversionLock(const ConversionLock&) = delete;
     ConversionLock& operator=(const ConversionLock&) = delete;
 
-    // Waits while another process holds the lock, at most for the time given. False, with the reason, when
-    // the lock cannot be had.
-    bool acquire(QString* error, std::chrono::milliseconds patience = std::chrono::minutes(1));
+    // Waits while another process holds the lock, at most for the time given; fails when the lock cannot be
+    // had.
+    Result<> acquire(std::chrono::milliseconds patience = std::chrono::minutes(1));
 
     // Whether the lock's file is there: held now, or left by a process that died.
     static bool isInFolder(const QString& folder);

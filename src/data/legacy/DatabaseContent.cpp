@@ -1,13 +1,11 @@
 #include "data/legacy/DatabaseContent.h"
 
 #include "data/SqlName.h"
+#include "data/SqliteConnection.h"
+#include "data/SqliteStatement.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QScopeGuard>
 #include <QtEndian>
-
-#include <sqlite3.h>
 
 #include <cstring>
 
@@ -16,32 +14,6 @@ namespace {
 QString tr(const char* text)
 {
     return QCoreApplication::translate("DatabaseContent", text);
-}
-
-// A statement, finalized with it.
-class Statement {
-public:
-    Statement(sqlite3* db, const QString& sql)
-    {
-        const QByteArray text = sql.toUtf8();
-        m_result = sqlite3_prepare_v2(db, text.constData(), int(text.size()), &m_statement, nullptr);
-    }
-    ~Statement() { sqlite3_finalize(m_statement); }
-    Statement(const Statement&) = delete;
-    Statement& operator=(const Statement&) = delete;
-
-    bool isValid() const { return m_result == SQLITE_OK; }
-    sqlite3_stmt* get() const { return m_statement; }
-
-private:
-    sqlite3_stmt* m_statement = nullptr;
-    int m_result = SQLITE_ERROR;
-};
-
-QString columnText(sqlite3_stmt* statement, int column)
-{
-    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, column)),
-                             sqlite3_column_bytes(statement, column));
 }
 
 } // namespace
@@ -70,72 +42,57 @@ QString DatabaseContent::differenceFrom(const DatabaseContent& other) const
     return {};
 }
 
-std::optional<DatabaseContent> DatabaseContent::ofSqliteFile(const QString& path, QString* error)
+Result<DatabaseContent> DatabaseContent::ofSqliteFile(const QString& path)
 {
-    sqlite3* db = nullptr;
-    const int opened = sqlite3_open_v2(QFile::encodeName(path).constData(), &db,
-                                       SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
-    const auto close = qScopeGuard([db] { sqlite3_close(db); });
-    auto fail = [db, error] {
-        if (error)
-            *error = QString::fromUtf8(sqlite3_errmsg(db));
-        return std::nullopt;
-    };
-    if (opened != SQLITE_OK)
-        return fail();
+    SqliteConnection db;
+    if (const Result<> opened = db.open(path, SqliteConnection::Mode::ReadOnly); !opened)
+        return Failure{opened.error()};
 
     DatabaseContent content;
     {
-        const Statement names(db,
+        SqliteStatement names(db.handle(),
                               QStringLiteral("select name from sqlite_master where type = 'table' "
                                              "and name not like 'sqlite\\_%' escape '\\' order by rowid"));
-        if (!names.isValid())
-            return fail();
-        while (sqlite3_step(names.get()) == SQLITE_ROW)
-            content.tables << Table{columnText(names.get(), 0), {}, 0};
+        while (names.next())
+            content.tables << Table{names.text(0), {}, 0};
+        if (const Result<> read = names.finished(); !read)
+            return Failure{read.error()};
     }
 
     ContentChecksum checksum;
     for (Table& table : content.tables) {
-        const Statement rows(
-            db, QStringLiteral("select * from %1 order by rowid").arg(quotedSqlName(table.name)));
-        if (!rows.isValid())
-            return fail();
-        sqlite3_stmt* statement = rows.get();
-        const int columns = sqlite3_column_count(statement);
+        SqliteStatement rows(
+            db.handle(), QStringLiteral("select * from %1 order by rowid").arg(quotedSqlName(table.name)));
+        if (const Result<> prepared = rows.prepared(); !prepared)
+            return Failure{prepared.error()};
+        const int columns = rows.columnCount();
         for (int c = 0; c < columns; ++c)
-            table.columns << QString::fromUtf8(sqlite3_column_name(statement, c));
+            table.columns << rows.columnName(c);
         checksum.addTable(table.name, table.columns);
-        int step = SQLITE_ROW;
-        while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
+        while (rows.next()) {
             for (int c = 0; c < columns; ++c) {
-                sqlite3_value* value = sqlite3_column_value(statement, c);
-                switch (sqlite3_value_type(value)) {
-                case SQLITE_NULL:
+                switch (rows.kind(c)) {
+                case SqliteStatement::Kind::Null:
                     checksum.addNull();
                     break;
-                case SQLITE_INTEGER:
-                    checksum.addInteger(sqlite3_value_int64(value));
+                case SqliteStatement::Kind::Integer:
+                    checksum.addInteger(rows.integer(c));
                     break;
-                case SQLITE_FLOAT:
-                    checksum.addReal(sqlite3_value_double(value));
+                case SqliteStatement::Kind::Real:
+                    checksum.addReal(rows.real(c));
                     break;
-                case SQLITE_TEXT: {
-                    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
-                    checksum.addText(QByteArrayView(text, sqlite3_value_bytes(value)));
+                case SqliteStatement::Kind::Text:
+                    checksum.addText(rows.bytes(c));
                     break;
-                }
-                default: {
-                    const auto* blob = static_cast<const char*>(sqlite3_value_blob(value));
-                    checksum.addBlob(QByteArrayView(blob, sqlite3_value_bytes(value)));
+                case SqliteStatement::Kind::Blob:
+                    checksum.addBlob(rows.bytes(c));
                     break;
-                }
                 }
             }
             ++table.rows;
         }
-        if (step != SQLITE_DONE)
-            return fail();
+        if (const Result<> read = rows.finished(); !read)
+            return Failure{read.error()};
     }
     content.checksum = checksum.result();
     return content;

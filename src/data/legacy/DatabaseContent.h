@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Result.h"
+
 #include <QByteArray>
 #include <QCryptographicHash>
 #include <QList>
@@ -7,7 +9,6 @@
 #include <QStringList>
 
 #include <array>
-#include <optional>
 
 // What a converted database is checked by against its source: the tables in order, their columns, their
 // row counts and one checksum over every value of every row.
@@ -25,7 +26,7 @@ struct DatabaseContent {
     QString differenceFrom(const DatabaseContent& other) const;
 
     // Reads back a SQLite database, rows in the order they were written.
-    static std::optional<DatabaseContent> ofSqliteFile(const QString& path, QString* error);
+    static Result<DatabaseContent> ofSqliteFile(const QString& path);
 };
 
 // The checksum of DatabaseContent. Text counts as its UTF-8 bytes, so that the values read from a source

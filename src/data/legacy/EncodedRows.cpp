@@ -10,7 +10,7 @@ EncodedRows::EncodedRows(qsizetype table, int columnCount)
 {
 }
 
-bool EncodedRows::append(const QVariantList& row, QString* error)
+Result<> EncodedRows::append(const QVariantList& row)
 {
     for (const QVariant& value : row) {
         switch (value.typeId()) {
@@ -38,26 +38,22 @@ bool EncodedRows::append(const QVariantList& row, QString* error)
             m_bytes.resize(offset + m_encoder.requiredSpace(text.size()));
             const char* end = m_encoder.appendToBuffer(m_bytes.data() + offset, text);
             // UTF-8 cannot hold a lone half of a surrogate pair; it would come back as another character.
-            if (m_encoder.hasError()) {
-                if (error)
-                    *error = QCoreApplication::translate(
-                                 "EncodedRows", "a text holds a character that is not valid Unicode: "
-                                                "\"%1\"")
-                                 .arg(text);
-                return false;
-            }
+            if (m_encoder.hasError())
+                return Failure{QCoreApplication::translate(
+                                   "EncodedRows", "a text holds a character that is not valid Unicode: "
+                                                  "\"%1\"")
+                                   .arg(text)};
             m_bytes.resize(end - m_bytes.constData());
             m_values << Value{Kind::Text, offset, m_bytes.size() - offset};
             break;
         }
         default:
-            if (error)
-                *error = QCoreApplication::translate("EncodedRows", "a value of the kind %1 cannot be stored")
-                             .arg(QString::fromLatin1(value.typeName()));
-            return false;
+            return Failure{
+                QCoreApplication::translate("EncodedRows", "a value of the kind %1 cannot be stored")
+                    .arg(QString::fromLatin1(value.typeName()))};
         }
     }
-    return true;
+    return {};
 }
 
 void EncodedRows::addTo(ContentChecksum& checksum) const

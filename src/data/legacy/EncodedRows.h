@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Result.h"
 #include "data/legacy/DatabaseContent.h"
 
 #include <QByteArray>
@@ -16,7 +17,7 @@ public:
     explicit EncodedRows(qsizetype table = 0, int columnCount = 0);
 
     // False for a value that cannot be stored, such as a text that UTF-8 cannot hold.
-    bool append(const QVariantList& row, QString* error);
+    Result<> append(const QVariantList& row);
     // Adds every value, as encoded, to the checksum.
     void addTo(ContentChecksum& checksum) const;
 

@@ -1,6 +1,7 @@
 #include "data/legacy/LegacyImport.h"
 
 #include "data/DatabaseFile.h"
+#include "data/NumberedNames.h"
 #include "data/OperatingSystem.h"
 #include "data/Schema.h"
 #include "data/legacy/AccessReader.h"
@@ -30,24 +31,12 @@ QString shown(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
-QString sourceProblem(const QString& path)
+QStringList columnNames(const AccessReader::Table& table)
 {
-    switch (probeDatabaseFile(path)) {
-    case DatabaseFileKind::Missing:
-        return tr("The file \"%1\" is missing.").arg(shown(path));
-    case DatabaseFileKind::NotAFile:
-        return tr("\"%1\" is not a file.").arg(shown(path));
-    case DatabaseFileKind::Unreadable:
-        return tr("The file \"%1\" cannot be read.").arg(shown(path));
-    case DatabaseFileKind::SQLite:
-        return tr("The file \"%1\" is already a SQLite database, not a Microsoft Access database.")
-            .arg(shown(path));
-    case DatabaseFileKind::Other:
-        return tr("The file \"%1\" is not a Microsoft Access database.").arg(shown(path));
-    case DatabaseFileKind::Access:
-        break;
-    }
-    return {};
+    QStringList names;
+    for (const AccessReader::Column& column : table.columns)
+        names << column.name;
+    return names;
 }
 
 // What Velcarin reads from a database of this name and the source lacks.
@@ -57,27 +46,21 @@ QStringList schemaWarnings(const QString& source, const QString& fileName,
     const DatabaseSchema* schema = Schema::database(fileName);
     if (!schema)
         return {};
+    const auto columnsOf = [&tables](const QString& name) -> std::optional<QStringList> {
+        for (const AccessReader::Table& table : tables) {
+            if (table.name.compare(name, Qt::CaseInsensitive) == 0)
+                return columnNames(table);
+        }
+        return std::nullopt;
+    };
     QStringList warnings;
-    for (const TableSchema& wanted : schema->tables) {
-        // Like SQLite, which will look them up, without regard to case.
-        auto table = std::find_if(tables.begin(), tables.end(), [&](const AccessReader::Table& t) {
-            return t.name.compare(wanted.name, Qt::CaseInsensitive) == 0;
-        });
-        if (table == tables.end()) {
-            warnings << tr("The Access file \"%1\" has no table \"%2\", which Velcarin reads.")
-                            .arg(shown(source), wanted.name);
-            continue;
-        }
-        for (const QString& field : wanted.fields) {
-            const bool found = std::any_of(table->columns.begin(), table->columns.end(), [&](const auto& c) {
-                return c.name.compare(field, Qt::CaseInsensitive) == 0;
-            });
-            if (!found)
-                warnings
-                    << tr("The table \"%1\" of the Access file \"%2\" has no field \"%3\", which Velcarin "
-                          "reads.")
-                           .arg(wanted.name, shown(source), field);
-        }
+    for (const Schema::Missing& missing : Schema::missingFrom(*schema, columnsOf)) {
+        warnings << (missing.field.isEmpty()
+                         ? tr("The Access file \"%1\" has no table \"%2\", which Velcarin reads.")
+                               .arg(shown(source), missing.table)
+                         : tr("The table \"%1\" of the Access file \"%2\" has no field \"%3\", which "
+                              "Velcarin reads.")
+                               .arg(missing.table, shown(source), missing.field));
     }
     return warnings;
 }
@@ -135,47 +118,52 @@ private:
     bool m_abandoned = false;
 };
 
-QStringList columnNames(const AccessReader::Table& table)
+QString damaged(const QString& source, const QString& reason)
 {
-    QStringList names;
-    for (const AccessReader::Column& column : table.columns)
-        names << column.name;
-    return names;
+    return tr("The Access file \"%1\" is damaged: %2.").arg(shown(source), reason);
+}
+
+QString unwritable(const QString& folder, const QString& reason)
+{
+    return tr("The converted database cannot be written in \"%1\": %2.").arg(shown(folder), reason);
 }
 
 // Writes the batches into their tables until the queue ends, summing up what it writes; gives the queue
 // up when writing fails.
-bool writeTables(const AccessReader& reader, RowQueue& queue, SqliteWriter& writer, ContentChecksum& checksum,
-                 QString* error)
+Result<> writeTables(const AccessReader& reader, RowQueue& queue, SqliteWriter& writer,
+                     ContentChecksum& checksum)
 {
     qsizetype tables = 0;
     while (std::optional<EncodedRows> batch = queue.pop()) {
-        bool written = true;
+        Result<> written;
         if (batch->table() == tables) {
             const AccessReader::Table& table = reader.tables().at(tables++);
             checksum.addTable(table.name, columnNames(table));
-            written = writer.addTable(table, error);
+            written = writer.addTable(table);
         }
         batch->addTo(checksum);
-        if (!written || !writer.insert(*batch, error)) {
+        if (written)
+            written = writer.insert(*batch);
+        if (!written) {
             queue.abandon();
-            return false;
+            return written;
         }
     }
-    return true;
+    return {};
 }
 
-// Copies every table of the reader into the writer; the content as it was written.
-std::optional<DatabaseContent> copyTables(const AccessReader& reader, SqliteWriter& writer,
-                                          QString* readError, QString* writeError)
+// Copies every table of the reader into the writer, which writes into the folder; the content as it was
+// written.
+Result<DatabaseContent> copyTables(const AccessReader& reader, SqliteWriter& writer, const QString& source,
+                                   const QString& folder)
 {
     RowQueue queue;
     ContentChecksum checksum;
-    bool written = true;
-    std::thread writing([&] { written = writeTables(reader, queue, writer, checksum, writeError); });
+    Result<> written;
+    std::thread writing([&] { written = writeTables(reader, queue, writer, checksum); });
 
     DatabaseContent content;
-    bool read = true;
+    Result<> read;
     const QList<AccessReader::Table>& tables = reader.tables();
     for (qsizetype t = 0; read && t < tables.size(); ++t) {
         const AccessReader::Table& table = tables.at(t);
@@ -183,38 +171,27 @@ std::optional<DatabaseContent> copyTables(const AccessReader& reader, SqliteWrit
         const int columnCount = int(columns.size());
         EncodedRows batch(t, columnCount);
         qint64 rows = 0;
-        read = reader.readRows(
-                   table,
-                   [&](const QVariantList& row) {
-                       ++rows;
-                       if (!batch.append(row, readError))
-                           return false;
-                       return batch.rowCount() < RowQueue::BatchRows ||
-                              queue.push(std::exchange(batch, EncodedRows(t, columnCount)));
-                   },
-                   readError) &&
-               queue.push(std::move(batch));
+        Result<> encoded;
+        read = reader.readRows(table, [&](const QVariantList& row) {
+            ++rows;
+            encoded = batch.append(row);
+            return encoded && (batch.rowCount() < RowQueue::BatchRows ||
+                               queue.push(std::exchange(batch, EncodedRows(t, columnCount))));
+        });
+        if (!encoded)
+            read = encoded;
+        else if (read && !queue.push(std::move(batch)))
+            break; // the writer has given up, and tells why
         content.tables << DatabaseContent::Table{table.name, columns, rows};
     }
     queue.close();
     writing.join();
-    if (!written) {
-        readError->clear();
-        return std::nullopt;
-    }
+    if (!written)
+        return Failure{unwritable(folder, written.error())};
     if (!read)
-        return std::nullopt;
+        return Failure{damaged(source, read.error())};
     content.checksum = checksum.result();
     return content;
-}
-
-// The first free name among path + suffix, path + suffix + ".1", ...
-QString freeName(const QString& path, const QString& suffix)
-{
-    QString name = path + suffix;
-    for (int n = 1; QFileInfo::exists(name) || QFileInfo(name).isSymLink(); ++n)
-        name = path + suffix + QLatin1Char('.') + QString::number(n);
-    return name;
 }
 
 // Files on their way into the folder are hidden beside the destination until they are complete:
@@ -227,52 +204,47 @@ QString temporaryTemplate(const QString& destination)
 
 // A complete copy of a file under a new name in its folder, which it takes only once it is whole; until
 // then it is one of the file's temporary files.
-bool copyWhole(const QString& path, const QString& copyName, QString* error)
+Result<> copyWhole(const QString& path, const QString& copyName)
 {
     QFile original(path);
     QTemporaryFile copy(temporaryTemplate(path));
-    if (!original.open(QIODevice::ReadOnly) || !copy.open()) {
-        *error = original.isOpen() ? copy.errorString() : original.errorString();
-        return false;
-    }
+    if (!original.open(QIODevice::ReadOnly) || !copy.open())
+        return Failure{original.isOpen() ? copy.errorString() : original.errorString()};
     while (!original.atEnd()) {
         const QByteArray piece = original.read(1 << 20);
-        if (piece.isEmpty() || copy.write(piece) != piece.size()) {
-            *error = piece.isEmpty() ? original.errorString() : copy.errorString();
-            return false;
-        }
+        if (piece.isEmpty() || copy.write(piece) != piece.size())
+            return Failure{piece.isEmpty() ? original.errorString() : copy.errorString()};
     }
-    if (!copy.flush()) {
-        *error = copy.errorString();
-        return false;
-    }
-    if (!OperatingSystem::syncFile(copy, error))
-        return false;
+    if (!copy.flush())
+        return Failure{copy.errorString()};
+    if (const Result<> synced = OperatingSystem::syncFile(copy); !synced)
+        return synced;
     copy.close();
-    if (!OperatingSystem::replaceFile(copy.fileName(), copyName, error))
-        return false;
+    if (const Result<> renamed = OperatingSystem::replaceFile(copy.fileName(), copyName); !renamed)
+        return renamed;
     copy.setAutoRemove(false);
-    return true;
+    return {};
 }
 
 // Keeps a file under a second name while it still stands under its own: a second link to it, or, on a
 // file system without links (FAT on a memory stick), a complete copy.
-bool keepUnderSecondName(const QString& path, const QString& keptAs, QString* error)
+Result<> keepUnderSecondName(const QString& path, const QString& keptAs)
 {
-    switch (OperatingSystem::linkFile(path, keptAs, error)) {
+    QString reason;
+    switch (OperatingSystem::linkFile(path, keptAs, &reason)) {
     case OperatingSystem::Link::Made:
-        return true;
+        return {};
     case OperatingSystem::Link::Unsupported:
-        return copyWhole(path, keptAs, error);
+        return copyWhole(path, keptAs);
     case OperatingSystem::Link::Failed:
         break;
     }
-    return false;
+    return Failure{reason};
 }
 
 } // namespace
 
-qint64 LegacyImport::Result::rowCount() const
+qint64 LegacyImport::Imported::rowCount() const
 {
     qint64 rows = 0;
     for (const TableSummary& table : tables)
@@ -280,97 +252,78 @@ qint64 LegacyImport::Result::rowCount() const
     return rows;
 }
 
-LegacyImport::Result LegacyImport::run(const QString& source, const QString& destination,
-                                       const QString& keptSuffix, const BeforeReplacing& beforeReplacing)
+Result<LegacyImport::Imported> LegacyImport::run(const QString& source, const QString& destination,
+                                                 const QString& keptSuffix,
+                                                 const BeforeReplacing& beforeReplacing)
 {
-    Result result;
-    result.error = sourceProblem(source);
-    if (!result.error.isEmpty())
-        return result;
+    if (const Result<> access = checkDatabaseFile(source, DatabaseFileKind::Access); !access)
+        return Failure{access.error()};
 
-    QString error;
-    const std::unique_ptr<AccessReader> reader = AccessReader::open(source, &error);
-    if (!reader) {
-        result.error = tr("The Access file \"%1\" is damaged: %2.").arg(shown(source), error);
-        return result;
-    }
+    const Result<std::unique_ptr<AccessReader>> reader = AccessReader::open(source);
+    if (!reader)
+        return Failure{damaged(source, reader.error())};
 
     const QFileInfo target(destination);
-    if (target.exists() && !target.isFile()) {
-        result.error =
-            tr("\"%1\" is in the way of the converted database: it is not a file.").arg(shown(destination));
-        return result;
-    }
+    if (target.exists() && !target.isFile())
+        return Failure{
+            tr("\"%1\" is in the way of the converted database: it is not a file.").arg(shown(destination))};
     QTemporaryFile temporary(temporaryTemplate(destination));
-    if (!temporary.open()) {
-        result.error = tr("The folder \"%1\" cannot take the converted database: %2")
-                           .arg(shown(target.absolutePath()), temporary.errorString());
-        return result;
-    }
+    if (!temporary.open())
+        return Failure{tr("The folder \"%1\" cannot take the converted database: %2")
+                           .arg(shown(target.absolutePath()), temporary.errorString())};
     temporary.close();
 
     SqliteWriter writer;
-    QString readError;
-    std::optional<DatabaseContent> read;
-    if (!writer.open(temporary.fileName(), &error) ||
-        !(read = copyTables(*reader, writer, &readError, &error)) || !writer.finish(&error)) {
-        result.error = readError.isEmpty()
-                           ? tr("The converted database cannot be written in \"%1\": %2.")
-                                 .arg(shown(target.absolutePath()), error)
-                           : tr("The Access file \"%1\" is damaged: %2.").arg(shown(source), readError);
-        return result;
-    }
+    if (const Result<> opened = writer.open(temporary.fileName()); !opened)
+        return Failure{unwritable(target.absolutePath(), opened.error())};
+    const Result<DatabaseContent> read = copyTables(**reader, writer, source, target.absolutePath());
+    if (!read)
+        return Failure{read.error()};
+    if (const Result<> finished = writer.finish(); !finished)
+        return Failure{unwritable(target.absolutePath(), finished.error())};
 
-    const std::optional<DatabaseContent> written =
-        DatabaseContent::ofSqliteFile(temporary.fileName(), &error);
-    const QString difference = written ? written->differenceFrom(*read) : error;
-    if (!difference.isEmpty()) {
-        result.error = tr("The database converted from \"%1\" does not match it (%2); nothing was replaced.")
-                           .arg(shown(source), difference);
-        return result;
-    }
+    const Result<DatabaseContent> written = DatabaseContent::ofSqliteFile(temporary.fileName());
+    const QString difference = written ? written->differenceFrom(*read) : written.error();
+    if (!difference.isEmpty())
+        return Failure{tr("The database converted from \"%1\" does not match it (%2); nothing was replaced.")
+                           .arg(shown(source), difference)};
 
-    const std::optional<QList<RepeatedName>> repeated = RepeatedName::in(temporary.fileName(), &error);
-    if (!repeated) {
-        result.error =
-            tr("The database converted from \"%1\" cannot be read back: %2.").arg(shown(source), error);
-        return result;
-    }
+    const Result<QList<RepeatedName>> repeated = RepeatedName::in(temporary.fileName());
+    if (!repeated)
+        return Failure{tr("The database converted from \"%1\" cannot be read back: %2.")
+                           .arg(shown(source), repeated.error())};
 
     // Readable and writable by its owner like any database of Velcarin, whatever the source allowed.
     temporary.setPermissions(QFileInfo(source).permissions() | QFile::ReadOwner | QFile::WriteOwner);
-    if (target.exists() && beforeReplacing && !beforeReplacing(destination, temporary.fileName(), &error)) {
-        result.error = tr("%1; nothing was replaced.").arg(error);
-        return result;
+    if (target.exists() && beforeReplacing) {
+        if (const Result<> ready = beforeReplacing(destination, temporary.fileName()); !ready)
+            return Failure{tr("%1; nothing was replaced.").arg(ready.error())};
     }
     // The file standing under the destination's name is kept under a second name first; then one rename
     // puts the new database in its place. Whenever this stops, the name holds the old file or the new.
+    Imported imported;
     if (target.exists()) {
-        result.keptAs = freeName(destination, keptSuffix);
-        if (!keepUnderSecondName(destination, result.keptAs, &error)) {
-            result.error = tr("\"%1\" cannot be kept as \"%2\" (%3); nothing was replaced.")
-                               .arg(shown(destination), shown(result.keptAs), error);
-            result.keptAs.clear();
-            return result;
-        }
+        const QString keptAs = NumberedNames::after(destination, keptSuffix).firstFree();
+        if (const Result<> kept = keepUnderSecondName(destination, keptAs); !kept)
+            return Failure{tr("\"%1\" cannot be kept as \"%2\" (%3); nothing was replaced.")
+                               .arg(shown(destination), shown(keptAs), kept.error())};
+        imported.keptAs = keptAs;
     }
-    if (!OperatingSystem::replaceFile(temporary.fileName(), destination, &error)) {
-        if (!result.keptAs.isEmpty())
-            QFile::remove(result.keptAs);
-        result.keptAs.clear();
-        result.error =
-            tr("The converted database cannot be put in place as \"%1\": %2").arg(shown(destination), error);
-        return result;
+    if (const Result<> replaced = OperatingSystem::replaceFile(temporary.fileName(), destination);
+        !replaced) {
+        if (!imported.keptAs.isEmpty())
+            QFile::remove(imported.keptAs);
+        return Failure{tr("The converted database cannot be put in place as \"%1\": %2")
+                           .arg(shown(destination), replaced.error())};
     }
     temporary.setAutoRemove(false);
     OperatingSystem::syncFolder(target.absolutePath());
 
-    result.imported = true;
-    result.warnings = schemaWarnings(source, target.fileName(), reader->tables());
-    result.repeatedNames = *repeated;
+    imported.warnings = schemaWarnings(source, target.fileName(), (*reader)->tables());
+    imported.repeatedNames = *repeated;
     for (const DatabaseContent::Table& table : read->tables)
-        result.tables << TableSummary{table.name, table.rows};
-    return result;
+        imported.tables << TableSummary{table.name, table.rows};
+    return imported;
 }
 
 QStringList LegacyImport::leftovers(const QString& destination)

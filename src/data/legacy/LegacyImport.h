@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Result.h"
 #include "data/legacy/RepeatedNames.h"
 
 #include <QList>
@@ -20,9 +21,8 @@ public:
         qint64 rows = 0;
     };
 
-    struct Result {
-        bool imported = false;
-        QString error;                     // why not, when nothing was imported
+    // What a run that succeeded imported.
+    struct Imported {
         QStringList warnings;              // imported, but without a table or field that Velcarin reads
         QList<TableSummary> tables;        // as imported
         QString keptAs;                    // where the file that stood under the destination's name went
@@ -31,14 +31,14 @@ public:
     };
 
     // Runs on the checked conversion just before it takes the place of the file that stands under the
-    // destination's name; false, with the reason, stops the import and nothing is replaced.
-    using BeforeReplacing =
-        std::function<bool(const QString& replaced, const QString& converted, QString* error)>;
+    // destination's name; a failure stops the import and nothing is replaced.
+    using BeforeReplacing = std::function<Result<>(const QString& replaced, const QString& converted)>;
 
     // keptSuffix names the file moved aside: destination + keptSuffix, or, when that is taken,
     // destination + keptSuffix + ".1", ".2" and so on.
-    static Result run(const QString& source, const QString& destination, const QString& keptSuffix,
-                      const BeforeReplacing& beforeReplacing = {});
+    // Fails, with why, when nothing was imported.
+    static Result<Imported> run(const QString& source, const QString& destination, const QString& keptSuffix,
+                                const BeforeReplacing& beforeReplacing = {});
 
     // The temporary files that runs stopped by a crash or a kill left beside the destination.
     static QStringList leftovers(const QString& destination);

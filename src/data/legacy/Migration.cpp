@@ -1,6 +1,7 @@
 #include "data/legacy/Migration.h"
 
 #include "data/DatabaseFile.h"
+#include "data/NumberedNames.h"
 #include "data/Schema.h"
 #include "data/Store.h"
 #include "data/legacy/ConversionLock.h"
@@ -9,7 +10,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 namespace {
 
@@ -23,11 +23,7 @@ const QString KeptSuffix = QStringLiteral(".access");
 // The originals kept beside a database, oldest first: NAME.access, NAME.access.1, ...
 QStringList keptOriginals(const QString& path)
 {
-    QStringList kept;
-    for (QString name = path + KeptSuffix; QFileInfo::exists(name);
-         name = path + KeptSuffix + QLatin1Char('.') + QString::number(kept.size()))
-        kept << name;
-    return kept;
+    return NumberedNames::after(path, KeptSuffix).taken();
 }
 
 bool sameContent(const QString& first, const QString& second)
@@ -102,18 +98,17 @@ bool Migration::migrate(const QString& fileName)
         return false;
     };
     ConversionLock lock(m_store.dataDir());
-    QString error;
     // What was left behind does not keep the program from starting; it goes when the lock can be had.
-    if (!lock.acquire(&error))
-        return access ? fail(error) : true;
+    if (const Result<> locked = lock.acquire(); !locked)
+        return access ? fail(locked.error()) : true;
     // Looked at again under the lock: another start may have converted it meanwhile.
     undoInterrupted(path);
     if (probeDatabaseFile(path) != DatabaseFileKind::Access)
         return true;
-    const LegacyImport::Result result = LegacyImport::run(path, path, KeptSuffix);
-    if (!result.imported)
-        return fail(result.error);
-    m_migrated << Migrated{fileName, result.keptAs};
+    const Result<LegacyImport::Imported> imported = LegacyImport::run(path, path, KeptSuffix);
+    if (!imported)
+        return fail(imported.error());
+    m_migrated << Migrated{fileName, imported->keptAs};
     return true;
 }
 

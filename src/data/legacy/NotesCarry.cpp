@@ -2,6 +2,8 @@
 
 #include "data/Database.h"
 #include "data/DatabaseFile.h"
+#include "data/NumberedNames.h"
+#include "data/Schema.h"
 #include "data/WholeFileWriter.h"
 #include "data/legacy/LegacyImport.h"
 
@@ -19,34 +21,28 @@ QString tr(const char* text)
 }
 
 // The notes of a cargo database of either kind; none where there is no notes field to hold them.
-std::optional<QList<PersonalNotes::Note>> notesOf(const QString& path, QString* error)
+Result<QList<PersonalNotes::Note>> notesOf(const QString& path)
 {
     switch (probeDatabaseFile(path)) {
     case DatabaseFileKind::SQLite: {
-        const Database database = Database::open(path, true, error);
-        if (!database.isOpen())
-            return std::nullopt;
-        if (database.connection()
-                .record(QStringLiteral("CleaningA"))
-                .indexOf(QStringLiteral("Personal Notes")) < 0)
+        const Result<Database> database = Database::open(path, true);
+        if (!database)
+            return Failure{database.error()};
+        if (database->connection().record(Schema::CleaningTable).indexOf(Schema::PersonalNotesField) < 0)
             return QList<PersonalNotes::Note>{};
-        return PersonalNotes::read(database, error);
+        return PersonalNotes::read(*database);
     }
     case DatabaseFileKind::Access: {
         const QTemporaryDir converted;
         const QString copy = converted.filePath(QFileInfo(path).fileName());
-        const LegacyImport::Result result = LegacyImport::run(path, copy, QStringLiteral(".bak"));
-        if (!result.imported) {
-            if (error)
-                *error = result.error;
-            return std::nullopt;
-        }
-        return notesOf(copy, error);
+        if (const Result<LegacyImport::Imported> imported =
+                LegacyImport::run(path, copy, QStringLiteral(".bak"));
+            !imported)
+            return Failure{imported.error()};
+        return notesOf(copy);
     }
     case DatabaseFileKind::Unreadable:
-        if (error)
-            *error = tr("\"%1\" cannot be read").arg(QDir::toNativeSeparators(path));
-        return std::nullopt;
+        return Failure{tr("\"%1\" cannot be read").arg(QDir::toNativeSeparators(path))};
     case DatabaseFileKind::Missing:
     case DatabaseFileKind::NotAFile:
     case DatabaseFileKind::Other:
@@ -56,18 +52,17 @@ std::optional<QList<PersonalNotes::Note>> notesOf(const QString& path, QString* 
 }
 
 // Whether a file written reads back as these very notes: only then may the officer be told they are kept.
-bool holdsNotes(const QString& path, const QList<PersonalNotes::Note>& notes, QString* error)
+Result<> holdsNotes(const QString& path, const QList<PersonalNotes::Note>& notes)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    if (PersonalNotes::fromJson(file.readAll(), error) == notes)
-        return true;
-    if (error->isEmpty())
-        *error = tr("it does not read back as written");
-    return false;
+    if (!file.open(QIODevice::ReadOnly))
+        return Failure{file.errorString()};
+    const Result<QList<PersonalNotes::Note>> read = PersonalNotes::fromJson(file.readAll());
+    if (!read)
+        return Failure{read.error()};
+    if (*read != notes)
+        return Failure{tr("it does not read back as written")};
+    return {};
 }
 
 } // namespace
@@ -77,51 +72,40 @@ NotesCarry::NotesCarry(QString leftOverPath)
 {
 }
 
-bool NotesCarry::carry(const QString& replaced, const QString& converted, QString* error)
+Result<> NotesCarry::carry(const QString& replaced, const QString& converted)
 {
-    QString reason;
-    const std::optional<QList<PersonalNotes::Note>> notes = notesOf(replaced, &reason);
-    if (!notes) {
-        if (error)
-            *error = tr("the personal notes of \"%1\" cannot be read: %2")
-                         .arg(QDir::toNativeSeparators(replaced), reason);
-        return false;
-    }
+    const Result<QList<PersonalNotes::Note>> notes = notesOf(replaced);
+    if (!notes)
+        return Failure{tr("the personal notes of \"%1\" cannot be read: %2")
+                           .arg(QDir::toNativeSeparators(replaced), notes.error())};
     if (notes->isEmpty())
-        return true;
-    const Database database = Database::open(converted, false, &reason);
-    std::optional<PersonalNotes::Placement> placement;
-    if (database.isOpen())
-        placement = PersonalNotes::write(database, *notes, PersonalNotes::Different::Keep, &reason);
-    if (!placement) {
-        if (error)
-            *error = tr("the personal notes of \"%1\" cannot be carried into the new database: %2")
-                         .arg(QDir::toNativeSeparators(replaced), reason);
-        return false;
-    }
+        return {};
+    const Result<Database> database = Database::open(converted, false);
+    const Result<PersonalNotes::Placement> placement =
+        database ? PersonalNotes::write(*database, *notes, PersonalNotes::Different::Keep)
+                 : Result<PersonalNotes::Placement>(Failure{database.error()});
+    if (!placement)
+        return Failure{tr("the personal notes of \"%1\" cannot be carried into the new database: %2")
+                           .arg(QDir::toNativeSeparators(replaced), placement.error())};
     m_placement = *placement;
-    return placement->allPlaced() ||
-           writeLeftOver(placement->different + placement->noCargo + placement->repeated, error);
+    if (placement->allPlaced())
+        return {};
+    return writeLeftOver(placement->different + placement->noCargo + placement->repeated);
 }
 
-bool NotesCarry::writeLeftOver(const QList<PersonalNotes::Note>& notes, QString* error)
+Result<> NotesCarry::writeLeftOver(const QList<PersonalNotes::Note>& notes)
 {
-    const QFileInfo wanted(m_leftOverPath);
-    QString path = m_leftOverPath;
-    for (int n = 1; QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++n)
-        path = wanted.dir().filePath(wanted.completeBaseName() + QStringLiteral(".%1.").arg(n) +
-                                     wanted.suffix());
-    QString reason;
-    if (!WholeFileWriter::write(path, PersonalNotes::toJson(notes), &reason) ||
-        !holdsNotes(path, notes, &reason)) {
+    const QString path = NumberedNames::beforeExtension(m_leftOverPath).firstFree();
+    Result<> kept = WholeFileWriter::write(path, PersonalNotes::toJson(notes));
+    if (kept)
+        kept = holdsNotes(path, notes);
+    if (!kept) {
         QFile::remove(path);
-        if (error)
-            *error = tr("the personal notes that find no cargo cannot be written to \"%1\": %2")
-                         .arg(QDir::toNativeSeparators(path), reason);
-        return false;
+        return Failure{tr("the personal notes that find no cargo cannot be written to \"%1\": %2")
+                           .arg(QDir::toNativeSeparators(path), kept.error())};
     }
     m_leftOverFile = path;
-    return true;
+    return {};
 }
 
 void NotesCarry::undo()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/PersonalNotes.h"
+#include "data/Result.h"
 
 #include <QList>
 #include <QString>
@@ -14,9 +15,9 @@ public:
     // NAME.1.json, NAME.2.json and so on.
     explicit NotesCarry(QString leftOverPath);
 
-    // For LegacyImport, before the converted database replaces the old one: false, with the reason, when
-    // the notes cannot be read, carried or kept; then nothing may be replaced.
-    bool carry(const QString& replaced, const QString& converted, QString* error);
+    // For LegacyImport, before the converted database replaces the old one: fails when the notes cannot be
+    // read, carried or kept; then nothing may be replaced.
+    Result<> carry(const QString& replaced, const QString& converted);
     // The import did not go through after all: the file of left-over notes is taken back.
     void undo();
 
@@ -26,7 +27,7 @@ public:
     const QString& leftOverFile() const { return m_leftOverFile; }
 
 private:
-    bool writeLeftOver(const QList<PersonalNotes::Note>& notes, QString* error);
+    Result<> writeLeftOver(const QList<PersonalNotes::Note>& notes);
 
     QString m_leftOverPath;
     PersonalNotes::Placement m_placement;

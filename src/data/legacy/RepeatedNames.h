@@ -1,9 +1,9 @@
 #pragma once
 
+#include "data/Result.h"
+
 #include <QList>
 #include <QString>
-
-#include <optional>
 
 // A name that stands in more than one row of a column the windows look cargoes and products up in, where
 // a look-up by that name finds the first of them only.
@@ -15,5 +15,5 @@ struct RepeatedName {
 
     // The repeated names of a SQLite file, in the order of the searched columns and of their first rows;
     // nothing, with the engine's reason, when it cannot be read.
-    static std::optional<QList<RepeatedName>> in(const QString& path, QString* error);
+    static Result<QList<RepeatedName>> in(const QString& path);
 };

@@ -74,8 +74,11 @@ private:
     {
         QString error;
         // Open as long as the test runs: a query ends with its connection.
-        if (!m_databases.contains(fileName))
-            m_databases.insert(fileName, Database::open(m_folder.filePath(fileName), true, &error));
+        if (!m_databases.contains(fileName)) {
+            const Result<Database> database = Database::open(m_folder.filePath(fileName), true);
+            error = database.error();
+            m_databases.insert(fileName, database ? *database : Database());
+        }
         QSqlQuery query(m_databases.value(fileName).connection());
         if (!query.exec(sql))
             qWarning("%s: %s", qPrintable(sql), qPrintable(error));
@@ -84,12 +87,12 @@ private:
 
     RecordSet cargoes()
     {
-        QString error;
-        const Database database = Store(m_folder.path()).open(Schema::CleaningFile, &error);
-        std::optional<RecordSet> set = RecordSet::open(database, RecordSources::DtaA, &error);
+        const Result<Database> database = Store(m_folder.path()).open(Schema::CleaningFile);
+        const Result<RecordSet> set = database ? RecordSet::open(*database, RecordSources::DtaA)
+                                               : Result<RecordSet>(Failure{database.error()});
         if (!set)
-            qWarning("%s", qPrintable(error));
-        return set.value_or(RecordSet());
+            qWarning("%s", qPrintable(set.error()));
+        return set ? *set : RecordSet();
     }
 
 private Q_SLOTS:
@@ -99,11 +102,11 @@ private Q_SLOTS:
             const QString source = legacyFile(schema.fileName);
             m_sourceHashes.insert(schema.fileName,
                                   QCryptographicHash::hash(contentOf(source), QCryptographicHash::Sha256));
-            const LegacyImport::Result result =
+            const Result<LegacyImport::Imported> result =
                 LegacyImport::run(source, m_folder.filePath(schema.fileName), QStringLiteral(".bak"));
-            QVERIFY2(result.imported, qPrintable(result.error));
-            QCOMPARE(result.warnings, QStringList());
-            QCOMPARE(result.keptAs, QString());
+            QVERIFY2(result, qPrintable(result.error()));
+            QCOMPARE(result->warnings, QStringList());
+            QCOMPARE(result->keptAs, QString());
         }
     }
 
@@ -131,12 +134,12 @@ private Q_SLOTS:
         QFETCH(QList<qint64>, rows);
         // Into a folder of its own, to see the summary the import gives.
         TestDataFolder folder;
-        const LegacyImport::Result result =
+        const Result<LegacyImport::Imported> result =
             LegacyImport::run(legacyFile(fileName), folder.filePath(fileName), QStringLiteral(".bak"));
-        QVERIFY2(result.imported, qPrintable(result.error));
+        QVERIFY2(result, qPrintable(result.error()));
         QStringList names;
         QList<qint64> counts;
-        for (const LegacyImport::TableSummary& table : result.tables) {
+        for (const LegacyImport::TableSummary& table : result->tables) {
             names << table.name;
             counts << table.rows;
         }
@@ -332,11 +335,10 @@ private Q_SLOTS:
         const QString indexes =
             QStringLiteral("select m.tbl_name || '.' || i.name from sqlite_master m, "
                            "pragma_index_info(m.name) i where m.type = 'index' order by 1");
-        QString error;
-        const Database shipped = Database::open(QDir(programFolder()).filePath(fileName), true, &error);
-        QVERIFY2(shipped.isOpen(), qPrintable(error));
+        const Result<Database> shipped = Database::open(QDir(programFolder()).filePath(fileName), true);
+        QVERIFY2(shipped, qPrintable(shipped.error()));
         QSqlQuery converted = query(fileName, indexes);
-        QSqlQuery original(indexes, shipped.connection());
+        QSqlQuery original(indexes, shipped->connection());
         for (QSqlQuery* rows : {&converted, &original}) {
             QStringList found;
             while (rows->next())
@@ -413,17 +415,17 @@ private Q_SLOTS:
                 if (length >= whole.size())
                     continue;
                 folder.writeFile(QStringLiteral("source.mdb"), whole.left(length));
-                const LegacyImport::Result result =
+                const Result<LegacyImport::Imported> result =
                     LegacyImport::run(source, destination, QStringLiteral(".bak"));
                 const QString prefix = QStringLiteral("The Access file \"%1\" is damaged: ")
                                            .arg(QDir::toNativeSeparators(source));
-                QVERIFY2(result.error.startsWith(prefix), qPrintable(result.error));
+                QVERIFY2(result.error().startsWith(prefix), qPrintable(result.error()));
                 if (length % 4096 != 0)
                     QCOMPARE(
-                        result.error.mid(prefix.size()),
+                        result.error().mid(prefix.size()),
                         QStringLiteral("it is cut off (%1 bytes, not a whole number of its 4096-byte pages).")
                             .arg(length));
-                QVERIFY(!result.imported);
+                QVERIFY(!result);
                 QCOMPARE(
                     QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                     QStringList{QStringLiteral("source.mdb")});

@@ -168,14 +168,14 @@ private Q_SLOTS:
     void oneConversionAtATime()
     {
         TestDataFolder folder;
-        QString error;
         {
             ConversionLock first(folder.path());
-            QVERIFY(first.acquire(&error));
+            QVERIFY(first.acquire());
             QVERIFY(ConversionLock::isInFolder(folder.path()));
             ConversionLock second(folder.path());
-            QVERIFY(!second.acquire(&error, std::chrono::milliseconds(100)));
-            QCOMPARE(error,
+            const Result<> refused = second.acquire(std::chrono::milliseconds(100));
+            QVERIFY(!refused);
+            QCOMPARE(refused.error(),
                      QStringLiteral("Another Velcarin is still converting the databases in \"%1\"; try "
                                     "again when it has finished.")
                          .arg(QDir::toNativeSeparators(folder.path())));
@@ -184,15 +184,15 @@ private Q_SLOTS:
 
         // One that waits gets the lock once the other lets it go.
         auto first = std::make_unique<ConversionLock>(folder.path());
-        QVERIFY(first->acquire(&error));
+        QVERIFY(first->acquire());
         std::thread releasing([&first] {
             std::this_thread::sleep_for(std::chrono::milliseconds(200));
             first.reset();
         });
         ConversionLock waiting(folder.path());
-        const bool acquired = waiting.acquire(&error, std::chrono::seconds(20));
+        const Result<> acquired = waiting.acquire(std::chrono::seconds(20));
         releasing.join();
-        QVERIFY2(acquired, qPrintable(error));
+        QVERIFY2(acquired, qPrintable(acquired.error()));
         QVERIFY(ConversionLock::isInFolder(folder.path()));
     }
 
