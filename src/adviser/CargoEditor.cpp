@@ -111,7 +111,7 @@ bool CargoEditor::save()
     const bool changed = m_data->hasChanges();
     QString error;
     if (!m_data->updateRecord(&error)) {
-        // The engine's own description, in a box with the program's title.
+        // What stands in the way and the engine's own words, in a box with the program's title.
         MessageBox::ok(this, error, QStringLiteral("Velcarin"));
         return false;
     }

@@ -11,7 +11,7 @@ class QPushButton;
 
 // A window that edits fields of the cargo the main adviser shows. Its data control dtaB takes a clone of
 // the operator tab's records at load and stands on the same cargo; "&Update" writes what the officer changed,
-// and every close updates first. A save that fails shows the engine's description and leaves the window
+// and every close updates first. A save that fails says why, engine's words included, and leaves the window
 // open with everything typed in it, so that nothing is lost; the next Update or close tries again. A close
 // whose save failed asks whether to keep editing, to keep the text in a file and close, or to discard it.
 class CargoEditor : public QWidget {

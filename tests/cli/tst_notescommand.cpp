@@ -421,11 +421,12 @@ private Q_SLOTS:
         source.writeFile(QStringLiteral("cleaning.mdb"), contentOf(legacyCleaningFile()));
         const CliRun run = importReplacing(source.path());
         QCOMPARE(run.exitCode, 1);
-        QCOMPARE(
-            lines(run.err),
-            QStringList{QStringLiteral("cleaning.mdb: the personal notes of \"%1\" cannot be read: file is "
-                                       "not a database; nothing was replaced.")
-                            .arg(shown(cleaning()))});
+        QCOMPARE(lines(run.err),
+                 QStringList{
+                     QStringLiteral("cleaning.mdb: the personal notes of \"%1\" cannot be read: The "
+                                    "database \"%1\" is damaged. Replace it with a sound copy, for example "
+                                    "from a backup. (file is not a database); nothing was replaced.")
+                         .arg(shown(cleaning()))});
         QCOMPARE(contentOf(cleaning()), before);
         QVERIFY(!QFileInfo::exists(cleaning() + QStringLiteral(".bak")));
     }

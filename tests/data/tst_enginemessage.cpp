@@ -32,10 +32,6 @@ private Q_SLOTS:
             << SQLITE_CORRUPT << QStringLiteral("database disk image is malformed")
             << QStringLiteral("The database \"/ship/cleaning.mdb\" is damaged. Replace it with a sound copy, "
                               "for example from a backup. (database disk image is malformed)");
-        QTest::newRow("no words of the engine")
-            << SQLITE_BUSY << QString()
-            << QStringLiteral("The database \"/ship/cleaning.mdb\" is in use by another program, which has "
-                              "locked it. Close that program, or wait until it has finished, and try again.");
         QTest::newRow("nothing an officer can do")
             << SQLITE_ERROR << QStringLiteral("no such table: CleaningA")
             << QStringLiteral("no such table: CleaningA");

@@ -1,6 +1,5 @@
 #include "shell/Controls.h"
 #include "shell/ElidingLabel.h"
-#include "shell/FileDialog.h"
 #include "shell/GradientBackground.h"
 #include "shell/Placement.h"
 #include "shell/ProgramFolder.h"
@@ -9,15 +8,11 @@
 #include "support/WidgetTestSupport.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QHelpEvent>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QProcess>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QToolTip>
 
 class TestShell : public QObject {
@@ -34,11 +29,7 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        ProgramFolder::setPath(programFolder());
-        QStandardPaths::setTestModeEnabled(true);
-    }
+    void initTestCase() { ProgramFolder::setPath(programFolder()); }
 
     void gradient_data()
     {
@@ -208,37 +199,6 @@ private Q_SLOTS:
         QApplication::sendEvent(label, &help);
         QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), cut ? text : QString());
         QToolTip::hideText();
-    }
-
-    // A save dialog given a setting opens in the folder of the file chosen last under it, while that
-    // folder is there; a cancel changes nothing, and a dialog without the setting opens where it is told.
-    void fileDialogOpensInTheFolderLastUsed()
-    {
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("chosen")));
-        QSettings(QStringLiteral("Velcarin"), QStringLiteral("Velcarin"))
-            .remove(QStringLiteral("testFolder"));
-        QStringList answers{dir.filePath(QStringLiteral("chosen/a.pdf")), QString(), QString(), QString()};
-        QStringList asked;
-        FileDialog::setAnswerer([&](const FileDialog::Request& request) {
-            asked << request.suggestedPath;
-            return answers.takeFirst();
-        });
-        const FileDialog::Request request{QStringLiteral("Export"), QStringLiteral("/nowhere/sheet.pdf"),
-                                          QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"),
-                                          QStringLiteral("testFolder")};
-        FileDialog::Request unremembered = request;
-        unremembered.folderSetting.clear();
-        QCOMPARE(FileDialog::saveFileName(nullptr, request), dir.filePath(QStringLiteral("chosen/a.pdf")));
-        QCOMPARE(FileDialog::saveFileName(nullptr, request), QString());
-        QCOMPARE(FileDialog::saveFileName(nullptr, unremembered), QString());
-        QVERIFY(QDir(dir.filePath(QStringLiteral("chosen"))).removeRecursively());
-        QCOMPARE(FileDialog::saveFileName(nullptr, request), QString());
-        FileDialog::setAnswerer(nullptr);
-        QCOMPARE(asked,
-                 (QStringList{QStringLiteral("/nowhere/sheet.pdf"),
-                              dir.filePath(QStringLiteral("chosen/sheet.pdf")),
-                              QStringLiteral("/nowhere/sheet.pdf"), QStringLiteral("/nowhere/sheet.pdf")}));
     }
 
     // Asking for a window that nothing registered is a fault: a test run stops on it, and a user is told.
