@@ -23,11 +23,11 @@ QString pictureFileName(const QString& page, const QString& name)
 
 Result<> writeFile(const QString& path, const QByteArray& content)
 {
-    QString error;
-    if (WholeFileWriter::write(path, content, &error))
+    const Result<> written = WholeFileWriter::write(path, content);
+    if (written)
         return {};
     return Failure{QCoreApplication::translate("TopicHtmlFile", "cannot write %1: %2")
-                       .arg(QDir::toNativeSeparators(path), error)};
+                       .arg(QDir::toNativeSeparators(path), written.error())};
 }
 
 } // namespace
