@@ -28,11 +28,11 @@ QStringList namesIn(const DataFolders& folders, const QString& fileName, const Q
 {
     const bool copied =
         !folders.isOfficersFolder() || QFileInfo::exists(QDir(folders.dataFolder()).filePath(fileName));
-    QString error;
-    const Database database =
-        Store(copied ? folders.dataFolder() : folders.shippedFolder()).open(fileName, &error);
-    const std::optional<RecordSet> records =
-        database.isOpen() ? RecordSet::open(database, source, &error) : std::nullopt;
+    const Result<Database> database =
+        Store(copied ? folders.dataFolder() : folders.shippedFolder()).open(fileName);
+    if (!database)
+        return {};
+    const Result<RecordSet> records = RecordSet::open(*database, source);
     QStringList names;
     const int column = records ? records->fieldIndex(field) : -1;
     for (int row = 0; column >= 0 && row < records->recordCount(); ++row)
