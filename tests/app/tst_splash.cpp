@@ -388,8 +388,7 @@ private Q_SLOTS:
         QVERIFY(QFile::copy(legacyFile(QStringLiteral("cleaning.mdb")),
                             folder.filePath(QStringLiteral("cleaning.mdb"))));
         auto otherStart = std::make_unique<ConversionLock>(folder.path());
-        QString error;
-        QVERIFY(otherStart->acquire(&error));
+        QVERIFY(otherStart->acquire());
 
         QString shown;
         bool waiting = false; // an empty grey bar, or a disabled main window

@@ -54,9 +54,9 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(QByteArray(4096, 'x'));
         file.close();
-        QString error;
-        QVERIFY(!Database::open(path, false, &error).isOpen());
-        QCOMPARE(error, QStringLiteral("The database \"%1\" is damaged. Replace it with a sound copy, for "
+        const Result<Database> database = Database::open(path, false);
+        QVERIFY(!database);
+        QCOMPARE(database.error(), QStringLiteral("The database \"%1\" is damaged. Replace it with a sound copy, for "
                                        "example from a backup. (file is not a database)")
                             .arg(path));
     }

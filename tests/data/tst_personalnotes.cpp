@@ -184,9 +184,9 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, json);
         QFETCH(QString, error);
-        QString found;
-        QVERIFY(!PersonalNotes::fromJson(json, &found));
-        QCOMPARE(found, error);
+        const Result<QList<Note>> notes = PersonalNotes::fromJson(json);
+        QVERIFY(!notes);
+        QCOMPARE(notes.error(), error);
     }
 
     void escapedPairIsOneCharacter()
