@@ -102,7 +102,7 @@ bool openMainWindow(const Store& store, std::unique_ptr<FrmSplash> splash)
             converted << file.fileName;
         mainWindow->showStatus(
             QApplication::translate(
-                "Startup", "Converted %1 in %2; each Access original is kept beside it as NAME.access")
+                "Startup", "Converted %1 in %2; each Access original is kept beside it, ending in .access")
                 .arg(converted.join(QLatin1String(", ")), QDir::toNativeSeparators(store.dataDir())));
     }
     mainWindow.release()->show();

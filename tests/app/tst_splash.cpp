@@ -327,8 +327,8 @@ private Q_SLOTS:
         const QList<QWidget*> mainWindows = shownWindows(QStringLiteral("FrmTabClean"));
         QCOMPARE(mainWindows.size(), 1);
         QCOMPARE(mainWindows.first()->findChild<QStatusBar*>()->currentMessage(),
-                 QStringLiteral("Converted cleaning.mdb in %1; each Access original is kept beside it as "
-                                "NAME.access")
+                 QStringLiteral("Converted cleaning.mdb in %1; each Access original is kept beside it, "
+                                "ending in .access")
                      .arg(folder.path()));
     }
 
@@ -428,8 +428,11 @@ private Q_SLOTS:
         const QList<QWidget*> mainWindows = shownWindows(QStringLiteral("FrmTabClean"));
         QCOMPARE(mainWindows.size(), 1);
         QVERIFY(mainWindows.first()->isEnabled());
+        // The progress gives way to what was converted where.
         QCOMPARE(child<QStatusBar>(mainWindows.first(), QStringLiteral("StatusBar1"))->currentMessage(),
-                 QString());
+                 QStringLiteral("Converted cleaning.mdb in %1; each Access original is kept beside it, "
+                                "ending in .access")
+                     .arg(folder.path()));
     }
 
     void commandLine_data()
