@@ -56,51 +56,55 @@ int runHelp(const QStringList& arguments, CliContext& context)
         }
     }
 
-    QString error;
-    const std::unique_ptr<Manual> manual = Manual::open(path, &error);
-    std::optional<Manual::Topic> topic;
+    const Result<std::unique_ptr<Manual>> manual = Manual::open(path);
+    if (!manual) {
+        context.err << manual.error() << Qt::endl;
+        return ExitCode::BadUse;
+    }
+    Result<std::optional<Manual::Topic>> found = std::optional<Manual::Topic>();
     QString asked;
     QString missing;
     const QString shownPath = QDir::toNativeSeparators(path);
-    if (manual && number) {
-        topic = manual->topic(*number, &error);
+    if (number) {
+        found = (*manual)->topic(*number);
         asked = QString::number(*number);
         missing = QStringLiteral("%1 has no topic %2").arg(shownPath, asked);
-    } else if (manual && byName) {
+    } else if (byName) {
         asked = commandLine.value(ContextOption);
-        topic = manual->topicNamed(asked, &error);
+        found = (*manual)->topicNamed(asked);
         missing = QStringLiteral("%1 has no topic named %2").arg(shownPath, asked);
-    } else if (manual) {
+    } else {
         asked = QStringLiteral("contents");
-        topic = manual->contentsTopic(&error);
+        found = (*manual)->contentsTopic();
         missing = QStringLiteral("%1 has no contents topic").arg(shownPath);
     }
-    if (!manual || !error.isEmpty()) {
-        context.err << error << Qt::endl;
+    if (!found) {
+        context.err << found.error() << Qt::endl;
         return ExitCode::BadUse;
     }
-    if (!topic) {
+    if (!*found) {
         context.err << missing << Qt::endl;
         return ExitCode::NotFound;
     }
+    const Manual::Topic& topic = **found;
 
     if (commandLine.json()) {
         const QJsonObject shown{
             {QStringLiteral("number"), number ? QJsonValue(*number) : QJsonValue()},
-            {QStringLiteral("title"), topic->title},
-            {QStringLiteral("text"), topic->text},
+            {QStringLiteral("title"), topic.title},
+            {QStringLiteral("text"), topic.text},
         };
-        const QJsonObject object{{QStringLiteral("title"), manual->title()},
+        const QJsonObject object{{QStringLiteral("title"), (*manual)->title()},
                                  {QStringLiteral("topic"), shown}};
         context.out << QJsonDocument(object).toJson(QJsonDocument::Indented);
         return ExitCode::Found;
     }
-    QString text = topic->text;
+    QString text = topic.text;
     while (text.endsWith(QLatin1Char('\n')))
         text.chop(1);
-    printField(context.out, QStringLiteral("Title"), manual->title());
+    printField(context.out, QStringLiteral("Title"), (*manual)->title());
     printField(context.out, QStringLiteral("Topic"), asked);
-    printField(context.out, QStringLiteral("Topic title"), topic->title);
+    printField(context.out, QStringLiteral("Topic title"), topic.title);
     printField(context.out, QStringLiteral("Text"), text);
     return ExitCode::Found;
 }

@@ -111,34 +111,37 @@ QString HelpViewer::topicHtml() const
 
 void HelpViewer::display(const HelpRequest& request)
 {
-    QString error;
-    const Manual* manual = m_manuals.open(request.helpFile, &error);
-    std::optional<Manual::Topic> topic;
+    const Result<const Manual*> manual = m_manuals.open(request.helpFile);
+    Result<std::optional<Manual::Topic>> topic = std::optional<Manual::Topic>();
     QString notice;
-    if (manual && request.command != HelpRequest::ShowContext) {
-        error = tr("The help command %1 is not one this viewer knows.").arg(request.command);
-    } else if (manual && !(topic = manual->topic(request.context, &error)) && error.isEmpty()) {
+    if (!manual) {
+        topic = Failure{manual.error()};
+    } else if (request.command != HelpRequest::ShowContext) {
+        topic = Failure{tr("The help command %1 is not one this viewer knows.").arg(request.command)};
+    } else if ((topic = (*manual)->topic(request.context)) && !*topic) {
         // A number the manual does not map: say so over its contents, when it has a contents topic.
         notice = tr("The help file %1 has no topic %2.")
                      .arg(QDir::toNativeSeparators(request.helpFile))
                      .arg(request.context);
-        topic = manual->contentsTopic(&error);
-        if (!topic && error.isEmpty())
-            error = notice;
+        topic = (*manual)->contentsTopic();
+        if (topic && !*topic)
+            topic = Failure{notice};
     }
 
-    m_notice->setText(topic ? notice : QString());
-    m_notice->setVisible(topic && !notice.isEmpty());
-    if (!topic) {
+    const bool shown = topic && *topic;
+    m_notice->setText(shown ? notice : QString());
+    m_notice->setVisible(shown && !notice.isEmpty());
+    if (!shown) {
         setWindowTitle(tr("Velcarin Help"));
         m_title->setText(tr("Topic not available"));
-        m_text->setPlainText(error);
+        m_text->setPlainText(topic.error());
         return;
     }
-    setWindowTitle(tr("%1 - Velcarin Help").arg(manual->title()));
+    const Manual::Topic& page = **topic;
+    setWindowTitle(tr("%1 - Velcarin Help").arg((*manual)->title()));
     // Popup topics have no title of their own.
-    m_title->setText(topic->title.isEmpty() ? manual->title() : topic->title);
-    m_text->setHtml(topic->html);
+    m_title->setText(page.title.isEmpty() ? (*manual)->title() : page.title);
+    m_text->setHtml(page.html);
 }
 
 void HelpViewer::goBack()

@@ -30,16 +30,15 @@ QString unreadable(const QString& path, const QString& reason)
 // Runs a read of the Windows Help reader, which turns damage into a reason itself. Anything else that it
 // throws, such as memory running out on a hostile file, still refuses the file with a reason: a manual
 // never ends the program.
-template <typename Read> auto guarded(QString* reason, Read read) -> decltype(read())
+template <typename Read> auto guarded(Read read) -> decltype(read())
 {
     try {
         return read();
     } catch (const std::bad_alloc&) {
-        *reason = tr("there is not enough memory to read it");
+        return Failure{tr("there is not enough memory to read it")};
     } catch (const std::exception& exception) {
-        *reason = tr("it is damaged (%1)").arg(QString::fromLocal8Bit(exception.what()));
+        return Failure{tr("it is damaged (%1)").arg(QString::fromLocal8Bit(exception.what()))};
     }
-    return {};
 }
 
 class SqliteManual : public Manual {
@@ -50,15 +49,15 @@ public:
     }
 
     QString title() const override { return m_file.title(); }
-    std::optional<Topic> topic(int context, QString*) const override
+    Result<std::optional<Topic>> topic(int context) const override
     {
         const std::optional<HelpFile::Topic> topic = m_file.topic(context);
         if (!topic)
-            return std::nullopt;
-        return Topic{topic->title, topic->html, plainTextOfHtml(topic->html)};
+            return std::optional<Topic>();
+        return std::optional<Topic>(Topic{topic->title, topic->html, plainTextOfHtml(topic->html)});
     }
-    std::optional<Topic> topicNamed(const QString&, QString*) const override { return std::nullopt; }
-    std::optional<Topic> contentsTopic(QString*) const override { return std::nullopt; }
+    Result<std::optional<Topic>> topicNamed(const QString&) const override { return std::optional<Topic>(); }
+    Result<std::optional<Topic>> contentsTopic() const override { return std::optional<Topic>(); }
 
 private:
     HelpFile m_file;
@@ -73,35 +72,35 @@ public:
     }
 
     QString title() const override { return m_file.title(); }
-    std::optional<Topic> topic(int context, QString* error) const override
+    Result<std::optional<Topic>> topic(int context) const override
     {
-        return topicAt([&] { return m_file.topicForNumber(context); }, error);
+        return topicAt([&] { return m_file.topicForNumber(context); });
     }
-    std::optional<Topic> topicNamed(const QString& contextName, QString* error) const override
+    Result<std::optional<Topic>> topicNamed(const QString& contextName) const override
     {
-        return topicAt([&] { return m_file.topicNamed(contextName); }, error);
+        return topicAt([&] { return m_file.topicNamed(contextName); });
     }
-    std::optional<Topic> contentsTopic(QString* error) const override
+    Result<std::optional<Topic>> contentsTopic() const override
     {
-        return topicAt([&] { return std::optional<qsizetype>(m_file.contentsTopic()); }, error);
+        return topicAt([&] { return std::optional<qsizetype>(m_file.contentsTopic()); });
     }
 
 private:
     // The topic that `find` finds, if any.
-    template <typename Find> std::optional<Topic> topicAt(Find find, QString* error) const
+    template <typename Find> Result<std::optional<Topic>> topicAt(Find find) const
     {
-        QString reason;
-        std::optional<Topic> shown = guarded(&reason, [&]() -> std::optional<Topic> {
+        Result<std::optional<Topic>> shown = guarded([&]() -> Result<std::optional<Topic>> {
             const std::optional<qsizetype> index = find();
             if (!index)
-                return std::nullopt;
+                return std::optional<Topic>();
+            QString reason;
             const std::optional<WinHelpFile::Topic> topic = m_file.topic(*index, &reason);
             if (!topic)
-                return std::nullopt;
-            return Topic{topic->title, topic->html, topic->text};
+                return Failure{reason};
+            return std::optional<Topic>(Topic{topic->title, topic->html, topic->text});
         });
-        if (!reason.isEmpty())
-            *error = unreadable(m_path, reason);
+        if (!shown)
+            return Failure{unreadable(m_path, shown.error())};
         return shown;
     }
 
@@ -116,37 +115,34 @@ Result<Manual::Picture> Manual::picture(const QString& name) const
     return Failure{tr("The help file has no picture %1.").arg(name)};
 }
 
-std::unique_ptr<Manual> Manual::open(const QString& path, QString* error)
+Result<std::unique_ptr<Manual>> Manual::open(const QString& path)
 {
     const QString shown = QDir::toNativeSeparators(path);
     const DatabaseFileKind kind = probeDatabaseFile(path);
-    if (kind == DatabaseFileKind::Missing || kind == DatabaseFileKind::NotAFile) {
-        *error = tr("The help file %1 does not exist.").arg(shown);
-        return nullptr;
-    }
+    if (kind == DatabaseFileKind::Missing || kind == DatabaseFileKind::NotAFile)
+        return Failure{tr("The help file %1 does not exist.").arg(shown)};
     if (kind == DatabaseFileKind::SQLite) {
-        std::optional<HelpFile> file = HelpFile::open(path, error);
-        return file ? std::make_unique<SqliteManual>(std::move(*file)) : nullptr;
+        QString error;
+        std::optional<HelpFile> file = HelpFile::open(path, &error);
+        if (!file)
+            return Failure{error};
+        return std::unique_ptr<Manual>(std::make_unique<SqliteManual>(std::move(*file)));
     }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = unreadable(path, file.errorString());
-        return nullptr;
-    }
-    if (!WinHelpFile::hasSignature(file.peek(4))) {
-        *error = tr("The help file %1 is not in the format of Velcarin's help viewer.").arg(shown);
-        return nullptr;
-    }
-    if (file.size() > MaxWinHelpFileSize) {
-        *error = unreadable(path, tr("it is larger than a help file can be"));
-        return nullptr;
-    }
-    QString reason;
-    std::optional<WinHelpFile> winHelp =
-        guarded(&reason, [&] { return WinHelpFile::read(file.readAll(), &reason); });
-    if (!winHelp) {
-        *error = unreadable(path, reason);
-        return nullptr;
-    }
-    return std::make_unique<WinHelpManual>(path, std::move(*winHelp));
+    if (!file.open(QIODevice::ReadOnly))
+        return Failure{unreadable(path, file.errorString())};
+    if (!WinHelpFile::hasSignature(file.peek(4)))
+        return Failure{tr("The help file %1 is not in the format of Velcarin's help viewer.").arg(shown)};
+    if (file.size() > MaxWinHelpFileSize)
+        return Failure{unreadable(path, tr("it is larger than a help file can be"))};
+    Result<WinHelpFile> winHelp = guarded([&]() -> Result<WinHelpFile> {
+        QString reason;
+        std::optional<WinHelpFile> read = WinHelpFile::read(file.readAll(), &reason);
+        if (!read)
+            return Failure{reason};
+        return std::move(*read);
+    });
+    if (!winHelp)
+        return Failure{unreadable(path, winHelp.error())};
+    return std::unique_ptr<Manual>(std::make_unique<WinHelpManual>(path, std::move(*winHelp)));
 }

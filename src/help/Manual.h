@@ -34,17 +34,17 @@ public:
 
     virtual ~Manual() = default;
 
-    // Opens a help file; nothing, and a message naming the file in `error`, when it cannot be shown.
-    static std::unique_ptr<Manual> open(const QString& path, QString* error);
+    // Opens a help file; the reason, naming the file, when it cannot be shown.
+    static Result<std::unique_ptr<Manual>> open(const QString& path);
 
     virtual QString title() const = 0;
-    // The topic of a context number. Nothing with `error` left empty: the manual has no such topic;
-    // nothing with a message in `error`: the topic cannot be read.
-    virtual std::optional<Topic> topic(int context, QString* error) const = 0;
+    // The topic of a context number: nothing when the manual has no such topic, the reason when it cannot
+    // be read.
+    virtual Result<std::optional<Topic>> topic(int context) const = 0;
     // The topic of a context name of the help project ("idh_Open"), the same way.
-    virtual std::optional<Topic> topicNamed(const QString& contextName, QString* error) const = 0;
+    virtual Result<std::optional<Topic>> topicNamed(const QString& contextName) const = 0;
     // The topic a manual opens with, the same way; Velcarin's own help files have none.
-    virtual std::optional<Topic> contentsTopic(QString* error) const = 0;
+    virtual Result<std::optional<Topic>> contentsTopic() const = 0;
     // A picture its topics' HTML names; the reason when there is none by that name or it cannot be read.
     virtual Result<Picture> picture(const QString& name) const;
 };

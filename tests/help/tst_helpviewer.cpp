@@ -55,15 +55,14 @@ private Q_SLOTS:
         QFETCH(int, first);
         QFETCH(int, last);
         HelpViewer viewer;
-        QString error;
-        const std::unique_ptr<Manual> manual = Manual::open(topic(file, first).helpFile, &error);
-        QVERIFY2(manual, qPrintable(error));
+        const Result<std::unique_ptr<Manual>> manual = Manual::open(topic(file, first).helpFile);
+        QVERIFY2(manual, qPrintable(manual.error()));
         for (int context = first; context <= last; ++context) {
             viewer.showTopic(topic(file, context));
             QVERIFY2(viewer.topicTitle() != QStringLiteral("Topic not available"),
                      qPrintable(QString::number(context)));
             // velcarin-cli help prints the lines the viewer shows.
-            QCOMPARE(manual->topic(context, &error)->text, shownText(viewer) + QLatin1Char('\n'));
+            QCOMPARE((*manual)->topic(context)->value().text, shownText(viewer) + QLatin1Char('\n'));
         }
     }
 
