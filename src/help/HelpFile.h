@@ -1,13 +1,15 @@
 #pragma once
 
 #include "data/Database.h"
+#include "data/Result.h"
 
 #include <QString>
 
 #include <optional>
 
 // A help file of the program folder: a SQLite file with the manual's title and its topics by
-// context number, each topic a title and simple HTML; each text is read as readableText makes it.
+// context number, each topic a title and simple HTML, and an index of keywords when the file has the
+// table `keywords` (keyword, context); each text is read as readableText makes it.
 class HelpFile {
 public:
     struct Topic {
@@ -21,6 +23,10 @@ public:
 
     const QString& title() const { return m_title; }
     std::optional<Topic> topic(int context) const;
+    // Every topic by its context number, without its HTML.
+    QList<Topic> titles() const;
+    // The keywords in alphabetical order with the context numbers of their topics; none without an index.
+    Result<QList<std::pair<QString, QList<int>>>> keywords() const;
 
 private:
     Database m_database;

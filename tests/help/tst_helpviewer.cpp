@@ -19,9 +19,12 @@ private:
     {
         return {programFolder() + QLatin1Char('/') + file, HelpRequest::ShowContext, context};
     }
+    // The region that does not scroll, if shown, over the rest.
     static QString shownText(const HelpViewer& viewer)
     {
-        return child<QTextBrowser>(&viewer, QStringLiteral("topicText"))->toPlainText();
+        const QString text = child<QTextBrowser>(&viewer, QStringLiteral("topicText"))->toPlainText();
+        const QTextBrowser* fixed = child<QTextBrowser>(&viewer, QStringLiteral("topicFixedText"));
+        return fixed->isHidden() ? text : fixed->toPlainText() + QLatin1Char('\n') + text;
     }
     // An officer's own Windows Help manual, from the test data.
     static QString manual(const QString& file)
