@@ -4,26 +4,34 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 namespace {
 
 const QString Usage =
-    QStringLiteral("velcarin-cli help FILE [NUMBER | --context NAME] [--json] [--data-dir DIR]");
+    QStringLiteral("velcarin-cli help FILE [TOPIC | --context NAME] [--json] [--data-dir DIR]\n"
+                   "       velcarin-cli help FILE --contents | --keywords | --search WORDS [--json] "
+                   "[--data-dir DIR]");
 const QString ContextOption = QStringLiteral("context");
+const QString ContentsOption = QStringLiteral("contents");
+const QString KeywordsOption = QStringLiteral("keywords");
+const QString SearchOption = QStringLiteral("search");
 
-// A context number as the help project wrote it: decimal, or hexadecimal after "0x" for the help IDs that
-// have the highest bit set.
-std::optional<qint32> contextNumber(const QString& text)
+// A topic as the help project wrote its context number: decimal, or hexadecimal after "0x" for the help
+// IDs that have the highest bit set; or a topic target of a link ("#12", "~1A2B3C4D").
+std::optional<QString> topicTarget(const QString& text)
 {
+    if (text.startsWith(QLatin1Char('#')) || text.startsWith(QLatin1Char('~')))
+        return text;
     bool isNumber = false;
     if (text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
         const quint32 number = text.mid(2).toUInt(&isNumber, 16);
-        return isNumber ? std::optional<qint32>(qint32(number)) : std::nullopt;
+        return isNumber ? std::optional<QString>(QString::number(qint32(number))) : std::nullopt;
     }
     const qint32 number = text.toInt(&isNumber, 10);
-    return isNumber ? std::optional<qint32>(number) : std::nullopt;
+    return isNumber ? std::optional<QString>(QString::number(number)) : std::nullopt;
 }
 
 // A bare file name that is not in the current folder names one of the program's help files, found as the
@@ -35,6 +43,100 @@ QString helpFilePath(const QString& given, const DataFolders& folders)
     return folders.locate(given);
 }
 
+QJsonArray linksJson(const QList<TopicLink>& links)
+{
+    QJsonArray shown;
+    for (const TopicLink& link : links) {
+        QJsonObject object{{QStringLiteral("text"), link.text}, {QStringLiteral("target"), link.target}};
+        if (!link.file.isEmpty())
+            object.insert(QStringLiteral("file"), link.file);
+        shown << object;
+    }
+    return shown;
+}
+
+QJsonArray contentsJson(const QList<Manual::ContentsEntry>& entries)
+{
+    QJsonArray shown;
+    for (const Manual::ContentsEntry& entry : entries) {
+        QJsonObject object{{QStringLiteral("title"), entry.title},
+                           {QStringLiteral("target"), entry.target},
+                           {QStringLiteral("children"), contentsJson(entry.children)}};
+        if (!entry.file.isEmpty())
+            object.insert(QStringLiteral("file"), entry.file);
+        shown << object;
+    }
+    return shown;
+}
+
+void printContents(QTextStream& out, const QList<Manual::ContentsEntry>& entries, int depth)
+{
+    for (const Manual::ContentsEntry& entry : entries) {
+        out << QString(depth * 4, QLatin1Char(' ')) << entry.title;
+        if (!entry.target.isEmpty())
+            out << " ("
+                << (entry.file.isEmpty() ? entry.target : entry.file + QLatin1Char(' ') + entry.target)
+                << ')';
+        out << '\n';
+        printContents(out, entry.children, depth + 1);
+    }
+}
+
+int runContents(const Manual& manual, bool json, CliContext& context)
+{
+    const Result<QList<Manual::ContentsEntry>> contents = manual.contents();
+    if (!contents) {
+        context.err << contents.error() << Qt::endl;
+        return ExitCode::BadUse;
+    }
+    if (json)
+        context.out << QJsonDocument(QJsonObject{{QStringLiteral("contents"), contentsJson(*contents)}})
+                           .toJson(QJsonDocument::Indented);
+    else
+        printContents(context.out, *contents, 0);
+    return ExitCode::Found;
+}
+
+int runKeywords(const Manual& manual, bool json, CliContext& context)
+{
+    const Result<QList<Manual::Keyword>> keywords = manual.keywords();
+    if (!keywords) {
+        context.err << keywords.error() << Qt::endl;
+        return ExitCode::BadUse;
+    }
+    QJsonArray shown;
+    for (const Manual::Keyword& keyword : *keywords) {
+        if (json)
+            shown << QJsonObject{{QStringLiteral("keyword"), keyword.keyword},
+                                 {QStringLiteral("targets"), QJsonArray::fromStringList(keyword.targets)}};
+        else
+            printField(context.out, keyword.keyword, keyword.targets.join(QStringLiteral(", ")));
+    }
+    if (json)
+        context.out << QJsonDocument(QJsonObject{{QStringLiteral("keywords"), shown}})
+                           .toJson(QJsonDocument::Indented);
+    return keywords->isEmpty() ? ExitCode::NotFound : ExitCode::Found;
+}
+
+int runSearch(const Manual& manual, const QString& words, bool json, CliContext& context)
+{
+    const QList<Manual::Found> found = manual.search(words);
+    QJsonArray shown;
+    for (const Manual::Found& result : found) {
+        if (json) {
+            shown << QJsonObject{{QStringLiteral("title"), result.title},
+                                 {QStringLiteral("target"), result.target},
+                                 {QStringLiteral("snippet"), result.snippet}};
+        } else {
+            printField(context.out, result.target, result.title + QLatin1Char('\n') + result.snippet);
+        }
+    }
+    if (json)
+        context.out
+            << QJsonDocument(QJsonObject{{QStringLiteral("results"), shown}}).toJson(QJsonDocument::Indented);
+    return found.isEmpty() ? ExitCode::NotFound : ExitCode::Found;
+}
+
 } // namespace
 
 int runHelp(const QStringList& arguments, CliContext& context)
@@ -42,18 +144,24 @@ int runHelp(const QStringList& arguments, CliContext& context)
     CommandLine commandLine(Usage, 1, 1);
     commandLine.addOption(
         {ContextOption, QStringLiteral("The context name of the topic."), QStringLiteral("name")});
+    commandLine.addOption({ContentsOption, QStringLiteral("The contents of the manual.")});
+    commandLine.addOption({KeywordsOption, QStringLiteral("The keywords of the manual's index.")});
+    commandLine.addOption(
+        {SearchOption, QStringLiteral("The topics that hold all the words."), QStringLiteral("words")});
     commandLine.leaveDataFolderAsItIs();
     if (!commandLine.parse(arguments, context))
         return ExitCode::BadUse;
     const QString path = helpFilePath(commandLine.positional().at(0), commandLine.folders());
     const bool byName = commandLine.isSet(ContextOption);
-    std::optional<qint32> number;
-    if (commandLine.positional().size() == 2) {
-        number = contextNumber(commandLine.positional().at(1));
-        if (!number || byName) {
-            context.err << "usage: " << Usage << Qt::endl;
-            return ExitCode::BadUse;
-        }
+    const int lists = int(commandLine.isSet(ContentsOption)) + int(commandLine.isSet(KeywordsOption)) +
+                      int(commandLine.isSet(SearchOption));
+    std::optional<QString> target;
+    if (commandLine.positional().size() == 2)
+        target = topicTarget(commandLine.positional().at(1));
+    if (lists > 1 || (lists == 1 && (byName || commandLine.positional().size() == 2)) ||
+        (commandLine.positional().size() == 2 && (!target || byName))) {
+        context.err << "usage: " << Usage << Qt::endl;
+        return ExitCode::BadUse;
     }
 
     const Result<std::unique_ptr<Manual>> manual = Manual::open(path);
@@ -61,13 +169,20 @@ int runHelp(const QStringList& arguments, CliContext& context)
         context.err << manual.error() << Qt::endl;
         return ExitCode::BadUse;
     }
+    if (commandLine.isSet(ContentsOption))
+        return runContents(**manual, commandLine.json(), context);
+    if (commandLine.isSet(KeywordsOption))
+        return runKeywords(**manual, commandLine.json(), context);
+    if (commandLine.isSet(SearchOption))
+        return runSearch(**manual, commandLine.value(SearchOption), commandLine.json(), context);
+
     Result<std::optional<Manual::Topic>> found = std::optional<Manual::Topic>();
     QString asked;
     QString missing;
     const QString shownPath = QDir::toNativeSeparators(path);
-    if (number) {
-        found = (*manual)->topic(*number);
-        asked = QString::number(*number);
+    if (target) {
+        found = (*manual)->topicAt(*target);
+        asked = *target;
         missing = QStringLiteral("%1 has no topic %2").arg(shownPath, asked);
     } else if (byName) {
         asked = commandLine.value(ContextOption);
@@ -89,10 +204,13 @@ int runHelp(const QStringList& arguments, CliContext& context)
     const Manual::Topic& topic = **found;
 
     if (commandLine.json()) {
+        bool isNumber = false;
+        const int number = target ? target->toInt(&isNumber) : 0;
         const QJsonObject shown{
-            {QStringLiteral("number"), number ? QJsonValue(*number) : QJsonValue()},
+            {QStringLiteral("number"), isNumber ? QJsonValue(number) : QJsonValue()},
             {QStringLiteral("title"), topic.title},
             {QStringLiteral("text"), topic.text},
+            {QStringLiteral("links"), linksJson(topic.links)},
         };
         const QJsonObject object{{QStringLiteral("title"), (*manual)->title()},
                                  {QStringLiteral("topic"), shown}};

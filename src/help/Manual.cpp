@@ -47,13 +47,14 @@ template <typename Read> auto guarded(Read read) -> decltype(read())
 }
 
 // The contents of a manual without a contents file: its contents topic first, then every topic by its
-// title.
+// title. Topics without a title, popups mostly, are left out.
 QList<Manual::ContentsEntry> contentsOfHeadings(const QList<Manual::Heading>& headings, const QString& first)
 {
     QList<Manual::ContentsEntry> contents;
     for (const Manual::Heading& heading : headings) {
-        const Manual::ContentsEntry entry{
-            heading.title.isEmpty() ? heading.target : heading.title, heading.target, {}, {}};
+        if (heading.title.isEmpty())
+            continue;
+        const Manual::ContentsEntry entry{heading.title, heading.target, {}, {}};
         if (heading.target == first)
             contents.prepend(entry);
         else

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -91,7 +92,8 @@ private Q_SLOTS:
                  {QStringLiteral("number"), 3},
                  {QStringLiteral("title"), QStringLiteral("About")},
                  {QStringLiteral("text"), QStringLiteral("About\n\nAbout this HelpDemo: this file is really "
-                                                         "not much of a demo, but it's a start.\n\n")}}},
+                                                         "not much of a demo, but it's a start.\n\n")},
+                 {QStringLiteral("links"), QJsonArray()}}},
         };
         QCOMPARE(QJsonDocument::fromJson(run.out.toUtf8()).object(), expected);
 
@@ -148,7 +150,9 @@ private Q_SLOTS:
         const QString winfile = manual(QStringLiteral("winfile.hlp"));
         const QString henkel = QDir(programFolder()).filePath(QStringLiteral("Henkel.hlp"));
         const QString usage = QStringLiteral(
-            "usage: velcarin-cli help FILE [NUMBER | --context NAME] [--json] [--data-dir DIR]\n");
+            "usage: velcarin-cli help FILE [TOPIC | --context NAME] [--json] [--data-dir DIR]\n"
+            "       velcarin-cli help FILE --contents | --keywords | --search WORDS [--json] [--data-dir "
+            "DIR]\n");
         QTest::newRow("a number not mapped") << QStringList{winfile, QStringLiteral("1001")} << 1
                                              << QStringLiteral("%1 has no topic 1001\n").arg(winfile);
         QTest::newRow("a number mapped to no topic") << QStringList{winfile, QStringLiteral("5204")} << 1
