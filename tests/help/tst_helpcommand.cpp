@@ -198,6 +198,96 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, exitCode);
     }
 
+    // The lists of a manual: each JSON shape, its first entry, and the exit code.
+    void listsAManual_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QJsonValue>("first");
+        QTest::addColumn<int>("exitCode");
+        const QString winfile = manual(QStringLiteral("winfile.hlp"));
+        QTest::newRow("links of a topic into another manual")
+            << QStringList{winfile, QStringLiteral("5101")} << QStringLiteral("links")
+            << QJsonValue(QJsonObject{{QStringLiteral("text"), QStringLiteral("directory window")},
+                                      {QStringLiteral("target"), QStringLiteral("~34A771FB")},
+                                      {QStringLiteral("file"), QStringLiteral("glossary.hlp")}})
+            << 0;
+        QTest::newRow("contents without a contents file")
+            << QStringList{manual(QStringLiteral("wxhelp_doc.hlp")), QStringLiteral("--contents")}
+            << QStringLiteral("contents")
+            << QJsonValue(QJsonObject{{QStringLiteral("title"), QStringLiteral("Contents")},
+                                      {QStringLiteral("target"), QStringLiteral("#1")},
+                                      {QStringLiteral("children"), QJsonArray()}})
+            << 0;
+        QTest::newRow("keywords")
+            << QStringList{manual(QStringLiteral("TSTCON32.HLP")), QStringLiteral("--keywords")}
+            << QStringLiteral("keywords")
+            << QJsonValue(QJsonObject{
+                   {QStringLiteral("keyword"), QStringLiteral("Activate, Automation extended properties")},
+                   {QStringLiteral("targets"), QJsonArray{QStringLiteral("#16")}}})
+            << 0;
+        QTest::newRow("search")
+            << QStringList{winfile, QStringLiteral("--search"), QStringLiteral("TREE directory")}
+            << QStringLiteral("results")
+            << QJsonValue(QJsonObject{
+                   {QStringLiteral("title"), QStringLiteral("What Is File Manager?")},
+                   {QStringLiteral("target"), QStringLiteral("#7")},
+                   {QStringLiteral("snippet"),
+                    QStringLiteral("\u2026t: the left half displays the directory tree, and the right "
+                                   "half displays the contents of the current directory. When "
+                                   "yo\u2026")}})
+            << 0;
+        QTest::newRow("search without a result")
+            << QStringList{winfile, QStringLiteral("--search"), QStringLiteral("benzene")}
+            << QStringLiteral("results") << QJsonValue() << 1;
+        QTest::newRow("no index") << QStringList{QDir(programFolder()).filePath(QStringLiteral("Henkel.hlp")),
+                                                 QStringLiteral("--keywords")}
+                                  << QStringLiteral("keywords") << QJsonValue() << 1;
+    }
+
+    void listsAManual()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, list);
+        QFETCH(QJsonValue, first);
+        QFETCH(int, exitCode);
+        const CliRun run =
+            runCli(QStringList{QStringLiteral("help")} + arguments + QStringList{QStringLiteral("--json")});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.exitCode, exitCode);
+        QJsonObject shown = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        if (list == QLatin1String("links"))
+            shown = shown.value(QStringLiteral("topic")).toObject();
+        const QJsonArray entries = shown.value(list).toArray();
+        QCOMPARE(entries.isEmpty() ? QJsonValue() : entries.first(), first);
+    }
+
+    // A target of a link opens as a topic; a damaged index is refused alone.
+    void opensTargetsAndRefusesADamagedIndex()
+    {
+        const CliRun target =
+            runCli({QStringLiteral("help"), manual(QStringLiteral("wxhelp_doc.hlp")), QStringLiteral("#3")});
+        QCOMPARE(target.exitCode, 0);
+        QVERIFY2(target.out.contains(QStringLiteral("Topic title: Chapter 2\n")), qPrintable(target.out));
+
+        TestDataFolder folder;
+        const QString damaged = folder.filePath(QStringLiteral("winfile.hlp"));
+        folder.writeFile(
+            QStringLiteral("winfile.hlp"),
+            fileContents(manual(QStringLiteral("winfile.hlp"))).replace(0xFD91, 2, QByteArray(2, '\0')));
+        const CliRun keywords = runCli({QStringLiteral("help"), damaged, QStringLiteral("--keywords")});
+        QCOMPARE(keywords.exitCode, 2);
+        QCOMPARE(keywords.err,
+                 QStringLiteral("The index of the help file %1 cannot be read: it is damaged (a B+ tree "
+                                "without its signature).\n")
+                     .arg(damaged));
+        QCOMPARE(runCli({QStringLiteral("help"), damaged, QStringLiteral("5101")}).exitCode, 0);
+        QCOMPARE(
+            runCli({QStringLiteral("help"), damaged, QStringLiteral("--contents"), QStringLiteral("5101")})
+                .exitCode,
+            2);
+    }
+
     void reportsADamagedFile()
     {
         TestDataFolder folder;
