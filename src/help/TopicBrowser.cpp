@@ -19,6 +19,8 @@ const QString PictureScheme = QStringLiteral("velcarin-picture");
 // Pictures of help files are drawn for screens of 96 pixels to the inch.
 constexpr double PictureDpi = 96.0;
 constexpr double ZoomStep = 1.1;
+// Windows Help sets a tab stop every half inch where a paragraph sets none.
+constexpr double TabStopDistance = 48.0;
 
 QImage imageOf(const Manual::Picture& picture)
 {
@@ -51,6 +53,7 @@ TopicBrowser::TopicBrowser(QWidget* parent)
     : QTextBrowser(parent)
 {
     setOpenLinks(false);
+    setTabStopDistance(TabStopDistance);
     connect(this, &QTextBrowser::anchorClicked, this,
             [this](const QUrl& link) { Q_EMIT linkClicked(link.toString(QUrl::FullyEncoded)); });
 }

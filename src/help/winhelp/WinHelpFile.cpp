@@ -2,8 +2,8 @@
 
 #include "help/winhelp/BTree.h"
 #include "help/winhelp/ContextHash.h"
+#include "help/winhelp/KeywordTable.h"
 #include "help/winhelp/TopicText.h"
-#include "help/winhelp/Windows1252.h"
 
 #include <QCoreApplication>
 
@@ -141,18 +141,16 @@ QList<WinHelpFile::Keyword> WinHelpFile::keywords() const
     const std::optional<QByteArrayView> tree = m_fileSystem.file(QStringLiteral("|KWBTREE"));
     if (!tree)
         return keywords;
-    const QByteArrayView data = required(m_fileSystem, QStringLiteral("|KWDATA"));
-    BTree(*tree).forEachEntry([&](ByteReader& entry) {
-        Keyword keyword{fromWindows1252(entry.string()), {}};
-        const quint16 count = entry.word();
-        ByteReader offsets(data, entry.signedDword());
-        for (quint16 place = 0; place < count; ++place) {
-            const std::optional<qsizetype> topic = m_topics.topicAt(offsets.signedDword());
+    for (const KeywordEntry& entry :
+         readKeywordTable(*tree, required(m_fileSystem, QStringLiteral("|KWDATA")))) {
+        Keyword keyword{entry.keyword, {}};
+        for (const qint32 offset : entry.offsets) {
+            const std::optional<qsizetype> topic = m_topics.topicAt(offset);
             if (topic && !keyword.topics.contains(*topic))
                 keyword.topics << *topic;
         }
         keywords << keyword;
-    });
+    }
     return keywords;
 }
 
