@@ -1,5 +1,6 @@
 #include "help/HelpViewer.h"
 #include "help/Manual.h"
+#include "help/TopicBrowser.h"
 #include "support/TestSupport.h"
 
 #include <QAction>
@@ -7,11 +8,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QTextBrowser>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -444,6 +447,72 @@ private Q_SLOTS:
             return;
         Q_EMIT contents->itemActivated(contents->topLevelItem(0)->child(0), 0);
         QCOMPARE(viewer.topicTitle(), QStringLiteral("Functions"));
+    }
+
+    // A picture that cannot be read is a frame with its reason, and the rest of the topic still shows.
+    void aPictureThatCannotBeReadIsAFrame()
+    {
+        TestDataFolder folder;
+        folder.createDatabase(
+            QStringLiteral("Pictured.hlp"),
+            QStringLiteral("create table manual (title); insert into manual values ('Pictured');"
+                           "create table topics (context integer primary key, title, html);"
+                           "insert into topics values (1, 'One', '<p>Before<img "
+                           "src=\"velcarin-picture:tank\">After</p>');"));
+        HelpViewer viewer;
+        viewer.showTopic({folder.filePath(QStringLiteral("Pictured.hlp")), HelpRequest::ShowContext, 1});
+        QTextBrowser* text = child<QTextBrowser>(&viewer, QStringLiteral("topicText"));
+        QCOMPARE(text->toPlainText(), QStringLiteral("Before\uFFFCAfter"));
+        const QImage frame =
+            text->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("velcarin-picture:tank")))
+                .value<QImage>();
+        QCOMPARE(frame.size(), QSize(320, 80));
+        QCOMPARE(frame.pixelColor(0, 0), QColor(Qt::darkGray));
+    }
+
+    // A hotspot of a picture leads where its target says; a click beside it leads nowhere.
+    void hotspotsOfAPictureAreLinks()
+    {
+        // A manual whose one picture, 60 by 40 pixels, has a hotspot in its right half.
+        class PicturedManual : public Manual {
+        public:
+            QString title() const override { return {}; }
+            Result<std::optional<Topic>> topicAt(const QString&) const override
+            {
+                return std::optional<Topic>();
+            }
+            Result<std::optional<Topic>> topicNamed(const QString&) const override
+            {
+                return std::optional<Topic>();
+            }
+            Result<std::optional<Topic>> contentsTopic() const override { return std::optional<Topic>(); }
+            QList<Heading> headings() const override { return {}; }
+            Result<QList<Keyword>> keywords() const override { return QList<Keyword>(); }
+            Result<Picture> picture(const QString&) const override
+            {
+                return Picture{QSize(60, 40),
+                               QByteArray(60 * 40 * 4, '\x7F'),
+                               {{QRect(30, 0, 30, 40), QStringLiteral("velcarin-jump:5")}}};
+            }
+        };
+        const PicturedManual manual;
+        TopicBrowser view;
+        view.resize(400, 200);
+        view.show();
+        view.showTopic(&manual, QStringLiteral("<p><img src=\"velcarin-picture:tank\"></p>"));
+        QSignalSpy clicked(&view, &TopicBrowser::linkClicked);
+        QTextCursor picture(view.document());
+        picture.setPosition(1);
+        const QRect place = view.cursorRect(picture); // just after the picture, on its line
+        const double scale = view.logicalDpiX() / 96.0;
+        const QPoint bottomRight(place.left() - 1, place.bottom() - 1);
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                          bottomRight - QPoint(int(10 * scale), int(10 * scale)));
+        QCOMPARE(clicked.size(), 1);
+        QCOMPARE(clicked.first().first().toString(), QStringLiteral("velcarin-jump:5"));
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                          bottomRight - QPoint(int(50 * scale), int(10 * scale)));
+        QCOMPARE(clicked.size(), 1);
     }
 
     void browseSequenceAndEscape()

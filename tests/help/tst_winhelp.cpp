@@ -363,6 +363,16 @@ private Q_SLOTS:
             << QStringLiteral("abcdefnon-break-")
             << QStringLiteral("<p>a<a href=\"velcarin-jump:~00001234\" style=\"color:#008000\">b</a>"
                               "cdefnon-break-</p>");
+        // JumpId and PopupId macros are links; the file's window is no part of the target.
+        const QByteArray jumpId("JumpId(`other.hlp>second', `topic_a')");
+        const QByteArray popupId("PI(`', `topic_a')");
+        QTest::newRow("jump and popup macros")
+            << paragraph() + "\xC8" + le16(int(jumpId.size()) + 3) + jumpId + "\x89\xCC" +
+                   le16(int(popupId.size()) + 3) + popupId + "\x89" + end
+            << strings({"a", "x", "y", "z"}) << 0x20 << QStringLiteral("axyz")
+            << QStringLiteral(
+                   "<p>a<a href=\"velcarin-jump:other.hlp%3E~1272F05F\" style=\"color:#008000\">x</a>"
+                   "y<a href=\"velcarin-popup:~1272F05F\" style=\"text-decoration:none\">z</a></p>");
         QTest::newRow("paragraph layout")
             << QByteArray(4, '\0') + le16(0x037F) + le16(2) + packedWord(0).repeated(6) + "\x01" + le16(20) +
                    "\x84" + le16(0x4000 * 2 + 1) + packedWord(1) + packedWord(8) + "\x82" + end
