@@ -9,6 +9,7 @@
 #include "shell/MessageBox.h"
 #include "shell/SystemColour.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
@@ -129,6 +130,11 @@ HelpViewer::HelpViewer(QWidget* parent)
     m_fixedText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_fixedText->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     m_fixedText->hide();
+    // The region that does not scroll is as high as its text, at any width.
+    connect(m_fixedText->document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged,
+            this, [this](const QSizeF& size) {
+                m_fixedText->setFixedHeight(int(size.height()) + 2 * m_fixedText->frameWidth());
+            });
     m_text->setObjectName(QStringLiteral("topicText"));
     for (TopicBrowser* text : {m_fixedText, m_text, m_popup->browser()})
         connect(text, &TopicBrowser::linkClicked, this, &HelpViewer::followLink);
@@ -298,12 +304,7 @@ void HelpViewer::display(const Place& place)
     // Popup topics have no title of their own.
     m_title->setText(m_topic->title.isEmpty() ? m_manual->title() : m_topic->title);
     m_fixedText->setVisible(!m_topic->fixedHtml.isEmpty());
-    if (!m_topic->fixedHtml.isEmpty()) {
-        m_fixedText->showTopic(m_manual, m_topic->fixedHtml);
-        m_fixedText->document()->setTextWidth(m_fixedText->viewport()->width());
-        m_fixedText->setFixedHeight(int(m_fixedText->document()->size().height()) +
-                                    2 * m_fixedText->frameWidth());
-    }
+    m_fixedText->showTopic(m_manual, m_topic->fixedHtml);
     m_text->showTopic(m_manual, m_topic->html);
     m_text->highlight(m_highlighted);
 }
@@ -394,9 +395,10 @@ void HelpViewer::updateActions()
 // The contents and the index of the manual shown; read once for each manual.
 void HelpViewer::fillSidePane(const Manual* manual, const QString& file)
 {
-    if (file == m_sidePaneFile)
+    if (file == m_sidePaneFile && manual == m_sidePaneManual)
         return;
     m_sidePaneFile = file;
+    m_sidePaneManual = manual;
     m_contents->clear();
     const Result<QList<Manual::ContentsEntry>> contents = manual->contents();
     if (contents)

@@ -88,7 +88,8 @@ private:
     OpenManuals m_manuals;
     const Manual* m_manual = nullptr; // the manual of the topic shown
     QString m_manualFile;             // its file; the side pane shows its contents
-    QString m_sidePaneFile;
+    QString m_sidePaneFile;           // the manual whose contents and index the side pane shows
+    const Manual* m_sidePaneManual = nullptr;
     std::optional<Manual::Topic> m_topic;
     QStringList m_highlighted; // the words of the search that showed the topic
     QList<Place> m_history;
