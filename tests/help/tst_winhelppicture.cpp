@@ -130,6 +130,10 @@ private Q_SLOTS:
             << container(
                    {bitmap(6, 3, 96, 4, {2, 1}, le32(0x0000FF) + le32(0x00FF00), "\0\x81\x01\x03\0"_ba)})
             << QSize(2, 1) << QList<quint32>{0xFF0000FF, 0xFF00FF00};
+        QTest::newRow("LZ77 and run-length, a run for each byte")
+            << container({bitmap(6, 3, 96, 24, {2, 1}, {},
+                                 "\0\x81\x01\x81\x02\x81\x03\x81\x04\0\x81\x05\x81\x06\x81\0\x81\0"_ba)})
+            << QSize(2, 1) << QList<quint32>{0xFF030201, 0xFF060504};
         QTest::newRow("transparent") << container(
                                             {bitmap(6, 0, 96, 1, {2, 1}, BlackWhite, "\x40\0\0\0"_ba, {}, 1)})
                                      << QSize(2, 1) << QList<quint32>{0xFF000000, 0x00FFFFFF};
