@@ -1,4 +1,6 @@
-// The Windows Help reader on any bytes: read the file, every topic's text and every way of finding a topic.
+// The Windows Help reader on any bytes: read the file, every topic's text and pictures and every way of
+// finding a topic.
+#include "help/TopicHtmlFile.h"
 #include "help/winhelp/WinHelpFile.h"
 
 #include <cstddef>
@@ -11,8 +13,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::optional<WinHelpFile> file = WinHelpFile::read(bytes, &error);
     if (!file)
         return 0;
-    for (qsizetype index = 0; index < file->topicCount(); ++index)
-        file->topic(index, &error);
+    for (qsizetype index = 0; index < file->topicCount(); ++index) {
+        const std::optional<WinHelpFile::Topic> topic = file->topic(index, &error);
+        for (const QString& name : pictureNames(topic ? topic->fixedHtml + topic->html : QString()))
+            static_cast<void>(file->picture(name));
+    }
     for (const WinHelpFile::ContextNumber& entry : file->contextNumbers())
         file->topicForNumber(entry.number);
     file->topicNamed(QStringLiteral("contents"));

@@ -1,6 +1,7 @@
 #include "cli/HelpCommand.h"
 
 #include "help/Manual.h"
+#include "help/TopicHtmlFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,14 +11,15 @@
 
 namespace {
 
-const QString Usage =
-    QStringLiteral("velcarin-cli help FILE [TOPIC | --context NAME] [--json] [--data-dir DIR]\n"
-                   "       velcarin-cli help FILE --contents | --keywords | --search WORDS [--json] "
-                   "[--data-dir DIR]");
+const QString Usage = QStringLiteral(
+    "velcarin-cli help FILE [TOPIC | --context NAME] [--json | --html OUT.html] [--data-dir DIR]\n"
+    "       velcarin-cli help FILE --contents | --keywords | --search WORDS [--json] "
+    "[--data-dir DIR]");
 const QString ContextOption = QStringLiteral("context");
 const QString ContentsOption = QStringLiteral("contents");
 const QString KeywordsOption = QStringLiteral("keywords");
 const QString SearchOption = QStringLiteral("search");
+const QString HtmlOption = QStringLiteral("html");
 
 // A topic as the help project wrote its context number: decimal, or hexadecimal after "0x" for the help
 // IDs that have the highest bit set; or a topic target of a link ("#12", "~1A2B3C4D").
@@ -137,6 +139,22 @@ int runSearch(const Manual& manual, const QString& words, bool json, CliContext&
     return found.isEmpty() ? ExitCode::NotFound : ExitCode::Found;
 }
 
+// The size of each picture the topic shows, or why it cannot be shown.
+QJsonArray picturesOf(const Manual& manual, const Manual::Topic& topic)
+{
+    QJsonArray pictures;
+    for (const QString& name : pictureNames(topic.fixedHtml + topic.html)) {
+        const Result<Manual::Picture> picture = manual.picture(name);
+        if (picture) {
+            pictures.append(QJsonObject{{QStringLiteral("width"), picture->size.width()},
+                                        {QStringLiteral("height"), picture->size.height()}});
+        } else {
+            pictures.append(QJsonObject{{QStringLiteral("error"), picture.error()}});
+        }
+    }
+    return pictures;
+}
+
 } // namespace
 
 int runHelp(const QStringList& arguments, CliContext& context)
@@ -148,6 +166,9 @@ int runHelp(const QStringList& arguments, CliContext& context)
     commandLine.addOption({KeywordsOption, QStringLiteral("The keywords of the manual's index.")});
     commandLine.addOption(
         {SearchOption, QStringLiteral("The topics that hold all the words."), QStringLiteral("words")});
+    commandLine.addOption({HtmlOption,
+                           QStringLiteral("Writes the topic as HTML, its pictures as PNG files beside it."),
+                           QStringLiteral("file")});
     commandLine.leaveDataFolderAsItIs();
     if (!commandLine.parse(arguments, context))
         return ExitCode::BadUse;
@@ -158,7 +179,8 @@ int runHelp(const QStringList& arguments, CliContext& context)
     std::optional<QString> target;
     if (commandLine.positional().size() == 2)
         target = topicTarget(commandLine.positional().at(1));
-    if (lists > 1 || (lists == 1 && (byName || commandLine.positional().size() == 2)) ||
+    if (lists > 1 ||
+        (lists == 1 && (byName || commandLine.positional().size() == 2 || commandLine.isSet(HtmlOption))) ||
         (commandLine.positional().size() == 2 && (!target || byName))) {
         context.err << "usage: " << Usage << Qt::endl;
         return ExitCode::BadUse;
@@ -203,6 +225,16 @@ int runHelp(const QStringList& arguments, CliContext& context)
     }
     const Manual::Topic& topic = **found;
 
+    if (commandLine.isSet(HtmlOption)) {
+        const Result<QStringList> written = writeTopicHtml(**manual, topic, commandLine.value(HtmlOption));
+        if (!written) {
+            context.err << written.error() << Qt::endl;
+            return ExitCode::BadUse;
+        }
+        for (const QString& unreadable : *written)
+            context.err << unreadable << Qt::endl;
+        return ExitCode::Found;
+    }
     if (commandLine.json()) {
         bool isNumber = false;
         const int number = target ? target->toInt(&isNumber) : 0;
@@ -211,6 +243,7 @@ int runHelp(const QStringList& arguments, CliContext& context)
             {QStringLiteral("title"), topic.title},
             {QStringLiteral("text"), topic.text},
             {QStringLiteral("links"), linksJson(topic.links)},
+            {QStringLiteral("pictures"), picturesOf(**manual, topic)},
         };
         const QJsonObject object{{QStringLiteral("title"), (*manual)->title()},
                                  {QStringLiteral("topic"), shown}};

@@ -69,3 +69,15 @@ Result<QList<std::pair<QString, QList<int>>>> HelpFile::keywords() const
     }
     return keywords;
 }
+
+Result<QByteArray> HelpFile::bitmap(const QString& name) const
+{
+    QSqlQuery query(m_database.connection());
+    query.prepare(QStringLiteral("select bitmap from pictures where name = ?"));
+    query.addBindValue(name);
+    if (!query.exec())
+        return Failure{tr("the help file has no pictures")};
+    if (!query.next())
+        return Failure{tr("there is no picture by that name")};
+    return query.value(0).toByteArray();
+}

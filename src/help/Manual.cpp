@@ -5,6 +5,7 @@
 #include "help/HtmlText.h"
 #include "help/winhelp/ContentsFile.h"
 #include "help/winhelp/ContextHash.h"
+#include "help/winhelp/Picture.h"
 #include "help/winhelp/WinHelpFile.h"
 
 #include <QCoreApplication>
@@ -30,6 +31,22 @@ QString tr(const char* text)
 QString unreadable(const QString& path, const QString& reason)
 {
     return tr("The help file %1 cannot be read: %2.").arg(QDir::toNativeSeparators(path), reason);
+}
+
+// A picture as read, or why it cannot be shown. Memory running out while it is read refuses the picture
+// alone; the rest of the manual still shows.
+template <typename Read>
+Result<Manual::Picture> shownPicture(const QString& path, const QString& name, Read read)
+{
+    Result<Manual::Picture> picture = Failure{tr("there is not enough memory to read it")};
+    try {
+        picture = read();
+    } catch (const std::bad_alloc&) {
+    }
+    if (picture)
+        return picture;
+    return Failure{tr("The picture %1 of the help file %2 cannot be shown: %3.")
+                       .arg(name, QDir::toNativeSeparators(path), picture.error())};
 }
 
 // Runs a read of the Windows Help reader, which turns damage into a reason itself. Anything else that it
@@ -79,8 +96,9 @@ QString snippetAround(const QString& text, qsizetype at)
 
 class SqliteManual : public Manual {
 public:
-    explicit SqliteManual(HelpFile file)
-        : m_file(std::move(file))
+    SqliteManual(QString path, HelpFile file)
+        : m_path(std::move(path))
+        , m_file(std::move(file))
     {
     }
 
@@ -124,8 +142,16 @@ public:
         }
         return keywords;
     }
+    Result<Picture> picture(const QString& name) const override
+    {
+        return shownPicture(m_path, name, [&]() -> Result<Picture> {
+            const Result<QByteArray> bitmap = m_file.bitmap(name);
+            return bitmap ? WinHelp::readBitmapFile(*bitmap) : Failure{bitmap.error()};
+        });
+    }
 
 private:
+    QString m_path;
     HelpFile m_file;
 };
 
@@ -190,6 +216,10 @@ public:
             return Failure{tr("The index of the help file %1 cannot be read: %2.")
                                .arg(QDir::toNativeSeparators(m_path), keywords.error())};
         return keywords;
+    }
+    Result<Picture> picture(const QString& name) const override
+    {
+        return shownPicture(m_path, name, [&] { return m_file.picture(name); });
     }
 
 private:
@@ -298,7 +328,7 @@ Result<std::unique_ptr<Manual>> Manual::open(const QString& path)
         std::optional<HelpFile> file = HelpFile::open(path, &error);
         if (!file)
             return Failure{error};
-        return std::unique_ptr<Manual>(std::make_unique<SqliteManual>(std::move(*file)));
+        return std::unique_ptr<Manual>(std::make_unique<SqliteManual>(path, std::move(*file)));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -57,7 +57,8 @@ public:
     // A picture a topic shows; the topic's HTML names it <img src="velcarin-picture:NAME">.
     struct Hotspot {
         QRect area;     // in the picture's pixels
-        QString target; // where a click on it leads, as a link of the topic's HTML names it
+        QString target; // the topic a click on it leads to, a topic target as a TopicLink holds it
+        bool popup = false;
     };
     struct Picture {
         QSize size;

@@ -1,6 +1,7 @@
 #include "help/TopicBrowser.h"
 
 #include "help/Manual.h"
+#include "help/TopicLink.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QImage>
@@ -158,7 +159,7 @@ QString TopicBrowser::hotspotAt(const QPoint& point) const
                                int((inDocument.y() - area.top()) * scale));
         for (const Manual::Hotspot& hotspot : picture->hotspots) {
             if (hotspot.area.contains(inPicture))
-                return hotspot.target;
+                return TopicLink{{}, hotspot.target, {}, hotspot.popup}.href();
         }
         return {};
     }

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -91,6 +92,7 @@ private Q_SLOTS:
              QJsonObject{
                  {QStringLiteral("number"), 3},
                  {QStringLiteral("title"), QStringLiteral("About")},
+                 {QStringLiteral("pictures"), QJsonArray()},
                  {QStringLiteral("text"), QStringLiteral("About\n\nAbout this HelpDemo: this file is really "
                                                          "not much of a demo, but it's a start.\n\n")},
                  {QStringLiteral("links"), QJsonArray()}}},
@@ -150,7 +152,8 @@ private Q_SLOTS:
         const QString winfile = manual(QStringLiteral("winfile.hlp"));
         const QString henkel = QDir(programFolder()).filePath(QStringLiteral("Henkel.hlp"));
         const QString usage = QStringLiteral(
-            "usage: velcarin-cli help FILE [TOPIC | --context NAME] [--json] [--data-dir DIR]\n"
+            "usage: velcarin-cli help FILE [TOPIC | --context NAME] [--json | --html OUT.html] [--data-dir "
+            "DIR]\n"
             "       velcarin-cli help FILE --contents | --keywords | --search WORDS [--json] [--data-dir "
             "DIR]\n");
         QTest::newRow("a number not mapped") << QStringList{winfile, QStringLiteral("1001")} << 1
@@ -286,6 +289,74 @@ private Q_SLOTS:
             runCli({QStringLiteral("help"), damaged, QStringLiteral("--contents"), QStringLiteral("5101")})
                 .exitCode,
             2);
+    }
+
+    void writesTheTopicWithItsPictures()
+    {
+        TestDataFolder folder;
+        const QString page = folder.filePath(QStringLiteral("page.html"));
+        const CliRun run = runCli({QStringLiteral("help"), manual(QStringLiteral("winfile.hlp")),
+                                   QStringLiteral("5118"), QStringLiteral("--html"), page});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(fileContents(page).contains("text-indent:-36px;\"><img src=\"page-bm8.png\" width=\"13\" "
+                                            "height=\"13\">"));
+        // The pixels of |bm7 as its bytes in the file give them, read back by Qt's own PNG reader.
+        const QImage button(folder.filePath(QStringLiteral("page-bm7.png")));
+        QCOMPARE(button.size(), QSize(16, 12));
+        QCOMPARE(button.pixel(1, 0), 0xFF000000);
+        QCOMPARE(button.pixel(2, 3), 0xFFC0C0C0);
+        QCOMPARE(button.pixel(13, 3), 0xFF808080);
+
+        const CliRun json = runCli({QStringLiteral("help"), manual(QStringLiteral("winfile.hlp")),
+                                    QStringLiteral("5118"), QStringLiteral("--json")});
+        const QJsonObject square{{QStringLiteral("width"), 13}, {QStringLiteral("height"), 13}};
+        QCOMPARE(QJsonDocument::fromJson(json.out.toUtf8())["topic"]["pictures"].toArray(),
+                 (QJsonArray{square, square, square,
+                             QJsonObject{{QStringLiteral("width"), 16}, {QStringLiteral("height"), 12}}}));
+
+        const CliRun nowhere =
+            runCli({QStringLiteral("help"), manual(QStringLiteral("winfile.hlp")), QStringLiteral("5118"),
+                    QStringLiteral("--html"), QStringLiteral("/nowhere/page.html")});
+        QCOMPARE(nowhere.exitCode, 2);
+        QCOMPARE(nowhere.err,
+                 QStringLiteral("cannot write /nowhere/page-bm8.png: No such file or directory\n"));
+    }
+
+    void showsThePicturesOfItsOwnHelpFiles()
+    {
+        const QString globe = QDir(programFolder()).filePath(QStringLiteral("GLOBE1.BMP"));
+        TestDataFolder folder;
+        const QString html = QStringLiteral("'<p><img src=\"velcarin-picture:globe\"></p>'");
+        folder.createDatabase(QStringLiteral("Own.hlp"),
+                              QStringLiteral("create table manual (title); insert into manual values ('Own');"
+                                             "create table topics (context integer primary key, title, html);"
+                                             "insert into topics values (1, 'One', %1);"
+                                             "create table pictures (name primary key, bitmap);"
+                                             "insert into pictures values ('globe', X'%2');")
+                                  .arg(html, QString::fromLatin1(fileContents(globe).toHex())));
+        folder.createDatabase(
+            QStringLiteral("Bare.hlp"),
+            QStringLiteral("create table manual (title); insert into manual values ('Bare');"
+                           "create table topics (context integer primary key, title, html);"
+                           "insert into topics values (1, 'One', %1);")
+                .arg(html));
+        const QString page = folder.filePath(QStringLiteral("own.html"));
+        const CliRun run = runCli({QStringLiteral("help"), folder.filePath(QStringLiteral("Own.hlp")),
+                                   QStringLiteral("1"), QStringLiteral("--html"), page});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(QImage(folder.filePath(QStringLiteral("own-globe.png"))),
+                 QImage(globe).convertToFormat(QImage::Format_ARGB32));
+
+        const QString bare = folder.filePath(QStringLiteral("Bare.hlp"));
+        const CliRun json =
+            runCli({QStringLiteral("help"), bare, QStringLiteral("1"), QStringLiteral("--json")});
+        const QJsonObject refused{
+            {QStringLiteral("error"), QStringLiteral("The picture globe of the help file %1 cannot be shown: "
+                                                     "the help file has no pictures.")
+                                          .arg(bare)}};
+        QCOMPARE(QJsonDocument::fromJson(json.out.toUtf8())["topic"]["pictures"].toArray(),
+                 QJsonArray{refused});
     }
 
     void reportsADamagedFile()

@@ -492,7 +492,7 @@ private Q_SLOTS:
             {
                 return Picture{QSize(60, 40),
                                QByteArray(60 * 40 * 4, '\x7F'),
-                               {{QRect(30, 0, 30, 40), QStringLiteral("velcarin-jump:5")}}};
+                               {{QRect(30, 0, 30, 40), QStringLiteral("5")}}};
             }
         };
         const PicturedManual manual;

@@ -307,12 +307,12 @@ private Q_SLOTS:
                     "<p style=\"margin-bottom:4px; margin-left:8px; margin-right:12px;\">"
                     "<span style=\"font-family:'Helv'; font-size:10pt; color:#010100;\">Opens a </span>"
                     "<a href=\"velcarin-popup:glossary.hlp%3E~34A771FB\" style=\"color:#008000\">")));
-        // Pictures are left out with a marker; a tab stands before the text beside them.
+        // A picture is a marker in the text and named in the HTML; a tab stands before the text beside it.
         QVERIFY(topicOf(winfile, 1)
                     .text.contains(QStringLiteral("[picture]\tArranging Windows NT and Icons \n")));
-        QVERIFY(
-            topicOf(winfile, 1)
-                .html.contains(QStringLiteral("<i>[picture]</i><span style=\"white-space:pre\">\t</span>")));
+        QVERIFY(topicOf(winfile, 1)
+                    .html.contains(QStringLiteral(
+                        "<img src=\"velcarin-picture:bm0\"><span style=\"white-space:pre\">\t</span>")));
         // A table of one column: each cell a paragraph of its own.
         const WinHelpFile testContainer = readHelpFile(bytesOf(QStringLiteral("TSTCON32.HLP")));
         QVERIFY(topicOf(testContainer, 13)
@@ -351,11 +351,17 @@ private Q_SLOTS:
         QTest::newRow("tab, picture, blank that does not break")
             << paragraph() + "\x83\x86\x03" + packedSignedDword(4) + QByteArray(4, '\0') + "\x8B" + end
             << strings({"a", "", "b", "c"}) << 0x20 << QStringLiteral("a\t[picture]b\u00A0c")
-            << QStringLiteral("<p>a<span style=\"white-space:pre\">\t</span><i>[picture]</i>b\u00A0c</p>");
+            << QStringLiteral("<p>a<span style=\"white-space:pre\">\t</span><img "
+                              "src=\"velcarin-picture:bm0\">b\u00A0c</p>");
         QTest::newRow("hotspot picture")
             << paragraph() + "\x87\x22" + packedSignedDword(4) + packedWord(1) + QByteArray(4, '\0') + end
             << strings({"x", "y"}) << 0x20 << QStringLiteral("x[picture]y")
-            << QStringLiteral("<p>x<i>[picture]</i>y</p>");
+            << QStringLiteral("<p>x<img src=\"velcarin-picture:bm0\">y</p>");
+        QTest::newRow("a window of a program, a picture command too short to name a picture")
+            << paragraph() + "\x86\x05" + packedSignedDword(2) + "ab" + "\x86\x03" + packedSignedDword(1) +
+                   "c" + end
+            << strings({"x", "y", "z"}) << 0x20 << QStringLiteral("x[picture]y[picture]z")
+            << QStringLiteral("<p>x<i>[picture]</i>y<i>[picture]</i>z</p>");
         QTest::newRow("hotspots and fields")
             << paragraph() + "\xE3" + le32(0x1234) + "\x89\xC8" + le16(8) + "Macro" + "\xEF" + le16(3) +
                    "abc" + "\x20" + le32(7) + "\x21" + le16(7) + "\x8C" + end
@@ -422,6 +428,33 @@ private Q_SLOTS:
         QCOMPARE(topic.title, QStringLiteral("Made"));
         QCOMPARE(topic.text, text);
         QCOMPARE(topic.html, html);
+    }
+
+    void showsEachPictureOfATopic()
+    {
+        // A white dot, in a picture container the topic holds after a picture number, then a damaged |bm2.
+        const QByteArray dot = le16(0x506C) + le16(1) + le32(8) + QByteArray("\x06\x00", 2) + le16(192) +
+                               le16(192) + "\x02\x02" + le16(2) + le16(2) + le16(4) + le16(0) + le16(8) +
+                               le16(0) + le32(36) + le32(0) + le32(0) + le32(0xFFFFFF) + le32(0x80);
+        HelpFileBuilder builder;
+        builder.addTopic("Pictures");
+        builder.addText(paragraph() + "\x86\x03" + packedSignedDword(int(dot.size()) + 4) + le16(1) +
+                            le16(0) + dot + "\x88\x03" + packedSignedDword(4) + le16(0) + le16(2) + '\xFF',
+                        strings({"a", "b", "c"}));
+        builder.addFile("|bm2", "damaged");
+        const WinHelpFile file = readHelpFile(builder.build());
+        const WinHelpFile::Topic topic = topicOf(file, 0);
+        QCOMPARE(topic.text, QStringLiteral("a[picture]b[picture]c"));
+        QCOMPARE(topic.html, QStringLiteral("<p>a<img src=\"velcarin-picture:topic0-0\">b"
+                                            "<img src=\"velcarin-picture:bm2\">c</p>"));
+        const Result<Manual::Picture> embedded = file.picture(QStringLiteral("topic0-0"));
+        QVERIFY2(embedded, qPrintable(embedded.error()));
+        QCOMPARE(embedded->size, QSize(1, 1));
+        QCOMPARE(embedded->pixels, QByteArray("\xFF\xFF\xFF\xFF"));
+        QCOMPARE(file.picture(QStringLiteral("bm2")).error(),
+                 QStringLiteral("it is damaged (not a picture)"));
+        QCOMPARE(file.picture(QStringLiteral("topic0-1")).error(),
+                 QStringLiteral("there is no picture by that name"));
     }
 
     void reportsDamage_data()

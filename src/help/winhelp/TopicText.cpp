@@ -3,6 +3,7 @@
 #include "help/TopicLink.h"
 #include "help/winhelp/ByteReader.h"
 #include "help/winhelp/ContextHash.h"
+#include "help/winhelp/Picture.h"
 #include "help/winhelp/Windows1252.h"
 
 #include <QRegularExpression>
@@ -79,8 +80,9 @@ QString fontStyle(const Font& font, bool inLink)
 // more follows, so that the end of a table cell can turn it into the gap before the next cell.
 class TopicWriter {
 public:
-    explicit TopicWriter(const QList<Font>& fonts)
+    TopicWriter(const QList<Font>& fonts, qint64 topicOffset)
         : m_fonts(fonts)
+        , m_topicOffset(topicOffset)
     {
     }
 
@@ -114,9 +116,18 @@ public:
     {
         addMark(QStringLiteral("\t"), QStringLiteral("<span style=\"white-space:pre\">\t</span>"));
     }
-    void addPicture()
+    // A picture the viewer shows by its name, or without one the marker alone.
+    void addPicture(const QString& name)
     {
-        addMark(PictureMarker, QStringLiteral("<i>") + PictureMarker + QStringLiteral("</i>"));
+        addMark(PictureMarker, name.isEmpty()
+                                   ? QStringLiteral("<i>") + PictureMarker + QStringLiteral("</i>")
+                                   : QStringLiteral("<img src=\"velcarin-picture:%1\">").arg(name));
+    }
+    // A picture the topic holds itself, named by the topic and its place among the topic's pictures.
+    QString addEmbeddedPicture(QByteArrayView picture)
+    {
+        m_embeddedPictures.append(picture.toByteArray());
+        return embeddedPictureName(m_topicOffset, int(m_embeddedPictures.size() - 1));
     }
     void addLineBreak() { addMark(QStringLiteral("\n"), QStringLiteral("<br>")); }
     void endParagraph()
@@ -188,7 +199,7 @@ public:
     {
         closeParagraph();
         flushParagraph();
-        return {m_text, m_scrollingHtml, m_fixedHtml};
+        return {m_text, m_scrollingHtml, m_fixedHtml, m_embeddedPictures};
     }
 
 private:
@@ -218,12 +229,14 @@ private:
     const QList<Font>& m_fonts;
     Font m_font;
     ParagraphLayout m_layout;
+    qint64 m_topicOffset;
     QString m_text;
     QString m_scrollingHtml;
     QString m_fixedHtml;
     QString* m_html = &m_scrollingHtml;
     QString m_paragraph;
     QList<int> m_widths;
+    QList<QByteArray> m_embeddedPictures;
     bool m_paragraphEnded = false;
     bool m_cellOpen = false;
     bool m_linkOpen = false;
@@ -304,6 +317,22 @@ try {
     return std::nullopt;
 }
 
+// The name of the picture a picture command shows: a |bm file by its number, or a picture the topic holds
+// itself; none for a window of a program, which only Windows could show, or a command too short to name one.
+QString pictureShown(quint8 kind, QByteArrayView command, TopicWriter& writer)
+{
+    if ((kind != 0x03 && kind != 0x22) || command.size() < 4)
+        return {};
+    ByteReader picture(command);
+    if (picture.word() == 0)
+        return bitmapPictureName(picture.word());
+    // The picture ("lP" or "lp" first) follows, in some files after a number that means nothing here.
+    QByteArrayView embedded = command.sliced(2);
+    if (!embedded.startsWith("lP") && !embedded.startsWith("lp"))
+        embedded = embedded.sliced(2);
+    return writer.addEmbeddedPicture(embedded);
+}
+
 // Writes the strings of the text, each followed by the formatting command that comes after it, up to the
 // end of the paragraph group. False on a command this reader does not know: the rest cannot be placed.
 bool writeCharacters(ByteReader& formatting, ByteReader& strings, const LinkTarget& linkTarget,
@@ -340,8 +369,7 @@ bool writeCharacters(ByteReader& formatting, ByteReader& strings, const LinkTarg
             const qint32 size = formatting.packedSignedDword();
             if (kind == 0x22)
                 formatting.packedWord(); // hotspots
-            formatting.skip(size);
-            writer.addPicture();
+            writer.addPicture(pictureShown(kind, formatting.take(size), writer));
             break;
         }
         case 0x89: // end of a hotspot
@@ -466,7 +494,7 @@ QList<Font> readFonts(QByteArrayView fontFile)
 TopicText renderTopic(const TopicFile& topics, const TopicFile::Topic& topic, const PhraseTable& phrases,
                       const QList<Font>& fonts, const LinkTarget& linkTarget)
 {
-    TopicWriter writer(fonts);
+    TopicWriter writer(fonts, topic.offset);
     for (qsizetype index = topic.firstLink; index < topic.endLink; ++index) {
         const TopicFile::Link& link = topics.links().at(index);
         if (link.type != TopicFile::Text && link.type != TopicFile::Table)

@@ -31,7 +31,8 @@ struct Font {
 struct TopicText {
     QString text;
     QString html;
-    QString fixedHtml; // the non-scrolling region at the top; empty when the topic has none
+    QString fixedHtml;                  // the non-scrolling region at the top; empty when the topic has none
+    QList<QByteArray> embeddedPictures; // the pictures the topic holds itself, in order
 };
 
 // The fonts of |FONT, or none for fonts of a kind this reader does not read; throws Damaged.

@@ -3,9 +3,11 @@
 #include "help/winhelp/BTree.h"
 #include "help/winhelp/ContextHash.h"
 #include "help/winhelp/KeywordTable.h"
+#include "help/winhelp/Picture.h"
 #include "help/winhelp/TopicText.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 using namespace WinHelp;
 
@@ -127,6 +129,14 @@ std::optional<qsizetype> WinHelpFile::topicForTarget(const QString& target) cons
     return isNumber ? topicForNumber(number) : std::nullopt;
 }
 
+LinkTarget WinHelpFile::linkTarget() const
+{
+    return [this](quint32 hash) {
+        const std::optional<qsizetype> target = topicForHash(hash);
+        return target ? targetOf(*target) : hashTarget(hash);
+    };
+}
+
 QString WinHelpFile::targetOf(qsizetype index) const
 {
     const auto number = m_numberOfTopic.constFind(index);
@@ -158,10 +168,7 @@ std::optional<WinHelpFile::Topic> WinHelpFile::topic(qsizetype index, QString* e
 {
     const TopicFile::Topic& topic = m_topics.topics().at(index);
     try {
-        const TopicText text = renderTopic(m_topics, topic, m_phrases, m_fonts, [this](quint32 hash) {
-            const std::optional<qsizetype> target = topicForHash(hash);
-            return target ? targetOf(*target) : hashTarget(hash);
-        });
+        const TopicText text = renderTopic(m_topics, topic, m_phrases, m_fonts, linkTarget());
         const auto browse = [this](qint32 offset) {
             return offset == -1 ? std::nullopt : m_topics.topicAt(offset);
         };
@@ -176,5 +183,32 @@ std::optional<WinHelpFile::Topic> WinHelpFile::topic(qsizetype index, QString* e
     } catch (const Damaged& damaged) {
         *error = damage(damaged);
         return std::nullopt;
+    }
+}
+
+Result<Manual::Picture> WinHelpFile::picture(const QString& name) const
+{
+    static const QRegularExpression bitmapFile(QStringLiteral("^bm\\d+$"));
+    static const QRegularExpression embedded(QStringLiteral("^topic(\\d+)-(\\d+)$"));
+    const QString none = tr("there is no picture by that name");
+    if (bitmapFile.match(name).hasMatch()) {
+        const std::optional<QByteArrayView> file = m_fileSystem.file(QLatin1Char('|') + name);
+        return file ? readPicture(*file, linkTarget()) : Failure{none};
+    }
+    // A picture embedded in a topic is found again by reading the topic's text once more.
+    const QRegularExpressionMatch match = embedded.match(name);
+    const std::optional<qsizetype> index =
+        match.hasMatch() ? m_topics.topicAt(match.captured(1).toLongLong()) : std::nullopt;
+    if (!index || m_topics.topics().at(*index).offset != match.captured(1).toLongLong())
+        return Failure{none};
+    try {
+        const TopicText text =
+            renderTopic(m_topics, m_topics.topics().at(*index), m_phrases, m_fonts, linkTarget());
+        const qsizetype number = match.captured(2).toLongLong();
+        return number < text.embeddedPictures.size()
+                   ? readPicture(text.embeddedPictures.at(number), linkTarget())
+                   : Failure{none};
+    } catch (const Damaged& damaged) {
+        return Failure{damage(damaged)};
     }
 }

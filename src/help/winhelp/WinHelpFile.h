@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Result.h"
+#include "help/Manual.h"
 #include "help/winhelp/FileSystem.h"
 #include "help/winhelp/PhraseTable.h"
 #include "help/winhelp/SystemFile.h"
@@ -69,6 +71,9 @@ public:
     QList<Keyword> keywords() const;
     // A topic with its text; nothing, and why not in `error`, when its text is damaged.
     std::optional<Topic> topic(qsizetype index, QString* error) const;
+    // A picture a topic's HTML names, a |bm file or a picture embedded in a topic; the reason when there is
+    // none by that name or it cannot be read.
+    Result<Manual::Picture> picture(const QString& name) const;
 
 private:
     explicit WinHelpFile(const QByteArray& bytes);
@@ -79,6 +84,9 @@ private:
     WinHelp::PhraseTable m_phrases;
     WinHelp::TopicFile m_topics;
     std::optional<qsizetype> topicForHash(quint32 hash) const;
+    // The target of a link or a hotspot to the topic of a context hash: the topic's own target when this
+    // file has it, else the hash.
+    WinHelp::LinkTarget linkTarget() const;
 
     QList<WinHelp::Font> m_fonts;
     QList<ContextNumber> m_contextNumbers;
