@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     for (qsizetype index = 0; index < file->topicCount(); ++index) {
         const std::optional<WinHelpFile::Topic> topic = file->topic(index, &error);
-        for (const QString& name : pictureNames(topic ? topic->html : QString()))
+        for (const QString& name : pictureNames(topic ? topic->fixedHtml + topic->html : QString()))
             static_cast<void>(file->picture(name));
     }
     for (const WinHelpFile::ContextNumber& entry : file->contextNumbers())

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QSqlError>
 #include <QSqlQuery>
 
 namespace {
@@ -38,6 +39,35 @@ std::optional<HelpFile::Topic> HelpFile::topic(int context) const
     if (!query.exec() || !query.next())
         return std::nullopt;
     return Topic{context, readableText(query.value(0).toString()), readableText(query.value(1).toString())};
+}
+
+QList<HelpFile::Topic> HelpFile::titles() const
+{
+    QSqlQuery query(m_database.connection());
+    QList<Topic> titles;
+    if (!query.exec(QStringLiteral("select context, title from topics order by context")))
+        return titles;
+    while (query.next())
+        titles << Topic{query.value(0).toInt(), readableText(query.value(1).toString()), {}};
+    return titles;
+}
+
+Result<QList<std::pair<QString, QList<int>>>> HelpFile::keywords() const
+{
+    QList<std::pair<QString, QList<int>>> keywords;
+    if (!m_database.connection().tables().contains(QStringLiteral("keywords")))
+        return keywords;
+    QSqlQuery query(m_database.connection());
+    if (!query.exec(QStringLiteral("select keyword, context from keywords order by keyword collate nocase, "
+                                   "keyword, context")))
+        return Failure{tr("The index of the help file cannot be read: %1.").arg(query.lastError().text())};
+    while (query.next()) {
+        const QString keyword = readableText(query.value(0).toString());
+        if (keywords.isEmpty() || keywords.last().first != keyword)
+            keywords.append({keyword, {}});
+        keywords.last().second << query.value(1).toInt();
+    }
+    return keywords;
 }
 
 Result<QByteArray> HelpFile::bitmap(const QString& name) const

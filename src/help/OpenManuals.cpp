@@ -2,23 +2,23 @@
 
 #include <QFileInfo>
 
-const Manual* OpenManuals::open(const QString& path, QString* error)
+Result<const Manual*> OpenManuals::open(const QString& path)
 {
     // Stamped before it is read: a file that changes while it is read is read again next time.
     const FileStamp stamp = stampOf(path);
     const auto kept = m_kept.find(path);
     if (kept != m_kept.end() && kept->second.stamp == stamp)
-        return kept->second.manual.get();
-    std::unique_ptr<Manual> manual = Manual::open(path, error);
+        return static_cast<const Manual*>(kept->second.manual.get());
+    Result<std::unique_ptr<Manual>> manual = Manual::open(path);
     if (!manual) {
         // Nothing kept for a file that cannot be shown: every request reports it as it stands.
         if (kept != m_kept.end())
             m_kept.erase(kept);
-        return nullptr;
+        return Failure{manual.error()};
     }
     KeptManual& entry = m_kept[path];
-    entry = {stamp, std::move(manual)};
-    return entry.manual.get();
+    entry = {stamp, std::move(*manual)};
+    return static_cast<const Manual*>(entry.manual.get());
 }
 
 OpenManuals::FileStamp OpenManuals::stampOf(const QString& path)

@@ -13,8 +13,8 @@
 class OpenManuals {
 public:
     // The manual of a help file as Manual::open gives it, opened again only when its file changed since;
-    // nothing, and the message of Manual::open in `error`, when it cannot be shown.
-    const Manual* open(const QString& path, QString* error);
+    // the reason of Manual::open when it cannot be shown.
+    Result<const Manual*> open(const QString& path);
 
 private:
     // What tells a help file from the one a kept manual was read from: a write changes its size or time

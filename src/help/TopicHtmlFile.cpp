@@ -47,7 +47,8 @@ Result<QStringList> writeTopicHtml(const Manual& manual, const Manual::Topic& to
     const QDir folder = QFileInfo(path).absoluteDir();
     QStringList unreadable;
     QHash<QString, QString> shown; // the HTML of each picture's place
-    for (const QString& name : pictureNames(topic.html)) {
+    QString body = topic.fixedHtml + topic.html;
+    for (const QString& name : pictureNames(body)) {
         const Result<Manual::Picture> picture = manual.picture(name);
         if (!picture) {
             unreadable.append(picture.error());
@@ -65,7 +66,6 @@ Result<QStringList> writeTopicHtml(const Manual& manual, const Manual::Topic& to
                                .arg(picture->size.height()));
     }
 
-    QString body = topic.html;
     for (qsizetype at = 0;;) {
         const QRegularExpressionMatch match = PictureTag.match(body, at);
         if (!match.hasMatch())

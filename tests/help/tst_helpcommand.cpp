@@ -94,7 +94,8 @@ private Q_SLOTS:
                  {QStringLiteral("title"), QStringLiteral("About")},
                  {QStringLiteral("pictures"), QJsonArray()},
                  {QStringLiteral("text"), QStringLiteral("About\n\nAbout this HelpDemo: this file is really "
-                                                         "not much of a demo, but it's a start.\n\n")}}},
+                                                         "not much of a demo, but it's a start.\n\n")},
+                 {QStringLiteral("links"), QJsonArray()}}},
         };
         QCOMPARE(QJsonDocument::fromJson(run.out.toUtf8()).object(), expected);
 
@@ -150,9 +151,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("err");
         const QString winfile = manual(QStringLiteral("winfile.hlp"));
         const QString henkel = QDir(programFolder()).filePath(QStringLiteral("Henkel.hlp"));
-        const QString usage = QStringLiteral("usage: velcarin-cli help FILE [NUMBER | --context NAME] "
-                                             "[--json | --html OUT.html] [--data-dir DIR]\n"
-                                             "try 'velcarin-cli help --help'\n");
+        const QString usage = QStringLiteral(
+            "usage: velcarin-cli help FILE [TOPIC | --context NAME] [--json | --html OUT.html] [--data-dir "
+            "DIR]
+"
+            "       velcarin-cli help FILE --contents | --keywords | --search WORDS [--json] [--data-dir "
+            "DIR]
+"
+            "try 'velcarin-cli help --help'
+");
         QTest::newRow("a number not mapped") << QStringList{winfile, QStringLiteral("1001")} << 1
                                              << QStringLiteral("%1 has no topic 1001\n").arg(winfile);
         QTest::newRow("a number mapped to no topic") << QStringList{winfile, QStringLiteral("5204")} << 1
@@ -198,6 +205,96 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, exitCode);
     }
 
+    // The lists of a manual: each JSON shape, its first entry, and the exit code.
+    void listsAManual_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QJsonValue>("first");
+        QTest::addColumn<int>("exitCode");
+        const QString winfile = manual(QStringLiteral("winfile.hlp"));
+        QTest::newRow("links of a topic into another manual")
+            << QStringList{winfile, QStringLiteral("5101")} << QStringLiteral("links")
+            << QJsonValue(QJsonObject{{QStringLiteral("text"), QStringLiteral("directory window")},
+                                      {QStringLiteral("target"), QStringLiteral("~34A771FB")},
+                                      {QStringLiteral("file"), QStringLiteral("glossary.hlp")}})
+            << 0;
+        QTest::newRow("contents without a contents file")
+            << QStringList{manual(QStringLiteral("wxhelp_doc.hlp")), QStringLiteral("--contents")}
+            << QStringLiteral("contents")
+            << QJsonValue(QJsonObject{{QStringLiteral("title"), QStringLiteral("Contents")},
+                                      {QStringLiteral("target"), QStringLiteral("#1")},
+                                      {QStringLiteral("children"), QJsonArray()}})
+            << 0;
+        QTest::newRow("keywords")
+            << QStringList{manual(QStringLiteral("TSTCON32.HLP")), QStringLiteral("--keywords")}
+            << QStringLiteral("keywords")
+            << QJsonValue(QJsonObject{
+                   {QStringLiteral("keyword"), QStringLiteral("Activate, Automation extended properties")},
+                   {QStringLiteral("targets"), QJsonArray{QStringLiteral("#16")}}})
+            << 0;
+        QTest::newRow("search")
+            << QStringList{winfile, QStringLiteral("--search"), QStringLiteral("TREE directory")}
+            << QStringLiteral("results")
+            << QJsonValue(QJsonObject{
+                   {QStringLiteral("title"), QStringLiteral("What Is File Manager?")},
+                   {QStringLiteral("target"), QStringLiteral("#7")},
+                   {QStringLiteral("snippet"),
+                    QStringLiteral("\u2026t: the left half displays the directory tree, and the right "
+                                   "half displays the contents of the current directory. When "
+                                   "yo\u2026")}})
+            << 0;
+        QTest::newRow("search without a result")
+            << QStringList{winfile, QStringLiteral("--search"), QStringLiteral("benzene")}
+            << QStringLiteral("results") << QJsonValue() << 1;
+        QTest::newRow("no index") << QStringList{QDir(programFolder()).filePath(QStringLiteral("Henkel.hlp")),
+                                                 QStringLiteral("--keywords")}
+                                  << QStringLiteral("keywords") << QJsonValue() << 1;
+    }
+
+    void listsAManual()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, list);
+        QFETCH(QJsonValue, first);
+        QFETCH(int, exitCode);
+        const CliRun run =
+            runCli(QStringList{QStringLiteral("help")} + arguments + QStringList{QStringLiteral("--json")});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.exitCode, exitCode);
+        QJsonObject shown = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        if (list == QLatin1String("links"))
+            shown = shown.value(QStringLiteral("topic")).toObject();
+        const QJsonArray entries = shown.value(list).toArray();
+        QCOMPARE(entries.isEmpty() ? QJsonValue() : entries.first(), first);
+    }
+
+    // A target of a link opens as a topic; a damaged index is refused alone.
+    void opensTargetsAndRefusesADamagedIndex()
+    {
+        const CliRun target =
+            runCli({QStringLiteral("help"), manual(QStringLiteral("wxhelp_doc.hlp")), QStringLiteral("#3")});
+        QCOMPARE(target.exitCode, 0);
+        QVERIFY2(target.out.contains(QStringLiteral("Topic title: Chapter 2\n")), qPrintable(target.out));
+
+        TestDataFolder folder;
+        const QString damaged = folder.filePath(QStringLiteral("winfile.hlp"));
+        folder.writeFile(
+            QStringLiteral("winfile.hlp"),
+            fileContents(manual(QStringLiteral("winfile.hlp"))).replace(0xFD91, 2, QByteArray(2, '\0')));
+        const CliRun keywords = runCli({QStringLiteral("help"), damaged, QStringLiteral("--keywords")});
+        QCOMPARE(keywords.exitCode, 2);
+        QCOMPARE(keywords.err,
+                 QStringLiteral("The index of the help file %1 cannot be read: it is damaged (a B+ tree "
+                                "without its signature).\n")
+                     .arg(damaged));
+        QCOMPARE(runCli({QStringLiteral("help"), damaged, QStringLiteral("5101")}).exitCode, 0);
+        QCOMPARE(
+            runCli({QStringLiteral("help"), damaged, QStringLiteral("--contents"), QStringLiteral("5101")})
+                .exitCode,
+            2);
+    }
+
     void writesTheTopicWithItsPictures()
     {
         TestDataFolder folder;
@@ -206,7 +303,8 @@ private Q_SLOTS:
                                    QStringLiteral("5118"), QStringLiteral("--html"), page});
         QCOMPARE(run.err, QString());
         QCOMPARE(run.exitCode, 0);
-        QVERIFY(fileContents(page).contains("<p><img src=\"page-bm8.png\" width=\"13\" height=\"13\">"));
+        QVERIFY(fileContents(page).contains("text-indent:-36px;\"><img src=\"page-bm8.png\" width=\"13\" "
+                                            "height=\"13\">"));
         // The pixels of |bm7 as its bytes in the file give them, read back by Qt's own PNG reader.
         const QImage button(folder.filePath(QStringLiteral("page-bm7.png")));
         QCOMPARE(button.size(), QSize(16, 12));

@@ -1,5 +1,6 @@
 #include "help/HelpViewer.h"
 #include "help/Manual.h"
+#include "help/TopicBrowser.h"
 #include "support/WidgetTestSupport.h"
 
 #include <QAction>
@@ -7,8 +8,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QMenu>
+#include <QSignalSpy>
 #include <QTextBrowser>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 // The help viewer on the sample help files of the program folder.
 class TestHelpViewer : public QObject {
@@ -19,9 +28,12 @@ private:
     {
         return {programFolder() + QLatin1Char('/') + file, HelpRequest::ShowContext, context};
     }
+    // The region that does not scroll, if shown, over the rest.
     static QString shownText(const HelpViewer& viewer)
     {
-        return child<QTextBrowser>(&viewer, QStringLiteral("topicText"))->toPlainText();
+        const QString text = child<QTextBrowser>(&viewer, QStringLiteral("topicText"))->toPlainText();
+        const QTextBrowser* fixed = child<QTextBrowser>(&viewer, QStringLiteral("topicFixedText"));
+        return fixed->isHidden() ? text : fixed->toPlainText() + QLatin1Char('\n') + text;
     }
     // An officer's own Windows Help manual, from the test data.
     static QString manual(const QString& file)
@@ -31,6 +43,36 @@ private:
     static QLabel* notice(const HelpViewer& viewer)
     {
         return child<QLabel>(&viewer, QStringLiteral("topicNotice"));
+    }
+    // A manual of Velcarin's own format with links between its topics, an index and a manual beside it.
+    static QString linkedManual(const TestDataFolder& folder)
+    {
+        const auto manual = [&](const QString& file, const QString& title, const QString& topics) {
+            folder.createDatabase(
+                file, QStringLiteral("create table manual (title); insert into manual values ('%1');"
+                                     "create table topics (context integer primary key, title, html);"
+                                     "create table keywords (keyword, context);%2")
+                          .arg(title, topics));
+        };
+        manual(QStringLiteral("Other.hlp"), QStringLiteral("Other"),
+               QStringLiteral("insert into topics values (7, 'Seven', '<p>Beside</p>');"));
+        manual(QStringLiteral("Linked.hlp"), QStringLiteral("Linked"),
+               QStringLiteral(
+                   "insert into topics values (1, 'One', '<p><a href=\"velcarin-jump:2\">to two</a> "
+                   "<a href=\"velcarin-popup:2\">two beside</a> <a href=\"velcarin-jump:9\">to nine</a> "
+                   "<a href=\"velcarin-jump:Other.hlp%3E7\">elsewhere</a></p>');"
+                   "insert into topics values (2, 'Two', '<p>Caustic soda wash, then rinse.</p>');"
+                   "insert into keywords values ('rinse', 2), ('washing', 1), ('washing', 2);"));
+        return folder.filePath(QStringLiteral("Linked.hlp"));
+    }
+    // Clicks the first place of a text in a view, as the officer clicks a link.
+    static void clickText(QTextBrowser* view, const QString& text)
+    {
+        const QTextCursor found = view->document()->find(text);
+        QVERIFY2(!found.isNull(), qPrintable(text));
+        QTextCursor middle(view->document());
+        middle.setPosition((found.selectionStart() + found.selectionEnd()) / 2);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->cursorRect(middle).center());
     }
 
 private Q_SLOTS:
@@ -55,15 +97,14 @@ private Q_SLOTS:
         QFETCH(int, first);
         QFETCH(int, last);
         HelpViewer viewer;
-        QString error;
-        const std::unique_ptr<Manual> manual = Manual::open(topic(file, first).helpFile, &error);
-        QVERIFY2(manual, qPrintable(error));
+        const Result<std::unique_ptr<Manual>> manual = Manual::open(topic(file, first).helpFile);
+        QVERIFY2(manual, qPrintable(manual.error()));
         for (int context = first; context <= last; ++context) {
             viewer.showTopic(topic(file, context));
             QVERIFY2(viewer.topicTitle() != QStringLiteral("Topic not available"),
                      qPrintable(QString::number(context)));
             // velcarin-cli help prints the lines the viewer shows.
-            QCOMPARE(manual->topic(context, &error)->text, shownText(viewer) + QLatin1Char('\n'));
+            QCOMPARE((*manual)->topic(context)->value().text, shownText(viewer) + QLatin1Char('\n'));
         }
     }
 
@@ -276,6 +317,221 @@ private Q_SLOTS:
         forward->trigger();
         QCOMPARE(viewer.windowTitle(),
                  QStringLiteral("PDH \uFFFDounter Statistics Demo Application Help - Velcarin Help"));
+    }
+
+    void followsLinks()
+    {
+        TestDataFolder folder;
+        const QString path = linkedManual(folder);
+        HelpViewer viewer;
+        viewer.show();
+        viewer.showTopic({path, HelpRequest::ShowContext, 1});
+        QTextBrowser* text = child<QTextBrowser>(&viewer, QStringLiteral("topicText"));
+        clickText(text, QStringLiteral("to two"));
+        QCOMPARE(viewer.topicTitle(), QStringLiteral("Two"));
+        child<QAction>(&viewer, QStringLiteral("actionBack"))->trigger();
+        QCOMPARE(viewer.topicTitle(), QStringLiteral("One"));
+
+        // A popup shows beside the link and goes on Escape; the topic stays.
+        clickText(text, QStringLiteral("two beside"));
+        QWidget* popup = child<QWidget>(&viewer, QStringLiteral("topicPopup"));
+        QVERIFY(popup->isVisible());
+        QCOMPARE(child<QTextBrowser>(popup, QStringLiteral("popupText"))->toPlainText(),
+                 QStringLiteral("Caustic soda wash, then rinse."));
+        QTest::keyClick(child<QTextBrowser>(popup, QStringLiteral("popupText")), Qt::Key_Escape);
+        QVERIFY(!popup->isVisible());
+        QCOMPARE(viewer.topicTitle(), QStringLiteral("One"));
+
+        clickText(text, QStringLiteral("elsewhere"));
+        QCOMPARE(viewer.windowTitle(), QStringLiteral("Other - Velcarin Help"));
+        QCOMPARE(viewer.topicTitle(), QStringLiteral("Seven"));
+        child<QAction>(&viewer, QStringLiteral("actionBack"))->trigger();
+        clickText(text, QStringLiteral("to nine"));
+        QCOMPARE(viewer.topicTitle(), QStringLiteral("Topic not available"));
+        QCOMPARE(shownText(viewer), QStringLiteral("The help file %1 has no topic 9.").arg(path));
+    }
+
+    void indexNarrowsAndOffersTheChoice()
+    {
+        TestDataFolder folder;
+        HelpViewer viewer;
+        viewer.show();
+        viewer.showTopic({linkedManual(folder), HelpRequest::ShowContext, 1});
+        QLineEdit* filter = child<QLineEdit>(&viewer, QStringLiteral("indexFilter"));
+        QListView* index = child<QListView>(&viewer, QStringLiteral("indexList"));
+        QCOMPARE(index->model()->rowCount(), 2);
+        QTest::keyClicks(filter, QStringLiteral("RIN"));
+        QCOMPARE(index->model()->rowCount(), 1);
+        QTest::keyClick(filter, Qt::Key_Return);
+        QCOMPARE(viewer.topicTitle(), QStringLiteral("Two"));
+
+        filter->clear();
+        QTest::keyClicks(filter, QStringLiteral("wash"));
+        QCOMPARE(index->model()->index(0, 0).data().toString(), QStringLiteral("washing"));
+        QTest::keyClick(filter, Qt::Key_Return);
+        QMenu* choice = child<QMenu>(&viewer, QStringLiteral("keywordTopics"));
+        QCOMPARE(choice->actions().size(), 2);
+        QCOMPARE(choice->actions().at(0)->text(), QStringLiteral("One"));
+        choice->actions().at(1)->trigger();
+        QCOMPARE(viewer.topicTitle(), QStringLiteral("Two"));
+    }
+
+    void searchMarksTheWordsFound()
+    {
+        TestDataFolder folder;
+        HelpViewer viewer;
+        viewer.show();
+        viewer.showTopic({linkedManual(folder), HelpRequest::ShowContext, 1});
+        QLineEdit* words = child<QLineEdit>(&viewer, QStringLiteral("searchWords"));
+        QListWidget* results = child<QListWidget>(&viewer, QStringLiteral("searchResults"));
+        QTest::keyClicks(words, QStringLiteral("SODA rinse"));
+        QTest::keyClick(words, Qt::Key_Return);
+        QCOMPARE(results->count(), 1);
+        QCOMPARE(results->item(0)->text(), QStringLiteral("Two\nCaustic soda wash, then rinse."));
+        Q_EMIT results->itemActivated(results->item(0));
+        QCOMPARE(viewer.topicTitle(), QStringLiteral("Two"));
+        QTextBrowser* text = child<QTextBrowser>(&viewer, QStringLiteral("topicText"));
+        QStringList marked;
+        for (const QTextEdit::ExtraSelection& mark : text->extraSelections())
+            marked << mark.cursor.selectedText();
+        QCOMPARE(marked, (QStringList{QStringLiteral("soda"), QStringLiteral("rinse")}));
+
+        words->clear();
+        QTest::keyClicks(words, QStringLiteral("benzene"));
+        QTest::keyClick(words, Qt::Key_Return);
+        QCOMPARE(results->item(0)->text(), QStringLiteral("No topic holds these words."));
+    }
+
+    // The contents file of the help project beside the manual; one that cannot be read is said so alone.
+    void contentsOfTheContentsFile_data()
+    {
+        QTest::addColumn<QByteArray>("contentsFile");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("contents file")
+            << QByteArray(":Base wxhelp_doc.hlp\r\n1 Reference\r\n2 The functions=FUNCTIONS\r\n"
+                          "2 Run=!ExecProgram(`x')\r\n1 Away=topic@other.hlp>main\r\n")
+            << QStringList{QStringLiteral("Reference"), QStringLiteral("  The functions"),
+                           QStringLiteral("Away")};
+        QTest::newRow("damaged contents file")
+            << QByteArray("1 Reference\nhalf a line\n")
+            << QStringList{
+                   QStringLiteral("The contents file %1 cannot be read: it is damaged (a contents line "
+                                  "without its level).")};
+        QTest::newRow("no contents file")
+            << QByteArray()
+            << QStringList{QStringLiteral("Contents"), QStringLiteral("Introduction"),
+                           QStringLiteral("Chapter 2")};
+    }
+
+    void contentsOfTheContentsFile()
+    {
+        QFETCH(QByteArray, contentsFile);
+        QFETCH(QStringList, shown);
+        TestDataFolder folder;
+        folder.writeFile(QStringLiteral("wxhelp_doc.hlp"),
+                         fileContents(manual(QStringLiteral("wxhelp_doc.hlp"))));
+        if (!contentsFile.isEmpty())
+            folder.writeFile(QStringLiteral("WXHELP_DOC.CNT"), contentsFile);
+        HelpViewer viewer;
+        viewer.show();
+        viewer.showTopic({folder.filePath(QStringLiteral("wxhelp_doc.hlp")), HelpRequest::ShowContext, 3});
+        QCOMPARE(viewer.topicTitle(), QStringLiteral("About"));
+        QTreeWidget* contents = child<QTreeWidget>(&viewer, QStringLiteral("contentsTree"));
+        QStringList lines;
+        for (QTreeWidgetItemIterator item(contents); *item; ++item)
+            lines << QString((*item)->parent() ? 2 : 0, QLatin1Char(' ')) + (*item)->text(0);
+        QCOMPARE(lines.mid(0, shown.size()),
+                 QStringList(shown).replaceInStrings(QStringLiteral("%1"),
+                                                     folder.filePath(QStringLiteral("WXHELP_DOC.CNT"))));
+        if (QTest::currentDataTag() != QLatin1String("contents file"))
+            return;
+        Q_EMIT contents->itemActivated(contents->topLevelItem(0)->child(0), 0);
+        QCOMPARE(viewer.topicTitle(), QStringLiteral("Functions"));
+    }
+
+    // A picture that cannot be read is a frame with its reason, and the rest of the topic still shows.
+    void aPictureThatCannotBeReadIsAFrame()
+    {
+        TestDataFolder folder;
+        folder.createDatabase(
+            QStringLiteral("Pictured.hlp"),
+            QStringLiteral("create table manual (title); insert into manual values ('Pictured');"
+                           "create table topics (context integer primary key, title, html);"
+                           "insert into topics values (1, 'One', '<p>Before<img "
+                           "src=\"velcarin-picture:tank\">After</p>');"));
+        HelpViewer viewer;
+        viewer.showTopic({folder.filePath(QStringLiteral("Pictured.hlp")), HelpRequest::ShowContext, 1});
+        QTextBrowser* text = child<QTextBrowser>(&viewer, QStringLiteral("topicText"));
+        QCOMPARE(text->toPlainText(), QStringLiteral("Before\uFFFCAfter"));
+        const QImage frame =
+            text->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("velcarin-picture:tank")))
+                .value<QImage>();
+        QCOMPARE(frame.size(), QSize(320, 80));
+        QCOMPARE(frame.pixelColor(0, 0), QColor(Qt::darkGray));
+    }
+
+    // A hotspot of a picture leads where its target says; a click beside it leads nowhere.
+    void hotspotsOfAPictureAreLinks()
+    {
+        // A manual whose one picture, 60 by 40 pixels, has a hotspot in its right half.
+        class PicturedManual : public Manual {
+        public:
+            QString title() const override { return {}; }
+            Result<std::optional<Topic>> topicAt(const QString&) const override
+            {
+                return std::optional<Topic>();
+            }
+            Result<std::optional<Topic>> topicNamed(const QString&) const override
+            {
+                return std::optional<Topic>();
+            }
+            Result<std::optional<Topic>> contentsTopic() const override { return std::optional<Topic>(); }
+            QList<Heading> headings() const override { return {}; }
+            Result<QList<Keyword>> keywords() const override { return QList<Keyword>(); }
+            Result<Picture> picture(const QString&) const override
+            {
+                return Picture{QSize(60, 40),
+                               QByteArray(60 * 40 * 4, '\x7F'),
+                               {{QRect(30, 0, 30, 40), QStringLiteral("5")}}};
+            }
+        };
+        const PicturedManual manual;
+        TopicBrowser view;
+        view.resize(400, 200);
+        view.show();
+        view.showTopic(&manual, QStringLiteral("<p><img src=\"velcarin-picture:tank\"></p>"));
+        QSignalSpy clicked(&view, &TopicBrowser::linkClicked);
+        QTextCursor picture(view.document());
+        picture.setPosition(1);
+        const QRect place = view.cursorRect(picture); // just after the picture, on its line
+        const double scale = view.logicalDpiX() / 96.0;
+        const QPoint bottomRight(place.left() - 1, place.bottom() - 1);
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                          bottomRight - QPoint(int(10 * scale), int(10 * scale)));
+        QCOMPARE(clicked.size(), 1);
+        QCOMPARE(clicked.first().first().toString(), QStringLiteral("velcarin-jump:5"));
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                          bottomRight - QPoint(int(50 * scale), int(10 * scale)));
+        QCOMPARE(clicked.size(), 1);
+    }
+
+    void browseSequenceAndEscape()
+    {
+        HelpViewer viewer;
+        viewer.show();
+        viewer.showTopic({manual(QStringLiteral("wxhelp_doc.hlp")), HelpRequest::ShowContext, 100});
+        QAction* browseBack = child<QAction>(&viewer, QStringLiteral("actionBrowseBack"));
+        QAction* browseForward = child<QAction>(&viewer, QStringLiteral("actionBrowseForward"));
+        QVERIFY(browseBack->isEnabled() && browseForward->isEnabled());
+        browseBack->trigger();
+        QCOMPARE(viewer.topicTitle(), QStringLiteral("Contents"));
+        QVERIFY(!browseBack->isEnabled());
+        child<QAction>(&viewer, QStringLiteral("actionBack"))->trigger();
+        QCOMPARE(viewer.topicTitle(), QStringLiteral("Introduction"));
+        viewer.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&viewer));
+        QTest::keyClick(child<QTextBrowser>(&viewer, QStringLiteral("topicText")), Qt::Key_Escape);
+        QVERIFY(!viewer.isVisible());
     }
 
     void oneViewerBesideTheProgram()

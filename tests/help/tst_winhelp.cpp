@@ -299,14 +299,21 @@ private Q_SLOTS:
     {
         const WinHelpFile winfile = readHelpFile(bytesOf(QStringLiteral("winfile.hlp")));
         // "Open": a heading in a bold font, then plain text.
-        QVERIFY(topicOf(winfile, 49)
-                    .html.startsWith(QStringLiteral("<p><b>Open</b></p><p>Opens a directory window")));
+        QVERIFY(
+            topicOf(winfile, 49)
+                .html.startsWith(QStringLiteral(
+                    "<p style=\"margin-top:18px; margin-bottom:8px; margin-left:8px; margin-right:12px;\">"
+                    "<span style=\"font-family:'Helv'; font-size:12pt; "
+                    "color:#010100;\"><b>Open</b></span></p>"
+                    "<p style=\"margin-bottom:4px; margin-left:8px; margin-right:12px;\">"
+                    "<span style=\"font-family:'Helv'; font-size:10pt; color:#010100;\">Opens a </span>"
+                    "<a href=\"velcarin-popup:glossary.hlp%3E~34A771FB\" style=\"color:#008000\">")));
         // A picture is a marker in the text and named in the HTML; a tab stands before the text beside it.
         QVERIFY(topicOf(winfile, 1)
                     .text.contains(QStringLiteral("[picture]\tArranging Windows NT and Icons \n")));
         QVERIFY(topicOf(winfile, 1)
                     .html.contains(QStringLiteral(
-                        "<img src=\"velcarin-picture:bm0\">&nbsp;&nbsp;&nbsp;&nbsp;Arranging")));
+                        "<img src=\"velcarin-picture:bm0\"><span style=\"white-space:pre\">\t</span>")));
         // A table of one column: each cell a paragraph of its own.
         const WinHelpFile testContainer = readHelpFile(bytesOf(QStringLiteral("TSTCON32.HLP")));
         QVERIFY(topicOf(testContainer, 13)
@@ -329,7 +336,10 @@ private Q_SLOTS:
             << paragraph() + "\x80" + le16(1) + "\x80" + le16(2) + "\x80" + le16(3) + "\x80" + le16(9) + end
             << strings({"plain", "bold", "italic", "both", "unknown font"}) << 0x20
             << QStringLiteral("plainbolditalicbothunknown font")
-            << QStringLiteral("<p>plain<b>bold</b><i>italic</i><b><i>both</i></b>unknown font</p>");
+            << QStringLiteral(
+                   "<p>plain<span style=\"font-family:'Arial';\"><b>bold</b></span>"
+                   "<span style=\"font-family:'Arial';\"><i>italic</i></span>"
+                   "<span style=\"font-family:'Arial';\"><b><i>both</i></b></span>unknown font</p>");
         QTest::newRow("Windows code page") << paragraph() + end << strings({"\x80\x81\x9F\xA0\xE9\x7F"})
                                            << 0x20 << QStringLiteral("\u20AC\uFFFD\u0178\u00A0\u00E9\uFFFD")
                                            << QStringLiteral("<p>\u20AC\uFFFD\u0178\u00A0\u00E9\uFFFD</p>");
@@ -342,7 +352,8 @@ private Q_SLOTS:
         QTest::newRow("tab, picture, blank that does not break")
             << paragraph() + "\x83\x86\x03" + packedSignedDword(4) + QByteArray(4, '\0') + "\x8B" + end
             << strings({"a", "", "b", "c"}) << 0x20 << QStringLiteral("a\t[picture]b\u00A0c")
-            << QStringLiteral("<p>a&nbsp;&nbsp;&nbsp;&nbsp;<img src=\"velcarin-picture:bm0\">b\u00A0c</p>");
+            << QStringLiteral("<p>a<span style=\"white-space:pre\">\t</span><img "
+                              "src=\"velcarin-picture:bm0\">b\u00A0c</p>");
         QTest::newRow("hotspot picture")
             << paragraph() + "\x87\x22" + packedSignedDword(4) + packedWord(1) + QByteArray(4, '\0') + end
             << strings({"x", "y"}) << 0x20 << QStringLiteral("x[picture]y")
@@ -356,12 +367,24 @@ private Q_SLOTS:
             << paragraph() + "\xE3" + le32(0x1234) + "\x89\xC8" + le16(8) + "Macro" + "\xEF" + le16(3) +
                    "abc" + "\x20" + le32(7) + "\x21" + le16(7) + "\x8C" + end
             << strings({"a", "b", "c", "d", "e", "f", "non-break-"}) << 0x20
-            << QStringLiteral("abcdefnon-break-") << QStringLiteral("<p>abcdefnon-break-</p>");
+            << QStringLiteral("abcdefnon-break-")
+            << QStringLiteral("<p>a<a href=\"velcarin-jump:~00001234\" style=\"color:#008000\">b</a>"
+                              "cdefnon-break-</p>");
+        // JumpId and PopupId macros are links; the file's window is no part of the target.
+        const QByteArray jumpId("JumpId(`other.hlp>second', `topic_a')");
+        const QByteArray popupId("PI(`', `topic_a')");
+        QTest::newRow("jump and popup macros")
+            << paragraph() + "\xC8" + le16(int(jumpId.size()) + 3) + jumpId + "\x89\xCC" +
+                   le16(int(popupId.size()) + 3) + popupId + "\x89" + end
+            << strings({"a", "x", "y", "z"}) << 0x20 << QStringLiteral("axyz")
+            << QStringLiteral(
+                   "<p>a<a href=\"velcarin-jump:other.hlp%3E~1272F05F\" style=\"color:#008000\">x</a>"
+                   "y<a href=\"velcarin-popup:~1272F05F\" style=\"text-decoration:none\">z</a></p>");
         QTest::newRow("paragraph layout")
             << QByteArray(4, '\0') + le16(0x037F) + le16(2) + packedWord(0).repeated(6) + "\x01" + le16(20) +
                    "\x84" + le16(0x4000 * 2 + 1) + packedWord(1) + packedWord(8) + "\x82" + end
             << strings({"laid out", ""}) << 0x20 << QStringLiteral("laid out\n")
-            << QStringLiteral("<p>laid out</p>");
+            << QStringLiteral("<p style=\"text-indent:-42px;\">laid out</p>");
         QTest::newRow("an unknown command ends the link")
             << paragraph() + "\x99\x82" + end << strings({"shown", "lost"}) << 0x20 << QStringLiteral("shown")
             << QStringLiteral("<p>shown</p>");
@@ -371,15 +394,20 @@ private Q_SLOTS:
             << QByteArray("\x02\x01", 2) + QByteArray(8, '\0') + cell + "\x82" + end + nextCell + "\x82" +
                    end + cell + "\x82" + end + nextCell + "\x82" + end + le16(-1)
             << strings({"a1", "", "b1", "", "a2", "", "b2", ""}) << 0x23 << QStringLiteral("a1\tb1\na2\tb2\n")
-            << QStringLiteral("<p>a1&nbsp;&nbsp;&nbsp;&nbsp;b1</p><p>a2&nbsp;&nbsp;&nbsp;&nbsp;b2</p>");
+            << QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\"><tr><td><p>a1</p></td><td><p>b1</p>"
+                              "</td></tr><tr><td><p>a2</p></td><td><p>b2</p></td></tr></table>");
         QTest::newRow("table of varying width, two columns")
             << QByteArray("\x02\x02", 2) + le16(0x0102) + QByteArray(8, '\x11') + cell + "\x82" + end +
                    nextCell + end + le16(-1)
             << strings({"left", "", "right"}) << 0x23 << QStringLiteral("left\tright")
-            << QStringLiteral("<p>left&nbsp;&nbsp;&nbsp;&nbsp;right</p>");
+            << QStringLiteral(
+                   "<table cellspacing=\"0\" cellpadding=\"2\"><tr><td><p>left</p></td><td><p>right</p>"
+                   "</td></tr></table>");
         QTest::newRow("table of varying width")
             << QByteArray("\x01\x00", 2) + le16(100) + QByteArray(4, '\0') + cell + end + le16(-1)
-            << strings({"only"}) << 0x23 << QStringLiteral("only") << QStringLiteral("<p>only</p>");
+            << strings({"only"}) << 0x23 << QStringLiteral("only")
+            << QStringLiteral(
+                   "<table cellspacing=\"0\" cellpadding=\"2\"><tr><td><p>only</p></td></tr></table>");
     }
 
     void rendersFormattingCommands()

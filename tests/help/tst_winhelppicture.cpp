@@ -1,3 +1,4 @@
+#include "help/winhelp/ContextHash.h"
 #include "help/winhelp/Picture.h"
 #include "help/winhelp/WinHelpFile.h"
 
@@ -132,6 +133,10 @@ private Q_SLOTS:
             << container(
                    {bitmap(6, 3, 96, 4, {2, 1}, le32(0x0000FF) + le32(0x00FF00), "\0\x81\x01\x03\0"_ba)})
             << QSize(2, 1) << QList<quint32>{0xFF0000FF, 0xFF00FF00};
+        QTest::newRow("LZ77 and run-length, a run for each byte")
+            << container({bitmap(6, 3, 96, 24, {2, 1}, {},
+                                 "\0\x81\x01\x81\x02\x81\x03\x81\x04\0\x81\x05\x81\x06\x81\0\x81\0"_ba)})
+            << QSize(2, 1) << QList<quint32>{0xFF030201, 0xFF060504};
         QTest::newRow("transparent") << container(
                                             {bitmap(6, 0, 96, 1, {2, 1}, BlackWhite, "\x40\0\0\0"_ba, {}, 1)})
                                      << QSize(2, 1) << QList<quint32>{0xFF000000, 0x00FFFFFF};
@@ -152,23 +157,32 @@ private Q_SLOTS:
         QFETCH(QByteArray, picture);
         QFETCH(QSize, size);
         QFETCH(QList<quint32>, pixels);
-        const Result<Manual::Picture> read = WinHelp::readPicture(picture);
+        const Result<Manual::Picture> read = WinHelp::readPicture(picture, WinHelp::hashTarget);
         QVERIFY2(read, qPrintable(read.error()));
         QCOMPARE(read->size, size);
         QCOMPARE(pixelsOf(*read), pixels);
     }
 
+    // A hotspot leads where a link to the same context leads: the file's target for the context hash.
     void keepsTheJumpsOfHotspots()
     {
-        const QByteArray hotspots = "\x01"_ba + le16(2) + le32(0) + "\xE3\0\0"_ba + le16(1) + le16(0) +
-                                    le16(5) + le16(1) + le32(0x1234ABCD) + "\xC8\0\0"_ba + le16(0) + le16(0) +
-                                    le16(1) + le16(1) + le32(1) + "jump\0Other\0macro\0Exit()\0"_ba;
+        const QByteArray hotspots = "\x01"_ba + le16(3) + le32(0) + "\xE3\0\0"_ba + le16(1) + le16(0) +
+                                    le16(5) + le16(1) + le32(0x1234ABCD) + "\xE2\0\0"_ba + le16(0) + le16(0) +
+                                    le16(1) + le16(1) + le32(0x0BADF00D) + "\xC8\0\0"_ba + le16(0) + le16(0) +
+                                    le16(1) + le16(1) + le32(1) +
+                                    "jump\0Other\0popup\0Note\0macro\0Exit()\0"_ba;
+        const auto linkTarget = [](quint32 hash) {
+            return hash == 0x1234ABCD ? QStringLiteral("5101") : WinHelp::hashTarget(hash);
+        };
         const Result<Manual::Picture> read = WinHelp::readPicture(
-            container({bitmap(6, 0, 96, 1, {4, 1}, BlackWhite, "\0\0\0\0"_ba, hotspots)}));
+            container({bitmap(6, 0, 96, 1, {4, 1}, BlackWhite, "\0\0\0\0"_ba, hotspots)}), linkTarget);
         QVERIFY2(read, qPrintable(read.error()));
-        QCOMPARE(read->hotspots.size(), 1);
+        QCOMPARE(read->hotspots.size(), 2);
         QCOMPARE(read->hotspots[0].area, QRect(1, 0, 3, 1)); // cut to the picture
-        QCOMPARE(read->hotspots[0].target, QStringLiteral("0x1234ABCD"));
+        QCOMPARE(read->hotspots[0].target, QStringLiteral("5101"));
+        QCOMPARE(read->hotspots[0].popup, false);
+        QCOMPARE(read->hotspots[1].target, QStringLiteral("~0BADF00D"));
+        QCOMPARE(read->hotspots[1].popup, true);
     }
 
     void refusesWithItsReason_data()
@@ -203,7 +217,7 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, picture);
         QFETCH(QString, reason);
-        QCOMPARE(WinHelp::readPicture(picture).error(), reason);
+        QCOMPARE(WinHelp::readPicture(picture, WinHelp::hashTarget).error(), reason);
     }
 };
 

@@ -166,14 +166,9 @@ QByteArray unpacked(quint8 packing, QByteArrayView data, qsizetype limit)
                                      : expanded.first(std::min(limit, expanded.size()));
 }
 
-QString hexadecimal(quint32 value)
-{
-    return QStringLiteral("0x") + QStringLiteral("%1").arg(value, 8, 16, QLatin1Char('0')).toUpper();
-}
-
 // The hotspots of a picture that lead to a topic of the same file, the topic named by the hash of its
 // context name; macros and jumps into other files stay without hotspot.
-QList<Manual::Hotspot> readHotspots(QByteArrayView bytes, QSize size)
+QList<Manual::Hotspot> readHotspots(QByteArrayView bytes, QSize size, const LinkTarget& linkTarget)
 {
     ByteReader reader(bytes);
     if (reader.byte() != 1)
@@ -189,10 +184,11 @@ QList<Manual::Hotspot> readHotspots(QByteArrayView bytes, QSize size)
         const int width = reader.word();
         const int height = reader.word();
         const quint32 hash = reader.dword();
-        const bool toTopic = kind == 0xE2 || kind == 0xE3 || kind == 0xE6 || kind == 0xE7;
+        const bool popup = kind == 0xE2 || kind == 0xE6;
+        const bool toTopic = popup || kind == 0xE3 || kind == 0xE7;
         const QRect area = QRect(x, y, width, height).intersected(QRect(QPoint(), size));
         if (toTopic && !area.isEmpty())
-            hotspots.append({area, hexadecimal(hash)});
+            hotspots.append({area, linkTarget(hash), popup});
     }
     reader.skip(macroBytes);
     for (quint16 index = 0; index < count; ++index) {
@@ -269,7 +265,8 @@ Manual::Picture drawMetafile(QByteArrayView metafile)
     return std::move(*placed);
 }
 
-Manual::Picture readBitmap(ByteReader& header, QByteArrayView picture, quint8 type, quint8 packing)
+Manual::Picture readBitmap(ByteReader& header, QByteArrayView picture, quint8 type, quint8 packing,
+                           const LinkTarget& linkTarget)
 {
     header.packedDword(); // resolution across
     header.packedDword(); // and down
@@ -307,11 +304,13 @@ Manual::Picture readBitmap(ByteReader& header, QByteArrayView picture, quint8 ty
     Manual::Picture read = pixelsOf(bitmap, unpacked(packing, data, bitmap.stride * bitmap.height),
                                     transparent && type == DeviceIndependentBitmap);
     if (hotspotSize > 0 && hotspotsAt > 0)
-        read.hotspots = readHotspots(ByteReader(picture, hotspotsAt).take(hotspotSize), read.size);
+        read.hotspots =
+            readHotspots(ByteReader(picture, hotspotsAt).take(hotspotSize), read.size, linkTarget);
     return read;
 }
 
-Manual::Picture readMetafile(ByteReader& header, QByteArrayView picture, quint8 packing)
+Manual::Picture readMetafile(ByteReader& header, QByteArrayView picture, quint8 packing,
+                             const LinkTarget& linkTarget)
 {
     header.packedWord(); // mapping mode
     header.skip(4);      // width and height in its own units
@@ -323,7 +322,8 @@ Manual::Picture readMetafile(ByteReader& header, QByteArrayView picture, quint8 
     const QByteArrayView data = ByteReader(picture, dataAt).take(dataSize);
     Manual::Picture read = drawMetafile(unpacked(packing, data, std::min<qsizetype>(size, MaxMetafileSize)));
     if (hotspotSize > 0 && hotspotsAt > 0)
-        read.hotspots = readHotspots(ByteReader(picture, hotspotsAt).take(hotspotSize), read.size);
+        read.hotspots =
+            readHotspots(ByteReader(picture, hotspotsAt).take(hotspotSize), read.size, linkTarget);
     return read;
 }
 
@@ -370,7 +370,7 @@ template <typename Read> Result<Manual::Picture> guarded(Read read)
 
 } // namespace
 
-Result<Manual::Picture> readPicture(QByteArrayView container)
+Result<Manual::Picture> readPicture(QByteArrayView container, const LinkTarget& linkTarget)
 {
     return guarded([&] {
         const QByteArrayView picture = chosenPicture(container);
@@ -378,9 +378,9 @@ Result<Manual::Picture> readPicture(QByteArrayView container)
         const quint8 type = header.byte();
         const quint8 packing = header.byte();
         if (type == DeviceDependentBitmap || type == DeviceIndependentBitmap)
-            return readBitmap(header, picture, type, packing);
+            return readBitmap(header, picture, type, packing, linkTarget);
         if (type == Metafile)
-            return readMetafile(header, picture, packing);
+            return readMetafile(header, picture, packing, linkTarget);
         throw Damaged("a picture of an unknown kind");
     });
 }

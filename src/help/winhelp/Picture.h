@@ -1,6 +1,7 @@
 #pragma once
 
 #include "help/Manual.h"
+#include "help/winhelp/TopicText.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -12,8 +13,9 @@ namespace WinHelp {
 // packed) or a metafile, and the hotspots of the picture. The resolution drawn for a screen of 96 dpi is
 // read, else the first. A picture of more than 64 million pixels is refused, so that reading one never
 // takes a gigabyte (a manual holds no more than the picture being read); the reason of a refusal names
-// what is wrong with it.
-Result<Manual::Picture> readPicture(QByteArrayView container);
+// what is wrong with it. A hotspot leads to the topic target `linkTarget` gives for its context hash, as the
+// links of topics do.
+Result<Manual::Picture> readPicture(QByteArrayView container, const LinkTarget& linkTarget);
 
 // A Windows bitmap file (.bmp) with an uncompressed device-independent bitmap, the same way.
 Result<Manual::Picture> readBitmapFile(QByteArrayView file);

@@ -102,13 +102,36 @@ void TopicFile::walkLinks(const PhraseTable& phrases)
             const QByteArray text = data(link, phrases, MaxTitleSize).text;
             if (!m_topics.isEmpty())
                 m_topics.last().endLink = m_links.size();
-            m_topics.append({link.offset, fromWindows1252(ByteReader(text).string()), m_links.size() + 1, 0});
+            Topic topic{link.offset, fromWindows1252(ByteReader(text).string()), m_links.size() + 1};
+            readTopicHeader(QByteArrayView(m_stream).sliced(place.position + LinkHeaderSize,
+                                                            header.formattingEnd - LinkHeaderSize),
+                            topic);
+            m_topics.append(topic);
         }
         m_links.append(link);
         next = header.next;
     }
     if (!m_topics.isEmpty())
         m_topics.last().endLink = m_links.size();
+}
+
+void TopicFile::readTopicHeader(QByteArrayView header, Topic& topic) const
+{
+    ByteReader fields(header);
+    fields.skip(4); // the size of the topic
+    topic.browseBack = fields.signedDword();
+    topic.browseForward = fields.signedDword();
+    fields.skip(4); // its number
+    const qint32 nonScrolling = fields.signedDword();
+    const qint32 scrolling = fields.signedDword();
+    if (nonScrolling == -1)
+        return;
+    // A region that points outside the topics is left to scroll with the rest.
+    try {
+        topic.scrollingFrom = scrolling == -1 ? m_stream.size() : locate(scrolling).position;
+    } catch (const Damaged&) {
+        topic.scrollingFrom = -1;
+    }
 }
 
 std::optional<qsizetype> TopicFile::topicAt(qint64 offset) const

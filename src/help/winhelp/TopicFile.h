@@ -27,6 +27,11 @@ public:
         QString title;
         qsizetype firstLink = 0; // its links are firstLink to endLink - 1
         qsizetype endLink = 0;
+        // Its links before this position form the region at its top that does not scroll; -1: none.
+        qsizetype scrollingFrom = -1;
+        // The topic offsets of the topics before and after it in its browse sequence; -1: none.
+        qint32 browseBack = -1;
+        qint32 browseForward = -1;
     };
     // The two parts of a link's data: the formatting and the text, phrases expanded.
     struct LinkData {
@@ -51,6 +56,8 @@ private:
     };
     Place locate(qint32 topicPosition) const;
     void walkLinks(const PhraseTable& phrases);
+    // The browse sequence and the non-scrolling region of a topic from the fields of its header link.
+    void readTopicHeader(QByteArrayView header, Topic& topic) const;
 
     qsizetype m_blockSpace = 0; // the expanded size a block's positions count in
     QByteArray m_stream;        // the expanded blocks one after the other

@@ -6,6 +6,7 @@
 #include "help/winhelp/PhraseTable.h"
 #include "help/winhelp/SystemFile.h"
 #include "help/winhelp/TopicFile.h"
+#include "help/winhelp/TopicText.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -29,6 +30,14 @@ public:
         QString title;
         QString text;
         QString html;
+        QString fixedHtml;                   // the region at its top that does not scroll
+        std::optional<qsizetype> browseBack; // the topics before and after it in its browse sequence
+        std::optional<qsizetype> browseForward;
+    };
+    // A keyword of the index and the topics it leads to, in file order.
+    struct Keyword {
+        QString keyword;
+        QList<qsizetype> topics;
     };
 
     static bool hasSignature(QByteArrayView bytes);
@@ -52,6 +61,14 @@ public:
     std::optional<qsizetype> topicNamed(const QString& contextName) const;
     // The contents topic the help project names, else the first.
     qsizetype contentsTopic() const;
+    // The topic a topic target names: a context number ("5101", "0x80880404"), a topic in file order
+    // counted from 1 ("#12") or a context hash ("~1A2B3C4D"); nothing when the file has no such topic.
+    std::optional<qsizetype> topicForTarget(const QString& target) const;
+    // The target that names a topic: its context number when one maps to it, else its place in file order.
+    QString targetOf(qsizetype index) const;
+    QString topicTitle(qsizetype index) const { return m_topics.topics().at(index).title; }
+    // The keywords of |KWBTREE and |KWDATA in their order, none when the file has no index; throws Damaged.
+    QList<Keyword> keywords() const;
     // A topic with its text; nothing, and why not in `error`, when its text is damaged.
     std::optional<Topic> topic(qsizetype index, QString* error) const;
     // A picture a topic's HTML names, a |bm file or a picture embedded in a topic; the reason when there is
@@ -66,7 +83,13 @@ private:
     WinHelp::SystemFile m_system;
     WinHelp::PhraseTable m_phrases;
     WinHelp::TopicFile m_topics;
-    QList<quint8> m_fontAttributes;
+    std::optional<qsizetype> topicForHash(quint32 hash) const;
+    // The target of a link or a hotspot to the topic of a context hash: the topic's own target when this
+    // file has it, else the hash.
+    WinHelp::LinkTarget linkTarget() const;
+
+    QList<WinHelp::Font> m_fonts;
     QList<ContextNumber> m_contextNumbers;
-    QHash<qint32, qint32> m_contextNames; // hash of the name, topic offset
+    QHash<qsizetype, qint32> m_numberOfTopic; // the first context number that maps to a topic
+    QHash<qint32, qint32> m_contextNames;     // hash of the name, topic offset
 };
