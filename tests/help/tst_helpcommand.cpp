@@ -153,13 +153,10 @@ private Q_SLOTS:
         const QString henkel = QDir(programFolder()).filePath(QStringLiteral("Henkel.hlp"));
         const QString usage = QStringLiteral(
             "usage: velcarin-cli help FILE [TOPIC | --context NAME] [--json | --html OUT.html] [--data-dir "
-            "DIR]
-"
+            "DIR]\n"
             "       velcarin-cli help FILE --contents | --keywords | --search WORDS [--json] [--data-dir "
-            "DIR]
-"
-            "try 'velcarin-cli help --help'
-");
+            "DIR]\n"
+            "try 'velcarin-cli help --help'\n");
         QTest::newRow("a number not mapped") << QStringList{winfile, QStringLiteral("1001")} << 1
                                              << QStringLiteral("%1 has no topic 1001\n").arg(winfile);
         QTest::newRow("a number mapped to no topic") << QStringList{winfile, QStringLiteral("5204")} << 1
