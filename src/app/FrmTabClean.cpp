@@ -277,14 +277,16 @@ void FrmTabClean::buildMenus()
 
     connect(action(QStringLiteral("mnuExit")), &QAction::triggered, this, &QWidget::close);
     for (const auto& [name, tab] : TabEntries)
-        connect(action(QLatin1String(name)), &QAction::triggered, this, [this, tab] { bringToFront(tab); });
+        connect(action(QLatin1String(name)), &QAction::triggered, this,
+                [this, tab = tab] { bringToFront(tab); });
     for (const auto& [name, window] : WindowEntries) {
         const QString windowName = QLatin1String(window);
         connect(action(QLatin1String(name)), &QAction::triggered, this,
                 [this, windowName] { m_windows->open(windowName); });
     }
     for (const auto& [name, window] : CargoEntries)
-        connect(action(QLatin1String(name)), &QAction::triggered, this, [this, window] { open(window); });
+        connect(action(QLatin1String(name)), &QAction::triggered, this,
+                [this, window = window] { open(window); });
     for (const HelpEntry& entry : HelpEntries) {
         connect(action(QLatin1String(entry.name)), &QAction::triggered, this,
                 [this, entry] { m_help->requestTopic(QLatin1String(entry.file), entry.context); });
