@@ -14,6 +14,8 @@
 #include <QListView>
 #include <QListWidget>
 #include <QMenu>
+#include <QPointer>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTextBrowser>
 #include <QTreeWidget>
@@ -544,6 +546,21 @@ private Q_SLOTS:
         QCOMPARE(HelpViewer::instance(), viewer);
         QCOMPARE(viewer->topicTitle(), QStringLiteral("Calcium Bromide"));
         viewer->close();
+    }
+
+    void comesBackWhereItWasLeft()
+    {
+        HelpViewer::showRequest(topic(QStringLiteral("Help.hlp"), 1001));
+        QPointer<HelpViewer> viewer = HelpViewer::instance();
+        const QRect left(40, 30, 700, 500);
+        viewer->setGeometry(left);
+        viewer->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!viewer);
+        HelpViewer::showRequest(topic(QStringLiteral("Help.hlp"), 1001));
+        QCOMPARE(HelpViewer::instance()->geometry(), left);
+        HelpViewer::instance()->close();
+        QSettings(QStringLiteral("Velcarin"), QStringLiteral("Velcarin")).clear();
     }
 };
 
