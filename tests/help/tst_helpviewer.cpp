@@ -17,6 +17,7 @@
 #include <QPointer>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -402,6 +403,37 @@ private Q_SLOTS:
         QTest::keyClicks(words, QStringLiteral("benzene"));
         QTest::keyClick(words, Qt::Key_Return);
         QCOMPARE(results->item(0)->text(), QStringLiteral("No topic holds these words."));
+    }
+
+    // Columns written with tabs stand at the paragraph's own stops, zoomed with the text; a paragraph
+    // without stops keeps the half-inch ones.
+    void placesTextAtTheParagraphsTabStops()
+    {
+        TestDataFolder folder;
+        folder.createDatabase(
+            QStringLiteral("Tabs.hlp"),
+            QStringLiteral(
+                "create table manual (title); insert into manual values ('Tabs');"
+                "create table topics (context integer primary key, title, html);"
+                "create table keywords (keyword, context);"
+                "insert into topics values (1, 'Columns', '<p title=\"velcarin-tabs: 96 r192 c48\">"
+                "<span style=\"white-space:pre\">Cargo\tTank\tRinse</span></p>"
+                "<p style=\"white-space:pre\">a\tb</p>');"));
+        HelpViewer viewer;
+        viewer.show();
+        viewer.showTopic({folder.filePath(QStringLiteral("Tabs.hlp")), HelpRequest::ShowContext, 1});
+        QTextBrowser* text = child<QTextBrowser>(&viewer, QStringLiteral("topicText"));
+        const QTextBlock columns = text->document()->begin();
+        QCOMPARE(columns.text(), QStringLiteral("Cargo\tTank\tRinse"));
+        QCOMPARE(columns.blockFormat().tabPositions(),
+                 (QList<QTextOption::Tab>{{96, QTextOption::LeftTab},
+                                          {192, QTextOption::RightTab},
+                                          {48, QTextOption::CenterTab}}));
+        QCOMPARE(columns.begin().fragment().charFormat().toolTip(), QString());
+        QVERIFY(columns.next().blockFormat().tabPositions().isEmpty());
+
+        viewer.findChild<QAction*>(QStringLiteral("actionZoomIn"))->trigger();
+        QCOMPARE(text->document()->begin().blockFormat().tabPositions().at(0).position, 96 * 1.1);
     }
 
     // The contents file of the help project beside the manual; one that cannot be read is said so alone.
