@@ -23,6 +23,7 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QScreen>
+#include <QSettings>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStyle>
@@ -43,11 +44,13 @@ QPointer<HelpViewer>& theViewer()
     return viewer;
 }
 
-// Where the officer last left the viewer in this run: a viewer opened again comes back there.
-QRect& rememberedGeometry()
+// Where the officer last left the viewer, kept in his settings: a viewer opened again, in this run or a
+// later one, comes back there.
+const QString GeometryKey = QStringLiteral("helpViewer/geometry");
+
+QSettings settings()
 {
-    static QRect geometry;
-    return geometry;
+    return QSettings(QStringLiteral("Velcarin"), QStringLiteral("Velcarin"));
 }
 
 } // namespace
@@ -234,17 +237,15 @@ QString HelpViewer::topicHtml() const
 
 void HelpViewer::closeEvent(QCloseEvent* event)
 {
-    rememberedGeometry() = geometry();
+    settings().setValue(GeometryKey, saveGeometry());
     QMainWindow::closeEvent(event);
 }
 
 // Beside the window that asked, not over it: to its right where the screen has room, else to its left.
 void HelpViewer::placeBeside(const QWidget* asking)
 {
-    if (rememberedGeometry().isValid()) {
-        setGeometry(rememberedGeometry());
+    if (restoreGeometry(settings().value(GeometryKey).toByteArray()))
         return;
-    }
     if (!asking || !asking->screen())
         return;
     const QRect screen = asking->screen()->availableGeometry();

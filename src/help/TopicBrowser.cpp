@@ -1,6 +1,7 @@
 #include "help/TopicBrowser.h"
 
 #include "help/Manual.h"
+#include "help/TabStops.h"
 #include "help/TopicLink.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -65,6 +66,7 @@ void TopicBrowser::showTopic(const Manual* manual, const QString& html)
     m_html = html;
     document()->clear(); // drops the pictures of the topic before
     setHtml(html);
+    applyTabStops();
     applyZoom();
 }
 
@@ -73,6 +75,7 @@ void TopicBrowser::setZoom(int steps)
     m_zoom = steps;
     document()->clear();
     setHtml(m_html);
+    applyTabStops();
     applyZoom();
 }
 
@@ -164,6 +167,37 @@ QString TopicBrowser::hotspotAt(const QPoint& point) const
         return {};
     }
     return {};
+}
+
+// Sets the tab stops each paragraph's title names on its block, zoomed, and drops the title, which is no
+// tooltip of the text.
+void TopicBrowser::applyTabStops()
+{
+    const double factor = std::pow(ZoomStep, m_zoom);
+    QTextCursor cursor(document());
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        if (block.begin().atEnd())
+            continue;
+        const std::optional<QList<TabStop>> stops =
+            TabStop::fromTitle(block.begin().fragment().charFormat().toolTip());
+        if (!stops)
+            continue;
+        QList<QTextOption::Tab> tabs;
+        for (const TabStop& stop : *stops) {
+            const QTextOption::TabType type = stop.kind == TabStop::Right    ? QTextOption::RightTab
+                                              : stop.kind == TabStop::Centre ? QTextOption::CenterTab
+                                                                             : QTextOption::LeftTab;
+            tabs << QTextOption::Tab(stop.position * factor, type);
+        }
+        cursor.setPosition(block.position());
+        cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+        QTextBlockFormat format = block.blockFormat();
+        format.setTabPositions(tabs);
+        cursor.setBlockFormat(format);
+        QTextCharFormat untitled;
+        untitled.setToolTip(QString());
+        cursor.mergeCharFormat(untitled);
+    }
 }
 
 // Scales every font size the topic sets, and the viewer's own, by the zoom.

@@ -29,6 +29,7 @@ protected:
 
 private:
     QString hotspotAt(const QPoint& point) const;
+    void applyTabStops();
     void applyZoom();
 
     const Manual* m_manual = nullptr;

@@ -2,6 +2,7 @@
 
 #include "data/WholeFileWriter.h"
 #include "help/PngFile.h"
+#include "help/TabStops.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -47,7 +48,7 @@ Result<QStringList> writeTopicHtml(const Manual& manual, const Manual::Topic& to
     const QDir folder = QFileInfo(path).absoluteDir();
     QStringList unreadable;
     QHash<QString, QString> shown; // the HTML of each picture's place
-    QString body = topic.fixedHtml + topic.html;
+    QString body = TabStop::withoutTitles(topic.fixedHtml + topic.html);
     for (const QString& name : pictureNames(body)) {
         const Result<Manual::Picture> picture = manual.picture(name);
         if (!picture) {

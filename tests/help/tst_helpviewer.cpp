@@ -14,7 +14,10 @@
 #include <QListView>
 #include <QListWidget>
 #include <QMenu>
+#include <QPointer>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -402,6 +405,37 @@ private Q_SLOTS:
         QCOMPARE(results->item(0)->text(), QStringLiteral("No topic holds these words."));
     }
 
+    // Columns written with tabs stand at the paragraph's own stops, zoomed with the text; a paragraph
+    // without stops keeps the half-inch ones.
+    void placesTextAtTheParagraphsTabStops()
+    {
+        TestDataFolder folder;
+        folder.createDatabase(
+            QStringLiteral("Tabs.hlp"),
+            QStringLiteral(
+                "create table manual (title); insert into manual values ('Tabs');"
+                "create table topics (context integer primary key, title, html);"
+                "create table keywords (keyword, context);"
+                "insert into topics values (1, 'Columns', '<p title=\"velcarin-tabs: 96 r192 c48\">"
+                "<span style=\"white-space:pre\">Cargo\tTank\tRinse</span></p>"
+                "<p style=\"white-space:pre\">a\tb</p>');"));
+        HelpViewer viewer;
+        viewer.show();
+        viewer.showTopic({folder.filePath(QStringLiteral("Tabs.hlp")), HelpRequest::ShowContext, 1});
+        QTextBrowser* text = child<QTextBrowser>(&viewer, QStringLiteral("topicText"));
+        const QTextBlock columns = text->document()->begin();
+        QCOMPARE(columns.text(), QStringLiteral("Cargo\tTank\tRinse"));
+        QCOMPARE(columns.blockFormat().tabPositions(),
+                 (QList<QTextOption::Tab>{{96, QTextOption::LeftTab},
+                                          {192, QTextOption::RightTab},
+                                          {48, QTextOption::CenterTab}}));
+        QCOMPARE(columns.begin().fragment().charFormat().toolTip(), QString());
+        QVERIFY(columns.next().blockFormat().tabPositions().isEmpty());
+
+        viewer.findChild<QAction*>(QStringLiteral("actionZoomIn"))->trigger();
+        QCOMPARE(text->document()->begin().blockFormat().tabPositions().at(0).position, 96 * 1.1);
+    }
+
     // The contents file of the help project beside the manual; one that cannot be read is said so alone.
     void contentsOfTheContentsFile_data()
     {
@@ -544,6 +578,21 @@ private Q_SLOTS:
         QCOMPARE(HelpViewer::instance(), viewer);
         QCOMPARE(viewer->topicTitle(), QStringLiteral("Calcium Bromide"));
         viewer->close();
+    }
+
+    void comesBackWhereItWasLeft()
+    {
+        HelpViewer::showRequest(topic(QStringLiteral("Help.hlp"), 1001));
+        QPointer<HelpViewer> viewer = HelpViewer::instance();
+        const QRect left(40, 30, 700, 500);
+        viewer->setGeometry(left);
+        viewer->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!viewer);
+        HelpViewer::showRequest(topic(QStringLiteral("Help.hlp"), 1001));
+        QCOMPARE(HelpViewer::instance()->geometry(), left);
+        HelpViewer::instance()->close();
+        QSettings(QStringLiteral("Velcarin"), QStringLiteral("Velcarin")).clear();
     }
 };
 

@@ -384,7 +384,14 @@ private Q_SLOTS:
             << QByteArray(4, '\0') + le16(0x037F) + le16(2) + packedWord(0).repeated(6) + "\x01" + le16(20) +
                    "\x84" + le16(0x4000 * 2 + 1) + packedWord(1) + packedWord(8) + "\x82" + end
             << strings({"laid out", ""}) << 0x20 << QStringLiteral("laid out\n")
-            << QStringLiteral("<p style=\"text-indent:-42px;\">laid out</p>");
+            << QStringLiteral("<p style=\"text-indent:-42px;\" title=\"velcarin-tabs: r0 5\">laid out</p>");
+        QTest::newRow("tab stops: left, right and centred")
+            << QByteArray(4, '\0') + le16(0x0200) + "\x86" + le16(144 * 2 + 1) +
+                   le16((0x4000 | 288) * 2 + 1) + packedWord(1) + le16((0x4000 | 72) * 2 + 1) +
+                   packedWord(2) + "\x83" + end
+            << strings({"a", "b"}) << 0x20 << QStringLiteral("a\tb")
+            << QStringLiteral(
+                   "<p title=\"velcarin-tabs: 96 r192 c48\">a<span style=\"white-space:pre\">\t</span>b</p>");
         QTest::newRow("an unknown command ends the link")
             << paragraph() + "\x99\x82" + end << strings({"shown", "lost"}) << 0x20 << QStringLiteral("shown")
             << QStringLiteral("<p>shown</p>");

@@ -192,6 +192,15 @@ private Q_SLOTS:
         QTest::newRow("too many pixels")
             << container({bitmap(6, 0, 96, 1, {10000, 10000}, BlackWhite, {})})
             << QStringLiteral("it has 10000 × 10000 pixels, more than a picture of a manual can have");
+        // Its declared size alone would take this much to unpack, whatever little data follows.
+        QTest::newRow("too much memory, LZ77 and run-length")
+            << container({bitmap(6, 3, 96, 32, {8000, 8000}, {}, "\0\0\0\0"_ba)})
+            << QStringLiteral(
+                   "it would take 1024 MB of memory to read, more than a picture of a manual may take");
+        QTest::newRow("too much memory, LZ77")
+            << container({bitmap(6, 2, 96, 24, {8000, 8000}, {}, "\0\0\0\0"_ba)})
+            << QStringLiteral(
+                   "it would take 640 MB of memory to read, more than a picture of a manual may take");
         QTest::newRow("data cut short") << container({bitmap(6, 0, 96, 24, {2, 2}, {}, "\0\0\0\0"_ba)})
                                         << QStringLiteral("it is damaged (picture data cut short)");
         QTest::newRow("16 bits") << container({bitmap(6, 0, 96, 16, {1, 1}, {}, "\0\0\0\0"_ba)})

@@ -15,6 +15,9 @@ namespace WinHelp {
 namespace {
 
 constexpr qint64 MaxPixels = 64'000'000;
+// What reading one picture may allocate at once, its pixels and its unpacking together. With the file
+// itself and its topics, a manual stays below a gigabyte.
+constexpr qint64 MaxPictureMemory = 560'000'000;
 // A metafile drawn here places one bitmap, so it is not much larger than the largest bitmap.
 constexpr qsizetype MaxMetafileSize = 4 * MaxPixels + 64 * 1024;
 constexpr quint16 ContainerMagic = 0x506C; // "lP"; an MRB differs in bit 0x2000 alone
@@ -151,6 +154,18 @@ QByteArray expandRunLength(QByteArrayView packed, qsizetype limit)
             out.append(length, char(in.byte()));
     }
     return out;
+}
+
+// Refuses a picture whose declared sizes would take more memory than one picture may: `pixels` bytes of
+// pixels and the buffers unpacked() fills to give `unpackedSize` bytes.
+void checkMemory(qint64 pixels, qint64 unpackedSize, quint8 packing)
+{
+    qint64 memory = pixels + unpackedSize;
+    if (packing & Lz77Packed)
+        memory += packing & RunLengthPacked ? 2 * unpackedSize : unpackedSize;
+    if (memory > MaxPictureMemory)
+        throw Unreadable(tr("it would take %1 MB of memory to read, more than a picture of a manual may take")
+                             .arg(memory / 1'000'000));
 }
 
 // The data of a picture, unpacked; at most `limit` bytes.
@@ -300,9 +315,11 @@ Manual::Picture readBitmap(ByteReader& header, QByteArrayView picture, quint8 ty
         else if (bitmap.bitCount == 8)
             throw Unreadable(tr("it is a bitmap of 256 colours without its palette"));
     }
+    const qsizetype rows = bitmap.stride * bitmap.height;
+    checkMemory(bitmap.width * bitmap.height * 4, rows, packing);
     const QByteArrayView data = ByteReader(picture, dataAt).take(dataSize);
-    Manual::Picture read = pixelsOf(bitmap, unpacked(packing, data, bitmap.stride * bitmap.height),
-                                    transparent && type == DeviceIndependentBitmap);
+    Manual::Picture read =
+        pixelsOf(bitmap, unpacked(packing, data, rows), transparent && type == DeviceIndependentBitmap);
     if (hotspotSize > 0 && hotspotsAt > 0)
         read.hotspots =
             readHotspots(ByteReader(picture, hotspotsAt).take(hotspotSize), read.size, linkTarget);
@@ -320,7 +337,10 @@ Manual::Picture readMetafile(ByteReader& header, QByteArrayView picture, quint8 
     const quint32 dataAt = header.dword();
     const quint32 hotspotsAt = header.dword();
     const QByteArrayView data = ByteReader(picture, dataAt).take(dataSize);
-    Manual::Picture read = drawMetafile(unpacked(packing, data, std::min<qsizetype>(size, MaxMetafileSize)));
+    const qsizetype unpackedSize = std::min<qsizetype>(size, MaxMetafileSize);
+    // The bitmap the metafile places may be of the most pixels a picture can have.
+    checkMemory(4 * MaxPixels, unpackedSize, packing);
+    Manual::Picture read = drawMetafile(unpacked(packing, data, unpackedSize));
     if (hotspotSize > 0 && hotspotsAt > 0)
         read.hotspots =
             readHotspots(ByteReader(picture, hotspotsAt).take(hotspotSize), read.size, linkTarget);

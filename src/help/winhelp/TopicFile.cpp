@@ -18,6 +18,10 @@ constexpr qint32 FirstLink = BlockHeaderSize;
 constexpr qsizetype LinkHeaderSize = 21;
 constexpr qint64 OffsetBlockSpan = 0x8000;
 constexpr qsizetype MaxTitleSize = 1024;
+// Limits no real manual reaches: with the file itself (64 MB at most) and the picture being read, a
+// manual stays below a gigabyte. A 10 MB manual expands to about 30 MB of topics and 2 MB of table.
+constexpr qsizetype MaxStreamSize = 256'000'000;
+constexpr qint64 MaxTableMemory = 64'000'000;
 
 struct LinkHeader {
     qint32 blockSize = 0; // the header, the formatting and the stored text
@@ -54,6 +58,8 @@ TopicFile::TopicFile(QByteArrayView file, const SystemFile& system, const Phrase
         ByteReader block(file.sliced(start, std::min(blockSize, file.size() - start)));
         block.skip(BlockHeaderSize);
         const QByteArrayView data = block.take(block.remaining());
+        if (m_stream.size() + m_blockSpace > MaxStreamSize)
+            throw Damaged("more topics than a manual can have");
         m_blockStarts.append(m_stream.size());
         m_stream.append(system.topicsPacked() ? expandLz77(data, m_blockSpace) : data.toByteArray());
     }
@@ -79,6 +85,7 @@ void TopicFile::walkLinks(const PhraseTable& phrases)
     qsizetype previous = -1;
     qsizetype block = -1;
     qint64 characters = 0; // in the block so far: topic offsets count them
+    qint64 tableMemory = 0;
     for (qint32 next = FirstLink; next != 0 && next != -1;) {
         const Place place = locate(next);
         // Links only go forward, so the walk ends.
@@ -106,8 +113,12 @@ void TopicFile::walkLinks(const PhraseTable& phrases)
             readTopicHeader(QByteArrayView(m_stream).sliced(place.position + LinkHeaderSize,
                                                             header.formattingEnd - LinkHeaderSize),
                             topic);
+            tableMemory += qint64(sizeof(Topic)) + topic.title.size() * qint64(sizeof(QChar));
             m_topics.append(topic);
         }
+        tableMemory += qint64(sizeof(Link));
+        if (tableMemory > MaxTableMemory)
+            throw Damaged("more topics than a manual can have");
         m_links.append(link);
         next = header.next;
     }

@@ -1,5 +1,6 @@
 #include "help/winhelp/TopicText.h"
 
+#include "help/TabStops.h"
 #include "help/TopicLink.h"
 #include "help/winhelp/ByteReader.h"
 #include "help/winhelp/ContextHash.h"
@@ -35,7 +36,8 @@ struct ParagraphLayout {
     int left = 0;
     int right = 0;
     int firstLine = 0;
-    QString alignment; // empty: left
+    QString alignment;       // empty: left
+    QList<TabStop> tabStops; // none: the viewer's own stops
 
     // A paragraph of the viewer's own layout stays a plain <p>.
     QString openingTag() const
@@ -55,6 +57,8 @@ struct ParagraphLayout {
             tag += QStringLiteral(" style=\"%1\"").arg(style.trimmed());
         if (!alignment.isEmpty())
             tag += QStringLiteral(" align=\"%1\"").arg(alignment);
+        if (!tabStops.isEmpty())
+            tag += QStringLiteral(" title=\"%1\"").arg(TabStop::titleOf(tabStops));
         return tag + QLatin1Char('>');
     }
 };
@@ -266,9 +270,14 @@ ParagraphLayout readParagraphLayout(ByteReader& formatting)
         formatting.skip(3); // border
     if (present & 0x0200) {
         const qint16 tabStops = formatting.packedSignedWord();
-        for (qint16 stop = 0; stop < tabStops; ++stop) {
-            if (formatting.packedWord() & 0x4000)
-                formatting.packedWord(); // right or centred
+        for (qint16 index = 0; index < tabStops; ++index) {
+            const quint16 stop = formatting.packedWord();
+            TabStop::Kind kind = TabStop::Left;
+            if (stop & 0x4000) {
+                const quint16 type = formatting.packedWord();
+                kind = type == 1 ? TabStop::Right : type == 2 ? TabStop::Centre : TabStop::Left;
+            }
+            layout.tabStops << TabStop{pixels(stop & 0x3FFF), kind};
         }
     }
     if (present & 0x0400)
