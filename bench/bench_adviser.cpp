@@ -1,5 +1,6 @@
 // Opening the operator data, finding a cargo and one whole selection on the real tab, on 20,000 cargoes.
 #include "LargeCargoData.h"
+#include "WindowBenchmarkMain.h"
 #include "adviser/TavroTab.h"
 #include "data/Criterion.h"
 #include "data/RecordSet.h"
@@ -103,12 +104,5 @@ BENCHMARK(selectionShownOnTheTab)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("VELCARIN_PROGRAM_DIR"))
-        qputenv("VELCARIN_PROGRAM_DIR", VELCARIN_PROGRAM_DIR_DEFAULT);
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWindowBenchmarks(argc, argv);
 }

@@ -1,5 +1,6 @@
 // The help viewer on a 10 MB manual of 5,000 topics, each linked to the next, with 10,000 keywords: opening
 // it at its first topic, a jump, and the index narrowed as the officer types.
+#include "WindowBenchmarkMain.h"
 #include "help/HelpViewer.h"
 #include "support/TestSupport.h"
 
@@ -85,12 +86,5 @@ BENCHMARK(narrowTheIndex)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("VELCARIN_PROGRAM_DIR"))
-        qputenv("VELCARIN_PROGRAM_DIR", VELCARIN_PROGRAM_DIR_DEFAULT);
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWindowBenchmarks(argc, argv);
 }
