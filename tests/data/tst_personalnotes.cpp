@@ -164,6 +164,8 @@ private Q_SLOTS:
             << QStringLiteral("not JSON: line 1, column 26: a ',' or '}' was expected");
         QTest::newRow("a word that is no value")
             << QByteArray("[nul]") << QStringLiteral("not JSON: line 1, column 2: a value was expected");
+        QTest::newRow("a word that is no value, first")
+            << QByteArray("nul") << QStringLiteral("not JSON: line 1, column 1: a value was expected");
         QTest::newRow("a comma before the end")
             << QByteArray("[1,]") << QStringLiteral("not JSON: line 1, column 4: a value was expected");
         QTest::newRow("a number without digits")
