@@ -19,8 +19,10 @@ declare -A allowed=(
     [jo]="data sheet shell adviser jo"
     [suppliers]="data shell adviser suppliers"
     [charts]="data shell adviser charts"
-    [app]="data sheet shell help adviser jo suppliers charts app"
-    [cli]="data sheet help adviser jo suppliers charts cli"
+    [search]="data shell help adviser jo suppliers search"
+    [overview]="data sheet shell help adviser jo suppliers charts search overview"
+    [app]="data sheet shell help adviser jo suppliers charts search overview app"
+    [cli]="data sheet help adviser jo suppliers charts search overview cli"
 )
 
 for folder in "$src"/*/; do
