@@ -2,10 +2,10 @@
 # Installs the Debian package with apt-get as an officer's IT would, runs the installed programs for a new
 # user, removes the package again and checks that nothing of it is left. Changes the machine's packages:
 # run it as root on a machine where Velcarin is not installed (CI does, after the tests).
-# Usage: scripts/check-package.sh [PACKAGE]   (default build/velcarin_*.deb)
+# Usage: scripts/check-package.sh [PACKAGE]   (default build-package/velcarin_*.deb)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-deb=$(realpath "${1:-$(ls build/velcarin_*.deb)}")
+deb=$(realpath "${1:-$(ls build-package/velcarin_*.deb)}")
 if dpkg-query -W -f='${Status}' velcarin 2>/dev/null | grep -q 'install ok installed'; then
     echo "check-package: velcarin is installed on this machine already; not touching it" >&2
     exit 1

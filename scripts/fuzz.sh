@@ -13,7 +13,7 @@ if [ $# -gt 0 ]; then
     budget=(-max_total_time="$1")
     done_text="no fault in $1s"
 else
-    budget=(-seed=1 -runs=60000 -max_total_time=600)
+    budget=(-seed=1 -runs=25000 -max_total_time=600)
     done_text="no fault from seed 1"
 fi
 scripts/install-deps.sh || exit 1

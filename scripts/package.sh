@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Builds Velcarin and its Debian package build/velcarin_VERSION_ARCH.deb (CPack; the dependencies are those
-# dpkg-shlibdeps finds in the binaries), checks what the package holds and needs and what lintian says of
-# it, and prints its path.
+# Builds Velcarin and its Debian package build-package/velcarin_VERSION_ARCH.deb (CPack; the dependencies are
+# those dpkg-shlibdeps finds in the binaries) in a tree of its own that builds no tests, checks what the
+# package holds and needs and what lintian says of it, and prints its path.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/build.sh >/dev/null
-rm -f build/velcarin_*.deb
-(cd build && cpack -G DEB >cpack.log 2>&1) || { tail -20 build/cpack.log; exit 1; }
-deb=$(ls build/velcarin_*.deb)
-
+scripts/install-deps.sh
+cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELCARIN_TESTS_IN_ALL=OFF >/dev/null
+cmake --build build-package --parallel "$(nproc)" >build-package/build.log 2>&1 || { tail -40 build-package/build.log; exit 1; }
+rm -f build-package/velcarin_*.deb
+(cd build-package && cpack -G DEB >cpack.log 2>&1) || { tail -20 build-package/cpack.log; exit 1; }
+deb=$(ls build-package/velcarin_*.deb)
 contents=$(dpkg-deb --contents "$deb")
 for file in ./usr/bin/velcarin ./usr/bin/velcarin-cli ./usr/libexec/velcarin/velcarin-print \
     ./usr/share/velcarin/cleaning.mdb \
