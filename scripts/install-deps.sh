@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ lld pkg-config
     qt6-base-dev libqt6sql6-sqlite
     librsvg2-bin
     mdbtools-dev mdbtools sqlite3 libsqlite3-dev
