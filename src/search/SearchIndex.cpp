@@ -311,13 +311,13 @@ Result<> SearchIndex::insertDocuments(qint64 unitId, const QList<SearchDocument>
         if (Result<> inserted = table.run(); !inserted)
             return inserted;
 
-        for (const QString& word : words.split(u' ', Qt::SkipEmptyParts)) {
+        for (const QStringView word : QStringView(words).tokenize(u' ', Qt::SkipEmptyParts)) {
             if (Vocabulary::typosAllowed(word) == 0 || m_vocabulary->contains(word))
                 continue;
-            term.bind(1, word);
+            term.bind(1, word.toString());
             if (Result<> inserted = term.run(); !inserted)
                 return inserted;
-            m_vocabulary->add(word);
+            m_vocabulary->add(word.toString());
             m_vocabularyRead = sqlite3_last_insert_rowid(m_db);
         }
     }

@@ -67,5 +67,5 @@ private:
     bool m_inMemory;
     // The index's words of five letters or more, for the typos; read as the other connection adds them.
     std::unique_ptr<Vocabulary> m_vocabulary;
-    mutable qint64 m_vocabularyRead = 0;      // the last row of `terms` taken
+    mutable qint64 m_vocabularyRead = 0; // the last row of `terms` taken
 };

@@ -30,6 +30,8 @@ const QList<SearchDocument> Tavro{
     name(SearchSource::Tavro, QStringLiteral("BENZENE")),
     name(SearchSource::Tavro, QStringLiteral("CRUDE ACETONE")),
     name(SearchSource::Tavro, QStringLiteral("Éthanol ")),
+    name(SearchSource::Tavro, QStringLiteral("Weißöl")),
+    name(SearchSource::Tavro, QStringLiteral("ﬁsh oil")),
     document(SearchSource::Tavro, Kind::FullName, QStringLiteral("ACETONE"), QStringLiteral("Full Name"),
              QStringLiteral("Acetone (dimethyl ketone)")),
     document(SearchSource::Tavro, Kind::Number, QStringLiteral("ACETONE"), QStringLiteral("ID  Number"),
@@ -127,6 +129,8 @@ private Q_SLOTS:
         QTest::newRow("synonym") << "toluol" << QStringList{QStringLiteral("jo:TOLUENE:SYNONIMS")};
         QTest::newRow("case, accents, blanks")
             << "  ÉTHANOL " << QStringList{QStringLiteral("tavro:Éthanol :Abbreviated Name")};
+        QTest::newRow("sharp s") << "WEISSOL" << QStringList{QStringLiteral("tavro:Weißöl:Abbreviated Name")};
+        QTest::newRow("ligature") << "fish" << QStringList{QStringLiteral("tavro:ﬁsh oil:Abbreviated Name")};
         QTest::newRow("punctuation") << "acetic-acid."
                                      << QStringList{QStringLiteral("tavro:ACETIC ACID:Abbreviated Name")};
         QTest::newRow("number whole") << "1294" << QStringList{QStringLiteral("jo:TOLUENE:UN")};
