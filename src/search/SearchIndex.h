@@ -61,7 +61,8 @@ private:
     QList<qint64> entriesFound(const QString& expression, const QString& query, int limit,
                                const QString& sources) const;
     QList<qint64> topicsFound(const QString& expression, int limit, const QString& sources) const;
-    SearchResult resultOf(qint64 document, const QStringList& words, const QStringList& typos) const;
+    std::optional<SearchResult> resultOf(qint64 document, const QStringList& words,
+                                         const QStringList& typos) const;
 
     sqlite3* m_db;
     bool m_inMemory;
