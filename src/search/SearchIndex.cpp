@@ -23,7 +23,8 @@ constexpr int IndexVersion = 1;
 // The text is stored once, in `texts`, apart from the rest of a document so that the rows a search ranks
 // are small; the word tables hold only the folded words (contentless), the entries' numbers as one word
 // each in a column of their own so that they match whole, the topics without columns or positions, the
-// smallest an index can be. `terms` are the words a typo may stand for.
+// smallest an index can be. `terms` are the words a typo may stand for (those of a unit since removed
+// stay: they cost a look-up, no more).
 const char* const Schema = R"(
 CREATE TABLE units(id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE, signature TEXT NOT NULL);
 CREATE TABLE documents(id INTEGER PRIMARY KEY, unit INTEGER NOT NULL, source INTEGER NOT NULL,
@@ -115,13 +116,19 @@ QString quoted(const QString& word)
     return u'"' + QString(word).replace(u'"', QLatin1String("\"\"")) + u'"';
 }
 
-// What the word tables hold of a document: its folded words, or for a number the whole number as one word.
-std::pair<QString, QString> wordsOf(SearchDocument::Kind kind, const QString& text)
+// What the word tables hold of a document: its folded words; for a number the whole number as one word,
+// and its field's words, so that "UN 1294" finds it as well as "1294".
+std::pair<QString, QString> wordsOf(const SearchDocument& document)
 {
-    const QString folded = SearchText::folded(text);
-    if (kind == SearchDocument::Kind::Number)
-        return {QString(), QString(folded).remove(u' ')};
+    const QString folded = SearchText::folded(document.text);
+    if (document.kind == SearchDocument::Kind::Number)
+        return {SearchText::folded(document.field), QString(folded).remove(u' ')};
     return {folded, QString()};
+}
+
+bool isNumber(const QString& word)
+{
+    return std::all_of(word.begin(), word.end(), [](QChar c) { return c.isDigit(); });
 }
 
 } // namespace
@@ -263,7 +270,7 @@ std::optional<qint64> SearchIndex::unitId(const QString& unit) const
 Result<> SearchIndex::removeDocuments(qint64 unitId)
 {
     // The word tables keep no text: a document leaves them by the words it was stored with.
-    SqliteStatement documents(m_db, QStringLiteral("SELECT d.id, d.kind, t.text FROM documents d "
+    SqliteStatement documents(m_db, QStringLiteral("SELECT d.id, d.kind, d.field, t.text FROM documents d "
                                                    "JOIN texts t ON t.id = d.id WHERE d.unit = ?1"));
     SqliteStatement entry(m_db, QStringLiteral("INSERT INTO entryWords(entryWords, rowid, words, whole) "
                                                "VALUES('delete', ?1, ?2, ?3)"));
@@ -271,8 +278,12 @@ Result<> SearchIndex::removeDocuments(qint64 unitId)
         m_db, QStringLiteral("INSERT INTO topicWords(topicWords, rowid, words) VALUES('delete', ?1, ?2)"));
     documents.bind(1, unitId);
     while (documents.next()) {
-        const auto kind = SearchDocument::Kind(documents.integer(1));
-        const auto [words, whole] = wordsOf(kind, documents.text(2));
+        SearchDocument stored;
+        stored.kind = SearchDocument::Kind(documents.integer(1));
+        stored.field = documents.text(2);
+        stored.text = documents.text(3);
+        const SearchDocument::Kind kind = stored.kind;
+        const auto [words, whole] = wordsOf(stored);
         SqliteStatement& table = kind == SearchDocument::Kind::Topic ? topic : entry;
         table.bind(1, documents.integer(0));
         table.bind(2, words);
@@ -320,7 +331,7 @@ Result<> SearchIndex::insertDocuments(qint64 unitId, const QList<SearchDocument>
         if (Result<> inserted = insertText.run(); !inserted)
             return inserted;
 
-        const auto [words, whole] = wordsOf(document.kind, document.text);
+        const auto [words, whole] = wordsOf(document);
         const bool isTopic = document.kind == SearchDocument::Kind::Topic;
         SqliteStatement& table = isTopic ? topic : entry;
         table.bind(1, id);
@@ -368,10 +379,12 @@ QList<SearchResult> SearchIndex::find(const QString& query, int limit, const QLi
     refreshVocabulary();
 
     // Each word matches the words it starts, or those it misses by a typo; in the entries also a number
-    // equal to it, and the whole query may be a number written with blanks or dashes ("67-64-1").
+    // equal to it, and the query's numbers together may be one written with blanks or dashes ("67-64-1").
     QStringList entryTerms;
     QStringList topicTerms;
     QStringList typos;
+    QStringList letterTerms;
+    QString number;
     for (const QString& word : words) {
         QStringList alternatives{quoted(word) + u'*'};
         for (const QString& near : m_vocabulary->near(word)) {
@@ -382,10 +395,16 @@ QList<SearchResult> SearchIndex::find(const QString& query, int limit, const QLi
         entryTerms.append(QLatin1String("(words : ") + anyOf + QLatin1String(" OR whole : ") + quoted(word) +
                           u')');
         topicTerms.append(anyOf);
+        if (isNumber(word))
+            number += word;
+        else
+            letterTerms.append(QLatin1String("words : ") + anyOf);
     }
     QString entries = entryTerms.join(QLatin1String(" AND "));
-    if (words.size() > 1)
-        entries = u'(' + entries + QLatin1String(") OR whole : ") + quoted(words.join(QString()));
+    if (words.size() - letterTerms.size() > 1) {
+        letterTerms.append(QLatin1String("whole : ") + quoted(number));
+        entries = u'(' + entries + QLatin1String(") OR (") + letterTerms.join(QLatin1String(" AND ")) + u')';
+    }
     QString sources;
     for (const SearchSource source : only)
         sources += u',' + QString::number(int(source)) + u',';
