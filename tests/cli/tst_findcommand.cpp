@@ -23,9 +23,10 @@ private:
     TestDataFolder m_oddNames; // the sample, with ACETONE stored with a blank after it
     QTemporaryDir m_out;
 
-    CliRun run(const QStringList& arguments, const TestDataFolder& folder) const
+    // The data folder is named right after the command, before any words that follow "--".
+    static CliRun run(const QStringList& arguments, const TestDataFolder& folder)
     {
-        return runCli(arguments + QStringList{DataDir, folder.path()});
+        return runCli(QStringList{arguments.first(), DataDir, folder.path()} + arguments.mid(1));
     }
 
 private Q_SLOTS:
@@ -44,8 +45,19 @@ private Q_SLOTS:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
-        QTest::newRow("a synonym, the best two")
-            << QStringList{"find", "toluol", "--limit", "2"} << 0 << QStringLiteral("TODO") << QString();
+        QTest::newRow("full names and synonyms")
+            << QStringList{"find", "methylbenzene"} << 0
+            << QStringLiteral("tavro \"TOLUENE\" Full Name: Methylbenzene\n"
+                              "jo \"TOLUENE\" SYNONIMS: Methylbenzene\n"
+                              "tavro \"XYLENE-M\" Full Name: 1,3-Dimethylbenzene\n"
+                              "jo \"XYLENES\" SYNONIMS: Dimethylbenzene\n")
+            << QString();
+        QTest::newRow("the best one of a manual")
+            << QStringList{"find", "glossary", "--limit", "1"} << 0
+            << QStringLiteral("manual \"Final Cleaning\" topic: …Cleaning, of the Tank Cleaning Glossary "
+                              "(glossary.hlp). This help file is a sample that comes with… [help "
+                              "\"glossary.hlp\" 1003]\n")
+            << QString();
         QTest::newRow("nothing matches") << QStringList{"find", "qqqqzzzz"} << 1 << QString() << QString();
         QTest::newRow("no words") << QStringList{"find"} << 2 << QString() << FindUsage;
         QTest::newRow("a limit of 0")
@@ -74,10 +86,15 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QByteArray>("json");
-        QTest::newRow("a cargo") << QStringList{"find", "acetnoe", "--limit", "1", "--json"}
-                                 << QByteArray("TODO");
+        QTest::newRow("a cargo, two letters swapped")
+            << QStringList{"find", "acetnoe", "--limit", "1", "--json"}
+            << QByteArray(R"({"query": "acetnoe", "results": [{"source": "tavro", "name": "ACETONE",
+                              "field": "Abbreviated Name", "snippet": "ACETONE"}]})");
         QTest::newRow("a manual topic")
-            << QStringList{"find", "TODO", "--limit", "1", "--json"} << QByteArray("TODO");
+            << QStringList{"find", "glossary", "--limit", "1", "--json"}
+            << QByteArray(R"({"query": "glossary", "results": [{"source": "manual", "name": "Final Cleaning",
+                              "field": "topic", "snippet": "…Cleaning, of the Tank Cleaning Glossary (glossary.hlp). This help file is a sample that comes with…",
+                              "file": "glossary.hlp", "topic": "1003"}]})");
     }
 
     void findAsJson()
@@ -115,7 +132,21 @@ private Q_SLOTS:
     {
         const CliRun status = run({"find", "--status"}, m_sample);
         QCOMPARE(status.err, QString());
-        QCOMPARE(status.out, QStringLiteral("TODO"));
+        QCOMPARE(status.out, QStringLiteral("tavro: read, 364 entries\n"
+                                            "jo: read, 66 entries\n"
+                                            "henkel-oil: read, 13 entries\n"
+                                            "henkel-additional: read, 10 entries\n"
+                                            "mixture: read, 10 entries\n"
+                                            "unitor: read, 308 entries\n"
+                                            "unitor-loading: read, 32 entries\n"
+                                            "notes: read, 3 entries\n"
+                                            "glossary.hlp: read, 3 entries\n"
+                                            "glossary2.hlp: read, 1 entry\n"
+                                            "Help.hlp: read, 1 entry\n"
+                                            "Henkel.hlp: read, 16 entries\n"
+                                            "Unitor.hlp: read, 178 entries\n"
+                                            "chemical.hlp: read, 16 entries\n"
+                                            "Special.hlp: read, 13 entries\n"));
         QCOMPARE(status.exitCode, 0);
     }
 
@@ -126,23 +157,32 @@ private Q_SLOTS:
         QTest::addColumn<QString>("err");
         const QString pdf = m_out.filePath(QStringLiteral("sheet.pdf"));
         QTest::newRow("advise") << QStringList{"advise", "acetnoe"}
-                                << QStringLiteral("no cargo named acetnoe\ndid you mean: TODO?\n");
-        QTest::newRow("hazard") << QStringList{"hazard", "TOLUOL"}
-                                << QStringLiteral("no cargo named TOLUOL\ndid you mean: TODO?\n");
-        QTest::newRow("print") << QStringList{"print", "benzen", "--pdf", pdf}
-                               << QStringLiteral("no cargo named benzen\ndid you mean: TODO?\n");
-        QTest::newRow("jo") << QStringList{"jo", "toluol"}
-                            << QStringLiteral("no product named toluol\ndid you mean: TODO?\n");
+                                << QStringLiteral("no cargo named acetnoe\ndid you mean: \"ACETONE\"?\n");
+        QTest::newRow("hazard") << QStringList{"hazard", "tolueen"}
+                                << QStringLiteral("no cargo named tolueen\ndid you mean: \"TOLUENE\", "
+                                                  "\"TOLUENE DIISOCYANATE\"?\n");
+        QTest::newRow("print")
+            << QStringList{"print", "benzen", "--pdf", pdf}
+            << QStringLiteral("no cargo named benzen\ndid you mean: \"BENZENE\", \"DODECYLBENZENE\"?\n");
+        QTest::newRow("jo") << QStringList{"jo", "tolunee"}
+                            << QStringLiteral("no product named tolunee\ndid you mean: \"TOLUENE\"?\n");
         QTest::newRow("henkel oil") << QStringList{"henkel", "oil", "coconut"}
-                                    << QStringLiteral("no oil named coconut\ndid you mean: TODO?\n");
+                                    << QStringLiteral(
+                                           "no oil named coconut\ndid you mean: \"COCONUT OIL\"?\n");
         QTest::newRow("henkel additional")
             << QStringList{"henkel", "additional", "METANOL"}
-            << QStringLiteral("no chemical named METANOL\ndid you mean: TODO?\n");
+            << QStringLiteral("no chemical named METANOL\ndid you mean: \"METHANOL\"?\n");
         QTest::newRow("mixture") << QStringList{"mixture", "bleach"}
-                                 << QStringLiteral("no mixture named bleach\ndid you mean: TODO?\n");
+                                 << QStringLiteral("no mixture named bleach\ndid you mean: \"BLEACH 1%\"?\n");
         QTest::newRow("unitor") << QStringList{"unitor", "sulphuric acid"}
                                 << QStringLiteral("no Unitor catalogue entry holds the cargo sulphuric "
-                                                  "acid\ndid you mean: TODO?\n");
+                                                  "acid\ndid you mean: \"SULFURIC ACID 100%\", \"SULFURIC "
+                                                  "ACID 65%\", \"SULFURIC ACID 75%\"?\n");
+        QTest::newRow("unitor with a group")
+            << QStringList{"unitor", "sulphuric acid", "--group", "A"}
+            << QStringLiteral(
+                   "no Unitor catalogue entry for sulphuric acid offers loading group A\ndid you "
+                   "mean: \"SULFURIC ACID 100%\", \"SULFURIC ACID 65%\", \"SULFURIC ACID 75%\"?\n");
         QTest::newRow("nothing near")
             << QStringList{"advise", "qqqqzzzz"} << QStringLiteral("no cargo named qqqqzzzz\n");
     }
@@ -160,7 +200,7 @@ private Q_SLOTS:
     void nearMissShowsTheNameAsStored()
     {
         const CliRun missed = run({"advise", "ACETONE"}, m_oddNames);
-        QCOMPARE(missed.err, QStringLiteral("no cargo named ACETONE\ndid you mean: \"ACETONE \"TODO?\n"));
+        QCOMPARE(missed.err, QStringLiteral("no cargo named ACETONE\ndid you mean: \"ACETONE \"?\n"));
         QCOMPARE(missed.exitCode, 1);
     }
 
@@ -168,7 +208,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QByteArray>("json");
-        QTest::newRow("some") << QStringList{"jo", "toluol", "--json"} << QByteArray("TODO");
+        QTest::newRow("some") << QStringList{"jo", "tolunee", "--json"}
+                              << QByteArray(R"({"suggestions": ["TOLUENE"]})");
         QTest::newRow("none") << QStringList{"jo", "qqqqzzzz", "--json"}
                               << QByteArray(R"({"suggestions": []})");
     }
