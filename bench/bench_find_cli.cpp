@@ -14,8 +14,11 @@ const QString Word = QStringLiteral("19990");
 // The folder once the search has run on it, so that its index is made before a search is timed.
 const TestDataFolder& withIndex(const TestDataFolder& folder)
 {
-    QProcess::execute(QStringLiteral(VELCARIN_PROGRAM_DIR_DEFAULT "/velcarin-cli"),
-                      {QStringLiteral("find"), Word, QStringLiteral("--data-dir"), folder.path()});
+    QProcess search;
+    search.setStandardOutputFile(QProcess::nullDevice());
+    search.start(QStringLiteral(VELCARIN_PROGRAM_DIR_DEFAULT "/velcarin-cli"),
+                 {QStringLiteral("find"), Word, QStringLiteral("--data-dir"), folder.path()});
+    search.waitForFinished(-1);
     return folder;
 }
 
@@ -61,7 +64,7 @@ void findOnTheSample(benchmark::State& state)
         withIndex(*made);
         return made;
     }();
-    measureProcess(state, find(*sample, QStringLiteral("toluol")));
+    measureProcess(state, find(*sample, QStringLiteral("methylbenzene")));
 }
 BENCHMARK(findOnTheSample)->UseManualTime()->Unit(benchmark::kMillisecond);
 
