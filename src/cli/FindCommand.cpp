@@ -131,7 +131,7 @@ const CommandHelp& findHelp()
          {ExitCode::NotFound, QStringLiteral("nothing matches the words")},
          {ExitCode::BadUse,
           QStringLiteral("bad use: no words, or a limit that is no whole number from 1 up")}},
-        QStringLiteral("velcarin-cli find toluol"),
+        QStringLiteral("velcarin-cli find acid acetic --limit 5"),
     };
     return help;
 }
