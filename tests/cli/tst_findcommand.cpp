@@ -150,6 +150,20 @@ private Q_SLOTS:
         QCOMPARE(status.exitCode, 0);
     }
 
+    void aManualThatCannotBeRead()
+    {
+        TestDataFolder folder;
+        folder.copySampleDatabases();
+        folder.writeFile(QStringLiteral("Broken.hlp"), "not a help file");
+        const CliRun found = run({"find", "acetone", "--limit", "1"}, folder);
+        QCOMPARE(found.out, QStringLiteral("tavro \"ACETONE\" Abbreviated Name: ACETONE\n"));
+        QCOMPARE(found.err,
+                 QStringLiteral("Broken.hlp is left out of the search: The help file %1 is not in the "
+                                "format of Velcarin's help viewer.\n")
+                     .arg(folder.filePath(QStringLiteral("Broken.hlp"))));
+        QCOMPARE(found.exitCode, 0);
+    }
+
     // A name that finds nothing keeps its exit status and offers the names that come near it.
     void nearMiss_data()
     {
