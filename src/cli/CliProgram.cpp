@@ -2,6 +2,7 @@
 
 #include "cli/AdviseCommand.h"
 #include "cli/CompatCommand.h"
+#include "cli/FindCommand.h"
 #include "cli/HazardCommand.h"
 #include "cli/HelpCommand.h"
 #include "cli/HenkelCommand.h"
@@ -75,8 +76,8 @@ const ProgramHelp& cliProgram()
             "prints lines of \"Name: value\", or one JSON object with --json; messages go to standard "
             "error."),
         sharedOptions(),
-        {adviseHelp(), compatHelp(), hazardHelp(), helpHelp(), henkelHelp(), importHelp(), joHelp(),
-         mixtureHelp(), notesHelp(), printHelp(), unitorHelp(), whereHelp()},
+        {adviseHelp(), compatHelp(), findHelp(), hazardHelp(), helpHelp(), henkelHelp(), importHelp(),
+         joHelp(), mixtureHelp(), notesHelp(), printHelp(), unitorHelp(), whereHelp()},
         {{ExitCode::Found, QStringLiteral("the answer was found and shown")},
          {ExitCode::NotFound, QStringLiteral("nothing has the name asked for")},
          {ExitCode::BadUse, QStringLiteral("bad use, or a database or file that cannot be read or written")}},

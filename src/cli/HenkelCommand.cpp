@@ -16,6 +16,7 @@ struct Tool {
     QString recordSource;
     QString criterionPrefix;
     QString noun;
+    SearchSource searched;
     QList<std::pair<QString, QString>> answer;
 };
 
@@ -27,6 +28,7 @@ const QList<Tool>& tools()
          RecordSources::DtaH,
          CriterionPrefixes::HenkelOil,
          QStringLiteral("oil"),
+         SearchSource::HenkelOil,
          {{QStringLiteral("product"), Fields::Product},
           {QStringLiteral("prewash"), Fields::PreWash},
           {QStringLiteral("final"), Fields::Final}}},
@@ -34,6 +36,7 @@ const QList<Tool>& tools()
          RecordSources::dtaH1,
          CriterionPrefixes::HenkelChemical,
          QStringLiteral("chemical"),
+         SearchSource::HenkelAdditional,
          {{QStringLiteral("chemical"), Fields::Chemical}, {QStringLiteral("solution"), Fields::Solution}}},
     };
     return all;
@@ -95,7 +98,7 @@ int runHenkel(const QStringList& arguments, CliContext& context)
     if (!tool)
         return commandLine.badUse(context, QStringLiteral("no look-up ") + toolName);
     const NamedRecord found = findNamedRecord(commandLine, Schema::HenkelFile, tool->recordSource,
-                                              tool->criterionPrefix, tool->noun, context);
+                                              tool->criterionPrefix, tool->noun, tool->searched, context);
     if (!found.record)
         return found.exitCode;
 

@@ -46,7 +46,7 @@ int printProduct(const CommandLine& commandLine, CliContext& context)
 {
     const NamedRecord product =
         findNamedRecord(commandLine, Schema::JoTankersFile, RecordSources::DtaJo,
-                        CriterionPrefixes::JoProduct, QStringLiteral("product"), context);
+                        CriterionPrefixes::JoProduct, QStringLiteral("product"), SearchSource::Jo, context);
     if (!product.record)
         return product.exitCode;
     ProductNames names;

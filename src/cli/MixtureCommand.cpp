@@ -29,9 +29,9 @@ int runMixture(const QStringList& arguments, CliContext& context)
     CommandLine commandLine(mixtureHelp(), 1);
     if (!commandLine.parse(arguments, context))
         return ExitCode::BadUse;
-    const NamedRecord mixture =
-        findNamedRecord(commandLine, Schema::HenkelFile, RecordSources::dtaChem,
-                        CriterionPrefixes::HenkelMixture, QStringLiteral("mixture"), context);
+    const NamedRecord mixture = findNamedRecord(commandLine, Schema::HenkelFile, RecordSources::dtaChem,
+                                                CriterionPrefixes::HenkelMixture, QStringLiteral("mixture"),
+                                                SearchSource::Mixture, context);
     if (!mixture.record)
         return mixture.exitCode;
 

@@ -34,9 +34,9 @@ struct ChosenSheet {
 
 ChosenSheet tavroSheet(const CommandLine& commandLine, CliContext& context)
 {
-    const NamedRecord cargo =
-        findNamedRecord(commandLine, Schema::CleaningFile, RecordSources::DtaA,
-                        CriterionPrefixes::CleaningName, QStringLiteral("cargo"), context);
+    const NamedRecord cargo = findNamedRecord(commandLine, Schema::CleaningFile, RecordSources::DtaA,
+                                              CriterionPrefixes::CleaningName, QStringLiteral("cargo"),
+                                              SearchSource::Tavro, context);
     if (!cargo.record)
         return {std::nullopt, cargo.exitCode};
     const QString name = commandLine.positional().first();
@@ -49,7 +49,7 @@ ChosenSheet joSheet(const CommandLine& commandLine, int method, CliContext& cont
 {
     const NamedRecord product =
         findNamedRecord(commandLine, Schema::JoTankersFile, RecordSources::DtaJo,
-                        CriterionPrefixes::JoProduct, QStringLiteral("product"), context);
+                        CriterionPrefixes::JoProduct, QStringLiteral("product"), SearchSource::Jo, context);
     if (!product.record)
         return {std::nullopt, product.exitCode};
     // Without a method the sheet is printed as right after the pick, with no steps.

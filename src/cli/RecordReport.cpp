@@ -1,5 +1,6 @@
 #include "cli/RecordReport.h"
 
+#include "cli/NearMisses.h"
 #include "data/Criterion.h"
 #include "data/RecordSet.h"
 #include "data/RecordSources.h"
@@ -25,7 +26,8 @@ bool readWhole(const RecordSet& records, CliContext& context)
 } // namespace
 
 NamedRecord findNamedRecord(const CommandLine& commandLine, const QString& fileName, const QString& source,
-                            const QString& criterionPrefix, const QString& noun, CliContext& context)
+                            const QString& criterionPrefix, const QString& noun, SearchSource searched,
+                            CliContext& context)
 {
     const QString name = commandLine.positional().last();
     const Store store(commandLine.dataDir());
@@ -43,6 +45,7 @@ NamedRecord findNamedRecord(const CommandLine& commandLine, const QString& fileN
         found.exitCode = ExitCode::BadUse;
     } else if (!named) {
         context.err << "no " << noun << " named " << name << Qt::endl;
+        reportNearMisses(commandLine, name, {searched}, context);
         found.record.reset();
         found.exitCode = ExitCode::NotFound;
     }
@@ -52,7 +55,8 @@ NamedRecord findNamedRecord(const CommandLine& commandLine, const QString& fileN
 NamedRecord findCargo(const CommandLine& commandLine, CliContext& context)
 {
     return findNamedRecord(commandLine, Schema::CleaningFile, RecordSources::DtaA,
-                           CriterionPrefixes::CleaningName, QStringLiteral("cargo"), context);
+                           CriterionPrefixes::CleaningName, QStringLiteral("cargo"), SearchSource::Tavro,
+                           context);
 }
 
 ArgumentHelp cargoName()

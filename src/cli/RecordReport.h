@@ -2,19 +2,22 @@
 
 #include "cli/CliCommand.h"
 #include "data/RecordSet.h"
+#include "search/SearchResult.h"
 
 #include <QJsonValue>
 #include <QList>
 #include <QString>
 
 // The record a look-up command reports on: its data source opened and the record found by the name that
-// ends the command line. On a miss the reason is told and exitCode says how the command ends.
+// ends the command line. On a miss the reason is told, with the names of `searched` that come near, and
+// exitCode says how the command ends.
 struct NamedRecord {
     std::optional<RecordSet> record;
     int exitCode = ExitCode::Found;
 };
 NamedRecord findNamedRecord(const CommandLine& commandLine, const QString& fileName, const QString& source,
-                            const QString& criterionPrefix, const QString& noun, CliContext& context);
+                            const QString& criterionPrefix, const QString& noun, SearchSource searched,
+                            CliContext& context);
 // The cargo of the operator's table that the command line names, found as the operator tab finds it.
 NamedRecord findCargo(const CommandLine& commandLine, CliContext& context);
 // The argument that names such a cargo.

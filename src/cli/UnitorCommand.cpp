@@ -1,6 +1,7 @@
 #include "cli/UnitorCommand.h"
 
 #include "adviser/UnitorCatalogue.h"
+#include "cli/NearMisses.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -74,6 +75,8 @@ int printGroupTopics(const CommandLine& commandLine, const QString& cargo, CliCo
     if (topics.isEmpty()) {
         context.err << "no Unitor catalogue entry for " << cargo << " offers loading group " << group
                     << Qt::endl;
+        if (UnitorCatalogue::adviceFor(cargo).isEmpty())
+            reportNearMisses(commandLine, cargo, {SearchSource::Unitor}, context);
         return ExitCode::NotFound;
     }
     if (commandLine.json()) {
@@ -141,6 +144,7 @@ int runUnitor(const QStringList& arguments, CliContext& context)
     const UnitorCatalogue::Advice advice = UnitorCatalogue::adviceFor(cargo);
     if (advice.isEmpty()) {
         context.err << "no Unitor catalogue entry holds the cargo " << cargo << Qt::endl;
+        reportNearMisses(commandLine, cargo, {SearchSource::Unitor}, context);
         return ExitCode::NotFound;
     }
     if (commandLine.json()) {

@@ -1,6 +1,7 @@
 #include "cli/AdviseCommand.h"
 #include "cli/CliProgram.h"
 #include "cli/CompatCommand.h"
+#include "cli/FindCommand.h"
 #include "cli/HazardCommand.h"
 #include "cli/HelpCommand.h"
 #include "cli/HenkelCommand.h"
@@ -24,6 +25,7 @@ const QList<std::pair<QString, std::function<int(const QStringList&, CliContext&
     static const QList<std::pair<QString, std::function<int(const QStringList&, CliContext&)>>> all{
         {QStringLiteral("advise"), runAdvise},
         {QStringLiteral("compat"), runCompat},
+        {QStringLiteral("find"), runFind},
         {QStringLiteral("hazard"), runHazard},
         {QStringLiteral("help"), runHelp},
         {QStringLiteral("henkel"), runHenkel},

@@ -168,7 +168,7 @@ private Q_SLOTS:
         const QString dir = QStringLiteral("--data-dir");
         QTest::newRow("no cargo of that name")
             << QStringList{QStringLiteral("advise"), QStringLiteral("acrylic acid"), dir, m_folder.path()}
-            << 1 << QStringLiteral("no cargo named acrylic acid\n");
+            << 1 << QStringLiteral("no cargo named acrylic acid\ndid you mean: \"ACRYLIC ACID\"?\n");
         QTest::newRow("a folder without databases")
             << QStringList{QStringLiteral("advise"), QStringLiteral("AATREX"), dir, m_empty.path()} << 2
             << QStringLiteral("The database file \"%1/cleaning.mdb\" is missing.\n").arg(m_empty.path());

@@ -6,8 +6,8 @@
 
 namespace {
 
-const QStringList Commands{"advise", "compat",  "hazard", "help",  "henkel", "import",
-                           "jo",     "mixture", "notes",  "print", "unitor", "where"};
+const QStringList Commands{"advise", "compat",  "find",  "hazard", "help",   "henkel", "import",
+                           "jo",     "mixture", "notes", "print",  "unitor", "where"};
 
 // A manual page's text as it reads, the fonts and escapes of roff taken out.
 QString manualPageText(const QString& program)

@@ -82,7 +82,7 @@ private Q_SLOTS:
         const Run result = run({QStringLiteral("toluene")});
         QCOMPARE(result.exitCode, 1);
         QVERIFY(result.out.isEmpty());
-        QCOMPARE(result.err, QStringLiteral("no product named toluene\n"));
+        QCOMPARE(result.err, QStringLiteral("no product named toluene\ndid you mean: \"TOLUENE\"?\n"));
     }
 
     void method_data()

@@ -90,7 +90,12 @@ void TestDataFolder::damagePage(const QString& fileName, int page) const
 
 CliRun runCli(const QStringList& arguments)
 {
+    // The search index of every run is kept in a cache folder of the test's own, never the user's.
+    static const QTemporaryDir cache;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), cache.path());
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QDir(programFolder()).filePath(QStringLiteral("velcarin-cli")), arguments);
     if (!process.waitForFinished(60000))
         qWarning("velcarin-cli did not finish");

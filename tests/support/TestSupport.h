@@ -62,6 +62,7 @@ struct CliRun {
     QString out;
     QString err;
 };
+// Its search index goes to a cache folder of the test program's own.
 CliRun runCli(const QStringList& arguments);
 
 // What poppler's tools read from a PDF file: its pages, the size of its first page and its text layer.

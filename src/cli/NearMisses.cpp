@@ -1,0 +1,50 @@
+#include "cli/NearMisses.h"
+
+#include "search/Finder.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+constexpr int MostSuggestions = 3;
+// An entry may be found through several of its fields; enough results are asked for to leave three names.
+constexpr int ResultsAsked = 20;
+
+QStringList nearNames(const DataFolders& folders, const QString& name, const QList<SearchSource>& sources)
+{
+    Finder finder(folders);
+    finder.update();
+    QStringList names;
+    for (const SearchResult& found : finder.find(name, ResultsAsked, sources)) {
+        if (!names.contains(found.name))
+            names << found.name;
+        if (names.size() == MostSuggestions)
+            break;
+    }
+    return names;
+}
+
+} // namespace
+
+QString quotedName(const QString& name)
+{
+    return QLatin1Char('"') + name + QLatin1Char('"');
+}
+
+void reportNearMisses(const CommandLine& commandLine, const QString& name, const QList<SearchSource>& sources,
+                      CliContext& context)
+{
+    const QStringList names = nearNames(commandLine.folders(), name, sources);
+    if (!names.isEmpty()) {
+        QStringList quoted;
+        for (const QString& each : names)
+            quoted << quotedName(each);
+        context.err << "did you mean: " << quoted.join(QLatin1String(", ")) << '?' << Qt::endl;
+    }
+    if (commandLine.json()) {
+        const QJsonObject object{{QStringLiteral("suggestions"), QJsonArray::fromStringList(names)}};
+        context.out << QJsonDocument(object).toJson(QJsonDocument::Indented);
+    }
+}
