@@ -51,6 +51,7 @@ struct ManualTopic {
     QString title; // "Topic 1005" where the manual cannot be read
     QString file;  // the help file's name, "Unitor.hlp"
     int context = 0;
+    QString loadingGroup; // "A" to "G": the topic for a next cargo of that loading group; empty for others
 
     bool operator==(const ManualTopic&) const = default;
 };
