@@ -1,8 +1,11 @@
 #include "overview/CargoOverview.h"
 
 #include "adviser/UnitorCatalogue.h"
+#include "data/Criterion.h"
 #include "data/RecordSources.h"
 #include "data/Schema.h"
+#include "data/SqlName.h"
+#include "data/SqliteStatement.h"
 #include "data/Store.h"
 #include "help/Manual.h"
 #include "overview/CargoNames.h"
@@ -19,52 +22,110 @@ QString tr(const char* text)
     return QCoreApplication::translate("CargoOverview", text);
 }
 
-// The names, full names or synonyms and UN numbers of one record source, each column read once for all
-// its records.
+// Where a source's entries are, and how its adviser finds one by name.
+struct SourceTable {
+    QString fileName;
+    QString table;
+    QString nameField;
+    QString otherField; // Tavro's full names, Jo Tankers' synonym lists; empty elsewhere
+    QString unField;    // empty for a source without UN numbers
+    QString recordSource;
+    QString criterionPrefix;
+};
+
+// The names, other names and UN numbers of a source's entries, read in one pass over the table in the
+// order it stores them: the entries' other fields are read only for the one found to be the cargo.
 struct SourceRows {
-    RecordSet records;
+    const SourceTable* source;
+    Database database;
     QStringList names;
-    QStringList others; // Tavro's full names, Jo Tankers' synonym lists; empty elsewhere
+    QStringList others;
     QStringList unNumbers;
 };
 
-Result<SourceRows> readRows(const Store& store, const QString& fileName, const QString& source,
-                            const QString& nameField, const QString& otherField = {},
-                            const QString& unField = {})
+Result<SourceRows> readRows(const Store& store, const SourceTable& source)
 {
-    const Result<Database> database = store.open(fileName);
+    Result<Database> database = store.open(source.fileName);
     if (!database)
         return Failure{database.error()};
-    Result<RecordSet> records = RecordSet::open(*database, source);
-    if (!records)
-        return Failure{records.error()};
-    SourceRows rows{std::move(*records), {}, {}, {}};
-    const auto column = [&rows](const QString& field, QStringList& into) {
-        const int index = rows.records.fieldIndex(field);
-        for (int row = 0; row < rows.records.recordCount(); ++row)
-            into << rows.records.valueAt(row, index);
+    const QString name = quotedSqlName(source.nameField);
+    const auto columnOr = [](const QString& field) {
+        return field.isEmpty() ? QStringLiteral("''") : quotedSqlName(field);
     };
-    column(nameField, rows.names);
-    if (!otherField.isEmpty())
-        column(otherField, rows.others);
-    if (!unField.isEmpty())
-        column(unField, rows.unNumbers);
-    if (!rows.records.readError().isEmpty())
-        return Failure{
-            tr("The database file \"%1\" cannot be read: %2")
-                .arg(QDir::toNativeSeparators(rows.records.databasePath()), rows.records.readError())};
+    SqliteStatement query(*database, QStringLiteral("select %1, %2, %3 from %4")
+                                         .arg(name, columnOr(source.otherField), columnOr(source.unField),
+                                              quotedSqlName(source.table)));
+    SourceRows rows{&source, *database, {}, {}, {}};
+    while (query.next()) {
+        rows.names << query.text(0);
+        rows.others << query.text(1);
+        rows.unNumbers << query.text(2);
+    }
+    if (const Result<> read = query.finished(); !read)
+        return Failure{tr("The database file \"%1\" cannot be read: %2")
+                           .arg(QDir::toNativeSeparators(database->path()), read.error())};
     return rows;
 }
 
-// The entry that is the cargo: the best way of matching wins, and of equals the first in the source's
-// order.
+// The record set of the source's adviser standing on the entry of that name, as the adviser finds it.
+Result<RecordSet> recordOf(const SourceRows& rows, const QString& name)
+{
+    Result<RecordSet> records = RecordSet::open(rows.database, rows.source->recordSource);
+    if (!records)
+        return Failure{records.error()};
+    const bool found = records->findFirst(Criterion::build(rows.source->criterionPrefix, name));
+    const QString path = QDir::toNativeSeparators(rows.database.path());
+    if (!records->readError().isEmpty())
+        return Failure{tr("The database file \"%1\" cannot be read: %2").arg(path, records->readError())};
+    // Another program may have changed the file between the two reads.
+    if (!found)
+        return Failure{tr("The database file \"%1\" no longer holds %2.").arg(path, name)};
+    return records;
+}
+
+const SourceTable& tavroTable()
+{
+    static const SourceTable table{
+        Schema::CleaningFile,           Schema::CleaningTable,       Schema::NameField,
+        QStringLiteral("Full Name"),    QStringLiteral("United No"), RecordSources::DtaA,
+        CriterionPrefixes::CleaningName};
+    return table;
+}
+
+const SourceTable& joTable()
+{
+    static const SourceTable table{Schema::JoTankersFile,       QStringLiteral("Cargoes"),
+                                   QStringLiteral("PRODUCT"),   QStringLiteral("SYNONIMS"),
+                                   QStringLiteral("UN"),        RecordSources::DtaJo,
+                                   CriterionPrefixes::JoProduct};
+    return table;
+}
+
+const SourceTable& oilTable()
+{
+    static const SourceTable table{
+        Schema::HenkelFile,  QStringLiteral("VegOils"),   HenkelGuide::Fields::Product, {}, {},
+        RecordSources::DtaH, CriterionPrefixes::HenkelOil};
+    return table;
+}
+
+const SourceTable& additionalTable()
+{
+    static const SourceTable table{
+        Schema::HenkelFile,   QStringLiteral("Additional"),     HenkelGuide::Fields::Chemical, {}, {},
+        RecordSources::dtaH1, CriterionPrefixes::HenkelChemical};
+    return table;
+}
+
+// The entry that is the cargo: the best way of matching wins, and of equals the first in name order, as
+// the adviser's list shows them.
 struct Best {
     int row = -1;
     OverviewMatch match;
 
     void offer(int candidate, const QString& name, std::optional<OverviewMatch::By> by)
     {
-        if (by && (row < 0 || *by < match.by)) {
+        if (by && (row < 0 || *by < match.by || (*by == match.by && name < match.name))) {
             row = candidate;
             match = {name, *by};
         }
@@ -115,18 +176,22 @@ QString unDigits(const QString& text)
     return digits;
 }
 
-// The names of the source's other entries under one of the UN numbers, each once; a second entry under the
-// chosen one's very name is the same product, not another.
+// The names of the source's other entries under one of the UN numbers ("1830", "UN 1830"), each once, in
+// name order; a second entry under the chosen one's very name is the same product, not another.
 QStringList sameUnNumber(const SourceRows& rows, const Best& chosen, const QStringList& unNumbers)
 {
     QStringList names;
-    for (int row = 0; row < rows.names.size(); ++row) {
+    for (qsizetype row = 0; row < rows.names.size(); ++row) {
         const QString& name = rows.names[row];
-        if ((chosen.found() && name == chosen.match.name) || names.contains(name))
-            continue;
-        if (unNumbers.contains(unDigits(rows.unNumbers[row])))
+        const QString& un = rows.unNumbers[row];
+        // Most numbers hold none of the digits looked for, and are passed over without a copy made.
+        const bool shared = std::any_of(unNumbers.cbegin(), unNumbers.cend(), [&un](const QString& number) {
+            return un.contains(number) && unDigits(un) == number;
+        });
+        if (shared && !names.contains(name) && !(chosen.found() && name == chosen.match.name))
             names << name;
     }
+    names.sort();
     return names;
 }
 
@@ -135,12 +200,6 @@ OverviewSection emptySection(OverviewSource source)
     OverviewSection section;
     section.source = source;
     return section;
-}
-
-RecordSet positioned(RecordSet records, int row)
-{
-    records.setBookmark({row});
-    return records;
 }
 
 // The cargo names of the Unitor catalogue, each once, in the catalogue's order.
@@ -233,23 +292,17 @@ QString OverviewSection::sameUnLine() const
 
 Result<CargoOverview> CargoOverview::build(const DataFolders& folders, const QString& cargo)
 {
-    using namespace HenkelGuide;
     const Store store(folders.dataFolder());
-    const Result<SourceRows> tavro =
-        readRows(store, Schema::CleaningFile, RecordSources::DtaA, Schema::NameField,
-                 QStringLiteral("Full Name"), QStringLiteral("United No"));
+    const Result<SourceRows> tavro = readRows(store, tavroTable());
     if (!tavro)
         return Failure{tavro.error()};
-    const Result<SourceRows> jo =
-        readRows(store, Schema::JoTankersFile, RecordSources::DtaJo, QStringLiteral("PRODUCT"),
-                 QStringLiteral("SYNONIMS"), QStringLiteral("UN"));
+    const Result<SourceRows> jo = readRows(store, joTable());
     if (!jo)
         return Failure{jo.error()};
-    const Result<SourceRows> oils = readRows(store, Schema::HenkelFile, RecordSources::DtaH, Fields::Product);
+    const Result<SourceRows> oils = readRows(store, oilTable());
     if (!oils)
         return Failure{oils.error()};
-    const Result<SourceRows> additional =
-        readRows(store, Schema::HenkelFile, RecordSources::dtaH1, Fields::Chemical);
+    const Result<SourceRows> additional = readRows(store, additionalTable());
     if (!additional)
         return Failure{additional.error()};
 
@@ -277,16 +330,22 @@ Result<CargoOverview> CargoOverview::build(const DataFolders& folders, const QSt
     OverviewSection tavroSection = emptySection(OverviewSource::Tavro);
     if (tavroBest.found()) {
         tavroSection.match = tavroBest.match;
-        tavroSection.record = positioned(tavro->records, tavroBest.row);
+        Result<RecordSet> record = recordOf(*tavro, tavroBest.match.name);
+        if (!record)
+            return Failure{record.error()};
+        tavroSection.record = std::move(*record);
         tavroSection.texts = SourceContent::tavro(tavroBest.match.name, *tavroSection.record);
-        unNumbers << unDigits(tavro->unNumbers[tavroBest.row]);
+        unNumbers << unDigits(tavroSection.record->value(tavroTable().unField));
     }
     OverviewSection joSection = emptySection(OverviewSource::Jo);
     if (joBest.found()) {
         joSection.match = joBest.match;
-        joSection.record = positioned(jo->records, joBest.row);
+        Result<RecordSet> record = recordOf(*jo, joBest.match.name);
+        if (!record)
+            return Failure{record.error()};
+        joSection.record = std::move(*record);
         joSection.texts = SourceContent::jo(*joSection.record);
-        unNumbers << unDigits(jo->unNumbers[joBest.row]);
+        unNumbers << unDigits(joSection.record->value(joTable().unField));
     }
     unNumbers.removeAll(QString());
     tavroSection.sameUn = sameUnNumber(*tavro, tavroBest, unNumbers);
@@ -308,7 +367,10 @@ Result<CargoOverview> CargoOverview::build(const DataFolders& folders, const QSt
     if (oil || additionalBest.found()) {
         const Best& best = oil ? oilBest : additionalBest;
         henkelSection.match = best.match;
-        henkelSection.record = positioned((oil ? oils : additional)->records, best.row);
+        Result<RecordSet> record = recordOf(oil ? *oils : *additional, best.match.name);
+        if (!record)
+            return Failure{record.error()};
+        henkelSection.record = std::move(*record);
         henkelSection.texts = SourceContent::henkel(*henkelSection.record);
     }
 
