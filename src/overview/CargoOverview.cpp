@@ -33,33 +33,36 @@ struct SourceTable {
     QString criterionPrefix;
 };
 
-// The names, other names and UN numbers of a source's entries, read in one pass over the table in the
-// order it stores them: the entries' other fields are read only for the one found to be the cargo.
+// The names and other names of a source's entries, read in one pass over the table: the entries' other
+// fields are read only for the one found to be the cargo.
 struct SourceRows {
     const SourceTable* source;
     Database database;
     QStringList names;
     QStringList others;
-    QStringList unNumbers;
 };
 
-Result<SourceRows> readRows(const Store& store, const SourceTable& source)
+// Every entry of the source, or where a name is given only the entries of that very name, found through
+// the name's index without a pass over the table.
+Result<SourceRows> readRows(const Store& store, const SourceTable& source, const QString& onlyNamed = {})
 {
     Result<Database> database = store.open(source.fileName);
     if (!database)
         return Failure{database.error()};
     const QString name = quotedSqlName(source.nameField);
-    const auto columnOr = [](const QString& field) {
-        return field.isEmpty() ? QStringLiteral("''") : quotedSqlName(field);
-    };
-    SqliteStatement query(*database, QStringLiteral("select %1, %2, %3 from %4")
-                                         .arg(name, columnOr(source.otherField), columnOr(source.unField),
-                                              quotedSqlName(source.table)));
-    SourceRows rows{&source, *database, {}, {}, {}};
+    QString sql =
+        QStringLiteral("select %1, %2 from %3")
+            .arg(name, source.otherField.isEmpty() ? QStringLiteral("''") : quotedSqlName(source.otherField),
+                 quotedSqlName(source.table));
+    if (!onlyNamed.isEmpty())
+        sql += QStringLiteral(" where %1 = ?").arg(name);
+    SqliteStatement query(*database, sql);
+    if (!onlyNamed.isEmpty())
+        query.bind(1, onlyNamed);
+    SourceRows rows{&source, *database, {}, {}};
     while (query.next()) {
         rows.names << query.text(0);
         rows.others << query.text(1);
-        rows.unNumbers << query.text(2);
     }
     if (const Result<> read = query.finished(); !read)
         return Failure{tr("The database file \"%1\" cannot be read: %2")
@@ -178,18 +181,25 @@ QString unDigits(const QString& text)
 
 // The names of the source's other entries under one of the UN numbers ("1830", "UN 1830"), each once, in
 // name order; a second entry under the chosen one's very name is the same product, not another.
-QStringList sameUnNumber(const SourceRows& rows, const Best& chosen, const QStringList& unNumbers)
+Result<QStringList> sameUnNumber(const SourceRows& rows, const Best& chosen, const QStringList& unNumbers)
 {
+    const SourceTable& source = *rows.source;
+    const QString sql =
+        QStringLiteral("select %1, %2 from %3 where %2 like ?")
+            .arg(quotedSqlName(source.nameField), quotedSqlName(source.unField), quotedSqlName(source.table));
     QStringList names;
-    for (qsizetype row = 0; row < rows.names.size(); ++row) {
-        const QString& name = rows.names[row];
-        const QString& un = rows.unNumbers[row];
-        // Most numbers hold none of the digits looked for, and are passed over without a copy made.
-        const bool shared = std::any_of(unNumbers.cbegin(), unNumbers.cend(), [&un](const QString& number) {
-            return un.contains(number) && unDigits(un) == number;
-        });
-        if (shared && !names.contains(name) && !(chosen.found() && name == chosen.match.name))
-            names << name;
+    for (const QString& number : unNumbers) {
+        SqliteStatement query(rows.database, sql);
+        query.bind(1, u'%' + number + u'%');
+        while (query.next()) {
+            const QString name = query.text(0);
+            if (unDigits(query.text(1)) == number && !names.contains(name) &&
+                !(chosen.found() && name == chosen.match.name))
+                names << name;
+        }
+        if (const Result<> read = query.finished(); !read)
+            return Failure{tr("The database file \"%1\" cannot be read: %2")
+                               .arg(QDir::toNativeSeparators(rows.database.path()), read.error())};
     }
     names.sort();
     return names;
@@ -293,10 +303,16 @@ QString OverviewSection::sameUnLine() const
 Result<CargoOverview> CargoOverview::build(const DataFolders& folders, const QString& cargo)
 {
     const Store store(folders.dataFolder());
-    const Result<SourceRows> tavro = readRows(store, tavroTable());
+    // The two sources that give a cargo other names are matched on the officer's name first; what they
+    // found then names the cargo for the others. The very name is the best match there is, and the index
+    // finds it in the operator's long list without a pass over the table.
+    CargoNames names(cargo);
+    Result<SourceRows> tavro = readRows(store, tavroTable(), cargo);
+    if (tavro && tavro->names.isEmpty())
+        tavro = readRows(store, tavroTable());
     if (!tavro)
         return Failure{tavro.error()};
-    const Result<SourceRows> jo = readRows(store, joTable());
+    Result<SourceRows> jo = readRows(store, joTable());
     if (!jo)
         return Failure{jo.error()};
     const Result<SourceRows> oils = readRows(store, oilTable());
@@ -305,16 +321,12 @@ Result<CargoOverview> CargoOverview::build(const DataFolders& folders, const QSt
     const Result<SourceRows> additional = readRows(store, additionalTable());
     if (!additional)
         return Failure{additional.error()};
-
-    // The two sources that give a cargo other names are matched on the officer's name first; what they
-    // found then names the cargo for the others.
-    CargoNames names(cargo);
     Best tavroBest = bestDirect(*tavro, names, false);
     Best joBest = bestDirect(*jo, names, true);
     if (tavroBest.found())
-        names.addFullNames({tavro->names[tavroBest.row], tavro->others[tavroBest.row]});
+        names.addFullNames({tavroBest.match.name, tavro->others[tavroBest.row]});
     if (joBest.found())
-        names.addSynonyms(QStringList{jo->names[joBest.row]} + synonymsOf(jo->others[joBest.row]));
+        names.addSynonyms(QStringList{joBest.match.name} + synonymsOf(jo->others[joBest.row]));
     if (!tavroBest.found())
         tavroBest = bestThroughOthers(tavro->names, names);
     if (!joBest.found())
@@ -348,8 +360,13 @@ Result<CargoOverview> CargoOverview::build(const DataFolders& folders, const QSt
         unNumbers << unDigits(joSection.record->value(joTable().unField));
     }
     unNumbers.removeAll(QString());
-    tavroSection.sameUn = sameUnNumber(*tavro, tavroBest, unNumbers);
-    joSection.sameUn = sameUnNumber(*jo, joBest, unNumbers);
+    for (const auto& [section, rows, best] :
+         {std::tuple{&tavroSection, &*tavro, &tavroBest}, std::tuple{&joSection, &*jo, &joBest}}) {
+        Result<QStringList> sameUn = sameUnNumber(*rows, *best, unNumbers);
+        if (!sameUn)
+            return Failure{sameUn.error()};
+        section->sameUn = std::move(*sameUn);
+    }
 
     OverviewSection unitorSection = emptySection(OverviewSource::Unitor);
     if (unitorBest.found()) {
