@@ -24,22 +24,14 @@ const CommandHelp& adviseHelp()
     return help;
 }
 
-int runAdvise(const QStringList& arguments, CliContext& context)
+RecordReport adviceReport(const QString& name, const RecordSet& cargo)
 {
-    CommandLine commandLine(adviseHelp(), 1);
-    if (!commandLine.parse(arguments, context))
-        return ExitCode::BadUse;
-    const NamedRecord cargo = findCargo(commandLine, context);
-    if (!cargo.record)
-        return cargo.exitCode;
-    const QString name = commandLine.positional().first();
-
     AdviceDisplay advice;
     bool contactOperator = false;
-    adviseCargo(CargoCodes::fromRecord(name, *cargo.record), advice,
+    adviseCargo(CargoCodes::fromRecord(name, cargo), advice,
                 [&](const AdviceDisplay&) { contactOperator = true; });
 
-    RecordReport report(*cargo.record);
+    RecordReport report(cargo);
     report.addText(QStringLiteral("Cleaning text"), advice.cleaningText);
     report.addText(QStringLiteral("Temperature text"), advice.temperatureText);
     report.addText(QStringLiteral("Notes text"), advice.notesText);
@@ -53,6 +45,17 @@ int runAdvise(const QStringList& arguments, CliContext& context)
     if (contactOperator)
         report.addMessage(QStringLiteral("Cleaning instructions for cargo:  ") + name,
                           Vocabulary::contactOperatorText());
-    report.print(commandLine.json(), context.out);
+    return report;
+}
+
+int runAdvise(const QStringList& arguments, CliContext& context)
+{
+    CommandLine commandLine(adviseHelp(), 1);
+    if (!commandLine.parse(arguments, context))
+        return ExitCode::BadUse;
+    const NamedRecord cargo = findCargo(commandLine, context);
+    if (!cargo.record)
+        return cargo.exitCode;
+    adviceReport(commandLine.positional().first(), *cargo.record).print(commandLine.json(), context.out);
     return ExitCode::Found;
 }

@@ -10,6 +10,7 @@
 #include "cli/JoCommand.h"
 #include "cli/MixtureCommand.h"
 #include "cli/NotesCommand.h"
+#include "cli/OverviewCommand.h"
 #include "cli/PrintCommand.h"
 #include "cli/UnitorCommand.h"
 #include "cli/WhereCommand.h"
@@ -77,7 +78,7 @@ const ProgramHelp& cliProgram()
             "error."),
         sharedOptions(),
         {adviseHelp(), compatHelp(), findHelp(), hazardHelp(), helpHelp(), henkelHelp(), importHelp(),
-         joHelp(), mixtureHelp(), notesHelp(), printHelp(), unitorHelp(), whereHelp()},
+         joHelp(), mixtureHelp(), notesHelp(), overviewHelp(), printHelp(), unitorHelp(), whereHelp()},
         {{ExitCode::Found, QStringLiteral("the answer was found and shown")},
          {ExitCode::NotFound, QStringLiteral("nothing has the name asked for")},
          {ExitCode::BadUse, QStringLiteral("bad use, or a database or file that cannot be read or written")}},

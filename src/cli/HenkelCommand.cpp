@@ -42,6 +42,14 @@ const QList<Tool>& tools()
     return all;
 }
 
+const Tool& toolOf(const RecordSet& found)
+{
+    const auto tool = std::find_if(tools().cbegin(), tools().cend(), [&found](const Tool& candidate) {
+        return candidate.recordSource == found.source();
+    });
+    return tool == tools().cend() ? tools().first() : *tool;
+}
+
 const Tool* toolNamed(const QString& name)
 {
     const auto tool = std::find_if(tools().cbegin(), tools().cend(),
@@ -88,6 +96,14 @@ const CommandHelp& henkelHelp()
     return help;
 }
 
+QJsonObject henkelAnswer(const RecordSet& found)
+{
+    QJsonObject object;
+    for (const auto& [key, field] : toolOf(found).answer)
+        object.insert(key, found.value(field));
+    return object;
+}
+
 int runHenkel(const QStringList& arguments, CliContext& context)
 {
     CommandLine commandLine(henkelHelp(), 2);
@@ -103,10 +119,7 @@ int runHenkel(const QStringList& arguments, CliContext& context)
         return found.exitCode;
 
     if (commandLine.json()) {
-        QJsonObject object;
-        for (const auto& [key, field] : tool->answer)
-            object.insert(key, found.record->value(field));
-        context.out << QJsonDocument(object).toJson(QJsonDocument::Indented);
+        context.out << QJsonDocument(henkelAnswer(*found.record)).toJson(QJsonDocument::Indented);
     } else {
         for (const auto& [key, field] : tool->answer)
             printField(context.out, field, found.record->value(field));

@@ -49,16 +49,21 @@ int printProduct(const CommandLine& commandLine, CliContext& context)
                         CriterionPrefixes::JoProduct, QStringLiteral("product"), SearchSource::Jo, context);
     if (!product.record)
         return product.exitCode;
-    ProductNames names;
-    nameProduct(ProductCodes::fromRecord(*product.record), names);
-    RecordReport report(*product.record);
-    report.addText(QStringLiteral("USCG group name"), names.groupName);
-    report.addText(QStringLiteral("IMDG class name"), names.className);
-    report.print(commandLine.json(), context.out);
+    productReport(*product.record).print(commandLine.json(), context.out);
     return ExitCode::Found;
 }
 
 } // namespace
+
+RecordReport productReport(const RecordSet& product)
+{
+    ProductNames names;
+    nameProduct(ProductCodes::fromRecord(product), names);
+    RecordReport report(product);
+    report.addText(QStringLiteral("USCG group name"), names.groupName);
+    report.addText(QStringLiteral("IMDG class name"), names.className);
+    return report;
+}
 
 ArgumentHelp productName()
 {

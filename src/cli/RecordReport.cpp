@@ -87,16 +87,21 @@ void RecordReport::addMessage(const QString& title, const QString& text)
                        QJsonObject{{QStringLiteral("title"), title}, {QStringLiteral("text"), text}}};
 }
 
+QJsonObject RecordReport::json() const
+{
+    QJsonObject fields;
+    for (int field = 0; field < m_record.fieldCount(); ++field)
+        fields.insert(m_record.fieldName(field), m_record.value(field));
+    QJsonObject object{{QStringLiteral("fields"), fields}};
+    for (const Entry& entry : m_entries)
+        object.insert(entry.label, entry.json);
+    return object;
+}
+
 void RecordReport::print(bool json, QTextStream& out) const
 {
     if (json) {
-        QJsonObject fields;
-        for (int field = 0; field < m_record.fieldCount(); ++field)
-            fields.insert(m_record.fieldName(field), m_record.value(field));
-        QJsonObject object{{QStringLiteral("fields"), fields}};
-        for (const Entry& entry : m_entries)
-            object.insert(entry.label, entry.json);
-        out << QJsonDocument(object).toJson(QJsonDocument::Indented);
+        out << QJsonDocument(this->json()).toJson(QJsonDocument::Indented);
         return;
     }
     for (int field = 0; field < m_record.fieldCount(); ++field)

@@ -4,6 +4,7 @@
 #include "data/RecordSet.h"
 #include "search/SearchResult.h"
 
+#include <QJsonObject>
 #include <QJsonValue>
 #include <QList>
 #include <QString>
@@ -33,6 +34,8 @@ public:
     void addMark(const QString& label, bool mark);
     void addMessage(const QString& title, const QString& text);
     void print(bool json, QTextStream& out) const;
+    // The report as one JSON object: the record's fields under "fields", then each line under its label.
+    QJsonObject json() const;
 
 private:
     struct Entry {

@@ -132,6 +132,14 @@ const CommandHelp& unitorHelp()
     return help;
 }
 
+QList<std::pair<QString, QJsonValue>> unitorAdviceMembers(const QString& cargo,
+                                                          const UnitorCatalogue::Advice& advice)
+{
+    return {{QStringLiteral("cargo"), cargo},
+            {QStringLiteral("topics"), jsonList(advice.topics)},
+            {QStringLiteral("groups"), jsonList(advice.groups)}};
+}
+
 int runUnitor(const QStringList& arguments, CliContext& context)
 {
     CommandLine commandLine(unitorHelp(), 1);
@@ -148,10 +156,7 @@ int runUnitor(const QStringList& arguments, CliContext& context)
         return ExitCode::NotFound;
     }
     if (commandLine.json()) {
-        context.out << jsonObject({{QStringLiteral("cargo"), cargo},
-                                   {QStringLiteral("topics"), jsonList(advice.topics)},
-                                   {QStringLiteral("groups"), jsonList(advice.groups)}})
-                    << '\n';
+        context.out << jsonObject(unitorAdviceMembers(cargo, advice)) << '\n';
         return ExitCode::Found;
     }
     printField(context.out, QStringLiteral("Cargo"), cargo);

@@ -9,6 +9,7 @@
 #include "cli/JoCommand.h"
 #include "cli/MixtureCommand.h"
 #include "cli/NotesCommand.h"
+#include "cli/OverviewCommand.h"
 #include "cli/SheetPrinter.h"
 #include "cli/UnitorCommand.h"
 #include "cli/WhereCommand.h"
@@ -18,6 +19,19 @@
 #include <functional>
 
 namespace {
+
+// The sheet printer draws; the tool hands over to it whatever asks for a PDF file.
+int runPrinted(const QStringList& arguments, CliContext& context)
+{
+    return runSheetPrinter(QStringLiteral("print"), arguments, context);
+}
+
+int runOverviewOrPrint(const QStringList& arguments, CliContext& context)
+{
+    if (asksForPdf(arguments))
+        return runSheetPrinter(QStringLiteral("overview"), arguments, context);
+    return runOverview(arguments, context);
+}
 
 const QList<std::pair<QString, std::function<int(const QStringList&, CliContext&)>>>& commands()
 {
@@ -33,7 +47,8 @@ const QList<std::pair<QString, std::function<int(const QStringList&, CliContext&
         {QStringLiteral("jo"), runJo},
         {QStringLiteral("mixture"), runMixture},
         {QStringLiteral("notes"), runNotes},
-        {QStringLiteral("print"), runSheetPrinter},
+        {QStringLiteral("overview"), runOverviewOrPrint},
+        {QStringLiteral("print"), runPrinted},
         {QStringLiteral("unitor"), runUnitor},
         {QStringLiteral("where"), runWhere},
     };

@@ -58,6 +58,9 @@ struct Sheet {
     QString subject; // the cargo or product the sheet is about
     QSize twips;     // the page as laid out
     QList<SheetItem> items;
+    // Each page, even a single one, is headed with the subject and "page n of m"; otherwise only the pages
+    // of a sheet of several say so, at their foot.
+    bool headedPages = false;
 
     // The text of the item of that objectName; empty when there is none.
     QString text(const QString& name) const;

@@ -81,15 +81,19 @@ public:
             placed << block;
         }
         // A sheet of several pages names on each its subject and which page it is, so that loose pages
-        // can be matched; the line at the foot of each page is room its text does not take.
+        // can be matched; the line at the foot of each page, or at the head where the sheet asks for it,
+        // is room its text does not take.
         int bodyHeight = m_size.height();
         QList<int> tops = SheetFlow::pageTops(placed, bodyHeight);
         const QFont footFont = fontFor(Kind::Caption, m_fit);
         const int footHeight = int(std::ceil(QFontMetricsF(footFont, &m_device).lineSpacing()));
-        if (tops.size() > 1) {
+        const bool marked = m_sheet.headedPages || tops.size() > 1;
+        if (marked) {
             bodyHeight -= footHeight + footHeight / 2;
             tops = SheetFlow::pageTops(placed, bodyHeight);
         }
+        const int bodyTop = m_sheet.headedPages ? footHeight + footHeight / 2 : 0;
+        const int markTop = m_sheet.headedPages ? 0 : m_size.height() - footHeight;
 
         QPainter painter;
         if (!painter.begin(&m_device)) {
@@ -105,17 +109,17 @@ public:
             const int bottom = page + 1 < tops.size() ? tops[page + 1] : top + bodyHeight;
             painter.save();
             // Only the page's top and bottom clip: a border on the sheet's edge keeps its whole width.
-            painter.setClipRect(QRect(-m_size.width(), 0, 3 * m_size.width(), bottom - top));
-            painter.translate(0, -top);
+            painter.setClipRect(QRect(-m_size.width(), bodyTop, 3 * m_size.width(), bottom - top));
+            painter.translate(0, bodyTop - top);
             for (qsizetype index = 0; index < spans.size(); ++index) {
                 if (spans[index].bottom > top && spans[index].top < bottom)
                     draw(painter, m_drawn[index], spans[index], top, bottom);
             }
             painter.restore();
-            if (tops.size() > 1) {
+            if (marked) {
                 painter.setFont(footFont);
-                painter.drawText(QRect(0, m_size.height() - footHeight, m_size.width(), footHeight),
-                                 Qt::AlignCenter, footing(int(page) + 1, int(tops.size())));
+                painter.drawText(QRect(0, markTop, m_size.width(), footHeight), Qt::AlignCenter,
+                                 footing(int(page) + 1, int(tops.size())));
             }
         }
         return painter.end();

@@ -16,7 +16,8 @@ inline constexpr QMarginsF Margins{12.7, 12.7, 12.7, 12.7};
 // sheet. Every text is wrapped whole within its width; a text that needs more room than its box was
 // given makes the box grow and moves what stands below it down, onto further pages if need be, and a
 // page breaks between lines, never through one; each page of a sheet that needs more than one names the
-// sheet's subject and says "page n of m" at its foot. False, with the reason, when the device cannot be
+// sheet's subject and says "page n of m" at its foot, or at the head of every page where the sheet asks
+// for headed pages. False, with the reason, when the device cannot be
 // painted on.
 bool paint(const Sheet& sheet, QPagedPaintDevice& device, QString* error);
 
