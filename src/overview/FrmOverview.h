@@ -1,0 +1,53 @@
+#pragma once
+
+#include "overview/CargoOverview.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class CommonDialog;
+class QGridLayout;
+class QLabel;
+class QVBoxLayout;
+class Store;
+
+// The cargo overview: on one read-only page, what each source holds about one cargo, a section for each
+// under its heading that says how the source's entry was matched and under what name, or that it holds
+// nothing. Long texts wrap and the page scrolls; a Unitor topic opens in the help viewer. The page is
+// printed on the program's printer or written to a PDF file as the overview's sheet.
+class FrmOverview : public QWidget {
+    Q_OBJECT
+public:
+    static inline const QString Title = CargoOverview::Title;
+
+    explicit FrmOverview(const Store& store, QWidget* parent = nullptr);
+
+    // A new window placed on the screen, showing no cargo yet.
+    static FrmOverview* open(const Store& store);
+
+    // Reads every source afresh and shows what each holds about the cargo, by its name as any source
+    // spells it. A database that cannot be read is told, and the page is left as it was.
+    void showCargo(const QString& cargo);
+    // The cargo shown; empty before the first.
+    QString cargo() const;
+
+private:
+    void buildControls();
+    void showSection(const OverviewSection& section, const QString& cargo);
+    void addTexts(QGridLayout* grid, const OverviewSection& section, const QString& key);
+    void addTopics(QGridLayout* grid, const OverviewSection& section, const QString& key);
+    void clearSections();
+    void print();
+    void exportPdf();
+
+    const Store& m_store;
+    std::optional<CargoOverview> m_overview;
+    CommonDialog* m_help;
+    QLabel* m_cargo;
+    QLabel* m_notice;
+    QWidget* m_page;
+    QVBoxLayout* m_sections;
+    QLabel* m_status;
+    QList<QWidget*> m_outputButtons;
+};
