@@ -155,8 +155,15 @@ void FrmOverview::showCargo(const QString& cargo)
     clearSections();
     m_cargo->setText(m_overview->cargo());
     m_status->clear();
+    m_titles.clear();
     for (const OverviewSection& section : m_overview->sections())
         showSection(section, m_overview->cargo());
+    // The texts of every section start in one column.
+    int titleWidth = 0;
+    for (const QLabel* title : std::as_const(m_titles))
+        titleWidth = std::max(titleWidth, title->sizeHint().width());
+    for (QLabel* title : std::as_const(m_titles))
+        title->setMinimumWidth(titleWidth);
     for (QWidget* output : std::as_const(m_outputButtons))
         output->setEnabled(true);
     findChild<QScrollArea*>(QStringLiteral("scrOverview"))->verticalScrollBar()->setValue(0);
@@ -191,7 +198,6 @@ void FrmOverview::showSection(const OverviewSection& section, const QString& car
     grid->addWidget(match, 1, 0, 1, 2);
 
     addTexts(grid, section, key);
-    addTopics(grid, section, key);
     if (const QString sameUn = section.sameUnLine(); !sameUn.isEmpty()) {
         // Other products under the same UN number are named apart from the advice, never as it.
         QLabel* others = wrappedLabel(frame, sameUn, QStringLiteral("lblSameUn") + key);
@@ -205,6 +211,13 @@ void FrmOverview::showSection(const OverviewSection& section, const QString& car
 
 void FrmOverview::addTexts(QGridLayout* grid, const OverviewSection& section, const QString& key)
 {
+    // A section that points into a manual names its topics in its texts, one a line and in their order:
+    // there each line is a link that opens its topic.
+    qsizetype lines = 0;
+    for (const TitledText& text : section.texts)
+        lines += text.text.split(u'\n').size();
+    const bool linked = !section.topics.isEmpty() && lines == section.topics.size();
+    int topic = 0;
     for (int index = 0; index < section.texts.size(); ++index) {
         const TitledText& text = section.texts.at(index);
         const QString number = QString::number(index + 1);
@@ -214,30 +227,46 @@ void FrmOverview::addTexts(QGridLayout* grid, const OverviewSection& section, co
         QFont bold = title->font();
         bold.setBold(true);
         title->setFont(bold);
+        m_titles << title;
+        QLabel* value =
+            wrappedLabel(grid->parentWidget(), text.text, QStringLiteral("lblText%1%2").arg(key, number));
+        if (linked) {
+            const QStringList lines = text.text.split(u'\n');
+            showLinks(value, lines, topic, section.topics);
+            topic += lines.size();
+        }
         const int row = grid->rowCount();
         grid->addWidget(title, row, 0);
-        grid->addWidget(
-            wrappedLabel(grid->parentWidget(), text.text, QStringLiteral("lblText%1%2").arg(key, number)),
-            row, 1);
+        grid->addWidget(value, row, 1);
+    }
+    if (!linked && !section.topics.isEmpty()) {
+        // Texts that do not name the topics line by line: the topics follow them under their titles.
+        QStringList titles;
+        for (const ManualTopic& topic : section.topics)
+            titles << topic.title;
+        QLabel* value = wrappedLabel(grid->parentWidget(), QString(), QStringLiteral("lblTopics") + key);
+        showLinks(value, titles, 0, section.topics);
+        grid->addWidget(value, grid->rowCount(), 1);
     }
 }
 
-void FrmOverview::addTopics(QGridLayout* grid, const OverviewSection& section, const QString& key)
+void FrmOverview::showLinks(QLabel* label, const QStringList& lines, int first,
+                            const QList<ManualTopic>& topics)
 {
-    for (int index = 0; index < section.topics.size(); ++index) {
-        const ManualTopic& topic = section.topics.at(index);
-        auto* link = new QLabel(grid->parentWidget());
-        link->setObjectName(QStringLiteral("lblTopic%1%2").arg(key).arg(index + 1));
-        link->setTextFormat(Qt::RichText);
-        link->setText(
-            QStringLiteral("<a href=\"%1\">%2</a>").arg(topic.context).arg(topic.title.toHtmlEscaped()));
-        link->setWordWrap(true);
-        link->setTextInteractionFlags(Qt::TextBrowserInteraction);
-        link->setToolTip(tr("Opens the topic in the help viewer"));
-        connect(link, &QLabel::linkActivated, this,
-                [this, topic] { m_help->requestTopic(topic.file, topic.context); });
-        grid->addWidget(link, grid->rowCount(), 1);
-    }
+    // A paragraph for each link, a little apart, so that where one long title ends and the next begins shows.
+    QString html;
+    for (int index = 0; index < lines.size(); ++index)
+        html += QStringLiteral("<p style=\"margin-bottom: 4px\"><a href=\"%1\">%2</a></p>")
+                    .arg(first + index)
+                    .arg(lines.at(index).toHtmlEscaped());
+    label->setTextFormat(Qt::RichText);
+    label->setText(html);
+    label->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    label->setToolTip(tr("Opens the topic in the help viewer"));
+    connect(label, &QLabel::linkActivated, this, [this, topics](const QString& link) {
+        const ManualTopic& topic = topics.at(link.toInt());
+        m_help->requestTopic(topic.file, topic.context);
+    });
 }
 
 void FrmOverview::print()

@@ -36,7 +36,8 @@ private:
     void buildControls();
     void showSection(const OverviewSection& section, const QString& cargo);
     void addTexts(QGridLayout* grid, const OverviewSection& section, const QString& key);
-    void addTopics(QGridLayout* grid, const OverviewSection& section, const QString& key);
+    // Shows each line in the label as a link that opens its topic; the first line's topic is at `first`.
+    void showLinks(QLabel* label, const QStringList& lines, int first, const QList<ManualTopic>& topics);
     void clearSections();
     void print();
     void exportPdf();
@@ -49,5 +50,6 @@ private:
     QWidget* m_page;
     QVBoxLayout* m_sections;
     QLabel* m_status;
+    QList<QLabel*> m_titles; // the titles of the texts shown
     QList<QWidget*> m_outputButtons;
 };
