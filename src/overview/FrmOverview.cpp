@@ -269,11 +269,20 @@ void FrmOverview::showLinks(QLabel* label, const QStringList& lines, int first,
     });
 }
 
+Sheet FrmOverview::printedSheet() const
+{
+    Sheet sheet = m_overview->sheet();
+    // Sample data must never pass for advice, on paper either.
+    if (!m_notice->isHidden())
+        sheet.addNotice(SampleData::notice());
+    return sheet;
+}
+
 void FrmOverview::print()
 {
     if (!m_overview)
         return;
-    const Sheet sheet = m_overview->sheet();
+    const Sheet sheet = printedSheet();
     std::unique_ptr<QPrinter> printer = DefaultPrinter::open(sheet.title);
     if (!printer) {
         if (MessageBox::yesNo(this,
@@ -298,7 +307,7 @@ void FrmOverview::exportPdf()
 {
     if (!m_overview)
         return;
-    const Sheet sheet = m_overview->sheet();
+    const Sheet sheet = printedSheet();
     const QString title = tr("Export Cargo Overview as PDF");
     const QString fileName = FileDialog::saveFileName(
         this, {title, QDir(documentsFolder()).filePath(sheet.pdfFileName()), tr("PDF files (*.pdf)"),

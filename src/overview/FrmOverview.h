@@ -39,6 +39,8 @@ private:
     // Shows each line in the label as a link that opens its topic; the first line's topic is at `first`.
     void showLinks(QLabel* label, const QStringList& lines, int first, const QList<ManualTopic>& topics);
     void clearSections();
+    // The overview's sheet, with the notice under its title where the databases are samples.
+    Sheet printedSheet() const;
     void print();
     void exportPdf();
 

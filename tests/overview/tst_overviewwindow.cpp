@@ -167,6 +167,27 @@ private Q_SLOTS:
         QCOMPARE(help.requests().first().context, 1005);
     }
 
+    // A database that cannot be read is told, and the page shown stays as it was.
+    void unreadableDatabaseIsTold()
+    {
+        const TestDataFolder folder;
+        folder.copySampleDatabases();
+        m_main.reset(); // its stand-ins go before the new window's come
+        m_main = std::make_unique<LoadedMainWindow>(folder.path());
+        m_window = m_main->window();
+        m_window->openOverview(QStringLiteral("ACETONE"));
+        folder.damagePage(QStringLiteral("Henkel.mdb"), 0);
+        m_window->openOverview(QStringLiteral("BENZENE"));
+        QCOMPARE(m_main->messages()->requests().size(), 1);
+        const MessageBox::Request told = m_main->messages()->requests().first();
+        QVERIFY2(told.text.startsWith(QStringLiteral("The overview of BENZENE cannot be shown.\n\n")) &&
+                     told.text.contains(QStringLiteral("Henkel.mdb")),
+                 qPrintable(told.text));
+        QCOMPARE(told.title, QStringLiteral("Cargo Overview"));
+        QCOMPARE(controlText(overview(), QStringLiteral("lblCargo")), QStringLiteral("ACETONE"));
+        QVERIFY(child<QPushButton>(overview(), QStringLiteral("cmdPrint"))->isEnabled());
+    }
+
     // The sheet goes to the program's printer, each page headed with the cargo and "page n of m"; without a
     // printer the officer may save it as a PDF file instead.
     void printsTheOverview_data()
@@ -210,6 +231,7 @@ private Q_SLOTS:
             const QString heading = QStringLiteral("%1 — page %2 of %3").arg(cargo).arg(page).arg(pdf.pages);
             QVERIFY2(pdf.text.count(heading) == 1, qPrintable(heading + QStringLiteral("\n") + pdf.text));
         }
+        QVERIFY(pdf.text.contains(QStringLiteral("sample data — not tank-cleaning advice")));
         QVERIFY(pdf.text.simplified().contains(QStringLiteral("remark1500")) ==
                 (cargo == QStringLiteral("ZZ LONG REMARKS")));
         QFile::remove(saved);
