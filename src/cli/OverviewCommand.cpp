@@ -7,6 +7,7 @@
 #include "data/SampleData.h"
 #include "data/Store.h"
 #include "overview/CargoOverview.h"
+#include "search/Finder.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -81,10 +82,20 @@ void printOverview(const CargoOverview& overview, QTextStream& out)
     }
 }
 
-// The names the search finds for a name no source holds: the search comes with its finder.
-QStringList nearNames(const DataFolders&, const QString&)
+// The names the search finds for a name no source holds, each once, as stored.
+QStringList nearNames(const DataFolders& folders, const QString& name)
 {
-    return {};
+    Finder finder(folders);
+    finder.update();
+    QStringList names;
+    for (const SearchResult& result : finder.find(name)) {
+        if (result.source != SearchSource::Manual && result.source != SearchSource::Notes &&
+            !names.contains(result.name))
+            names << result.name;
+        if (names.size() == Suggestions)
+            break;
+    }
+    return names;
 }
 
 QString quoted(const QStringList& names)

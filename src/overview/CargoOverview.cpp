@@ -1,8 +1,11 @@
 #include "overview/CargoOverview.h"
 
 #include "adviser/UnitorCatalogue.h"
+#include "data/Criterion.h"
 #include "data/RecordSources.h"
 #include "data/Schema.h"
+#include "data/SqlName.h"
+#include "data/SqliteStatement.h"
 #include "data/Store.h"
 #include "help/Manual.h"
 #include "overview/CargoNames.h"
@@ -19,52 +22,113 @@ QString tr(const char* text)
     return QCoreApplication::translate("CargoOverview", text);
 }
 
-// The names, full names or synonyms and UN numbers of one record source, each column read once for all
-// its records.
-struct SourceRows {
-    RecordSet records;
-    QStringList names;
-    QStringList others; // Tavro's full names, Jo Tankers' synonym lists; empty elsewhere
-    QStringList unNumbers;
+// Where a source's entries are, and how its adviser finds one by name.
+struct SourceTable {
+    QString fileName;
+    QString table;
+    QString nameField;
+    QString otherField; // Tavro's full names, Jo Tankers' synonym lists; empty elsewhere
+    QString unField;    // empty for a source without UN numbers
+    QString recordSource;
+    QString criterionPrefix;
 };
 
-Result<SourceRows> readRows(const Store& store, const QString& fileName, const QString& source,
-                            const QString& nameField, const QString& otherField = {},
-                            const QString& unField = {})
+// The names and other names of a source's entries, read in one pass over the table: the entries' other
+// fields are read only for the one found to be the cargo.
+struct SourceRows {
+    const SourceTable* source;
+    Database database;
+    QStringList names;
+    QStringList others;
+};
+
+// Every entry of the source, or where a name is given only the entries of that very name, found through
+// the name's index without a pass over the table.
+Result<SourceRows> readRows(const Store& store, const SourceTable& source, const QString& onlyNamed = {})
 {
-    const Result<Database> database = store.open(fileName);
+    Result<Database> database = store.open(source.fileName);
     if (!database)
         return Failure{database.error()};
-    Result<RecordSet> records = RecordSet::open(*database, source);
-    if (!records)
-        return Failure{records.error()};
-    SourceRows rows{std::move(*records), {}, {}, {}};
-    const auto column = [&rows](const QString& field, QStringList& into) {
-        const int index = rows.records.fieldIndex(field);
-        for (int row = 0; row < rows.records.recordCount(); ++row)
-            into << rows.records.valueAt(row, index);
-    };
-    column(nameField, rows.names);
-    if (!otherField.isEmpty())
-        column(otherField, rows.others);
-    if (!unField.isEmpty())
-        column(unField, rows.unNumbers);
-    if (!rows.records.readError().isEmpty())
-        return Failure{
-            tr("The database file \"%1\" cannot be read: %2")
-                .arg(QDir::toNativeSeparators(rows.records.databasePath()), rows.records.readError())};
+    const QString name = quotedSqlName(source.nameField);
+    QString sql =
+        QStringLiteral("select %1, %2 from %3")
+            .arg(name, source.otherField.isEmpty() ? QStringLiteral("''") : quotedSqlName(source.otherField),
+                 quotedSqlName(source.table));
+    if (!onlyNamed.isEmpty())
+        sql += QStringLiteral(" where %1 = ?").arg(name);
+    SqliteStatement query(*database, sql);
+    if (!onlyNamed.isEmpty())
+        query.bind(1, onlyNamed);
+    SourceRows rows{&source, *database, {}, {}};
+    while (query.next()) {
+        rows.names << query.text(0);
+        rows.others << query.text(1);
+    }
+    if (const Result<> read = query.finished(); !read)
+        return Failure{tr("The database file \"%1\" cannot be read: %2")
+                           .arg(QDir::toNativeSeparators(database->path()), read.error())};
     return rows;
 }
 
-// The entry that is the cargo: the best way of matching wins, and of equals the first in the source's
-// order.
+// The record set of the source's adviser standing on the entry of that name, as the adviser finds it.
+Result<RecordSet> recordOf(const SourceRows& rows, const QString& name)
+{
+    Result<RecordSet> records = RecordSet::open(rows.database, rows.source->recordSource);
+    if (!records)
+        return Failure{records.error()};
+    const bool found = records->findFirst(Criterion::build(rows.source->criterionPrefix, name));
+    const QString path = QDir::toNativeSeparators(rows.database.path());
+    if (!records->readError().isEmpty())
+        return Failure{tr("The database file \"%1\" cannot be read: %2").arg(path, records->readError())};
+    // Another program may have changed the file between the two reads.
+    if (!found)
+        return Failure{tr("The database file \"%1\" no longer holds %2.").arg(path, name)};
+    return records;
+}
+
+const SourceTable& tavroTable()
+{
+    static const SourceTable table{
+        Schema::CleaningFile,           Schema::CleaningTable,       Schema::NameField,
+        QStringLiteral("Full Name"),    QStringLiteral("United No"), RecordSources::DtaA,
+        CriterionPrefixes::CleaningName};
+    return table;
+}
+
+const SourceTable& joTable()
+{
+    static const SourceTable table{Schema::JoTankersFile,       QStringLiteral("Cargoes"),
+                                   QStringLiteral("PRODUCT"),   QStringLiteral("SYNONIMS"),
+                                   QStringLiteral("UN"),        RecordSources::DtaJo,
+                                   CriterionPrefixes::JoProduct};
+    return table;
+}
+
+const SourceTable& oilTable()
+{
+    static const SourceTable table{
+        Schema::HenkelFile,  QStringLiteral("VegOils"),   HenkelGuide::Fields::Product, {}, {},
+        RecordSources::DtaH, CriterionPrefixes::HenkelOil};
+    return table;
+}
+
+const SourceTable& additionalTable()
+{
+    static const SourceTable table{
+        Schema::HenkelFile,   QStringLiteral("Additional"),     HenkelGuide::Fields::Chemical, {}, {},
+        RecordSources::dtaH1, CriterionPrefixes::HenkelChemical};
+    return table;
+}
+
+// The entry that is the cargo: the best way of matching wins, and of equals the first in name order, as
+// the adviser's list shows them.
 struct Best {
     int row = -1;
     OverviewMatch match;
 
     void offer(int candidate, const QString& name, std::optional<OverviewMatch::By> by)
     {
-        if (by && (row < 0 || *by < match.by)) {
+        if (by && (row < 0 || *by < match.by || (*by == match.by && name < match.name))) {
             row = candidate;
             match = {name, *by};
         }
@@ -115,18 +179,29 @@ QString unDigits(const QString& text)
     return digits;
 }
 
-// The names of the source's other entries under one of the UN numbers, each once; a second entry under the
-// chosen one's very name is the same product, not another.
-QStringList sameUnNumber(const SourceRows& rows, const Best& chosen, const QStringList& unNumbers)
+// The names of the source's other entries under one of the UN numbers ("1830", "UN 1830"), each once, in
+// name order; a second entry under the chosen one's very name is the same product, not another.
+Result<QStringList> sameUnNumber(const SourceRows& rows, const Best& chosen, const QStringList& unNumbers)
 {
+    const SourceTable& source = *rows.source;
+    const QString sql =
+        QStringLiteral("select %1, %2 from %3 where %2 like ?")
+            .arg(quotedSqlName(source.nameField), quotedSqlName(source.unField), quotedSqlName(source.table));
     QStringList names;
-    for (int row = 0; row < rows.names.size(); ++row) {
-        const QString& name = rows.names[row];
-        if ((chosen.found() && name == chosen.match.name) || names.contains(name))
-            continue;
-        if (unNumbers.contains(unDigits(rows.unNumbers[row])))
-            names << name;
+    for (const QString& number : unNumbers) {
+        SqliteStatement query(rows.database, sql);
+        query.bind(1, u'%' + number + u'%');
+        while (query.next()) {
+            const QString name = query.text(0);
+            if (unDigits(query.text(1)) == number && !names.contains(name) &&
+                !(chosen.found() && name == chosen.match.name))
+                names << name;
+        }
+        if (const Result<> read = query.finished(); !read)
+            return Failure{tr("The database file \"%1\" cannot be read: %2")
+                               .arg(QDir::toNativeSeparators(rows.database.path()), read.error())};
     }
+    names.sort();
     return names;
 }
 
@@ -135,12 +210,6 @@ OverviewSection emptySection(OverviewSource source)
     OverviewSection section;
     section.source = source;
     return section;
-}
-
-RecordSet positioned(RecordSet records, int row)
-{
-    records.setBookmark({row});
-    return records;
 }
 
 // The cargo names of the Unitor catalogue, each once, in the catalogue's order.
@@ -233,35 +302,31 @@ QString OverviewSection::sameUnLine() const
 
 Result<CargoOverview> CargoOverview::build(const DataFolders& folders, const QString& cargo)
 {
-    using namespace HenkelGuide;
     const Store store(folders.dataFolder());
-    const Result<SourceRows> tavro =
-        readRows(store, Schema::CleaningFile, RecordSources::DtaA, Schema::NameField,
-                 QStringLiteral("Full Name"), QStringLiteral("United No"));
+    // The two sources that give a cargo other names are matched on the officer's name first; what they
+    // found then names the cargo for the others. The very name is the best match there is, and the index
+    // finds it in the operator's long list without a pass over the table.
+    CargoNames names(cargo);
+    Result<SourceRows> tavro = readRows(store, tavroTable(), cargo);
+    if (tavro && tavro->names.isEmpty())
+        tavro = readRows(store, tavroTable());
     if (!tavro)
         return Failure{tavro.error()};
-    const Result<SourceRows> jo =
-        readRows(store, Schema::JoTankersFile, RecordSources::DtaJo, QStringLiteral("PRODUCT"),
-                 QStringLiteral("SYNONIMS"), QStringLiteral("UN"));
+    Result<SourceRows> jo = readRows(store, joTable());
     if (!jo)
         return Failure{jo.error()};
-    const Result<SourceRows> oils = readRows(store, Schema::HenkelFile, RecordSources::DtaH, Fields::Product);
+    const Result<SourceRows> oils = readRows(store, oilTable());
     if (!oils)
         return Failure{oils.error()};
-    const Result<SourceRows> additional =
-        readRows(store, Schema::HenkelFile, RecordSources::dtaH1, Fields::Chemical);
+    const Result<SourceRows> additional = readRows(store, additionalTable());
     if (!additional)
         return Failure{additional.error()};
-
-    // The two sources that give a cargo other names are matched on the officer's name first; what they
-    // found then names the cargo for the others.
-    CargoNames names(cargo);
     Best tavroBest = bestDirect(*tavro, names, false);
     Best joBest = bestDirect(*jo, names, true);
     if (tavroBest.found())
-        names.addFullNames({tavro->names[tavroBest.row], tavro->others[tavroBest.row]});
+        names.addFullNames({tavroBest.match.name, tavro->others[tavroBest.row]});
     if (joBest.found())
-        names.addSynonyms(QStringList{jo->names[joBest.row]} + synonymsOf(jo->others[joBest.row]));
+        names.addSynonyms(QStringList{joBest.match.name} + synonymsOf(jo->others[joBest.row]));
     if (!tavroBest.found())
         tavroBest = bestThroughOthers(tavro->names, names);
     if (!joBest.found())
@@ -277,20 +342,31 @@ Result<CargoOverview> CargoOverview::build(const DataFolders& folders, const QSt
     OverviewSection tavroSection = emptySection(OverviewSource::Tavro);
     if (tavroBest.found()) {
         tavroSection.match = tavroBest.match;
-        tavroSection.record = positioned(tavro->records, tavroBest.row);
+        Result<RecordSet> record = recordOf(*tavro, tavroBest.match.name);
+        if (!record)
+            return Failure{record.error()};
+        tavroSection.record = std::move(*record);
         tavroSection.texts = SourceContent::tavro(tavroBest.match.name, *tavroSection.record);
-        unNumbers << unDigits(tavro->unNumbers[tavroBest.row]);
+        unNumbers << unDigits(tavroSection.record->value(tavroTable().unField));
     }
     OverviewSection joSection = emptySection(OverviewSource::Jo);
     if (joBest.found()) {
         joSection.match = joBest.match;
-        joSection.record = positioned(jo->records, joBest.row);
+        Result<RecordSet> record = recordOf(*jo, joBest.match.name);
+        if (!record)
+            return Failure{record.error()};
+        joSection.record = std::move(*record);
         joSection.texts = SourceContent::jo(*joSection.record);
-        unNumbers << unDigits(jo->unNumbers[joBest.row]);
+        unNumbers << unDigits(joSection.record->value(joTable().unField));
     }
     unNumbers.removeAll(QString());
-    tavroSection.sameUn = sameUnNumber(*tavro, tavroBest, unNumbers);
-    joSection.sameUn = sameUnNumber(*jo, joBest, unNumbers);
+    for (const auto& [section, rows, best] :
+         {std::tuple{&tavroSection, &*tavro, &tavroBest}, std::tuple{&joSection, &*jo, &joBest}}) {
+        Result<QStringList> sameUn = sameUnNumber(*rows, *best, unNumbers);
+        if (!sameUn)
+            return Failure{sameUn.error()};
+        section->sameUn = std::move(*sameUn);
+    }
 
     OverviewSection unitorSection = emptySection(OverviewSource::Unitor);
     if (unitorBest.found()) {
@@ -308,7 +384,10 @@ Result<CargoOverview> CargoOverview::build(const DataFolders& folders, const QSt
     if (oil || additionalBest.found()) {
         const Best& best = oil ? oilBest : additionalBest;
         henkelSection.match = best.match;
-        henkelSection.record = positioned((oil ? oils : additional)->records, best.row);
+        Result<RecordSet> record = recordOf(oil ? *oils : *additional, best.match.name);
+        if (!record)
+            return Failure{record.error()};
+        henkelSection.record = std::move(*record);
         henkelSection.texts = SourceContent::henkel(*henkelSection.record);
     }
 
