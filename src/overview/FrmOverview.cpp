@@ -98,11 +98,11 @@ void FrmOverview::buildControls()
     m_sections = new QVBoxLayout(m_page);
     m_sections->setSpacing(12);
     m_sections->addStretch();
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("scrOverview"));
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setWidget(m_page);
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("scrOverview"));
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scroll->setWidget(m_page);
 
     m_status = wrappedLabel(this, QString(), QStringLiteral("lblStatus"));
     QPushButton* print = button(this, QStringLiteral("cmdPrint"), tr("&Print"));
@@ -120,7 +120,7 @@ void FrmOverview::buildControls()
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_cargo);
     layout->addWidget(m_notice);
-    layout->addWidget(scroll, 1);
+    layout->addWidget(m_scroll, 1);
     layout->addLayout(buttons);
 
     connect(print, &QPushButton::clicked, this, &FrmOverview::print);
@@ -133,11 +133,6 @@ FrmOverview* FrmOverview::open(const Store& store)
     auto* window = new FrmOverview(store);
     Placement::place(window, 2);
     return window;
-}
-
-QString FrmOverview::cargo() const
-{
-    return m_overview ? m_overview->cargo() : QString();
 }
 
 void FrmOverview::showCargo(const QString& cargo)
@@ -166,7 +161,7 @@ void FrmOverview::showCargo(const QString& cargo)
         title->setMinimumWidth(titleWidth);
     for (QWidget* output : std::as_const(m_outputButtons))
         output->setEnabled(true);
-    findChild<QScrollArea*>(QStringLiteral("scrOverview"))->verticalScrollBar()->setValue(0);
+    m_scroll->verticalScrollBar()->setValue(0);
 }
 
 void FrmOverview::clearSections()
@@ -212,7 +207,7 @@ void FrmOverview::showSection(const OverviewSection& section, const QString& car
 void FrmOverview::addTexts(QGridLayout* grid, const OverviewSection& section, const QString& key)
 {
     // A section that points into a manual names its topics in its texts, one a line and in their order:
-    // there each line is a link that opens its topic.
+    // there each line is a link that opens its topic. Texts that do not are shown as they are.
     qsizetype lines = 0;
     for (const TitledText& text : section.texts)
         lines += text.text.split(u'\n').size();
@@ -239,15 +234,6 @@ void FrmOverview::addTexts(QGridLayout* grid, const OverviewSection& section, co
         grid->addWidget(title, row, 0);
         grid->addWidget(value, row, 1);
     }
-    if (!linked && !section.topics.isEmpty()) {
-        // Texts that do not name the topics line by line: the topics follow them under their titles.
-        QStringList titles;
-        for (const ManualTopic& topic : section.topics)
-            titles << topic.title;
-        QLabel* value = wrappedLabel(grid->parentWidget(), QString(), QStringLiteral("lblTopics") + key);
-        showLinks(value, titles, 0, section.topics);
-        grid->addWidget(value, grid->rowCount(), 1);
-    }
 }
 
 void FrmOverview::showLinks(QLabel* label, const QStringList& lines, int first,
@@ -269,6 +255,7 @@ void FrmOverview::showLinks(QLabel* label, const QStringList& lines, int first,
     });
 }
 
+// Print and export are offered once a cargo is shown.
 Sheet FrmOverview::printedSheet() const
 {
     Sheet sheet = m_overview->sheet();
@@ -280,8 +267,6 @@ Sheet FrmOverview::printedSheet() const
 
 void FrmOverview::print()
 {
-    if (!m_overview)
-        return;
     const Sheet sheet = printedSheet();
     std::unique_ptr<QPrinter> printer = DefaultPrinter::open(sheet.title);
     if (!printer) {
@@ -305,8 +290,6 @@ void FrmOverview::print()
 
 void FrmOverview::exportPdf()
 {
-    if (!m_overview)
-        return;
     const Sheet sheet = printedSheet();
     const QString title = tr("Export Cargo Overview as PDF");
     const QString fileName = FileDialog::saveFileName(

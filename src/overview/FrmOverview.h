@@ -9,6 +9,7 @@
 class CommonDialog;
 class QGridLayout;
 class QLabel;
+class QScrollArea;
 class QVBoxLayout;
 class Store;
 
@@ -29,8 +30,6 @@ public:
     // Reads every source afresh and shows what each holds about the cargo, by its name as any source
     // spells it. A database that cannot be read is told, and the page is left as it was.
     void showCargo(const QString& cargo);
-    // The cargo shown; empty before the first.
-    QString cargo() const;
 
 private:
     void buildControls();
@@ -49,6 +48,7 @@ private:
     CommonDialog* m_help;
     QLabel* m_cargo;
     QLabel* m_notice;
+    QScrollArea* m_scroll;
     QWidget* m_page;
     QVBoxLayout* m_sections;
     QLabel* m_status;
