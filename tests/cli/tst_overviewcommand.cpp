@@ -77,6 +77,18 @@ private Q_SLOTS:
             QVERIFY(!run.err.isEmpty());
     }
 
+    void damagedDatabase()
+    {
+        TestDataFolder damaged;
+        damaged.copySampleDatabases();
+        damaged.damagePage(QStringLiteral("cleaning.mdb"), 3);
+        const CliRun run = runCli({QStringLiteral("overview"), QStringLiteral("ACETONE"),
+                                   QStringLiteral("--data-dir"), damaged.path()});
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.out, QString());
+        QVERIFY2(run.err.contains(QStringLiteral("cleaning.mdb")), qPrintable(run.err));
+    }
+
     void json()
     {
         const CliRun run = overview({QStringLiteral("acetone"), QStringLiteral("--json")});

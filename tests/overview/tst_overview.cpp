@@ -171,6 +171,23 @@ private Q_SLOTS:
         QCOMPARE(SourceContent::methodsNamed(remarks), methods);
     }
 
+    void unitorTopics()
+    {
+        QCOMPARE(
+            SourceContent::unitorTopics(QStringLiteral("ACETONE"), nullptr),
+            (QList<ManualTopic>{{QStringLiteral("Topic 1005"), QStringLiteral("Unitor.hlp"), 1005, {}}}));
+        // A cargo whose procedure depends on the next cargo: a topic for each loading group, in A to G order.
+        const QList<ManualTopic> byGroup =
+            SourceContent::unitorTopics(QStringLiteral("ACETIC ACID"), nullptr);
+        QString groups;
+        for (const ManualTopic& topic : byGroup)
+            groups += topic.loadingGroup;
+        QCOMPARE(groups, QStringLiteral("ABCDEFG"));
+        QCOMPARE(SourceContent::unitor(byGroup).first().title,
+                 QStringLiteral("By the next cargo's loading group"));
+        QVERIFY(SourceContent::unitorTopics(QStringLiteral("acetone"), nullptr).isEmpty());
+    }
+
     void exceptions_data()
     {
         QTest::addColumn<QString>("line");
