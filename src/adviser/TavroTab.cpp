@@ -18,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -305,6 +306,24 @@ void TavroTab::buildControls()
     connect(editNotes, &QPushButton::clicked, this, &TavroTab::editNotesClicked);
     connect(m_special, &QPushButton::clicked, this, &TavroTab::specialHandlingClicked);
     connect(m_unitor, &QPushButton::clicked, this, &TavroTab::unitorClicked);
+    offerOverview();
+}
+
+void TavroTab::offerOverview()
+{
+    // The cargo box's context menu offers the cargo's overview below its editing entries, so that the tab
+    // keeps its layout.
+    QLineEdit* edit = m_cargo->lineEdit();
+    edit->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(edit, &QWidget::customContextMenuRequested, this, [this, edit](const QPoint& at) {
+        QMenu* menu = edit->createStandardContextMenu();
+        menu->setObjectName(QStringLiteral("mnuCargoBox"));
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->addSeparator();
+        QAction* overview = menu->addAction(tr("Cargo &Overview"), this, &TavroTab::overviewClicked);
+        overview->setObjectName(QStringLiteral("mnuOverviewA"));
+        menu->popup(edit->mapToGlobal(at));
+    });
 }
 
 bool TavroTab::openData(const Store& store, QString* error)

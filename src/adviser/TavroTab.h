@@ -40,10 +40,13 @@ Q_SIGNALS:
     void specialHandlingClicked();
     void unitorClicked();
     void editNotesClicked();
+    // The overview of the cargo was asked for, from the cargo box's context menu.
+    void overviewClicked();
 
 private:
     void buildControls();
     void bindFields();
+    void offerOverview();
     void selectCargo();
     void showAdvice(const AdviceDisplay& display);
     // Publishes the cargo as the tab now shows it.

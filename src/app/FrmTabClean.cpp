@@ -20,6 +20,7 @@
 #include "data/Store.h"
 #include "jo/FrmPrintJo.h"
 #include "jo/JoTab.h"
+#include "overview/FrmOverview.h"
 #include "shell/Controls.h"
 #include "shell/DataControl.h"
 #include "shell/GradientBackground.h"
@@ -72,6 +73,7 @@ const QList<Menu>& menuTree()
           {"mnuNormal", "&JO Tankers Cleaning Guide", 0},
           {"mnuHenkel", "Henkel/Chemtec Cleaning Guide", 0},
           {"mnuUnitor", "Unitor Cleaning Guide", 0},
+          {"mnuOverview", "Cargo &Overview", 0},
           {"mnuLine2", "-", 0},
           {"mnuCleaning", "Cleaning &Notes View", 'N'},
           {"mnuTemp", "Cleaning &Temperatures View", 'T'},
@@ -133,6 +135,7 @@ const std::pair<const char*, Advisers::Window> CargoEntries[]{
     {"mnuPersonal", Advisers::Window::PersonalNotes},
     {"mnuHazard", Advisers::Window::HazardData},
     {"mnuCompCh", Advisers::Window::CompatibilityChart},
+    {"mnuOverview", Advisers::Window::CargoOverview},
 };
 
 // The entries that are enabled only while the operator tab is in front.
@@ -181,6 +184,7 @@ FrmTabClean::FrmTabClean(const Store& store, QWidget* parent)
     connect(m_tavro, &TavroTab::specialHandlingClicked, this,
             [this] { m_windows->open(QStringLiteral("frmSpecial")); });
     connect(m_tavro, &TavroTab::unitorClicked, this, [this] { open(Window::Unitor); });
+    connect(m_tavro, &TavroTab::overviewClicked, this, [this] { openOverviewOf(Tab::Tavro); });
     new LetterJump(this, [this](const QString& cargo) { pick(Tab::Tavro, cargo); });
     new MenuShortcutsFirst(this);
     m_windows->add(QStringLiteral("frmUSCG"), [this] { return FrmUSCG::open(*this, m_store); });
@@ -192,6 +196,7 @@ FrmTabClean::FrmTabClean(const Store& store, QWidget* parent)
     m_windows->add(QStringLiteral("frmEdit"), [this] { return followSaves(FrmEdit::open(*this)); });
     m_windows->add(QStringLiteral("frmAbout"), [] { return FrmAbout::open(); });
     m_windows->add(QStringLiteral("frmView"), [this] { return FrmView::open(*m_windows); });
+    m_windows->add(QStringLiteral("frmOverview"), [this] { return FrmOverview::open(m_store); });
     m_windows->add(QStringLiteral("frmPrint"), [this] {
         auto* sheet = new FrmPrint(sampleNotice(Schema::CleaningFile));
         sheet->load(*m_tavro);
@@ -416,7 +421,26 @@ void FrmTabClean::open(Window window)
     case Window::RemarksView:
         openView(QStringLiteral("Additional Notes Description"), cargo.remarks);
         break;
+    case Window::CargoOverview:
+        openOverviewOf(tabInFront());
+        break;
     }
+}
+
+void FrmTabClean::openOverview(const QString& cargo)
+{
+    if (auto* overview = qobject_cast<FrmOverview*>(m_windows->open(QStringLiteral("frmOverview"))))
+        overview->showCargo(cargo);
+}
+
+void FrmTabClean::openOverviewOf(Tab tab)
+{
+    const QString cargo = currentCargo(tab).name;
+    if (cargo.isEmpty())
+        MessageBox::ok(this, tr("Choose a cargo first: the overview shows what every guide holds about it."),
+                       FrmOverview::Title);
+    else
+        openOverview(cargo);
 }
 
 void FrmTabClean::openView(const QString& caption, const QString& text)

@@ -44,6 +44,7 @@ public:
     void pick(Tab tab, const QString& name) override;
     void pick(Tab tab, int row) override;
     void open(Window window) override;
+    void openOverview(const QString& cargo) override;
 
     // Tells in the status bar, for a while, what the officer's last action wrote where.
     void showStatus(const QString& message);
@@ -62,6 +63,8 @@ private:
     void cargoChosen(bool unitorShown);
     void enableChartEntry();
     void openView(const QString& caption, const QString& text);
+    // The overview of the tab's cargo; before the tab's first choice the officer is told to choose one.
+    void openOverviewOf(Tab tab);
     void editCargoParameters();
     CargoEditor* followSaves(CargoEditor* editor);
 

@@ -25,6 +25,7 @@ public:
         CleaningCodeView,   // the view window with the cleaning code's text
         TemperatureView,    // the view window with the temperature code's text
         RemarksView,        // the view window with the remarks
+        CargoOverview,      // every source's answer for the cargo of the tab in front, once one is chosen
     };
 
     virtual ~Advisers() = default;
@@ -46,4 +47,7 @@ public:
     virtual void pick(Tab tab, int row) = 0;
 
     virtual void open(Window window) = 0;
+    // The overview of every source's answer for a cargo, by its name as any source spells it; an open
+    // overview turns to that cargo.
+    virtual void openOverview(const QString& cargo) = 0;
 };

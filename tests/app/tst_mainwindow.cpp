@@ -110,6 +110,8 @@ private Q_SLOTS:
                                    << QStringLiteral("Henkel/Chemtec Cleaning Guide") << QStringLiteral("");
         QTest::newRow("mnuUnitor") << QStringLiteral("mnuView") << QStringLiteral("mnuUnitor")
                                    << QStringLiteral("Unitor Cleaning Guide") << QStringLiteral("");
+        QTest::newRow("mnuOverview") << QStringLiteral("mnuView") << QStringLiteral("mnuOverview")
+                                     << QStringLiteral("Cargo &Overview") << QStringLiteral("");
         QTest::newRow("mnuLine2") << QStringLiteral("mnuView") << QStringLiteral("mnuLine2")
                                   << QStringLiteral("-") << QStringLiteral("");
         QTest::newRow("mnuCleaning") << QStringLiteral("mnuView") << QStringLiteral("mnuCleaning")
@@ -195,8 +197,8 @@ private Q_SLOTS:
         const QList<std::pair<const char*, QStringList>> menus{
             {"mnuFile", {"mnuPrint", "mnuExportPdf", "mnuLine1", "mnuExit"}},
             {"mnuView",
-             {"mnuTavro", "mnuNormal", "mnuHenkel", "mnuUnitor", "mnuLine2", "mnuCleaning", "mnuTemp",
-              "mnuAdd", "mnuPersonal", "mnu3", "mnuHazard"}},
+             {"mnuTavro", "mnuNormal", "mnuHenkel", "mnuUnitor", "mnuOverview", "mnuLine2", "mnuCleaning",
+              "mnuTemp", "mnuAdd", "mnuPersonal", "mnu3", "mnuHazard"}},
             {"mnuEdit", {"mnuECP"}},
             {"mnuGlossary1",
              {"mnuChoice", "mnu55", "mnuPre", "mnuFinal", "mnuTheory", "mnu56", "mnuCleaningCh", "mnuSpecial",
@@ -603,6 +605,7 @@ private Q_SLOTS:
         row("mnuNormal", 0, "tab 1");
         row("mnuHenkel", 0, "tab 2");
         row("mnuUnitor", 0, "frmUnitor");
+        row("mnuOverview", 0, "frmOverview");
         row("mnuCleaning", 0, "frmPrint,frmView");
         row("mnuTemp", 0, "frmPrint,frmView");
         row("mnuAdd", 0, "frmPrint,frmView");
@@ -662,10 +665,10 @@ private Q_SLOTS:
         }
         QStringList rows;
         for (const char* name :
-             {"mnuPrint",   "mnuExportPdf", "mnuExit",  "mnuTavro", "mnuNormal",   "mnuHenkel",
-              "mnuUnitor",  "mnuCleaning",  "mnuTemp",  "mnuAdd",   "mnuPersonal", "mnuHazard",
-              "mnuECP",     "mnuChoice",    "mnuPre",   "mnuFinal", "mnuTheory",   "mnuCleaningCh",
-              "mnuSpecial", "mnuCompCh",    "mnuIndex", "mnuAbout"})
+             {"mnuPrint",      "mnuExportPdf", "mnuExit",     "mnuTavro", "mnuNormal", "mnuHenkel",
+              "mnuUnitor",     "mnuOverview",  "mnuCleaning", "mnuTemp",  "mnuAdd",    "mnuPersonal",
+              "mnuHazard",     "mnuECP",       "mnuChoice",   "mnuPre",   "mnuFinal",  "mnuTheory",
+              "mnuCleaningCh", "mnuSpecial",   "mnuCompCh",   "mnuIndex", "mnuAbout"})
             rows << QLatin1String(name);
         QCOMPARE(entries, rows);
     }
