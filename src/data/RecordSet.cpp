@@ -2,19 +2,21 @@
 
 #include "data/Criterion.h"
 #include "data/EngineMessage.h"
+#include "data/RowWindows.h"
 #include "data/SqlName.h"
 #include "data/SqliteStatement.h"
 #include "data/Transaction.h"
 
 #include <QCoreApplication>
 #include <QHash>
-#include <QSet>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 
 // The rows of a record source, shared by a record set and its clones. A source over the columns of one
-// table is read as it is used: its rows' identities at open, a row's fields when it becomes current, a
-// field of every row when it is listed. Any other source is read whole at open.
+// table, in the order of one column, is read as it is used: which row stands where a window at a time, a
+// row's fields when it becomes current, a listed field for the rows around the one shown. A row is named
+// by its identity in the table. Any other source is read whole at open, and a row is named by its position.
 struct RecordSet::Table {
     Database database;
     QString source;
@@ -22,40 +24,68 @@ struct RecordSet::Table {
     QStringList fields;
     QStringList baseColumns; // each field's column of the base table; empty when read whole at open
     QList<bool> textColumns; // whether each of them keeps its values as text
-    QList<qint64> rowIds;    // -1 each when the source is not one table
-    // Fields read for every row, row by row in the source's order: all of them when read whole at open.
+    // Read as used.
+    std::unique_ptr<RowWindows> windows;
+    QHash<qint64, QList<QString>> readRows;    // all fields of a few rows
+    QHash<int, QHash<qint64, QString>> listed; // fields read for a list, by field and row
+    // Read whole at open: each field of every row, and each row's row of the base table (-1 without one).
+    QList<qint64> rowIds;
     QHash<int, QList<QString>> wholeFields;
-    QHash<int, QList<QString>> readRows; // all fields of a few rows, by row
-    QHash<qint64, int> rowsById;         // built when a field is first read whole
     // value -> first row holding it, per field; built on the first find and dropped when the field changes
     QHash<int, QHash<QString, int>> indexes;
     QString readError; // the engine's reason for the first read that failed
 
     // Rows kept read at a time: the current records of a window's record sets and clones, and a few more.
     static constexpr int RowsKept = 64;
+    // Values of a field kept for a list: more than a screen scrolled through many times.
+    static constexpr int ValuesListed = 20000;
 
-    int recordCount() const { return int(rowIds.size()); }
-    bool readsAsUsed() const { return !baseColumns.isEmpty(); }
-    const QList<QString>* row(int row);
-    const QList<QString>& wholeField(int field);
-    QString valueOfRow(int row, int field);
-    QString valueInList(int row, int field);
-    int findInBase(int field, const QString& value);
+    bool readsAsUsed() const { return windows != nullptr; }
+    // Whether the read succeeded; the first failure is kept.
+    bool succeeded(const auto& read)
+    {
+        if (!read && readError.isEmpty())
+            readError = read.error();
+        return read.ok();
+    }
+    std::optional<qint64> rowAt(int position);
+    int positionOf(qint64 row);
+    int recordCount();
+    qint64 baseRowId(qint64 row) const { return readsAsUsed() ? row : rowIds.at(row); }
+    const QList<QString>* fieldsOf(qint64 row);
+    QString valueOfRow(qint64 row, int field);
+    QString valueInList(int position, int field);
+    void readListed(int field, const QList<qint64>& rows);
+    std::optional<qint64> find(int field, const QString& value);
     int findInMemory(int field, const QString& value);
-    void written(int row, int field, const QString& value);
-    // Whether the statement read all it had; the first failure is kept.
-    bool readWhole(const SqliteStatement& query);
+    void written(qint64 row, int field, const QString& value);
 };
 
-bool RecordSet::Table::readWhole(const SqliteStatement& query)
+std::optional<qint64> RecordSet::Table::rowAt(int position)
 {
-    const Result<> read = query.finished();
-    if (!read && readError.isEmpty())
-        readError = read.error();
-    return read.ok();
+    if (!readsAsUsed())
+        return position >= 0 && position < rowIds.size() ? std::optional<qint64>(position) : std::nullopt;
+    const Result<std::optional<qint64>> row = windows->at(position);
+    return succeeded(row) ? *row : std::nullopt;
 }
 
-const QList<QString>* RecordSet::Table::row(int row)
+int RecordSet::Table::positionOf(qint64 row)
+{
+    if (!readsAsUsed())
+        return int(row);
+    const Result<std::optional<int>> position = windows->positionOf(row);
+    return succeeded(position) ? position->value_or(-1) : -1;
+}
+
+int RecordSet::Table::recordCount()
+{
+    if (!readsAsUsed())
+        return int(rowIds.size());
+    const Result<int> count = windows->count();
+    return succeeded(count) ? *count : 0;
+}
+
+const QList<QString>* RecordSet::Table::fieldsOf(qint64 row)
 {
     auto found = readRows.constFind(row);
     if (found != readRows.constEnd())
@@ -66,9 +96,9 @@ const QList<QString>* RecordSet::Table::row(int row)
     SqliteStatement query(database, QLatin1String("select ") + columns.join(QLatin1Char(',')) +
                                         QLatin1String(" from ") + quotedSqlName(baseTable) +
                                         QLatin1String(" where rowid = ?"));
-    query.bind(1, rowIds.at(row));
+    query.bind(1, row);
     if (!query.next()) {
-        readWhole(query); // no row is one gone from the file since the set was opened
+        succeeded(query.finished()); // no row is one gone from the file since it was placed
         return nullptr;
     }
     QList<QString> values;
@@ -80,69 +110,62 @@ const QList<QString>* RecordSet::Table::row(int row)
     return &*readRows.insert(row, std::move(values));
 }
 
-const QList<QString>& RecordSet::Table::wholeField(int field)
+QString RecordSet::Table::valueOfRow(qint64 row, int field)
 {
-    auto found = wholeFields.constFind(field);
-    if (found != wholeFields.constEnd())
-        return *found;
-    if (rowsById.isEmpty()) {
-        rowsById.reserve(rowIds.size());
-        for (int row = 0; row < recordCount(); ++row)
-            rowsById.insert(rowIds.at(row), row);
-    }
-    QList<QString> values(recordCount());
-    SqliteStatement query(database, QLatin1String("select rowid,") + quotedSqlName(baseColumns.at(field)) +
-                                        QLatin1String(" from ") + quotedSqlName(baseTable));
-    while (query.next()) {
-        const int row = rowsById.value(query.integer(0), -1);
-        if (row >= 0)
-            values[row] = query.text(1);
-    }
-    readWhole(query);
-    return *wholeFields.insert(field, std::move(values));
-}
-
-QString RecordSet::Table::valueOfRow(int row, int field)
-{
-    if (auto whole = wholeFields.constFind(field); whole != wholeFields.constEnd())
-        return whole->at(row);
-    const QList<QString>* values = this->row(row);
+    if (!readsAsUsed())
+        return wholeFields.constFind(field)->at(row);
+    const QList<QString>* values = fieldsOf(row);
     return values ? values->at(field) : QString();
 }
 
-QString RecordSet::Table::valueInList(int row, int field)
+QString RecordSet::Table::valueInList(int position, int field)
 {
-    if (auto values = readRows.constFind(row); values != readRows.constEnd())
+    const std::optional<qint64> row = rowAt(position);
+    if (!row)
+        return {};
+    if (!readsAsUsed())
+        return wholeFields.constFind(field)->at(*row);
+    if (auto values = readRows.constFind(*row); values != readRows.constEnd())
         return values->at(field);
-    return wholeField(field).at(row);
+    if (!listed.value(field).contains(*row))
+        readListed(field, windows->readAround(position));
+    return listed.value(field).value(*row);
 }
 
-// The engine finds the candidates, through the column's index where the file has one; only a value equal
-// character for character counts, as in the rows in memory, and the first in the source's order wins. A
-// column that may hold numbers is compared as text, since a number and its text need not compare equal.
-int RecordSet::Table::findInBase(int field, const QString& value)
+// One statement for the rows around the one asked for, as a list shows them together.
+void RecordSet::Table::readListed(int field, const QList<qint64>& rows)
 {
-    const QString column = quotedSqlName(baseColumns.at(field));
-    const QString compared =
-        textColumns.at(field) ? column : QLatin1String("cast(") + column + QLatin1String(" as text)");
-    SqliteStatement query(database, QLatin1String("select rowid,") + column + QLatin1String(" from ") +
-                                        quotedSqlName(baseTable) + QLatin1String(" where ") + compared +
-                                        QLatin1String(" = ?"));
-    query.bind(1, value);
-    QSet<qint64> matches;
-    while (query.next()) {
-        if (query.text(1) == value)
-            matches.insert(query.integer(0));
+    QHash<qint64, QString>& values = listed[field];
+    if (values.size() + rows.size() > ValuesListed)
+        values.clear();
+    QList<qint64> unread;
+    for (qint64 row : rows) {
+        if (!values.contains(row))
+            unread << row;
     }
-    if (!readWhole(query))
-        return -1;
-    if (matches.size() == 1)
-        return int(rowIds.indexOf(*matches.constBegin()));
-    for (int row = 0; !matches.isEmpty() && row < recordCount(); ++row) {
-        if (matches.contains(rowIds.at(row)))
-            return row;
+    QStringList parameters(unread.size(), QStringLiteral("?"));
+    SqliteStatement query(database, QLatin1String("select rowid,") + quotedSqlName(baseColumns.at(field)) +
+                                        QLatin1String(" from ") + quotedSqlName(baseTable) +
+                                        QLatin1String(" where rowid in (") +
+                                        parameters.join(QLatin1Char(',')) + QLatin1Char(')'));
+    for (int i = 0; i < unread.size(); ++i) {
+        query.bind(i + 1, unread.at(i));
+        values.insert(unread.at(i), QString()); // a row gone from the file lists as empty
     }
-    return -1;
+    while (query.next())
+        values.insert(query.integer(0), query.text(1));
+    succeeded(query.finished());
+}
+
+std::optional<qint64> RecordSet::Table::find(int field, const QString& value)
+{
+    if (!readsAsUsed()) {
+        const int row = findInMemory(field, value);
+        return row >= 0 ? std::optional<qint64>(row) : std::nullopt;
+    }
+    const Result<std::optional<qint64>> row =
+        windows->findFirst(baseColumns.at(field), textColumns.at(field), value);
+    return succeeded(row) ? *row : std::nullopt;
 }
 
 int RecordSet::Table::findInMemory(int field, const QString& value)
@@ -151,9 +174,9 @@ int RecordSet::Table::findInMemory(int field, const QString& value)
     if (index == indexes.end()) {
         const QList<QString>& values = wholeFields[field];
         QHash<QString, int> rows;
-        rows.reserve(recordCount());
+        rows.reserve(values.size());
         // Backwards, so that the first of equal values is the one kept; NULL equals nothing.
-        for (int row = recordCount() - 1; row >= 0; --row) {
+        for (int row = int(values.size()) - 1; row >= 0; --row) {
             if (!values.at(row).isNull())
                 rows.insert(values.at(row), row);
         }
@@ -162,14 +185,19 @@ int RecordSet::Table::findInMemory(int field, const QString& value)
     return index->value(value, -1);
 }
 
-// What a committed update wrote, in every copy of it kept here.
-void RecordSet::Table::written(int row, int field, const QString& value)
+// What a committed update wrote, in every copy of it kept here. A row whose order column changed may
+// stand elsewhere now: the windows are read again.
+void RecordSet::Table::written(qint64 row, int field, const QString& value)
 {
     if (auto whole = wholeFields.find(field); whole != wholeFields.end())
         (*whole)[row] = value;
     if (auto values = readRows.find(row); values != readRows.end())
         (*values)[field] = value;
+    if (auto values = listed.find(field); values != listed.end() && values->contains(row))
+        values->insert(row, value);
     indexes.remove(field);
+    if (readsAsUsed() && windows->order().column.compare(baseColumns.at(field), Qt::CaseInsensitive) == 0)
+        windows->forget();
 }
 
 namespace {
@@ -184,22 +212,12 @@ bool isNameChar(QChar c)
     return c.isLetterOrNumber() || c == QLatin1Char('_');
 }
 
-struct RowIdSource {
-    QString sql;
-    QString table;
-    QString identities; // the rows' identities alone, in the source's order
-};
-
-// For a source "select ... from Table [order by ...]" the same query with Table.rowid as an extra last
-// column, so that an update writes exactly the row it read.
-std::optional<RowIdSource> withRowId(const QString& source)
+// Where a word followed by a blank starts in a query, outside brackets and quotes; -1 when nowhere.
+qsizetype wordAt(const QString& text, QLatin1String word)
 {
-    if (!source.trimmed().startsWith(QLatin1String("select"), Qt::CaseInsensitive))
-        return std::nullopt;
-    qsizetype from = -1;
     QChar closer;
-    for (qsizetype i = 0; i < source.size() && from < 0; ++i) {
-        const QChar c = source.at(i);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
         if (!closer.isNull()) {
             if (c == closer)
                 closer = QChar();
@@ -207,12 +225,43 @@ std::optional<RowIdSource> withRowId(const QString& source)
             closer = QLatin1Char(']');
         } else if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
             closer = c;
-        } else if (source.mid(i, 4).compare(QLatin1String("from"), Qt::CaseInsensitive) == 0 &&
-                   (i == 0 || !isNameChar(source.at(i - 1))) && i + 4 < source.size() &&
-                   source.at(i + 4).isSpace()) {
-            from = i;
+        } else if (text.mid(i, word.size()).compare(word, Qt::CaseInsensitive) == 0 &&
+                   (i == 0 || !isNameChar(text.at(i - 1))) && i + word.size() < text.size() &&
+                   text.at(i + word.size()).isSpace()) {
+            return i;
         }
     }
+    return -1;
+}
+
+struct SingleTableSource {
+    QString sql; // the source with Table.rowid as an extra last column, so that an update writes the row read
+    QString table;
+    std::optional<RowWindows::Order> order; // when the rows can be read in windows
+};
+
+// "order by [Table.]Column [asc|desc]" of the table, or no order at all.
+std::optional<RowWindows::Order> orderOf(const QString& clause, const QString& table, const QString& filter)
+{
+    if (clause.isEmpty())
+        return RowWindows::Order{table, filter, {}, false};
+    static const QRegularExpression pattern(
+        QStringLiteral(R"(^order\s+by\s+(?:(\w+)\.)?(?:\[([^\]]+)\]|(\w+))(?:\s+(asc|desc))?$)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = pattern.match(clause);
+    if (!match.hasMatch() ||
+        (match.hasCaptured(1) && match.captured(1).compare(table, Qt::CaseInsensitive) != 0))
+        return std::nullopt;
+    return RowWindows::Order{table, filter, match.hasCaptured(2) ? match.captured(2) : match.captured(3),
+                             match.captured(4).compare(QLatin1String("desc"), Qt::CaseInsensitive) == 0};
+}
+
+// A source "select ... from Table [where ...] [order by ...]".
+std::optional<SingleTableSource> singleTableSource(const QString& source)
+{
+    if (!source.trimmed().startsWith(QLatin1String("select"), Qt::CaseInsensitive))
+        return std::nullopt;
+    const qsizetype from = wordAt(source, QLatin1String("from"));
     if (from < 0)
         return std::nullopt;
     qsizetype pos = from + 4;
@@ -222,15 +271,20 @@ std::optional<RowIdSource> withRowId(const QString& source)
     while (pos < source.size() && isNameChar(source.at(pos)))
         ++pos;
     const QString table = source.mid(start, pos - start);
-    const QString rest = source.mid(pos).trimmed();
-    const bool singleTable = rest.isEmpty() ||
-                             rest.startsWith(QLatin1String("order "), Qt::CaseInsensitive) ||
-                             rest.startsWith(QLatin1String("where "), Qt::CaseInsensitive);
-    if (table.isEmpty() || !singleTable)
+    QString rest = source.mid(pos).trimmed();
+    QString filter;
+    if (rest.startsWith(QLatin1String("where "), Qt::CaseInsensitive)) {
+        const qsizetype order = wordAt(rest, QLatin1String("order"));
+        filter = rest.mid(6, order < 0 ? -1 : order - 6).trimmed();
+        rest = order < 0 ? QString() : rest.mid(order);
+    } else if (!rest.isEmpty() && !rest.startsWith(QLatin1String("order "), Qt::CaseInsensitive)) {
         return std::nullopt;
-    const QString rowId = table + QLatin1String(".rowid ");
-    return RowIdSource{source.left(from) + QLatin1Char(',') + rowId + source.mid(from), table,
-                       QLatin1String("select ") + rowId + source.mid(from)};
+    }
+    if (table.isEmpty())
+        return std::nullopt;
+    return SingleTableSource{source.left(from) + QLatin1Char(',') + table + QLatin1String(".rowid ") +
+                                 source.mid(from),
+                             table, orderOf(rest, table, filter)};
 }
 
 // Each field's column of the table, when every field is one of its columns as it stands.
@@ -248,17 +302,17 @@ QStringList baseColumnsOf(const SqliteStatement& query, int fieldCount, const QS
 
 } // namespace
 
-Result<RecordSet> RecordSet::open(const Database& database, const QString& source)
+Result<RecordSet> RecordSet::open(const Database& database, const QString& source, int rowsPerWindow)
 {
     auto table = std::make_shared<Table>();
     table->database = database;
     table->source = source;
-    const std::optional<RowIdSource> rowIdSource = withRowId(source);
+    const std::optional<SingleTableSource> singleTable = singleTableSource(source);
     std::optional<SqliteStatement> query;
-    if (rowIdSource) {
-        query.emplace(database, rowIdSource->sql);
+    if (singleTable) {
+        query.emplace(database, singleTable->sql);
         if (query->prepared())
-            table->baseTable = rowIdSource->table;
+            table->baseTable = singleTable->table;
     }
     if (table->baseTable.isEmpty()) {
         query.emplace(database, source);
@@ -273,13 +327,14 @@ Result<RecordSet> RecordSet::open(const Database& database, const QString& sourc
     for (int i = 0; i < table->baseColumns.size(); ++i)
         table->textColumns << query->hasTextAffinity(i);
 
-    if (table->readsAsUsed()) {
-        SqliteStatement identities(database, rowIdSource->identities);
-        while (identities.next())
-            table->rowIds << identities.integer(0);
-        if (const Result<> read = identities.finished(); !read)
-            return Failure{read.error()};
-    } else {
+    if (!table->baseColumns.isEmpty() && singleTable->order) {
+        table->windows = std::make_unique<RowWindows>(database, *singleTable->order, rowsPerWindow);
+        // An order that the engine cannot read in windows, or a file it cannot read: read whole, and tell.
+        if (!table->windows->at(0))
+            table->windows.reset();
+    }
+    if (!table->readsAsUsed()) {
+        table->baseColumns.clear();
         QList<QList<QString>> columns(fieldCount);
         while (query->next()) {
             for (int i = 0; i < fieldCount; ++i)
@@ -355,7 +410,12 @@ bool RecordSet::hasCurrent() const
 
 int RecordSet::absolutePosition() const
 {
-    return m_row;
+    if (m_row < 0)
+        return -1;
+    // A row placed before and gone from the file since keeps the place it had.
+    if (const int position = m_table->positionOf(m_row); position >= 0)
+        m_position = position;
+    return m_position;
 }
 
 QString RecordSet::value(int field) const
@@ -372,26 +432,35 @@ QString RecordSet::value(const QString& fieldName) const
 
 QString RecordSet::valueAt(int row, int field) const
 {
-    if (!m_table || row < 0 || row >= recordCount() || field < 0 || field >= fieldCount())
+    if (!m_table || field < 0 || field >= fieldCount())
         return {};
     return m_table->valueInList(row, field);
 }
 
-void RecordSet::setRow(int row)
+void RecordSet::setCurrent(qint64 row, int position)
 {
     m_editBuffer.reset();
-    m_row = (row >= 0 && row < recordCount()) ? row : -1;
+    m_row = row;
+    m_position = row >= 0 ? position : -1;
+}
+
+void RecordSet::setPosition(int position)
+{
+    const std::optional<qint64> row = m_table ? m_table->rowAt(position) : std::nullopt;
+    setCurrent(row.value_or(-1), position);
 }
 
 void RecordSet::moveFirst()
 {
-    setRow(recordCount() > 0 ? 0 : -1);
+    setPosition(0);
 }
 
 void RecordSet::move(int records)
 {
-    if (m_row >= 0)
-        setRow(m_row + records);
+    if (m_row < 0)
+        return;
+    const int position = absolutePosition();
+    setPosition(position < 0 ? -1 : position + records);
 }
 
 bool RecordSet::findFirst(const QString& criterion)
@@ -406,23 +475,22 @@ bool RecordSet::findFirst(const QString& criterion)
     const int field = fieldIndex(parsed->field);
     if (field < 0)
         return false;
-    const int row = m_table->readsAsUsed() ? m_table->findInBase(field, parsed->value)
-                                           : m_table->findInMemory(field, parsed->value);
-    if (row < 0)
+    const std::optional<qint64> row = m_table->find(field, parsed->value);
+    if (!row)
         return false;
-    setRow(row);
+    setCurrent(*row, -1); // placed when asked
     m_noMatch = false;
     return true;
 }
 
 RecordSet::Bookmark RecordSet::bookmark() const
 {
-    return Bookmark{m_row};
+    return Bookmark{absolutePosition()};
 }
 
 void RecordSet::setBookmark(Bookmark bookmark)
 {
-    setRow(bookmark.row);
+    setPosition(bookmark.row);
 }
 
 bool RecordSet::isUpdatable() const
@@ -481,7 +549,7 @@ Result<> RecordSet::update()
                   assignments.join(QLatin1String(", ")) + QLatin1String(" where rowid = ?"));
     for (int field : changed)
         query.addBindValue(m_editBuffer->at(field));
-    query.addBindValue(m_table->rowIds.at(m_row));
+    query.addBindValue(m_table->baseRowId(m_row));
     if (!query.exec())
         return Failure{EngineMessage::describe(query.lastError(), m_table->database.path())};
     if (query.numRowsAffected() != 1)
