@@ -20,15 +20,18 @@ namespace {
 // Raised whenever the tables change, so that an index of an older program is made anew.
 constexpr int IndexVersion = 1;
 
-// The text is stored once, in `documents`; the word tables hold only the folded words (contentless), the
-// entries' numbers as one word each in a column of their own so that they match whole, the topics without
-// columns or positions, the smallest an index can be. `terms` are the words a typo may stand for.
+// The text is stored once, in `texts`, apart from the rest of a document so that the rows a search ranks
+// are small; the word tables hold only the folded words (contentless), the entries' numbers as one word
+// each in a column of their own so that they match whole, the topics without columns or positions, the
+// smallest an index can be. `terms` are the words a typo may stand for (those of a unit since removed
+// stay: they cost a look-up, no more).
 const char* const Schema = R"(
 CREATE TABLE units(id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE, signature TEXT NOT NULL);
 CREATE TABLE documents(id INTEGER PRIMARY KEY, unit INTEGER NOT NULL, source INTEGER NOT NULL,
     kind INTEGER NOT NULL, name TEXT NOT NULL, sortKey TEXT NOT NULL, field TEXT NOT NULL,
-    file TEXT NOT NULL, topic TEXT NOT NULL, text TEXT NOT NULL);
+    file TEXT NOT NULL, topic TEXT NOT NULL);
 CREATE INDEX documentsOfUnit ON documents(unit);
+CREATE TABLE texts(id INTEGER PRIMARY KEY, text TEXT NOT NULL);
 CREATE VIRTUAL TABLE entryWords USING fts5(words, whole, content='', detail=column, tokenize='ascii');
 CREATE VIRTUAL TABLE topicWords USING fts5(words, content='', detail=none, tokenize='ascii');
 CREATE TABLE terms(id INTEGER PRIMARY KEY, term TEXT NOT NULL UNIQUE);
@@ -113,13 +116,19 @@ QString quoted(const QString& word)
     return u'"' + QString(word).replace(u'"', QLatin1String("\"\"")) + u'"';
 }
 
-// What the word tables hold of a document: its folded words, or for a number the whole number as one word.
-std::pair<QString, QString> wordsOf(SearchDocument::Kind kind, const QString& text)
+// What the word tables hold of a document: its folded words; for a number the whole number as one word,
+// and its field's words, so that "UN 1294" finds it as well as "1294".
+std::pair<QString, QString> wordsOf(const SearchDocument& document)
 {
-    const QString folded = SearchText::folded(text);
-    if (kind == SearchDocument::Kind::Number)
-        return {QString(), QString(folded).remove(u' ')};
+    const QString folded = SearchText::folded(document.text);
+    if (document.kind == SearchDocument::Kind::Number)
+        return {SearchText::folded(document.field), QString(folded).remove(u' ')};
     return {folded, QString()};
+}
+
+bool isNumber(const QString& word)
+{
+    return std::all_of(word.begin(), word.end(), [](QChar c) { return c.isDigit(); });
 }
 
 } // namespace
@@ -186,6 +195,11 @@ QStringList SearchIndex::units() const
 Result<> SearchIndex::replace(const QString& unit, const QString& signature,
                               const QList<SearchDocument>& documents)
 {
+    // Room for the pages a large unit touches while it is stored (storing 50 MB of manuals takes a third
+    // less time), given back afterwards: a connection that searches keeps SQLite's default of 2 MB.
+    (void)execute("PRAGMA cache_size = -32000");
+    const auto cacheGivenBack =
+        qScopeGuard([this] { (void)execute("PRAGMA cache_size = -2000; PRAGMA shrink_memory"); });
     Result<> stored = execute("BEGIN IMMEDIATE");
     if (stored) {
         refreshVocabulary();
@@ -256,15 +270,20 @@ std::optional<qint64> SearchIndex::unitId(const QString& unit) const
 Result<> SearchIndex::removeDocuments(qint64 unitId)
 {
     // The word tables keep no text: a document leaves them by the words it was stored with.
-    SqliteStatement documents(m_db, QStringLiteral("SELECT id, kind, text FROM documents WHERE unit = ?1"));
+    SqliteStatement documents(m_db, QStringLiteral("SELECT d.id, d.kind, d.field, t.text FROM documents d "
+                                                   "JOIN texts t ON t.id = d.id WHERE d.unit = ?1"));
     SqliteStatement entry(m_db, QStringLiteral("INSERT INTO entryWords(entryWords, rowid, words, whole) "
                                                "VALUES('delete', ?1, ?2, ?3)"));
     SqliteStatement topic(
         m_db, QStringLiteral("INSERT INTO topicWords(topicWords, rowid, words) VALUES('delete', ?1, ?2)"));
     documents.bind(1, unitId);
     while (documents.next()) {
-        const auto kind = SearchDocument::Kind(documents.integer(1));
-        const auto [words, whole] = wordsOf(kind, documents.text(2));
+        SearchDocument stored;
+        stored.kind = SearchDocument::Kind(documents.integer(1));
+        stored.field = documents.text(2);
+        stored.text = documents.text(3);
+        const SearchDocument::Kind kind = stored.kind;
+        const auto [words, whole] = wordsOf(stored);
         SqliteStatement& table = kind == SearchDocument::Kind::Topic ? topic : entry;
         table.bind(1, documents.integer(0));
         table.bind(2, words);
@@ -275,6 +294,11 @@ Result<> SearchIndex::removeDocuments(qint64 unitId)
     }
     if (Result<> read = documents.finished(); !read)
         return read;
+    SqliteStatement eraseTexts(
+        m_db, QStringLiteral("DELETE FROM texts WHERE id IN (SELECT id FROM documents WHERE unit = ?1)"));
+    eraseTexts.bind(1, unitId);
+    if (Result<> erased = eraseTexts.run(); !erased)
+        return erased;
     SqliteStatement erase(m_db, QStringLiteral("DELETE FROM documents WHERE unit = ?1"));
     erase.bind(1, unitId);
     return erase.run();
@@ -282,9 +306,10 @@ Result<> SearchIndex::removeDocuments(qint64 unitId)
 
 Result<> SearchIndex::insertDocuments(qint64 unitId, const QList<SearchDocument>& documents)
 {
-    SqliteStatement insert(m_db, QStringLiteral("INSERT INTO documents(unit, source, kind, name, sortKey, "
-                                                "field, file, topic, text) VALUES(?1, ?2, ?3, ?4, ?5, ?6, "
-                                                "?7, ?8, ?9)"));
+    SqliteStatement insert(m_db,
+                           QStringLiteral("INSERT INTO documents(unit, source, kind, name, sortKey, "
+                                          "field, file, topic) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)"));
+    SqliteStatement insertText(m_db, QStringLiteral("INSERT INTO texts(id, text) VALUES(?1, ?2)"));
     SqliteStatement entry(m_db,
                           QStringLiteral("INSERT INTO entryWords(rowid, words, whole) VALUES(?1, ?2, ?3)"));
     SqliteStatement topic(m_db, QStringLiteral("INSERT INTO topicWords(rowid, words) VALUES(?1, ?2)"));
@@ -298,14 +323,18 @@ Result<> SearchIndex::insertDocuments(qint64 unitId, const QList<SearchDocument>
         insert.bind(6, document.field);
         insert.bind(7, document.file);
         insert.bind(8, document.topic);
-        insert.bind(9, document.text);
         if (Result<> inserted = insert.run(); !inserted)
             return inserted;
+        const qint64 id = sqlite3_last_insert_rowid(m_db);
+        insertText.bind(1, id);
+        insertText.bind(2, document.text);
+        if (Result<> inserted = insertText.run(); !inserted)
+            return inserted;
 
-        const auto [words, whole] = wordsOf(document.kind, document.text);
+        const auto [words, whole] = wordsOf(document);
         const bool isTopic = document.kind == SearchDocument::Kind::Topic;
         SqliteStatement& table = isTopic ? topic : entry;
-        table.bind(1, sqlite3_last_insert_rowid(m_db));
+        table.bind(1, id);
         table.bind(2, words);
         if (!isTopic)
             table.bind(3, whole);
@@ -350,10 +379,12 @@ QList<SearchResult> SearchIndex::find(const QString& query, int limit, const QLi
     refreshVocabulary();
 
     // Each word matches the words it starts, or those it misses by a typo; in the entries also a number
-    // equal to it, and the whole query may be a number written with blanks or dashes ("67-64-1").
+    // equal to it, and the query's numbers together may be one written with blanks or dashes ("67-64-1").
     QStringList entryTerms;
     QStringList topicTerms;
     QStringList typos;
+    QStringList letterTerms;
+    QString number;
     for (const QString& word : words) {
         QStringList alternatives{quoted(word) + u'*'};
         for (const QString& near : m_vocabulary->near(word)) {
@@ -364,10 +395,16 @@ QList<SearchResult> SearchIndex::find(const QString& query, int limit, const QLi
         entryTerms.append(QLatin1String("(words : ") + anyOf + QLatin1String(" OR whole : ") + quoted(word) +
                           u')');
         topicTerms.append(anyOf);
+        if (isNumber(word))
+            number += word;
+        else
+            letterTerms.append(QLatin1String("words : ") + anyOf);
     }
     QString entries = entryTerms.join(QLatin1String(" AND "));
-    if (words.size() > 1)
-        entries = u'(' + entries + QLatin1String(") OR whole : ") + quoted(words.join(QString()));
+    if (words.size() - letterTerms.size() > 1) {
+        letterTerms.append(QLatin1String("whole : ") + quoted(number));
+        entries = u'(' + entries + QLatin1String(") OR (") + letterTerms.join(QLatin1String(" AND ")) + u')';
+    }
     QString sources;
     for (const SearchSource source : only)
         sources += u',' + QString::number(int(source)) + u',';
@@ -433,8 +470,10 @@ QList<qint64> SearchIndex::topicsFound(const QString& expression, int limit, con
 std::optional<SearchResult> SearchIndex::resultOf(qint64 document, const QStringList& words,
                                                   const QStringList& typos) const
 {
-    SqliteStatement statement(m_db, QStringLiteral("SELECT source, kind, name, field, text, file, topic "
-                                                   "FROM documents WHERE id = ?1"));
+    SqliteStatement statement(m_db,
+                              QStringLiteral("SELECT d.source, d.kind, d.name, d.field, t.text, d.file, "
+                                             "d.topic FROM documents d JOIN texts t ON t.id = d.id "
+                                             "WHERE d.id = ?1"));
     statement.bind(1, document);
     if (!statement.next())
         return std::nullopt;

@@ -50,18 +50,19 @@ int Vocabulary::typos(QStringView a, QStringView b, int limit)
 
 void Vocabulary::add(const QString& word)
 {
-    if (typosAllowed(word) == 0 || m_words.contains(word))
+    const quint64 hash = hashOf(word);
+    if (typosAllowed(word) == 0 || m_hashes.contains(hash))
         return;
     if (m_byLength.size() <= size_t(word.size()))
         m_byLength.resize(word.size() + 1);
     m_byLength[word.size()].push_back({lettersOf(word), word});
-    m_words.insert(m_byLength[word.size()].back().word);
+    m_hashes.insert(hash);
 }
 
 void Vocabulary::clear()
 {
     m_byLength.clear();
-    m_words.clear();
+    m_hashes.clear();
 }
 
 QStringList Vocabulary::near(const QString& word) const
@@ -89,4 +90,13 @@ quint64 Vocabulary::lettersOf(QStringView word)
     for (const QChar c : word)
         letters |= quint64(1) << (c.unicode() % 64);
     return letters;
+}
+
+quint64 Vocabulary::hashOf(QStringView word)
+{
+    // FNV-1a
+    quint64 hash = 14695981039346656037ull;
+    for (const QChar c : word)
+        hash = (hash ^ c.unicode()) * 1099511628211ull;
+    return hash;
 }

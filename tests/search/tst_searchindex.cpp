@@ -139,6 +139,9 @@ private Q_SLOTS:
         QTest::newRow("number not a prefix") << "129" << QStringList{};
         QTest::newRow("number with dashes")
             << "67-64-1" << QStringList{QStringLiteral("tavro:ACETONE:ID  Number")};
+        QTest::newRow("number with its field") << "UN 1294" << QStringList{QStringLiteral("jo:TOLUENE:UN")};
+        QTest::newRow("number with dashes and its field")
+            << "id number 67 64 1" << QStringList{QStringLiteral("tavro:ACETONE:ID  Number")};
         QTest::newRow("number without dashes")
             << "67641" << QStringList{QStringLiteral("tavro:ACETONE:ID  Number")};
         QTest::newRow("swapped letters")
