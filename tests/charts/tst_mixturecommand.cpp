@@ -63,7 +63,8 @@ private Q_SLOTS:
         const CliRun result = run({QStringLiteral("MAKER'S")});
         QCOMPARE(result.exitCode, 1);
         QCOMPARE(result.out, QString());
-        QCOMPARE(result.err, QStringLiteral("no mixture named MAKER'S\n"));
+        QCOMPARE(result.err,
+                 QStringLiteral("no mixture named MAKER'S\ndid you mean: \"MAKER'S DEGREASER 2%\"?\n"));
     }
 
     void badUse_data()

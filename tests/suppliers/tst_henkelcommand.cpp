@@ -111,8 +111,9 @@ private Q_SLOTS:
         QFETCH(QString, message);
         const CliRun result = run({tool, name, QStringLiteral("--json")});
         QCOMPARE(result.exitCode, 1);
-        QCOMPARE(result.out, QString());
-        QCOMPARE(result.err, message);
+        // With --json the names that come near are the only output; on standard error they follow the reason.
+        QVERIFY(result.out.startsWith(QLatin1String("{\n    \"suggestions\"")));
+        QVERIFY(result.err.startsWith(message));
     }
 
     void badUse_data()

@@ -121,8 +121,9 @@ private Q_SLOTS:
         QFETCH(QString, err);
         const CliRun result = run(arguments);
         QCOMPARE(result.exitCode, 1);
-        QCOMPARE(result.out, QString());
-        QCOMPARE(result.err, err);
+        // The names that come near follow the reason, and with --json are the only output.
+        QVERIFY(result.out.isEmpty() || result.out.startsWith(QLatin1String("{\n    \"suggestions\"")));
+        QVERIFY(result.err.startsWith(err));
     }
 
     void badArguments_data()
