@@ -58,7 +58,7 @@ public:
     // Whether a source is still being read.
     bool isReading() const;
 
-signals:
+Q_SIGNALS:
     void statusChanged();
 
 private:

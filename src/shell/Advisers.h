@@ -46,4 +46,14 @@ public:
     virtual void pick(Tab tab, int row) = 0;
 
     virtual void open(Window window) = 0;
+
+    // Picks in the Henkel tab's list of additional products (DBComboH2) as if the name were typed there.
+    virtual void pickAdditionalProduct(const QString& name) = 0;
+    // Closes the window when it is open and opens it again as its menu entry does, so that it loads on the
+    // cargo of this moment.
+    virtual void reopen(Window window) = 0;
+    // The Unitor adviser, as it is when open, with a cargo to load picked in its list.
+    virtual void openUnitorToLoad(const QString& cargoToLoad) = 0;
+    // Cleaning Mediums with a mixture picked in its list.
+    virtual void openMixture(const QString& mixture) = 0;
 };
