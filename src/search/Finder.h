@@ -21,6 +21,8 @@ struct SourceState {
     State state = State::NotRead;
     QString reason;
     int entries = 0;
+
+    bool operator==(const SourceState&) const = default;
 };
 
 // One search over everything Velcarin knows in a data folder: the four databases, the officer's notes and
@@ -57,6 +59,9 @@ public:
     QList<SourceState> status() const;
     // Whether a source is still being read.
     bool isReading() const;
+    // Whether the index is kept in memory, for want of a cache folder it can be written in; it is then
+    // read anew at each start.
+    bool inMemory() const;
 
 Q_SIGNALS:
     void statusChanged();

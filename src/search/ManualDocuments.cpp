@@ -1,0 +1,39 @@
+#include "search/ManualDocuments.h"
+
+#include "help/Manual.h"
+
+#include <QFileInfo>
+
+Result<QList<SearchDocument>> manualDocuments(const QString& path, std::stop_token stop)
+{
+    const Result<std::unique_ptr<Manual>> manual = Manual::open(path);
+    if (!manual)
+        return Failure{manual.error()};
+    const QString fileName = QFileInfo(path).fileName();
+    QList<SearchDocument> documents;
+    QString firstFailure;
+    const QList<Manual::Heading> headings = (*manual)->headings();
+    for (const Manual::Heading& heading : headings) {
+        if (stop.stop_requested())
+            break;
+        const Result<std::optional<Manual::Topic>> topic = (*manual)->topicAt(heading.target);
+        if (!topic) {
+            if (firstFailure.isEmpty())
+                firstFailure = topic.error();
+            continue;
+        }
+        if (!*topic)
+            continue;
+        const Manual::Topic& read = **topic;
+        documents << SearchDocument{SearchSource::Manual,
+                                    SearchDocument::Kind::Topic,
+                                    read.title,
+                                    QStringLiteral("topic"),
+                                    read.title + QLatin1Char('\n') + read.text,
+                                    fileName,
+                                    heading.target};
+    }
+    if (documents.isEmpty() && !firstFailure.isEmpty())
+        return Failure{firstFailure};
+    return documents;
+}
