@@ -3,6 +3,7 @@
 #include "search/SearchField.h"
 #include "search/SearchResultsList.h"
 #include "search/SearchStatusLine.h"
+#include "shell/ProgramFolder.h"
 #include "shell/WindowRegistry.h"
 #include "support/LoadedMainWindow.h"
 
@@ -80,6 +81,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         qputenv("XDG_CACHE_HOME", m_cache.path().toUtf8());
+        ProgramFolder::setPath(programFolder());
         m_folder.copySampleDatabases();
     }
 
@@ -148,14 +150,15 @@ private Q_SLOTS:
             << "acetone" << tavro << "ACETONE" << int(Advisers::Tab::Tavro) << "DBCombo1" << true;
         QTest::newRow("a Tavro cargo by its full name")
             << "dimethyl ketone" << tavro << "ACETONE" << int(Advisers::Tab::Tavro) << "DBCombo1" << true;
-        QTest::newRow("a Jo Tankers product by its synonym")
-            << "benzol" << int(SearchSource::Jo) << "BENZENE" << int(Advisers::Tab::Jo) << "DBComboJo"
-            << false;
+        QTest::newRow("a Tavro cargo without Unitor advice")
+            << "aniline" << tavro << "ANILINE" << int(Advisers::Tab::Tavro) << "DBCombo1" << false;
+        QTest::newRow("a Jo Tankers product by its synonym") << "benzol" << int(SearchSource::Jo) << "BENZENE"
+                                                             << int(Advisers::Tab::Jo) << "DBComboJo" << true;
         QTest::newRow("a Henkel oil") << "coconut" << int(SearchSource::HenkelOil) << "COCONUT OIL"
-                                      << int(Advisers::Tab::Henkel) << "DBComboH" << false;
+                                      << int(Advisers::Tab::Henkel) << "DBComboH" << true;
         QTest::newRow("a Henkel additional product")
             << "caustic soda" << int(SearchSource::HenkelAdditional) << "CAUSTIC SODA"
-            << int(Advisers::Tab::Henkel) << "DBComboH2" << false;
+            << int(Advisers::Tab::Henkel) << "DBComboH2" << true;
     }
 
     void enterOpensTheCargoInItsTab()
@@ -167,6 +170,9 @@ private Q_SLOTS:
         QFETCH(QString, box);
         QFETCH(bool, unitorEntry);
 
+        // A first cargo with Unitor advice enables its entry; only the operator tab's next choice changes it.
+        m_window->pick(Advisers::Tab::Tavro, QStringLiteral("ACETONE"));
+        QVERIFY(action("mnuUnitor")->isEnabled());
         findAndSelect(query, SearchSource(source), name);
         QTest::keyClick(field(), Qt::Key_Return);
         QVERIFY(!list()->isVisible());
@@ -301,10 +307,15 @@ private Q_SLOTS:
                 reason = state.reason;
         }
         QVERIFY(!reason.isEmpty());
-        QStringList parts;
-        for (const QList<QVariant>& message : std::as_const(messages))
-            parts << message.at(0).toString().split(QLatin1String("  "));
-        QCOMPARE(parts.count(QStringLiteral("Search leaves out broken.hlp: ") + reason), 1);
+        const auto toldLeftOut = [&messages, &reason] {
+            QStringList parts;
+            for (const QList<QVariant>& message : std::as_const(messages))
+                parts << message.at(0).toString().split(QLatin1String("  "));
+            return parts.count(QStringLiteral("Search leaves out broken.hlp: ") + reason);
+        };
+        QTRY_COMPARE(toldLeftOut(), 1);
+        QTest::qWait(100);
+        QCOMPARE(toldLeftOut(), 1);
     }
 
     // Each source left out is named once, whatever the steps that follow.
