@@ -318,6 +318,10 @@ void FrmTabClean::buildSearch()
     auto* statusLine = new SearchStatusLine(this);
     statusLine->follow(*m_finder);
     connect(statusLine, &SearchStatusLine::message, this, &FrmTabClean::showStatus);
+    connect(statusLine, &SearchStatusLine::readingEnded, this, [this] {
+        if (statusBar()->currentMessage() == SearchStatusLine::readingNotice())
+            statusBar()->clearMessage();
+    });
 }
 
 void FrmTabClean::startSearch()

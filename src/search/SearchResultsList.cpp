@@ -8,58 +8,65 @@
 
 namespace {
 
-constexpr int ResultRole = Qt::UserRole;         // the result's index in the list shown
-constexpr int MarkedTextRole = Qt::UserRole + 1; // the snippet as HTML, its matched words in bold
+constexpr int ResultRole = Qt::UserRole;    // the result's index in the list shown
+constexpr int MarksRole = Qt::UserRole + 1; // where the matched words stand in the column's text
 
-// The snippet's column: drawn as HTML so that the matched words stand out.
+// The column's text as HTML up to `length` characters: the name of the field that matched in italics up
+// to its colon, the matched words in bold.
+QString markedHtml(const QString& text, const QVariantList& marks, int length)
+{
+    const int colon = int(text.indexOf(QLatin1Char(':')));
+    QString html =
+        QLatin1String("<i>") + text.left(std::min(colon + 1, length)).toHtmlEscaped() + QLatin1String("</i>");
+    int from = std::min(colon + 1, length);
+    for (const QVariant& mark : marks) {
+        const int position = mark.toPoint().x();
+        const int end = std::min(position + mark.toPoint().y(), length);
+        if (position < from || end <= position)
+            continue;
+        html += text.mid(from, position - from).toHtmlEscaped() + QLatin1String("<b>") +
+                text.mid(position, end - position).toHtmlEscaped() + QLatin1String("</b>");
+        from = end;
+    }
+    return html + text.mid(from, length - from).toHtmlEscaped();
+}
+
+// The snippet's column: the matched words stand out, and a text too long for the column ends in "…".
 class MarkedTextDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        const QString html = index.data(MarkedTextRole).toString();
-        if (html.isEmpty())
-            return QStyledItemDelegate::paint(painter, option, index);
         QStyleOptionViewItem plain = option;
         initStyleOption(&plain, index);
+        const QString text = plain.text;
         plain.text.clear();
         plain.widget->style()->drawControl(QStyle::CE_ItemViewItem, &plain, painter, plain.widget);
 
+        const QRect area = option.rect.adjusted(4, 0, -4, 0);
+        // Measured in bold, the widest the text can be drawn, so that what is kept always fits.
+        QFont bold = plain.font;
+        bold.setBold(true);
+        const QString elided = QFontMetrics(bold).elidedText(text, Qt::ElideRight, area.width());
+        const bool cut = elided.size() < text.size();
+        const int kept = cut ? int(elided.size()) - 1 : int(text.size());
         QTextDocument document;
         document.setDocumentMargin(0);
         document.setDefaultFont(plain.font);
-        document.setHtml(html);
-        const QRect area = option.rect.adjusted(4, 0, -4, 0);
+        document.setHtml(markedHtml(text, index.data(MarksRole).toList(), kept) +
+                         (cut ? QStringLiteral("…") : QString()));
+
         painter->save();
         painter->translate(area.left(), area.top() + (area.height() - document.size().height()) / 2);
         QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = QRectF(0, 0, area.width(), area.height());
         const bool selected = option.state & QStyle::State_Selected;
         context.palette.setColor(QPalette::Text,
                                  option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-        painter->setClipRect(context.clip);
         document.documentLayout()->draw(painter, context);
         painter->restore();
     }
 };
-
-// The snippet as HTML: escaped, with its marked stretches in bold.
-QString markedHtml(const SearchResult& result)
-{
-    QString html;
-    int from = 0;
-    for (const auto& [position, length] : result.marks) {
-        if (position < from || position + length > result.snippet.size())
-            continue;
-        html += result.snippet.mid(from, position - from).toHtmlEscaped();
-        html += QLatin1String("<b>") + result.snippet.mid(position, length).toHtmlEscaped() +
-                QLatin1String("</b>");
-        from = position + length;
-    }
-    html += result.snippet.mid(from).toHtmlEscaped();
-    return html;
-}
 
 // What the row says besides the name: the field that matched, for a manual's topic also its file.
 QString whereFound(const SearchResult& result)
@@ -141,13 +148,13 @@ void SearchResultsList::showResults(const QList<SearchResult>& results)
             groups.append({result.source, heading});
             group = groups.end() - 1;
         }
-        const QString where = whereFound(result);
-        auto* item =
-            new QTreeWidgetItem(group->second, {result.name, where + QLatin1String(": ") + result.snippet});
+        const QString where = whereFound(result) + QLatin1String(": ");
+        auto* item = new QTreeWidgetItem(group->second, {result.name, where + result.snippet});
         item->setData(0, ResultRole, index);
-        item->setData(1, MarkedTextRole,
-                      QLatin1String("<i>") + where.toHtmlEscaped() + QLatin1String(":</i> ") +
-                          markedHtml(result));
+        QVariantList marks;
+        for (const auto& [position, length] : result.marks)
+            marks << QPoint(int(where.size()) + position, length);
+        item->setData(1, MarksRole, marks);
         item->setToolTip(1, result.snippet);
     }
     expandAll();

@@ -18,6 +18,11 @@ SearchStatusLine::SearchStatusLine(QObject* parent)
 {
 }
 
+QString SearchStatusLine::readingNotice()
+{
+    return tr("Search: still reading; what is read can be searched already.");
+}
+
 void SearchStatusLine::follow(const Finder& finder)
 {
     connect(&finder, &Finder::statusChanged, this,
@@ -28,9 +33,8 @@ void SearchStatusLine::update(bool reading, const QList<SourceState>& states)
 {
     QStringList said;
     if (reading && !m_reading)
-        said << tr("Search: still reading; what is read can be searched already.");
-    else if (!reading && m_reading)
-        said << tr("Search: everything is read.");
+        said << readingNotice();
+    const bool ended = !reading && m_reading;
     m_reading = reading;
     for (const SourceState& state : states) {
         if (state.state != SourceState::State::LeftOut || m_leftOut.contains(state.name))
@@ -38,6 +42,8 @@ void SearchStatusLine::update(bool reading, const QList<SourceState>& states)
         m_leftOut.insert(state.name);
         said << tr("Search leaves out %1: %2").arg(titleOf(state.name), state.reason);
     }
+    if (ended)
+        Q_EMIT readingEnded();
     if (!said.isEmpty())
         Q_EMIT message(said.join(QLatin1String("  ")));
 }

@@ -6,11 +6,14 @@
 #include <QSet>
 
 // What the status bar says of the search's reading: that it is still reading, each time it starts, and
-// each source it had to leave out, once, with the reason.
+// each source it had to leave out, once, with the reason. When the reading ends, the notice that it reads
+// is to be taken back if it still shows.
 class SearchStatusLine : public QObject {
     Q_OBJECT
 public:
     explicit SearchStatusLine(QObject* parent = nullptr);
+
+    static QString readingNotice();
 
     // Follows the finder's steps from now on.
     void follow(const Finder& finder);
@@ -19,6 +22,7 @@ public:
 
 Q_SIGNALS:
     void message(const QString& text);
+    void readingEnded();
 
 private:
     bool m_reading = false;
