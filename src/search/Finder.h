@@ -47,7 +47,9 @@ public:
     // Reads every source that changed since it was read, and returns when it is done.
     void update();
     // Starts reading the sources that changed in a thread of its own and returns at once; searches meanwhile
-    // answer from what is ready. statusChanged follows each step.
+    // answer from what is ready. statusChanged follows each step, on the finder's thread. Telling that
+    // nothing changed takes no thread and reads no more than a page of each file, so a window may ask
+    // before each search.
     void updateInBackground();
 
     // The entries that match the query, best first, at most `limit` of them; only from the given sources
@@ -55,7 +57,8 @@ public:
     QList<SearchResult> find(const QString& query, int limit = 20,
                              const QList<SearchSource>& only = {}) const;
 
-    // Every source with its state: the databases' sources, the notes, each manual.
+    // Every source with its state: the databases' sources ("tavro", "jo", "henkel-oil", "henkel-additional",
+    // "mixture", "unitor-loading"), the Unitor catalogue ("unitor"), the notes, each manual by file name.
     QList<SourceState> status() const;
     // Whether a source is still being read.
     bool isReading() const;

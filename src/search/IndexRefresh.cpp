@@ -20,10 +20,11 @@ SourceState stateOf(const SearchUnit& unit, const StoredUnit& stored)
 
 QList<SourceState> states(const SearchIndex& index, const QList<SearchUnit>& units)
 {
+    const QHash<QString, QString> signatures = signaturesOf(units);
     QList<SourceState> states;
     for (const SearchUnit& unit : units) {
         const StoredUnit stored = StoredUnit::decoded(index.signature(unit.key));
-        states << (!stored.signature.isEmpty() && stored.signature == unit.signature()
+        states << (!stored.signature.isEmpty() && stored.signature == signatures.value(unit.key)
                        ? stateOf(unit, stored)
                        : SourceState{unit.name, SourceState::State::NotRead, {}, stored.entries});
     }
@@ -42,11 +43,10 @@ bool holdsOnly(const SearchIndex& index, const QList<SearchUnit>& units)
 void run(SearchIndex& index, const QList<SearchUnit>& units, std::stop_token stop,
          const std::function<void(const SourceState&)>& report)
 {
-    QSet<QString> current;
+    const QHash<QString, QString> signatures = signaturesOf(units);
     QList<std::pair<SearchUnit, QString>> changed; // with the signature it had before it was read
     for (const SearchUnit& unit : units) {
-        current.insert(unit.key);
-        const QString signature = unit.signature();
+        const QString signature = signatures.value(unit.key);
         const StoredUnit stored = StoredUnit::decoded(index.signature(unit.key));
         if (stored.signature.isEmpty() || stored.signature != signature) {
             changed << std::pair(unit, signature);
@@ -55,7 +55,7 @@ void run(SearchIndex& index, const QList<SearchUnit>& units, std::stop_token sto
     }
     for (const QString& key : index.units()) {
         // A manual taken out of the data folder; what cannot be taken out now is tried on the next pass.
-        if (!current.contains(key))
+        if (!signatures.contains(key))
             (void)index.remove(key);
     }
     for (const auto& [unit, signature] : changed) {

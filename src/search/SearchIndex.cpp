@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QSet>
 #include <QUrl>
 
@@ -311,13 +312,13 @@ Result<> SearchIndex::insertDocuments(qint64 unitId, const QList<SearchDocument>
         if (Result<> inserted = table.run(); !inserted)
             return inserted;
 
-        for (const QString& word : words.split(u' ', Qt::SkipEmptyParts)) {
+        for (const QStringView word : QStringView(words).tokenize(u' ', Qt::SkipEmptyParts)) {
             if (Vocabulary::typosAllowed(word) == 0 || m_vocabulary->contains(word))
                 continue;
-            term.bind(1, word);
+            term.bind(1, word.toString());
             if (Result<> inserted = term.run(); !inserted)
                 return inserted;
-            m_vocabulary->add(word);
+            m_vocabulary->add(word.toString());
             m_vocabularyRead = sqlite3_last_insert_rowid(m_db);
         }
     }
@@ -341,6 +342,11 @@ QList<SearchResult> SearchIndex::find(const QString& query, int limit, const QLi
         words.resize(MostWords);
     if (words.isEmpty() || limit <= 0)
         return {};
+    // All of it in one read transaction: the documents found are still there when they are read, whatever
+    // the other connection commits meanwhile.
+    if (!::execute(m_db, "BEGIN"))
+        return {};
+    const auto finished = qScopeGuard([this] { (void)::execute(m_db, "COMMIT"); });
     refreshVocabulary();
 
     // Each word matches the words it starts, or those it misses by a typo; in the entries also a number
@@ -378,8 +384,10 @@ QList<SearchResult> SearchIndex::find(const QString& query, int limit, const QLi
 
     QList<SearchResult> results;
     results.reserve(found.size());
-    for (const qint64 document : found)
-        results.append(resultOf(document, words, typos));
+    for (const qint64 document : found) {
+        if (std::optional<SearchResult> result = resultOf(document, words, typos))
+            results.append(std::move(*result));
+    }
     return results;
 }
 
@@ -422,14 +430,15 @@ QList<qint64> SearchIndex::topicsFound(const QString& expression, int limit, con
     return found;
 }
 
-SearchResult SearchIndex::resultOf(qint64 document, const QStringList& words, const QStringList& typos) const
+std::optional<SearchResult> SearchIndex::resultOf(qint64 document, const QStringList& words,
+                                                  const QStringList& typos) const
 {
     SqliteStatement statement(m_db, QStringLiteral("SELECT source, kind, name, field, text, file, topic "
                                                    "FROM documents WHERE id = ?1"));
     statement.bind(1, document);
-    SearchResult result;
     if (!statement.next())
-        return result;
+        return std::nullopt;
+    SearchResult result;
     result.source = SearchSource(statement.integer(0));
     result.name = statement.text(2);
     result.field = statement.text(3);

@@ -61,11 +61,12 @@ private:
     QList<qint64> entriesFound(const QString& expression, const QString& query, int limit,
                                const QString& sources) const;
     QList<qint64> topicsFound(const QString& expression, int limit, const QString& sources) const;
-    SearchResult resultOf(qint64 document, const QStringList& words, const QStringList& typos) const;
+    std::optional<SearchResult> resultOf(qint64 document, const QStringList& words,
+                                         const QStringList& typos) const;
 
     sqlite3* m_db;
     bool m_inMemory;
     // The index's words of five letters or more, for the typos; read as the other connection adds them.
     std::unique_ptr<Vocabulary> m_vocabulary;
-    mutable qint64 m_vocabularyRead = 0;      // the last row of `terms` taken
+    mutable qint64 m_vocabularyRead = 0; // the last row of `terms` taken
 };

@@ -38,12 +38,6 @@ SearchUnit manualUnit(const QString& path)
 
 } // namespace
 
-QString SearchUnit::signature() const
-{
-    // The catalogue changes with the program only, which the readers' version stands for.
-    return path.isEmpty() ? QStringLiteral("built in") : sourceSignature(path);
-}
-
 QList<SearchUnit> searchUnits(const DataFolders& folders)
 {
     const QDir dataFolder(folders.dataFolder());
@@ -67,10 +61,29 @@ QList<SearchUnit> searchUnits(const DataFolders& folders)
     };
     for (const QString& fileName : ProgramManuals)
         units << manualUnit(folders.locate(fileName));
-    const QStringList ownManuals = dataFolder.entryList({QStringLiteral("*.hlp")}, QDir::Files, QDir::Name);
-    for (const QString& fileName : ownManuals) {
-        if (!ProgramManuals.contains(fileName))
+    // Windows Help files come named in capitals as often as not: "MANUAL.HLP".
+    for (const QString& fileName : dataFolder.entryList(QDir::Files, QDir::Name)) {
+        if (fileName.endsWith(QStringLiteral(".hlp"), Qt::CaseInsensitive) &&
+            !ProgramManuals.contains(fileName))
             units << manualUnit(dataFolder.filePath(fileName));
     }
     return units;
+}
+
+QHash<QString, QString> signaturesOf(const QList<SearchUnit>& units)
+{
+    QHash<QString, QString> ofFile;
+    QHash<QString, QString> signatures;
+    for (const SearchUnit& unit : units) {
+        // The catalogue changes with the program only, which the readers' version stands for.
+        if (unit.path.isEmpty()) {
+            signatures.insert(unit.key, QStringLiteral("built in"));
+            continue;
+        }
+        auto known = ofFile.constFind(unit.path);
+        if (known == ofFile.constEnd())
+            known = ofFile.insert(unit.path, sourceSignature(unit.path));
+        signatures.insert(unit.key, *known);
+    }
+    return signatures;
 }

@@ -4,6 +4,7 @@
 #include "data/Result.h"
 #include "search/SearchDocument.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -17,11 +18,12 @@ struct SearchUnit {
     QString name; // as the status names it: "tavro", "Unitor.hlp"
     QString path; // the file it is read from; empty for the catalogue, which is part of the program
     std::function<Result<QList<SearchDocument>>(std::stop_token)> read;
-
-    QString signature() const;
 };
 
 // The units of a data folder as it stands: the sources of the four databases, the notes, the Unitor
 // catalogue, the manuals the program opens under their fixed names and every other help file (*.hlp) in
 // the data folder, an officer's own manuals.
 QList<SearchUnit> searchUnits(const DataFolders& folders);
+
+// The signature of each unit by its key as its source is now; a file several units read is looked at once.
+QHash<QString, QString> signaturesOf(const QList<SearchUnit>& units);

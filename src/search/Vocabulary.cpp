@@ -55,7 +55,7 @@ void Vocabulary::add(const QString& word)
     if (m_byLength.size() <= size_t(word.size()))
         m_byLength.resize(word.size() + 1);
     m_byLength[word.size()].push_back({lettersOf(word), word});
-    m_words.insert(word);
+    m_words.insert(m_byLength[word.size()].back().word);
 }
 
 void Vocabulary::clear()

@@ -18,7 +18,7 @@ public:
     // The typos between two words (a swapped pair of neighbours is one), or limit + 1 when more.
     static int typos(QStringView a, QStringView b, int limit);
 
-    bool contains(const QString& word) const { return m_words.contains(word); }
+    bool contains(QStringView word) const { return m_words.contains(word); }
     // Takes a word that may be mistyped (any other is left out).
     void add(const QString& word);
     void clear();
@@ -33,5 +33,5 @@ private:
     static quint64 lettersOf(QStringView word);
 
     std::vector<std::vector<Entry>> m_byLength;
-    QSet<QString> m_words;
+    QSet<QStringView> m_words; // views of the entries' words, which keep their text where it is when moved
 };

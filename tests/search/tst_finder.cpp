@@ -15,15 +15,15 @@ class TestFinder : public QObject {
 private:
     QTemporaryDir m_cache;
 
-    // The sample databases and help files, an officer's own Windows Help manual and one that is no manual.
+    // The sample databases and help files, an officer's own Windows Help manuals and one that is no manual.
     static void fillWithSamples(const TestDataFolder& folder)
     {
         folder.copySampleDatabases();
         for (const QString& manual : QDir(programFolder()).entryList({QStringLiteral("*.hlp")}))
             QVERIFY(QFile::copy(QDir(programFolder()).filePath(manual), folder.filePath(manual)));
-        QVERIFY(
-            QFile::copy(qEnvironmentVariable("VELCARIN_TEST_DATA") + QStringLiteral("/winhelp/StatList.hlp"),
-                        folder.filePath(QStringLiteral("StatList.hlp"))));
+        const QString fixtures = qEnvironmentVariable("VELCARIN_TEST_DATA") + QStringLiteral("/winhelp/");
+        for (const QString& manual : {QStringLiteral("StatList.hlp"), QStringLiteral("TSTCON32.HLP")})
+            QVERIFY(QFile::copy(fixtures + manual, folder.filePath(manual)));
         folder.writeFile(QStringLiteral("broken.hlp"), "no manual at all");
     }
 
@@ -91,6 +91,9 @@ private Q_SLOTS:
                                       << "manual|Help Index|topic|Help.hlp|1001";
         QTest::newRow("officer's own manual") << "pdh demonstration"
                                               << "manual|Overview|topic|StatList.hlp|#1";
+        QTest::newRow("topic without a title")
+            << "windowless"
+            << "manual|Specifies that the controls will be windowless.|topic|TSTCON32.HLP|-2138569724";
     }
 
     void findsEverySource()

@@ -8,6 +8,8 @@
 
 #include <sqlite3.h>
 
+#include <thread>
+
 namespace {
 
 using Kind = SearchDocument::Kind;
@@ -30,6 +32,8 @@ const QList<SearchDocument> Tavro{
     name(SearchSource::Tavro, QStringLiteral("BENZENE")),
     name(SearchSource::Tavro, QStringLiteral("CRUDE ACETONE")),
     name(SearchSource::Tavro, QStringLiteral("Éthanol ")),
+    name(SearchSource::Tavro, QStringLiteral("Weißöl")),
+    name(SearchSource::Tavro, QStringLiteral("ﬁsh oil")),
     document(SearchSource::Tavro, Kind::FullName, QStringLiteral("ACETONE"), QStringLiteral("Full Name"),
              QStringLiteral("Acetone (dimethyl ketone)")),
     document(SearchSource::Tavro, Kind::Number, QStringLiteral("ACETONE"), QStringLiteral("ID  Number"),
@@ -127,6 +131,8 @@ private Q_SLOTS:
         QTest::newRow("synonym") << "toluol" << QStringList{QStringLiteral("jo:TOLUENE:SYNONIMS")};
         QTest::newRow("case, accents, blanks")
             << "  ÉTHANOL " << QStringList{QStringLiteral("tavro:Éthanol :Abbreviated Name")};
+        QTest::newRow("sharp s") << "WEISSOL" << QStringList{QStringLiteral("tavro:Weißöl:Abbreviated Name")};
+        QTest::newRow("ligature") << "fish" << QStringList{QStringLiteral("tavro:ﬁsh oil:Abbreviated Name")};
         QTest::newRow("punctuation") << "acetic-acid."
                                      << QStringList{QStringLiteral("tavro:ACETIC ACID:Abbreviated Name")};
         QTest::newRow("number whole") << "1294" << QStringList{QStringLiteral("jo:TOLUENE:UN")};
@@ -234,6 +240,154 @@ private Q_SLOTS:
         QFETCH(QStringList, expected);
         QCOMPARE(found(*m_index, query), expected);
         QCOMPARE(m_index->units().size(), 4);
+    }
+
+    void replaceAndRemove()
+    {
+        auto index = openIndex(m_dir.filePath(QStringLiteral("replaced/index.sqlite")));
+        fill(*index);
+        const QList<SearchDocument> xylene{document(SearchSource::Jo, Kind::Name, QStringLiteral("XYLENE"),
+                                                    QStringLiteral("PRODUCT"), QStringLiteral("XYLENE"))};
+        QVERIFY(index->replace(QStringLiteral("jo"), QStringLiteral("2"), xylene).ok());
+        QCOMPARE(found(*index, QStringLiteral("toluol")), QStringList{});
+        QCOMPARE(found(*index, QStringLiteral("xylene")), QStringList{QStringLiteral("jo:XYLENE:PRODUCT")});
+        QCOMPARE(index->signature(QStringLiteral("jo")), QStringLiteral("2"));
+
+        QVERIFY(index->remove(QStringLiteral("jo")).ok());
+        QCOMPARE(found(*index, QStringLiteral("xylene")), QStringList{});
+        QCOMPARE(index->signature(QStringLiteral("jo")), QString());
+        QCOMPARE(index->units(), (QStringList{QStringLiteral("manual:Cleaning.hlp"), QStringLiteral("notes"),
+                                              QStringLiteral("tavro")}));
+        QVERIFY(index->remove(QStringLiteral("never stored")).ok());
+    }
+
+    void reopened()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("reopened/index.sqlite"));
+        fill(*openIndex(path));
+        const auto index = openIndex(path);
+        QVERIFY(!index->inMemory());
+        QCOMPARE(index->signature(QStringLiteral("tavro")), QStringLiteral("1"));
+        QCOMPARE(found(*index, QStringLiteral("cyanohidrn")),
+                 QStringList{QStringLiteral("tavro:ACETONE CYANOHYDRIN:Abbreviated Name")});
+    }
+
+    void madeAnew_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::newRow("not a database") << "text";
+        QTest::newRow("a damaged page") << "page";
+        QTest::newRow("another version") << "version";
+    }
+
+    void madeAnew()
+    {
+        QFETCH(QString, damage);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("index.sqlite"));
+        if (damage == QLatin1String("text")) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray(20000, 'x'));
+        } else {
+            fill(*openIndex(path));
+            if (damage == QLatin1String("page")) {
+                QFile file(path);
+                QVERIFY(file.open(QIODevice::ReadWrite));
+                QVERIFY(file.seek(4096));
+                file.write(QByteArray(4096, '\xff'));
+            } else {
+                sqlite3* db = nullptr;
+                QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
+                QCOMPARE(sqlite3_exec(db, "PRAGMA user_version = 99", nullptr, nullptr, nullptr), SQLITE_OK);
+                sqlite3_close(db);
+            }
+        }
+        const auto index = openIndex(path);
+        QVERIFY(!index->inMemory());
+        QCOMPARE(index->units(), QStringList{});
+        fill(*index);
+        QCOMPARE(found(*index, QStringLiteral("toluol")), QStringList{QStringLiteral("jo:TOLUENE:SYNONIMS")});
+    }
+
+    void unwritableFolderKeepsItInMemory()
+    {
+        // A folder that cannot be made, whoever runs the test: a file stands where it should be.
+        QTemporaryDir dir;
+        QFile blocker(dir.filePath(QStringLiteral("cache")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        const QString path = dir.filePath(QStringLiteral("cache/index.sqlite"));
+        const auto writer = openIndex(path);
+        QVERIFY(writer->inMemory());
+        fill(*writer);
+        // Another connection on the same path shares it.
+        const auto searcher = openIndex(path);
+        QVERIFY(searcher->inMemory());
+        QCOMPARE(found(*searcher, QStringLiteral("toluol")),
+                 QStringList{QStringLiteral("jo:TOLUENE:SYNONIMS")});
+        QCOMPARE(openIndex(QString())->units(), QStringList{});
+    }
+
+    void searchWhileAnotherWrites_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("file") << m_dir.filePath(QStringLiteral("concurrent/index.sqlite"));
+        QTest::newRow("memory") << QString();
+    }
+
+    void searchWhileAnotherWrites()
+    {
+        QFETCH(QString, path);
+        const auto opened = SearchIndex::open(path, QStringLiteral("concurrent"));
+        QVERIFY(opened.ok());
+        SearchIndex& writer = **opened;
+        const auto searcher = SearchIndex::open(path, QStringLiteral("concurrent"));
+        QVERIFY(searcher.ok());
+        // Each version of the unit has 500 names: a search sees all of one version, never a part.
+        const auto version = [](const QString& word) {
+            QList<SearchDocument> documents;
+            for (int i = 0; i < 500; ++i)
+                documents.append(name(SearchSource::Tavro, QStringLiteral("%1 CARGO %2").arg(word).arg(i)));
+            return documents;
+        };
+        QVERIFY(writer.replace(QStringLiteral("tavro"), QStringLiteral("old"), version(QStringLiteral("old")))
+                    .ok());
+        std::thread writing([&] {
+            for (int turn = 0; turn < 20; ++turn) {
+                const QString word = turn % 2 ? QStringLiteral("old") : QStringLiteral("new");
+                if (!writer.replace(QStringLiteral("tavro"), word, version(word)))
+                    qFatal("the writer failed");
+            }
+        });
+        QStringList seen;
+        for (int i = 0; i < 50; ++i) {
+            QSet<QString> versions;
+            const QList<SearchResult> results = (*searcher)->find(QStringLiteral("cargo"), 1000);
+            for (const SearchResult& result : results)
+                versions.insert(result.name.section(u' ', 0, 0));
+            seen.append(QStringLiteral("%1 in %2").arg(results.size()).arg(versions.size()));
+        }
+        writing.join();
+        QCOMPARE(seen.filter(QStringLiteral("500 in 1")).size(), seen.size());
+    }
+
+    void fullDiskKeepsTheOldDocuments()
+    {
+        SmallFileSystem disk;
+        if (!disk.isMounted())
+            QSKIP("a full disk needs a file system of its own, which only root can mount");
+        const auto index = openIndex(disk.filePath(QStringLiteral("index.sqlite")));
+        fill(*index);
+        disk.fillLeaving(0);
+        QList<SearchDocument> many;
+        for (int i = 0; i < 20000; ++i)
+            many.append(name(SearchSource::Jo, QStringLiteral("PRODUCT NUMBER %1").arg(i)));
+        const Result<> stored = index->replace(QStringLiteral("jo"), QStringLiteral("2"), many);
+        QVERIFY(!stored);
+        QVERIFY2(stored.error().startsWith(QLatin1String("cannot store jo in the search index: ")),
+                 qPrintable(stored.error()));
+        QCOMPARE(index->signature(QStringLiteral("jo")), QStringLiteral("1"));
+        QCOMPARE(found(*index, QStringLiteral("toluol")), QStringList{QStringLiteral("jo:TOLUENE:SYNONIMS")});
     }
 
 private:
