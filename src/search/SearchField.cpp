@@ -30,6 +30,8 @@ void SearchField::takeFocus()
 {
     setFocus(Qt::ShortcutFocusReason);
     selectAll();
+    // The last search's results again, for a second look.
+    search();
 }
 
 void SearchField::search()

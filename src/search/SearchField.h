@@ -20,7 +20,7 @@ public:
 
     explicit SearchField(Search search, QWidget* parent = nullptr);
 
-    // Takes the keyboard, its text selected so that typing replaces it.
+    // Takes the keyboard, its text selected so that typing replaces it, and lists what that text finds.
     void takeFocus();
     QSize sizeHint() const override;
     // The list of results; nullptr before the first search.

@@ -33,7 +33,7 @@ void SearchResultOpener::open(const SearchResult& result)
         m_advisers.openMixture(result.name);
         break;
     case SearchSource::Unitor:
-        // The Unitor adviser takes its previous cargo from the operator tab when it loads.
+        // The Unitor adviser and the notes window take their cargo from the operator tab when they load.
         if (pickOperatorCargo(result.name))
             m_advisers.reopen(Advisers::Window::Unitor);
         break;
@@ -42,7 +42,7 @@ void SearchResultOpener::open(const SearchResult& result)
         break;
     case SearchSource::Notes:
         if (pickOperatorCargo(result.name))
-            m_advisers.open(Advisers::Window::PersonalNotes);
+            m_advisers.reopen(Advisers::Window::PersonalNotes);
         break;
     case SearchSource::Manual:
         m_help->requestTarget(result.file, result.topic);

@@ -256,16 +256,45 @@ private Q_SLOTS:
         QCOMPARE(m_main->beeps()->count(), 0);
     }
 
-    // The Unitor adviser open on another cargo loads again on the one found.
-    void unitorWindowLoadsAgainOnTheCargoFound()
+    // A window open on another cargo loads again on the one found.
+    void openWindowLoadsAgainOnTheCargoFound_data()
     {
-        m_window->pick(Advisers::Tab::Tavro, QStringLiteral("BENZENE"));
-        m_window->open(Advisers::Window::Unitor);
-        findAndSelect(QStringLiteral("acetone"), SearchSource::Unitor, QStringLiteral("ACETONE"));
+        QTest::addColumn<int>("window");
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<int>("source");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("windowName");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("boxText");
+
+        QTest::newRow("the Unitor adviser")
+            << int(Advisers::Window::Unitor) << "acetone" << int(SearchSource::Unitor) << "ACETONE"
+            << "frmUnitor"
+            << "Text2"
+            << "ACETONE";
+        QTest::newRow("the notes") << int(Advisers::Window::PersonalNotes) << "breathing apparatus"
+                                   << int(SearchSource::Notes) << "BENZENE"
+                                   << "PersonalA"
+                                   << "txtFields"
+                                   << "Breathing apparatus kept ready at the tank hatch (sample note).";
+    }
+
+    void openWindowLoadsAgainOnTheCargoFound()
+    {
+        QFETCH(int, window);
+        QFETCH(QString, query);
+        QFETCH(int, source);
+        QFETCH(QString, name);
+        QFETCH(QString, windowName);
+        QFETCH(QString, box);
+        QFETCH(QString, boxText);
+
+        m_window->pick(Advisers::Tab::Tavro, QStringLiteral("STYRENE MONOMER"));
+        m_window->open(Advisers::Window(window));
+        QVERIFY(m_window->windows().openWindow(windowName));
+        findAndSelect(query, SearchSource(source), name);
         QTest::keyClick(field(), Qt::Key_Return);
-        QCOMPARE(
-            controlText(m_window->windows().openWindow(QStringLiteral("frmUnitor")), QStringLiteral("Text2")),
-            QStringLiteral("ACETONE"));
+        QCOMPARE(shownText(m_window->windows().openWindow(windowName), box), boxText);
     }
 
     // A manual's topic opens in the help viewer, by the file beside the databases or shipped, at its target.
