@@ -21,6 +21,11 @@
 #include "jo/FrmPrintJo.h"
 #include "jo/JoTab.h"
 #include "overview/FrmOverview.h"
+#include "search/Finder.h"
+#include "search/SearchField.h"
+#include "search/SearchResultOpener.h"
+#include "search/SearchShortcut.h"
+#include "search/SearchStatusLine.h"
 #include "shell/Controls.h"
 #include "shell/DataControl.h"
 #include "shell/GradientBackground.h"
@@ -34,6 +39,7 @@
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
@@ -153,6 +159,8 @@ FrmTabClean::FrmTabClean(const Store& store, QWidget* parent)
     , m_windows(new WindowRegistry(this))
     , m_help(new CommonDialog(QStringLiteral("diaA"), this))
     , m_globe(new GlobeAnimation(m_henkel->globePicture(), this))
+    , m_finder(new Finder(DataFolders(store.dataDir(), DataFolders::current().shippedFolder()),
+                          Finder::defaultCacheFolder(), this))
 {
     setObjectName(QStringLiteral("FrmTabClean"));
     showDataFolder();
@@ -169,6 +177,7 @@ FrmTabClean::FrmTabClean(const Store& store, QWidget* parent)
     centreLayout->addWidget(m_tabs);
     setCentralWidget(centre);
     buildMenus();
+    buildSearch();
 
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     resize(std::min(1280, screen.width()), std::min(800, screen.height() - 40));
@@ -297,6 +306,32 @@ void FrmTabClean::buildMenus()
                 [this, entry] { m_help->requestTopic(QLatin1String(entry.file), entry.context); });
     }
     connect(action(QStringLiteral("mnuECP")), &QAction::triggered, this, &FrmTabClean::editCargoParameters);
+}
+
+void FrmTabClean::buildSearch()
+{
+    m_searchField = new SearchField([this](const QString& query) { return m_finder->find(query); });
+    // Off the window's edge, as the menus are.
+    auto* corner = new QWidget;
+    auto* cornerLayout = new QHBoxLayout(corner);
+    cornerLayout->setContentsMargins(0, 1, 6, 1);
+    cornerLayout->addWidget(m_searchField);
+    menuBar()->setCornerWidget(corner, Qt::TopRightCorner);
+    new SearchShortcut(m_searchField);
+    auto* opener = new SearchResultOpener(*this, this);
+    connect(m_searchField, &SearchField::resultChosen, opener, &SearchResultOpener::open);
+    auto* statusLine = new SearchStatusLine(this);
+    statusLine->follow(*m_finder);
+    connect(statusLine, &SearchStatusLine::message, this, &FrmTabClean::showStatus);
+    connect(statusLine, &SearchStatusLine::readingEnded, this, [this] {
+        if (statusBar()->currentMessage() == SearchStatusLine::readingNotice())
+            statusBar()->clearMessage();
+    });
+}
+
+void FrmTabClean::startSearch()
+{
+    m_finder->updateInBackground();
 }
 
 QAction* FrmTabClean::action(const QString& name) const
@@ -441,6 +476,48 @@ void FrmTabClean::openOverviewOf(Tab tab)
                        FrmOverview::Title);
     else
         openOverview(cargo);
+}
+
+void FrmTabClean::pickAdditionalProduct(const QString& name)
+{
+    m_henkel->pickAdditionalProduct(name);
+}
+
+void FrmTabClean::reopen(Window window)
+{
+    switch (window) {
+    case Window::Unitor:
+        m_windows->unload(QStringLiteral("frmUnitor"));
+        break;
+    case Window::HazardData:
+        m_windows->unload(QStringLiteral("frmHazard"));
+        break;
+    case Window::CompatibilityChart:
+        m_windows->unload(QStringLiteral("frmUSCG"));
+        break;
+    case Window::PersonalNotes:
+        m_windows->unload(QStringLiteral("PersonalA"));
+        break;
+    case Window::CargoOverview:
+    case Window::CleaningCodeView:
+    case Window::TemperatureView:
+    case Window::RemarksView:
+        // These take the cargo anew at every opening.
+        break;
+    }
+    open(window);
+}
+
+void FrmTabClean::openUnitorToLoad(const QString& cargoToLoad)
+{
+    if (auto* unitor = qobject_cast<FrmUnitor*>(m_windows->open(QStringLiteral("frmUnitor"))))
+        unitor->pickToLoad(cargoToLoad);
+}
+
+void FrmTabClean::openMixture(const QString& mixture)
+{
+    if (auto* mediums = qobject_cast<FrmChem*>(m_windows->open(QStringLiteral("frmChem"))))
+        mediums->pick(mixture);
 }
 
 void FrmTabClean::openView(const QString& caption, const QString& text)

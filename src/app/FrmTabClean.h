@@ -6,11 +6,13 @@
 
 class CargoEditor;
 class CommonDialog;
+class Finder;
 class GlobeAnimation;
 class HenkelTab;
 class JoTab;
 class QAction;
 class QTabWidget;
+class SearchField;
 class Store;
 class TavroTab;
 class WindowRegistry;
@@ -36,6 +38,8 @@ public:
     JoTab* joTab() const { return m_jo; }
     HenkelTab* henkelTab() const { return m_henkel; }
     GlobeAnimation* globe() const { return m_globe; }
+    SearchField* searchField() const { return m_searchField; }
+    const Finder& finder() const { return *m_finder; }
 
     const CargoChoice& choice(Tab tab) const override;
     const RecordSet& cargoRecords() const override;
@@ -45,6 +49,13 @@ public:
     void pick(Tab tab, int row) override;
     void open(Window window) override;
     void openOverview(const QString& cargo) override;
+    void pickAdditionalProduct(const QString& name) override;
+    void reopen(Window window) override;
+    void openUnitorToLoad(const QString& cargoToLoad) override;
+    void openMixture(const QString& mixture) override;
+
+    // Starts reading what the search finds, in the background: searches meanwhile find what is read.
+    void startSearch();
 
     // Tells in the status bar, for a while, what the officer's last action wrote where.
     void showStatus(const QString& message);
@@ -54,6 +65,8 @@ protected:
 
 private:
     void buildMenus();
+    // The search field at the right end of the menu bar, and its keys.
+    void buildSearch();
     // The data folder in the status bar, and the title and status bar marked where its data is a sample.
     void showDataFolder();
     // The notice for a printed sheet of that database: that it is sample data; none for other data.
@@ -76,4 +89,6 @@ private:
     WindowRegistry* m_windows;
     CommonDialog* m_help;
     GlobeAnimation* m_globe;
+    Finder* m_finder;
+    SearchField* m_searchField = nullptr;
 };

@@ -1,29 +1,10 @@
 #include "app/LetterJump.h"
 
-#include <QAbstractSpinBox>
+#include "shell/Controls.h"
+
 #include <QApplication>
-#include <QComboBox>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTextEdit>
-
-namespace {
-
-bool takesTyping(const QWidget* widget)
-{
-    if (auto* lineEdit = qobject_cast<const QLineEdit*>(widget))
-        return !lineEdit->isReadOnly();
-    if (auto* plain = qobject_cast<const QPlainTextEdit*>(widget))
-        return !plain->isReadOnly();
-    if (auto* rich = qobject_cast<const QTextEdit*>(widget))
-        return !rich->isReadOnly();
-    if (auto* combo = qobject_cast<const QComboBox*>(widget))
-        return combo->isEditable();
-    return qobject_cast<const QAbstractSpinBox*>(widget) != nullptr;
-}
-
-} // namespace
+#include <QWidget>
 
 LetterJump::LetterJump(QWidget* window, Jump jump)
     : QObject(window)
@@ -95,7 +76,7 @@ bool LetterJump::eventFilter(QObject* watched, QEvent* event)
     QWidget* focus = QApplication::focusWidget();
     auto* widget = static_cast<QWidget*>(watched);
     if (widget != (focus ? focus : m_window) || widget->window() != m_window || !m_window->isActiveWindow() ||
-        takesTyping(widget))
+        Controls::takesTyping(widget))
         return false;
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))

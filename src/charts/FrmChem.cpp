@@ -179,6 +179,15 @@ void FrmChem::pickMixture()
     findByName(m_mixture, m_holder, *m_data, CriterionPrefixes::HenkelMixture, m_pick->pickedRow());
 }
 
+void FrmChem::pick(const QString& mixture)
+{
+    // The same text again changes nothing, yet a look-up after a miss is still due.
+    if (m_mixture->currentText() == mixture)
+        pickMixture();
+    else
+        m_mixture->setEditText(mixture);
+}
+
 void FrmChem::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

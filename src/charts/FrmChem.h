@@ -32,6 +32,9 @@ public:
     void setScale(const TwipScale& scale);
     const TwipScale& scale() const { return m_layout.scale(); }
 
+    // Writes a mixture into its box and looks it up, as if typed.
+    void pick(const QString& mixture);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

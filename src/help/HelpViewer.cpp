@@ -222,7 +222,7 @@ void HelpViewer::showRequest(const HelpRequest& request)
 void HelpViewer::showTopic(const HelpRequest& request)
 {
     m_highlighted.clear();
-    go({request, {}});
+    go({request, request.target});
 }
 
 QString HelpViewer::topicTitle() const

@@ -50,4 +50,14 @@ public:
     // The overview of every source's answer for a cargo, by its name as any source spells it; an open
     // overview turns to that cargo.
     virtual void openOverview(const QString& cargo) = 0;
+
+    // Picks in the Henkel tab's list of additional products (DBComboH2) as if the name were typed there.
+    virtual void pickAdditionalProduct(const QString& name) = 0;
+    // Closes the window when it is open and opens it again as its menu entry does, so that it loads on the
+    // cargo of this moment.
+    virtual void reopen(Window window) = 0;
+    // The Unitor adviser, as it is when open, with a cargo to load picked in its list.
+    virtual void openUnitorToLoad(const QString& cargoToLoad) = 0;
+    // Cleaning Mediums with a mixture picked in its list.
+    virtual void openMixture(const QString& mixture) = 0;
 };

@@ -3,12 +3,15 @@
 #include "shell/ElidingLabel.h"
 #include "shell/TextBox.h"
 
+#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextEdit>
 #include <QTimer>
 
 namespace {
@@ -153,6 +156,19 @@ void setColours(QWidget* control, const QColor& background, const QColor& text)
     }
     palette.setColor(QPalette::WindowText, text);
     control->setPalette(palette);
+}
+
+bool takesTyping(const QWidget* control)
+{
+    if (auto* lineEdit = qobject_cast<const QLineEdit*>(control))
+        return !lineEdit->isReadOnly();
+    if (auto* plain = qobject_cast<const QPlainTextEdit*>(control))
+        return !plain->isReadOnly();
+    if (auto* rich = qobject_cast<const QTextEdit*>(control))
+        return !rich->isReadOnly();
+    if (auto* combo = qobject_cast<const QComboBox*>(control))
+        return combo->isEditable();
+    return qobject_cast<const QAbstractSpinBox*>(control) != nullptr;
 }
 
 } // namespace Controls

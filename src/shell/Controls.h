@@ -39,4 +39,7 @@ QLabel* notice(QWidget* parent, const QString& name);
 // Gives a control its text colour and, unless the background is invalid, a background of its own.
 void setColours(QWidget* control, const QColor& background, const QColor& text);
 
+// Whether a key pressed in the control is text typed into it: an editable field, box or spin box.
+bool takesTyping(const QWidget* control);
+
 } // namespace Controls

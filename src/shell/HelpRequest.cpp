@@ -32,6 +32,16 @@ void CommonDialog::requestTopic(const QString& fileName, int context)
     showHelp();
 }
 
+void CommonDialog::requestTarget(const QString& fileName, const QString& target)
+{
+    setHelpFile(DataFolders::current().locate(fileName));
+    setHelpCommand(HelpRequest::ShowContext);
+    setHelpContext(0);
+    m_request.target = target;
+    showHelp();
+    m_request.target.clear();
+}
+
 void CommonDialog::setViewer(Viewer newViewer)
 {
     viewer() = std::move(newViewer);

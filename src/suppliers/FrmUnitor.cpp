@@ -171,6 +171,12 @@ void FrmUnitor::pickCargoToLoad(int pickedRow)
     findByName(m_cargoToLoad, m_holder, *m_data, CriterionPrefixes::UnitorName, pickedRow);
 }
 
+void FrmUnitor::pickToLoad(const QString& name)
+{
+    m_cargoToLoad->setEditText(name);
+    pickCargoToLoad(-1);
+}
+
 void FrmUnitor::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

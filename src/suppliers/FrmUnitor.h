@@ -37,6 +37,9 @@ public:
     void setScale(const TwipScale& scale);
     const TwipScale& scale() const { return m_layout.scale(); }
 
+    // Writes a name into the list of cargoes to load and looks it up, as a click in the box would.
+    void pickToLoad(const QString& name);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -177,6 +177,11 @@ void HenkelTab::pick(int row)
     m_oilLookup->pick(row);
 }
 
+void HenkelTab::pickAdditionalProduct(const QString& name)
+{
+    m_chemicalLookup->pick(name);
+}
+
 void HenkelTab::pickOil()
 {
     // A miss has beeped and left the previous oil shown; the pre-wash box shows from now on either way.

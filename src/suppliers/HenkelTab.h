@@ -36,6 +36,8 @@ public:
     // Picks in the oil box as the officer does: a name as if typed, a row of the list as if clicked.
     void pick(const QString& name);
     void pick(int row);
+    // Picks in the additional products' box (DBComboH2) a name as if typed.
+    void pickAdditionalProduct(const QString& name);
 
     // The picture box of the globe animation.
     QLabel* globePicture() const { return m_globe; }
