@@ -9,6 +9,7 @@ class CommonDialog;
 class GlobeAnimation;
 class HenkelTab;
 class JoTab;
+class LazyPage;
 class QAction;
 class QTabWidget;
 class Store;
@@ -26,15 +27,16 @@ public:
 
     explicit FrmTabClean(const Store& store, QWidget* parent = nullptr);
 
-    // Places the window, opens DtaA, DtaJo, DtaH and dtaH1 and sets the window up for the first choice.
+    // Places the window, opens DtaA and sets the window up for the first choice. The tabs behind are
+    // built, and their data controls opened, when they are first shown or asked for.
     bool load(QString* error);
 
     const Store& store() const { return m_store; }
     WindowRegistry& windows() const { return *m_windows; }
 
     TavroTab* tavroTab() const { return m_tavro; }
-    JoTab* joTab() const { return m_jo; }
-    HenkelTab* henkelTab() const { return m_henkel; }
+    JoTab* joTab() const;
+    HenkelTab* henkelTab() const;
     GlobeAnimation* globe() const { return m_globe; }
 
     const CargoChoice& choice(Tab tab) const override;
@@ -64,12 +66,16 @@ private:
     void openView(const QString& caption, const QString& text);
     void editCargoParameters();
     CargoEditor* followSaves(CargoEditor* editor);
+    JoTab* buildJoTab();
+    HenkelTab* buildHenkelTab();
+    // Tells when a tab built late cannot open its data; the tab then shows no records.
+    void tellUnopened(bool opened, const QString& error);
 
     const Store& m_store;
     QTabWidget* m_tabs;
     TavroTab* m_tavro;
-    JoTab* m_jo;
-    HenkelTab* m_henkel;
+    LazyPage* m_joPage;
+    LazyPage* m_henkelPage;
     WindowRegistry* m_windows;
     CommonDialog* m_help;
     GlobeAnimation* m_globe;
