@@ -35,6 +35,7 @@ public:
     WindowRegistry& windows() const { return *m_windows; }
 
     TavroTab* tavroTab() const { return m_tavro; }
+    // The tabs behind, built now if they were not.
     JoTab* joTab() const;
     HenkelTab* henkelTab() const;
     GlobeAnimation* globe() const { return m_globe; }
