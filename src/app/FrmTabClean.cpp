@@ -469,6 +469,9 @@ void FrmTabClean::openView(const QString& caption, const QString& text)
 
 void FrmTabClean::tabChanged(int index)
 {
+    // The tab in front is built, also while the window is hidden.
+    if (auto* page = qobject_cast<LazyPage*>(m_tabs->widget(index)))
+        page->contents();
     const Tab tab = static_cast<Tab>(index);
     for (const char* name : OperatorEntries)
         action(QLatin1String(name))->setEnabled(tab == Tab::Tavro);
