@@ -7,6 +7,7 @@
 #include "adviser/TavroTab.h"
 #include "app/FrmAbout.h"
 #include "app/GlobeAnimation.h"
+#include "app/LazyPage.h"
 #include "app/LetterJump.h"
 #include "app/MenuShortcutsFirst.h"
 #include "app/PrintEntries.h"
@@ -154,11 +155,11 @@ FrmTabClean::FrmTabClean(const Store& store, QWidget* parent)
     , m_store(store)
     , m_tabs(new QTabWidget)
     , m_tavro(new TavroTab)
-    , m_jo(new JoTab)
-    , m_henkel(new HenkelTab)
+    , m_joPage(new LazyPage([this] { return buildJoTab(); }))
+    , m_henkelPage(new LazyPage([this] { return buildHenkelTab(); }))
     , m_windows(new WindowRegistry(this))
     , m_help(new CommonDialog(QStringLiteral("diaA"), this))
-    , m_globe(new GlobeAnimation(m_henkel->globePicture(), this))
+    , m_globe(new GlobeAnimation(nullptr, this))
     , m_finder(new Finder(DataFolders(store.dataDir(), DataFolders::current().shippedFolder()),
                           Finder::defaultCacheFolder(), this))
 {
@@ -167,8 +168,8 @@ FrmTabClean::FrmTabClean(const Store& store, QWidget* parent)
 
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
     m_tabs->addTab(m_tavro, QStringLiteral("  TAVRO"));
-    m_tabs->addTab(m_jo, QStringLiteral("JO TANKERS"));
-    m_tabs->addTab(m_henkel, QStringLiteral(" HENKEL / CHEMTEC"));
+    m_tabs->addTab(m_joPage, QStringLiteral("JO TANKERS"));
+    m_tabs->addTab(m_henkelPage, QStringLiteral(" HENKEL / CHEMTEC"));
     m_tabs->setAutoFillBackground(true);
     // The gradient shows round the tab strip.
     auto* centre = new QWidget(this);
@@ -184,10 +185,7 @@ FrmTabClean::FrmTabClean(const Store& store, QWidget* parent)
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &FrmTabClean::tabChanged);
     connect(m_tavro, &TavroTab::cargoChosen, this, &FrmTabClean::cargoChosen);
-    connect(m_jo, &JoTab::productChosen, this, &FrmTabClean::enableChartEntry);
     connect(m_tavro, &TavroTab::exitClicked, this, &QWidget::close);
-    connect(m_jo, &JoTab::exitClicked, this, &QWidget::close);
-    connect(m_henkel, &HenkelTab::exitClicked, this, &QWidget::close);
     connect(m_tavro, &TavroTab::editNotesClicked, this,
             [this] { m_windows->open(QStringLiteral("PersonalA")); });
     connect(m_tavro, &TavroTab::specialHandlingClicked, this,
@@ -213,7 +211,7 @@ FrmTabClean::FrmTabClean(const Store& store, QWidget* parent)
     });
     m_windows->add(QStringLiteral("frmPrintJo"), [this] {
         auto* sheet = new FrmPrintJo(sampleNotice(Schema::JoTankersFile));
-        sheet->load(*m_jo);
+        sheet->load(*joTab());
         return sheet;
     });
     new PrintEntries(this, *m_windows, action(QStringLiteral("mnuPrint")),
@@ -263,6 +261,44 @@ void FrmTabClean::showStatus(const QString& message)
 QString FrmTabClean::sampleNotice(const QString& fileName) const
 {
     return SampleData::isSample(m_store.pathOf(fileName)) ? SampleData::notice() : QString();
+}
+
+JoTab* FrmTabClean::buildJoTab()
+{
+    auto* tab = new JoTab;
+    connect(tab, &JoTab::productChosen, this, &FrmTabClean::enableChartEntry);
+    connect(tab, &JoTab::exitClicked, this, &QWidget::close);
+    QString error;
+    tellUnopened(tab->openData(m_store, &error), error);
+    tab->awaitFirstChoice();
+    return tab;
+}
+
+HenkelTab* FrmTabClean::buildHenkelTab()
+{
+    auto* tab = new HenkelTab;
+    connect(tab, &HenkelTab::exitClicked, this, &QWidget::close);
+    QString error;
+    tellUnopened(tab->openOilData(m_store, &error) && tab->openChemicalData(m_store, &error), error);
+    tab->awaitFirstChoice();
+    m_globe->setPicture(tab->globePicture());
+    return tab;
+}
+
+void FrmTabClean::tellUnopened(bool opened, const QString& error)
+{
+    if (!opened)
+        MessageBox::error(this, error, windowTitle());
+}
+
+JoTab* FrmTabClean::joTab() const
+{
+    return static_cast<JoTab*>(m_joPage->contents());
+}
+
+HenkelTab* FrmTabClean::henkelTab() const
+{
+    return static_cast<HenkelTab*>(m_henkelPage->contents());
 }
 
 CargoEditor* FrmTabClean::followSaves(CargoEditor* editor)
@@ -342,13 +378,19 @@ QAction* FrmTabClean::action(const QString& name) const
 bool FrmTabClean::load(QString* error)
 {
     Placement::place(this, 6);
-    if (!m_tavro->openData(m_store, error) || !m_jo->openData(m_store, error) ||
-        !m_henkel->openOilData(m_store, error) || !m_henkel->openChemicalData(m_store, error))
+    if (!m_tavro->openData(m_store, error))
         return false;
+    // The files of the tabs behind are read when those are first shown, but one that cannot serve them
+    // stops the start as it would have then.
+    for (const QString& fileName : {Schema::JoTankersFile, Schema::HenkelFile}) {
+        if (const Result<Database> database = m_store.open(fileName); !database) {
+            if (error)
+                *error = database.error();
+            return false;
+        }
+    }
     bringToFront(Tab::Tavro);
     m_tavro->awaitFirstChoice();
-    m_jo->awaitFirstChoice();
-    m_henkel->awaitFirstChoice();
     action(QStringLiteral("mnuCompCh"))->setEnabled(false);
     action(QStringLiteral("mnuPrint"))->setEnabled(true);
     action(QStringLiteral("mnuPrint"))->setText(PrintTavro);
@@ -368,9 +410,9 @@ void FrmTabClean::paintEvent(QPaintEvent*)
 const CargoChoice& FrmTabClean::choice(Tab tab) const
 {
     if (tab == Tab::Jo)
-        return m_jo->choice();
+        return joTab()->choice();
     if (tab == Tab::Henkel)
-        return m_henkel->choice();
+        return henkelTab()->choice();
     return m_tavro->choice();
 }
 
@@ -396,10 +438,10 @@ void FrmTabClean::pick(Tab tab, const QString& name)
         m_tavro->pick(name);
         break;
     case Tab::Jo:
-        m_jo->pick(name);
+        joTab()->pick(name);
         break;
     case Tab::Henkel:
-        m_henkel->pick(name);
+        henkelTab()->pick(name);
         break;
     }
 }
@@ -411,10 +453,10 @@ void FrmTabClean::pick(Tab tab, int row)
         m_tavro->pick(row);
         break;
     case Tab::Jo:
-        m_jo->pick(row);
+        joTab()->pick(row);
         break;
     case Tab::Henkel:
-        m_henkel->pick(row);
+        henkelTab()->pick(row);
         break;
     }
 }
@@ -480,7 +522,7 @@ void FrmTabClean::openOverviewOf(Tab tab)
 
 void FrmTabClean::pickAdditionalProduct(const QString& name)
 {
-    m_henkel->pickAdditionalProduct(name);
+    henkelTab()->pickAdditionalProduct(name);
 }
 
 void FrmTabClean::reopen(Window window)
@@ -528,6 +570,9 @@ void FrmTabClean::openView(const QString& caption, const QString& text)
 
 void FrmTabClean::tabChanged(int index)
 {
+    // The tab in front is built, also while the window is hidden.
+    if (auto* page = qobject_cast<LazyPage*>(m_tabs->widget(index)))
+        page->contents();
     const Tab tab = static_cast<Tab>(index);
     for (const char* name : OperatorEntries)
         action(QLatin1String(name))->setEnabled(tab == Tab::Tavro);

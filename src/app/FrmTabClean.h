@@ -10,6 +10,7 @@ class Finder;
 class GlobeAnimation;
 class HenkelTab;
 class JoTab;
+class LazyPage;
 class QAction;
 class QTabWidget;
 class SearchField;
@@ -28,15 +29,17 @@ public:
 
     explicit FrmTabClean(const Store& store, QWidget* parent = nullptr);
 
-    // Places the window, opens DtaA, DtaJo, DtaH and dtaH1 and sets the window up for the first choice.
+    // Places the window, opens DtaA and sets the window up for the first choice. The tabs behind are
+    // built, and their data controls opened, when they are first shown or asked for.
     bool load(QString* error);
 
     const Store& store() const { return m_store; }
     WindowRegistry& windows() const { return *m_windows; }
 
     TavroTab* tavroTab() const { return m_tavro; }
-    JoTab* joTab() const { return m_jo; }
-    HenkelTab* henkelTab() const { return m_henkel; }
+    // The tabs behind, built now if they were not.
+    JoTab* joTab() const;
+    HenkelTab* henkelTab() const;
     GlobeAnimation* globe() const { return m_globe; }
     SearchField* searchField() const { return m_searchField; }
     const Finder& finder() const { return *m_finder; }
@@ -80,12 +83,16 @@ private:
     void openOverviewOf(Tab tab);
     void editCargoParameters();
     CargoEditor* followSaves(CargoEditor* editor);
+    JoTab* buildJoTab();
+    HenkelTab* buildHenkelTab();
+    // Tells when a tab built late cannot open its data; the tab then shows no records.
+    void tellUnopened(bool opened, const QString& error);
 
     const Store& m_store;
     QTabWidget* m_tabs;
     TavroTab* m_tavro;
-    JoTab* m_jo;
-    HenkelTab* m_henkel;
+    LazyPage* m_joPage;
+    LazyPage* m_henkelPage;
     WindowRegistry* m_windows;
     CommonDialog* m_help;
     GlobeAnimation* m_globe;

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "data/DataFolders.h"
+
 #include <QList>
 #include <QObject>
 #include <QPixmap>
 
-class DataFolders;
+#include <optional>
+
 class QLabel;
 class QTimer;
 
@@ -16,10 +19,13 @@ class GlobeAnimation : public QObject {
 public:
     static constexpr int PictureCount = 15;
 
+    // The picture box may come later, with its tab.
     GlobeAnimation(QLabel* picture, QObject* parent);
 
-    // GLOBE1.BMP to GLOBE15.BMP, each beside the databases or else shipped; a missing picture leaves the
-    // box blank.
+    void setPicture(QLabel* picture);
+
+    // GLOBE1.BMP to GLOBE15.BMP, each beside the databases or else shipped, each read when it is first
+    // shown, so that a globe nobody looks at costs nothing; a missing picture leaves the box blank.
     void loadPictures(const DataFolders& folders);
     int counter() const { return m_counter; }
     QTimer* timer() const { return m_timer; }
@@ -31,8 +37,12 @@ private:
     void tick();
     void runWhileSeen();
 
-    QLabel* m_picture;
+    QLabel* m_picture = nullptr;
     QTimer* m_timer;
-    QList<QPixmap> m_pictures;
+    // Reads picture number n the first time it is asked for.
+    const QPixmap& picture(int n);
+
+    std::optional<DataFolders> m_folders;
+    QList<std::optional<QPixmap>> m_pictures;
     int m_counter = 0;
 };

@@ -112,8 +112,15 @@ QString DataControl::fileName() const
 void DataControl::bindList(QComboBox* comboBox, const QString& field)
 {
     auto* model = new ColumnListModel(comboBox);
-    // A list is read as it is shown, and a failure then is told as one of the record's.
-    connect(model, &ColumnListModel::readFailed, this, &DataControl::checkRead, Qt::QueuedConnection);
+    // A list is read as it is scrolled, and a failure then is told as one of the record's.
+    connect(
+        model, &ColumnListModel::readFailed, this,
+        [this](const QString& reason) {
+            if (m_listReadError.isEmpty())
+                m_listReadError = reason;
+            checkRead();
+        },
+        Qt::QueuedConnection);
     m_lists << ListBinding{model, field};
     model->setColumn(m_recordSet, m_recordSet.fieldIndex(field));
     const QString text = comboBox->currentText();
@@ -126,6 +133,13 @@ void DataControl::fillLists()
 {
     for (const ListBinding& list : std::as_const(m_lists))
         list.model->setColumn(m_recordSet, m_recordSet.fieldIndex(list.field));
+}
+
+void DataControl::refresh()
+{
+    for (const ListBinding& list : std::as_const(m_lists))
+        list.model->reread();
+    recordMoved();
 }
 
 void DataControl::recordMoved()

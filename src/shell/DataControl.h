@@ -27,7 +27,10 @@ public:
     bool findFirst(const QString& criterion);
     bool noMatch() const { return m_recordSet.noMatch(); }
     // The engine's reason why the file could not be read; empty while it could.
-    QString readError() const { return m_recordSet.readError(); }
+    QString readError() const
+    {
+        return m_recordSet.readError().isEmpty() ? m_listReadError : m_recordSet.readError();
+    }
     // The name of the database file, without its folder.
     QString fileName() const;
     RecordSet::Bookmark bookmark() const { return m_recordSet.bookmark(); }
@@ -36,8 +39,9 @@ public:
 
     void bind(QWidget* widget, const QString& field);
     void bindList(QComboBox* comboBox, const QString& field);
-    // Shows the current record's fields again, for example after another control wrote to it.
-    void refresh() { recordMoved(); }
+    // Shows the current record's fields and the names its lists have read again, for example after
+    // another control wrote to it.
+    void refresh();
 
     // Edit mode, the texts that the user changed in the editable bound widgets into the record, update.
     // Only those fields are written, so that a field another window or program changed keeps its change.
@@ -74,5 +78,6 @@ private:
     RecordSet m_recordSet;
     QList<Binding> m_bindings;
     QList<ListBinding> m_lists;
+    QString m_listReadError; // why a bound list could not read its names
     bool m_readFailed = false;
 };

@@ -1,5 +1,6 @@
 #include "shell/NameLookup.h"
 
+#include "shell/ColumnListModel.h"
 #include "shell/DataControl.h"
 #include "shell/FindByName.h"
 #include "shell/ListPick.h"
@@ -41,7 +42,9 @@ void NameLookup::pick(const QString& name)
 
 void NameLookup::pick(int row)
 {
-    if (row < 0 || row >= m_comboBox->count())
+    // A row the list has not read yet is read first.
+    auto* list = qobject_cast<ColumnListModel*>(m_comboBox->model());
+    if (row < 0 || (list ? !list->fetchTo(row) : row >= m_comboBox->count()))
         return;
     // A click on the list makes its row current, or writes the row's name again over a text typed since.
     if (row != m_comboBox->currentIndex())

@@ -28,7 +28,6 @@ private Q_SLOTS:
         QTimer* timer = child<QTimer>(&window, QStringLiteral("tmrAnimate"));
         QVERIFY(timer);
         QCOMPARE(timer->interval(), 1);
-        QLabel* picture = child<QLabel>(&window, QStringLiteral("picTest"));
 
         // Not seen: no ticks.
         window.show();
@@ -37,6 +36,7 @@ private Q_SLOTS:
         QCOMPARE(window.globe()->counter(), 0);
 
         child<QTabWidget>(&window, QStringLiteral("SSTab1"))->setCurrentIndex(2);
+        QLabel* picture = child<QLabel>(&window, QStringLiteral("picTest"));
         QVERIFY(timer->isActive());
         QTRY_VERIFY(window.globe()->counter() > 0);
         QList<int> seen;

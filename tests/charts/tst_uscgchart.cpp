@@ -249,10 +249,10 @@ private Q_SLOTS:
 
     void firstCargoOfTheJoTankersTab()
     {
-        QComboBox* products = child<QComboBox>(m_window.get(), QStringLiteral("DBComboJo"));
         // Whether the chart opens depends on the operator tab's group, whatever tab is in front.
         choose(QStringLiteral("CHLORINE SOLUTION"));
         child<QTabWidget>(m_window.get(), QStringLiteral("SSTab1"))->setCurrentIndex(1);
+        QComboBox* products = child<QComboBox>(m_window.get(), QStringLiteral("DBComboJo"));
         products->setEditText(products->itemText(0));
         m_messages->clear();
         QVERIFY(triggerAction(m_window.get(), QStringLiteral("mnuCompCh")));

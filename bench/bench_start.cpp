@@ -1,0 +1,218 @@
+// The main window's start beside a bare QMainWindow (bare_main_window), and the opening of the compatibility
+// chart, at 97, 2,000, 20,000 and 200,000 cargoes. Run it under an X server (xvfb-run -a -s "-screen 0
+// 1366x768x24" build/bench/bench_start [RUNS]): each program starts as a whole process, timed from its start
+// to the map of its first top-level window as the X server tells it, with its resident memory a moment
+// later. The runs of Velcarin and of the reference alternate, so that a busy machine slows both alike. The
+// chart is opened in a process of its own each run, on a loaded main window: the time from the menu's
+// request until the chart is on the screen, and the resident memory that added.
+#include "app/FrmTabClean.h"
+#include "data/Store.h"
+#include "shell/WindowRegistry.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLocale>
+#include <QProcess>
+#include <QTest>
+#include <QTextStream>
+#include <QThread>
+
+#include <algorithm>
+#include <csignal>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <xcb/xcb.h>
+
+extern char** environ;
+
+namespace {
+
+constexpr int SettleMilliseconds = 300; // after the map, for the first paint before memory is read
+
+struct Run {
+    double milliseconds = 0;
+    double residentMiB = 0;
+};
+
+double residentMiB(pid_t process)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(process));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
+    }
+    return 0;
+}
+
+// Starts the program and waits for the X server to map a window on the root: the first top-level window.
+std::optional<Run> timeToMap(xcb_connection_t* x, const QStringList& arguments)
+{
+    std::vector<QByteArray> bytes;
+    std::vector<char*> argv;
+    for (const QString& argument : arguments)
+        bytes.push_back(argument.toLocal8Bit());
+    for (QByteArray& argument : bytes)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    while (xcb_generic_event_t* stale = xcb_poll_for_event(x))
+        free(stale);
+    QElapsedTimer clock;
+    clock.start();
+    pid_t child = 0;
+    const bool spawned = posix_spawn(&child, argv.front(), &actions, nullptr, argv.data(), environ) == 0;
+    posix_spawn_file_actions_destroy(&actions);
+    if (!spawned)
+        return std::nullopt;
+    std::optional<Run> run;
+    while (xcb_generic_event_t* event = xcb_wait_for_event(x)) {
+        const bool mapped = (event->response_type & 0x7f) == XCB_MAP_NOTIFY;
+        free(event);
+        if (mapped) {
+            run = Run{double(clock.nsecsElapsed()) / 1e6, 0};
+            break;
+        }
+    }
+    QThread::msleep(SettleMilliseconds);
+    if (run)
+        run->residentMiB = residentMiB(child);
+    kill(child, SIGTERM);
+    waitpid(child, nullptr, 0);
+    return run;
+}
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.isEmpty() ? 0 : values.at(values.size() / 2);
+}
+
+// The sample databases with the cargo table holding that many generated cargoes, or the sample as shipped.
+void fillCargoes(const TestDataFolder& folder, int cargoes)
+{
+    folder.copySampleDatabases();
+    if (cargoes == 0)
+        return;
+    folder.runSql(QStringLiteral("cleaning.mdb"), QStringLiteral(R"(
+        DELETE FROM CleaningA;
+        WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1)
+        INSERT INTO CleaningA ("Abbreviated Name", "Full Name", "Cleaning Code", "Water Temperature", "Notes",
+                               "ID  Number", "Pollution Category", "Compatability Chart No", "H1", "H2", "H3",
+                               "SG", "Remarks", "CLASS")
+        SELECT printf('CARGO %06d', i), printf('Generated cargo number %d', i), (i % 7) + 1, char(65 + i % 6),
+               (i % 24) + 1, i, CASE WHEN i % 5 = 0 THEN '1' ELSE 'C' END, (i % 22) + 1, i % 5, (i + 1) % 5,
+               (i + 2) % 5, '0.9', 'Generated sample remark.', '3'
+        FROM n;
+    )")
+                                                      .arg(cargoes));
+}
+
+// The child's part: a loaded main window on a chosen cargo, then the chart opened as its menu entry does.
+int openChart(int argc, char* argv[], const QString& dataFolder, const QString& cargo)
+{
+    QApplication application(argc, argv);
+    const Store store(dataFolder);
+    FrmTabClean window(store);
+    QString error;
+    if (!window.load(&error))
+        return 1;
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    window.pick(Advisers::Tab::Tavro, cargo);
+    const double before = residentMiB(getpid());
+    QElapsedTimer clock;
+    clock.start();
+    QWidget* chart = window.windows().open(QStringLiteral("frmUSCG"));
+    if (!chart || !QTest::qWaitForWindowExposed(chart))
+        return 1;
+    const double milliseconds = double(clock.nsecsElapsed()) / 1e6;
+    QTextStream(stdout) << milliseconds << ' ' << residentMiB(getpid()) - before << Qt::endl;
+    return 0;
+}
+
+std::optional<Run> chartRun(const QString& self, const QString& dataFolder, const QString& cargo)
+{
+    QProcess child;
+    child.start(self, {QStringLiteral("--chart"), dataFolder, cargo});
+    if (!child.waitForFinished(60'000) || child.exitCode() != 0)
+        return std::nullopt;
+    const QList<QByteArray> figures = child.readAllStandardOutput().trimmed().split(' ');
+    if (figures.size() != 2)
+        return std::nullopt;
+    return Run{figures.at(0).toDouble(), figures.at(1).toDouble()};
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc == 4 && QByteArray(argv[1]) == "--chart")
+        return openChart(argc, argv, QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+
+    if (qEnvironmentVariableIsEmpty("VELCARIN_PROGRAM_DIR"))
+        qputenv("VELCARIN_PROGRAM_DIR", VELCARIN_PROGRAM_DIR_DEFAULT);
+    QCoreApplication application(argc, argv);
+    const int runs = argc > 1 ? std::max(7, QByteArray(argv[1]).toInt()) : 7;
+    const QString binaries = QCoreApplication::applicationDirPath();
+    const QString velcarin = QStringLiteral(VELCARIN_PROGRAM_DIR_DEFAULT "/velcarin");
+    const QString bare = binaries + QStringLiteral("/bare_main_window");
+
+    int screenNumber = 0;
+    xcb_connection_t* x = xcb_connect(nullptr, &screenNumber);
+    if (xcb_connection_has_error(x)) {
+        QTextStream(stderr) << "bench_start: no X display; run it under xvfb-run" << Qt::endl;
+        return 2;
+    }
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(x)).data;
+    const uint32_t events = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(x, screen->root, XCB_CW_EVENT_MASK, &events);
+    xcb_flush(x);
+
+    QTextStream out(stdout);
+    out << "| Cargoes | main window mapped | bare QMainWindow | ratio | resident | bare resident | "
+           "chart opened | chart memory added |\n|---|---|---|---|---|---|---|---|\n";
+    for (const int cargoes : {0, 2'000, 20'000, 200'000}) {
+        const TestDataFolder folder;
+        fillCargoes(folder, cargoes);
+        QList<double> times, bareTimes, resident, bareResident, chartTimes, chartMemory;
+        for (int run = 0; run < runs; ++run) {
+            const auto main = timeToMap(
+                x, {velcarin, QStringLiteral("--no-splash"), QStringLiteral("--data-dir"), folder.path()});
+            const auto reference = timeToMap(x, {bare});
+            const auto chart = chartRun(QCoreApplication::applicationFilePath(), folder.path(),
+                                        cargoes ? QStringLiteral("CARGO 000001") : QStringLiteral("ACETONE"));
+            if (!main || !reference || !chart) {
+                QTextStream(stderr) << "bench_start: a run failed at " << cargoes << " cargoes" << Qt::endl;
+                return 1;
+            }
+            times << main->milliseconds;
+            resident << main->residentMiB;
+            bareTimes << reference->milliseconds;
+            bareResident << reference->residentMiB;
+            chartTimes << chart->milliseconds;
+            chartMemory << chart->residentMiB;
+        }
+        out << "| " << (cargoes ? QLocale(QLocale::English).toString(cargoes) : QStringLiteral("97 (sample)"))
+            << QStringLiteral(" | %1 ms | %2 ms | %3× | %4 MiB | %5 MiB | %6 ms | %7 MiB |\n")
+                   .arg(median(times), 0, 'f', 0)
+                   .arg(median(bareTimes), 0, 'f', 0)
+                   .arg(median(times) / median(bareTimes), 0, 'f', 1)
+                   .arg(median(resident), 0, 'f', 1)
+                   .arg(median(bareResident), 0, 'f', 1)
+                   .arg(median(chartTimes), 0, 'f', 0)
+                   .arg(median(chartMemory), 0, 'f', 1);
+        out.flush();
+    }
+    xcb_disconnect(x);
+    return 0;
+}
