@@ -357,12 +357,13 @@ void FrmTabClean::buildSearch()
     auto* opener = new SearchResultOpener(*this, this);
     connect(m_searchField, &SearchField::resultChosen, opener, &SearchResultOpener::open);
     auto* statusLine = new SearchStatusLine(this);
-    statusLine->follow(*m_finder);
+    auto* readingLabel = new QLabel(SearchStatusLine::readingNotice());
+    readingLabel->setObjectName(QStringLiteral("lblSearchReading"));
+    readingLabel->hide();
+    statusBar()->addPermanentWidget(readingLabel);
+    connect(statusLine, &SearchStatusLine::readingChanged, readingLabel, &QLabel::setVisible);
     connect(statusLine, &SearchStatusLine::message, this, &FrmTabClean::showStatus);
-    connect(statusLine, &SearchStatusLine::readingEnded, this, [this] {
-        if (statusBar()->currentMessage() == SearchStatusLine::readingNotice())
-            statusBar()->clearMessage();
-    });
+    statusLine->follow(*m_finder);
 }
 
 void FrmTabClean::startSearch()

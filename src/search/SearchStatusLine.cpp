@@ -20,7 +20,7 @@ SearchStatusLine::SearchStatusLine(QObject* parent)
 
 QString SearchStatusLine::readingNotice()
 {
-    return tr("Search: still reading; what is read can be searched already.");
+    return tr("Search: still reading");
 }
 
 void SearchStatusLine::follow(const Finder& finder)
@@ -31,19 +31,17 @@ void SearchStatusLine::follow(const Finder& finder)
 
 void SearchStatusLine::update(bool reading, const QList<SourceState>& states)
 {
+    if (reading != m_reading) {
+        m_reading = reading;
+        Q_EMIT readingChanged(reading);
+    }
     QStringList said;
-    if (reading && !m_reading)
-        said << readingNotice();
-    const bool ended = !reading && m_reading;
-    m_reading = reading;
     for (const SourceState& state : states) {
         if (state.state != SourceState::State::LeftOut || m_leftOut.contains(state.name))
             continue;
         m_leftOut.insert(state.name);
         said << tr("Search leaves out %1: %2").arg(titleOf(state.name), state.reason);
     }
-    if (ended)
-        Q_EMIT readingEnded();
     if (!said.isEmpty())
         Q_EMIT message(said.join(QLatin1String("  ")));
 }

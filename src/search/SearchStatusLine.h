@@ -5,9 +5,9 @@
 #include <QObject>
 #include <QSet>
 
-// What the status bar says of the search's reading: that it is still reading, each time it starts, and
-// each source it had to leave out, once, with the reason. When the reading ends, the notice that it reads
-// is to be taken back if it still shows.
+// What the status bar says of the search's reading: whether it is still reading (a notice of its own, so
+// that it never hides what the officer's last action said), and each source it had to leave out, once,
+// with the reason.
 class SearchStatusLine : public QObject {
     Q_OBJECT
 public:
@@ -22,7 +22,7 @@ public:
 
 Q_SIGNALS:
     void message(const QString& text);
-    void readingEnded();
+    void readingChanged(bool reading);
 
 private:
     bool m_reading = false;
