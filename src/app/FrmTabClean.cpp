@@ -356,6 +356,8 @@ void FrmTabClean::buildSearch()
     new SearchShortcut(m_searchField);
     auto* opener = new SearchResultOpener(*this, this);
     connect(m_searchField, &SearchField::resultChosen, opener, &SearchResultOpener::open);
+    connect(m_searchField, &SearchField::overviewChosen, this,
+            [this](const SearchResult& result) { openOverview(result.name); });
     auto* statusLine = new SearchStatusLine(this);
     auto* readingLabel = new QLabel(SearchStatusLine::readingNotice());
     readingLabel->setObjectName(QStringLiteral("lblSearchReading"));

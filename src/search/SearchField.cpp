@@ -45,6 +45,7 @@ void SearchField::search()
         // A child of the window, not of the menu bar, so that it can lie over the tabs.
         m_results = new SearchResultsList(window());
         connect(m_results, &SearchResultsList::resultClicked, this, &SearchField::choose);
+        connect(m_results, &SearchResultsList::overviewClicked, this, &SearchField::chooseOverview);
     }
     placeResults();
     m_results->showResults(m_search(text()));
@@ -84,8 +85,12 @@ void SearchField::keyPressEvent(QKeyEvent* event)
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (listed && m_results->currentResult())
+        if (!listed || !m_results->currentResult())
+            return;
+        if (!event->modifiers().testFlag(Qt::ShiftModifier))
             choose(*m_results->currentResult());
+        else if (namesACargo(m_results->currentResult()->source))
+            chooseOverview(*m_results->currentResult());
         return;
     case Qt::Key_Escape:
         closeResults();
@@ -107,6 +112,12 @@ void SearchField::choose(const SearchResult& result)
 {
     closeResults();
     Q_EMIT resultChosen(result);
+}
+
+void SearchField::chooseOverview(const SearchResult& result)
+{
+    closeResults();
+    Q_EMIT overviewChosen(result);
 }
 
 void SearchField::closeResults()

@@ -11,8 +11,8 @@ class SearchResultsList;
 
 // The search field of the main window: what the officer types is searched at once, and the results show
 // in a list under the field, over the window. Up and Down move in the list while the keyboard stays in
-// the field; Enter or a click opens the result; Escape closes the list and gives the keyboard back to the
-// control that had it before the field.
+// the field; Enter or a click opens the result, Shift+Enter or the list's context menu the overview of a
+// cargo; Escape closes the list and gives the keyboard back to the control that had it before the field.
 class SearchField : public QLineEdit {
     Q_OBJECT
 public:
@@ -28,6 +28,7 @@ public:
 
 Q_SIGNALS:
     void resultChosen(const SearchResult& result);
+    void overviewChosen(const SearchResult& result);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -37,6 +38,7 @@ private:
     void search();
     void placeResults();
     void choose(const SearchResult& result);
+    void chooseOverview(const SearchResult& result);
     void closeResults();
 
     Search m_search;

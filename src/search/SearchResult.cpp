@@ -28,6 +28,11 @@ QString searchSourceKey(SearchSource source)
     return {};
 }
 
+bool namesACargo(SearchSource source)
+{
+    return source != SearchSource::Mixture && source != SearchSource::Manual;
+}
+
 std::optional<SearchSource> searchSourceFromKey(const QString& key)
 {
     for (const auto& [each, name] : keys) {

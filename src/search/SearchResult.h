@@ -22,6 +22,8 @@ enum class SearchSource {
 // "unitor-loading", "notes", "manual".
 QString searchSourceKey(SearchSource source);
 std::optional<SearchSource> searchSourceFromKey(const QString& key);
+// Whether the source's entries are cargoes (a mixture or a manual topic is none).
+bool namesACargo(SearchSource source);
 
 // One entry a search found.
 struct SearchResult {

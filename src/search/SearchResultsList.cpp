@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QHeaderView>
+#include <QMenu>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QTextDocument>
@@ -95,6 +96,24 @@ SearchResultsList::SearchResultsList(QWidget* parent)
         if (const SearchResult* result = resultOf(item))
             Q_EMIT resultClicked(*result);
     });
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this, &SearchResultsList::showContextMenu);
+}
+
+void SearchResultsList::showContextMenu(const QPoint& position)
+{
+    const SearchResult* found = resultOf(itemAt(position));
+    if (!found || !namesACargo(found->source))
+        return;
+    const SearchResult result = *found; // the menu's closing may list anew
+    QMenu menu;
+    QAction* open = menu.addAction(tr("&Open"));
+    QAction* overview = menu.addAction(tr("Cargo &Overview"));
+    QAction* chosen = menu.exec(viewport()->mapToGlobal(position));
+    if (chosen == open)
+        Q_EMIT resultClicked(result);
+    else if (chosen == overview)
+        Q_EMIT overviewClicked(result);
 }
 
 QString SearchResultsList::sourceTitle(SearchSource source)

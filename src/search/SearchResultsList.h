@@ -8,7 +8,7 @@
 // The list under the search field: what a search found, grouped by where it comes from, each group under a
 // heading in the order of its best entry. A row gives the name, then the field that matched with a snippet
 // in which the matched words stand out. The keyboard stays in the field, which moves the list's current
-// row; a click on a row chooses it.
+// row; a click on a row chooses it, and a cargo's context menu offers its overview too.
 class SearchResultsList : public QTreeWidget {
     Q_OBJECT
 public:
@@ -28,10 +28,12 @@ public:
 
 Q_SIGNALS:
     void resultClicked(const SearchResult& result);
+    void overviewClicked(const SearchResult& result);
 
 private:
     QList<QTreeWidgetItem*> resultItems() const;
     const SearchResult* resultOf(const QTreeWidgetItem* item) const;
+    void showContextMenu(const QPoint& position);
 
     QList<SearchResult> m_results;
 };

@@ -182,6 +182,22 @@ private Q_SLOTS:
         QCOMPARE(m_main->beeps()->count(), 0);
     }
 
+    // Shift+Enter opens a cargo's overview and picks nothing in the tabs; a mixture has none.
+    void shiftEnterOpensTheOverview()
+    {
+        findAndSelect(QStringLiteral("bleach"), SearchSource::Mixture, QStringLiteral("BLEACH 1%"));
+        QTest::keyClick(field(), Qt::Key_Return, Qt::ShiftModifier);
+        QVERIFY(m_window->windows().openWindow(QStringLiteral("frmOverview")) == nullptr);
+        findAndSelect(QStringLiteral("benzol"), SearchSource::Jo, QStringLiteral("BENZENE"));
+        QTest::keyClick(field(), Qt::Key_Return, Qt::ShiftModifier);
+        QVERIFY(!list()->isVisible());
+        const QWidget* overview = m_window->windows().openWindow(QStringLiteral("frmOverview"));
+        QVERIFY(overview && overview->isVisible());
+        QCOMPARE(controlText(overview, QStringLiteral("lblCargo")), QStringLiteral("BENZENE"));
+        QCOMPARE(tabs()->currentIndex(), int(Advisers::Tab::Tavro));
+        QCOMPARE(text(QStringLiteral("DBComboJo")), QString());
+    }
+
     // Escape closes the list and gives the keyboard back to the control that had it.
     void escapeGivesTheFocusBack()
     {
