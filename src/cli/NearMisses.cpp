@@ -12,6 +12,8 @@ constexpr int MostSuggestions = 3;
 // An entry may be found through several of its fields; enough results are asked for to leave three names.
 constexpr int ResultsAsked = 20;
 
+} // namespace
+
 QStringList nearNames(const DataFolders& folders, const QString& name, const QList<SearchSource>& sources)
 {
     Finder finder(folders);
@@ -26,23 +28,25 @@ QStringList nearNames(const DataFolders& folders, const QString& name, const QLi
     return names;
 }
 
-} // namespace
-
 QString quotedName(const QString& name)
 {
     return QLatin1Char('"') + name + QLatin1Char('"');
+}
+
+QString quotedNames(const QStringList& names)
+{
+    QStringList quoted;
+    for (const QString& name : names)
+        quoted << quotedName(name);
+    return quoted.join(QLatin1String(", "));
 }
 
 void reportNearMisses(const CommandLine& commandLine, const QString& name, const QList<SearchSource>& sources,
                       CliContext& context)
 {
     const QStringList names = nearNames(commandLine.folders(), name, sources);
-    if (!names.isEmpty()) {
-        QStringList quoted;
-        for (const QString& each : names)
-            quoted << quotedName(each);
-        context.err << "did you mean: " << quoted.join(QLatin1String(", ")) << '?' << Qt::endl;
-    }
+    if (!names.isEmpty())
+        context.err << "did you mean: " << quotedNames(names) << '?' << Qt::endl;
     if (commandLine.json()) {
         const QJsonObject object{{QStringLiteral("suggestions"), QJsonArray::fromStringList(names)}};
         context.out << QJsonDocument(object).toJson(QJsonDocument::Indented);

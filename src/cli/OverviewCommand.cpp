@@ -3,11 +3,11 @@
 #include "cli/AdviseCommand.h"
 #include "cli/HenkelCommand.h"
 #include "cli/JoCommand.h"
+#include "cli/NearMisses.h"
 #include "cli/UnitorCommand.h"
 #include "data/SampleData.h"
 #include "data/Store.h"
 #include "overview/CargoOverview.h"
-#include "search/Finder.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -18,7 +18,6 @@
 namespace {
 
 const QString PdfOption = QStringLiteral("pdf");
-constexpr int Suggestions = 3;
 
 QJsonValue sourceJson(const OverviewSection& section, const CargoOverview& overview)
 {
@@ -82,28 +81,15 @@ void printOverview(const CargoOverview& overview, QTextStream& out)
     }
 }
 
-// The names the search finds for a name no source holds, each once, as stored.
-QStringList nearNames(const DataFolders& folders, const QString& name)
+// The sources whose names are cargoes, where a name no source holds may have come near one.
+QList<SearchSource> cargoSources()
 {
-    Finder finder(folders);
-    finder.update();
-    QStringList names;
-    for (const SearchResult& result : finder.find(name)) {
-        if (result.source != SearchSource::Manual && result.source != SearchSource::Notes &&
-            !names.contains(result.name))
-            names << result.name;
-        if (names.size() == Suggestions)
-            break;
+    QList<SearchSource> sources;
+    for (int source = int(SearchSource::Tavro); source <= int(SearchSource::Manual); ++source) {
+        if (namesACargo(SearchSource(source)))
+            sources << SearchSource(source);
     }
-    return names;
-}
-
-QString quoted(const QStringList& names)
-{
-    QStringList texts;
-    for (const QString& name : names)
-        texts << u'"' + name + u'"';
-    return texts.join(QStringLiteral(", "));
+    return sources;
 }
 
 } // namespace
@@ -157,10 +143,10 @@ int runOverview(const QStringList& arguments, CliContext& context, const PdfWrit
 
     QStringList suggestions;
     if (!overview->holdsCargo()) {
-        suggestions = nearNames(commandLine.folders(), name);
+        suggestions = nearNames(commandLine.folders(), name, cargoSources());
         context.err << "no source holds a cargo named " << name << Qt::endl;
         if (!suggestions.isEmpty())
-            context.err << "did you mean: " << quoted(suggestions) << '?' << Qt::endl;
+            context.err << "did you mean: " << quotedNames(suggestions) << '?' << Qt::endl;
     }
     if (commandLine.json()) {
         QJsonObject object = overviewJson(*overview);
