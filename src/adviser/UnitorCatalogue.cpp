@@ -280,4 +280,13 @@ QList<int> topicsFor(const QString& previousCargo, QChar group)
     return topics;
 }
 
+QStringList cargoNames()
+{
+    QStringList names;
+    for (const Entry& entry : entries())
+        names << entry.names;
+    names.removeDuplicates();
+    return names;
+}
+
 } // namespace UnitorCatalogue

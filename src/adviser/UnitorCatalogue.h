@@ -27,6 +27,8 @@ struct Entry {
 };
 
 const QList<Entry>& entries();
+// The cargo names of the entries, each once, in list order.
+QStringList cargoNames();
 
 // What "Show Cleaning Advice" does for a previous cargo: the topics of the direct entries that hold the
 // name, in list order, and the loading groups that the group entries holding it offer, in A to G order.

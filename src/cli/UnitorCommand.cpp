@@ -92,16 +92,6 @@ int printGroupTopics(const CommandLine& commandLine, const QString& cargo, CliCo
     return ExitCode::Found;
 }
 
-// The cargo names of the catalogue, each once, in the catalogue's order.
-QStringList catalogueNames()
-{
-    QStringList names;
-    for (const UnitorCatalogue::Entry& entry : UnitorCatalogue::entries())
-        names << entry.names;
-    names.removeDuplicates();
-    return names;
-}
-
 } // namespace
 
 const CommandHelp& unitorHelp()
@@ -118,7 +108,7 @@ const CommandHelp& unitorHelp()
           QStringLiteral("The previous cargo's name as the Unitor catalogue writes it."),
           Completion::Words,
           [](const CompletionContext&) {
-              return catalogueNames();
+              return UnitorCatalogue::cargoNames();
           }}},
         {{QStringLiteral("--group"), QStringLiteral("G"),
           QStringLiteral("The loading group A to G of the next cargo."), Completion::Words,

@@ -212,16 +212,6 @@ OverviewSection emptySection(OverviewSource source)
     return section;
 }
 
-// The cargo names of the Unitor catalogue, each once, in the catalogue's order.
-QStringList catalogueNames()
-{
-    QStringList names;
-    for (const UnitorCatalogue::Entry& entry : UnitorCatalogue::entries())
-        names << entry.names;
-    names.removeDuplicates();
-    return names;
-}
-
 } // namespace
 
 QString matchedByKey(OverviewMatch::By by)
@@ -331,7 +321,7 @@ Result<CargoOverview> CargoOverview::build(const DataFolders& folders, const QSt
         tavroBest = bestThroughOthers(tavro->names, names);
     if (!joBest.found())
         joBest = bestThroughOthers(jo->names, names);
-    const QStringList unitorNames = catalogueNames();
+    const QStringList unitorNames = UnitorCatalogue::cargoNames();
     const Best unitorBest = bestOf(unitorNames, names);
     const Best oilBest = bestOf(oils->names, names);
     const Best additionalBest = bestOf(additional->names, names);
