@@ -167,8 +167,11 @@ void FrmOverview::showCargo(const QString& cargo)
 void FrmOverview::clearSections()
 {
     // Everything but the closing stretch.
-    while (m_sections->count() > 1)
-        delete m_sections->takeAt(0)->widget();
+    while (m_sections->count() > 1) {
+        QLayoutItem* item = m_sections->takeAt(0);
+        delete item->widget();
+        delete item;
+    }
 }
 
 void FrmOverview::showSection(const OverviewSection& section, const QString& cargo)
