@@ -164,7 +164,7 @@ Finder::~Finder() = default;
 QString Finder::defaultCacheFolder()
 {
     QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
-    // The base directory specification asks for a relative path to be ignored.
+    // XDG has a relative path ignored, as if the variable were not set.
     if (cache.isEmpty() || QDir::isRelativePath(cache))
         cache = QDir::home().filePath(QStringLiteral(".cache"));
     return QDir(cache).filePath(QStringLiteral("Velcarin"));
