@@ -3,17 +3,15 @@
 #include "app/FrmTabClean.h"
 #include "sheet/Sheet.h"
 #include "sheet/SheetPainter.h"
-#include "sheet/SheetPdf.h"
 #include "shell/DefaultPrinter.h"
-#include "shell/FileDialog.h"
 #include "shell/MessageBox.h"
+#include "shell/SheetExport.h"
 #include "shell/SheetWindow.h"
 #include "shell/WindowRegistry.h"
 
 #include <QAction>
 #include <QDir>
 #include <QPrinter>
-#include <QStandardPaths>
 
 namespace {
 
@@ -90,23 +88,9 @@ void PrintEntries::exportPdf()
 
 void PrintEntries::savePdf(const Sheet& sheet)
 {
-    const QString title = tr("Export Adviser as PDF");
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::homePath();
-    const QString fileName = FileDialog::saveFileName(
-        m_mainWindow, {title, QDir(folder).filePath(sheet.pdfFileName()), tr("PDF files (*.pdf)"),
-                       QStringLiteral("pdf"), QStringLiteral("pdfFolder")});
+    const QString fileName = SheetExport::toPdf(m_mainWindow, sheet, tr("Export Adviser as PDF"));
     if (fileName.isEmpty())
         return;
-    QString error;
-    if (!SheetPdf::write(sheet, fileName, &error)) {
-        MessageBox::error(
-            m_mainWindow,
-            tr("The PDF file %1 could not be written.\n\n%2").arg(QDir::toNativeSeparators(fileName), error),
-            title);
-        return;
-    }
     if (auto* window = qobject_cast<FrmTabClean*>(m_mainWindow)) {
         const QString shown = QDir::toNativeSeparators(fileName);
         window->showStatus(

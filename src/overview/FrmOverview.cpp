@@ -4,13 +4,12 @@
 #include "data/SampleData.h"
 #include "data/Store.h"
 #include "sheet/SheetPainter.h"
-#include "sheet/SheetPdf.h"
 #include "shell/Controls.h"
 #include "shell/DefaultPrinter.h"
-#include "shell/FileDialog.h"
 #include "shell/HelpRequest.h"
 #include "shell/MessageBox.h"
 #include "shell/Placement.h"
+#include "shell/SheetExport.h"
 #include "shell/SystemColour.h"
 
 #include <QDir>
@@ -23,7 +22,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace {
@@ -53,13 +51,6 @@ void scaleFont(QWidget* widget, double factor, bool bold)
     font.setPointSizeF(font.pointSizeF() * factor);
     font.setBold(bold);
     widget->setFont(font);
-}
-
-// Where the PDF dialog opens the first time: the officer's documents, else his home folder.
-QString documentsFolder()
-{
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
 }
 
 } // namespace
@@ -293,20 +284,8 @@ void FrmOverview::print()
 
 void FrmOverview::exportPdf()
 {
-    const Sheet sheet = printedSheet();
-    const QString title = tr("Export Cargo Overview as PDF");
-    const QString fileName = FileDialog::saveFileName(
-        this, {title, QDir(documentsFolder()).filePath(sheet.pdfFileName()), tr("PDF files (*.pdf)"),
-               QStringLiteral("pdf"), QStringLiteral("pdfFolder")});
+    const QString fileName = SheetExport::toPdf(this, printedSheet(), tr("Export Cargo Overview as PDF"));
     if (fileName.isEmpty())
         return;
-    QString error;
-    if (!SheetPdf::write(sheet, fileName, &error)) {
-        MessageBox::error(
-            this,
-            tr("The PDF file %1 could not be written.\n\n%2").arg(QDir::toNativeSeparators(fileName), error),
-            title);
-        return;
-    }
     m_status->setText(tr("Written to %1").arg(QDir::toNativeSeparators(fileName)));
 }
