@@ -353,6 +353,8 @@ void FrmTabClean::buildSearch()
     cornerLayout->setContentsMargins(0, 1, 6, 1);
     cornerLayout->addWidget(m_searchField);
     menuBar()->setCornerWidget(corner, Qt::TopRightCorner);
+    // Each search is answered from sources read as they are now; reading them never delays the window.
+    connect(m_searchField, &SearchField::turnedTo, this, &FrmTabClean::startSearch);
     new SearchShortcut(m_searchField);
     auto* opener = new SearchResultOpener(*this, this);
     connect(m_searchField, &SearchField::resultChosen, opener, &SearchResultOpener::open);

@@ -57,7 +57,8 @@ public:
     void openUnitorToLoad(const QString& cargoToLoad) override;
     void openMixture(const QString& mixture) override;
 
-    // Starts reading what the search finds, in the background: searches meanwhile find what is read.
+    // Reads again, in the background, what the search finds and what changed since it was read; the search
+    // field asks for it each time it takes the keyboard. Searches meanwhile find what is read.
     void startSearch();
 
     // Tells in the status bar, for a while, what the officer's last action wrote where.

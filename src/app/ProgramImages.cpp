@@ -5,7 +5,7 @@ namespace ProgramImages {
 QIcon icon()
 {
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+    for (const int size : {16, 24, 32, 48, 64})
         icon.addFile(QStringLiteral(":/icons/velcarin-%1.png").arg(size), QSize(size, size));
     return icon;
 }

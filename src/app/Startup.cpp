@@ -105,10 +105,7 @@ bool openMainWindow(const Store& store, std::unique_ptr<FrmSplash> splash)
                 "Startup", "Converted %1 in %2; each Access original is kept beside it, ending in .access")
                 .arg(converted.join(QLatin1String(", ")), QDir::toNativeSeparators(store.dataDir())));
     }
-    FrmTabClean* shown = mainWindow.release();
-    shown->show();
-    // Only now, so that reading never delays the window.
-    shown->startSearch();
+    mainWindow.release()->show();
     return true;
 }
 

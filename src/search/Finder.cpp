@@ -39,17 +39,30 @@ public:
     Private(Finder* finder, const DataFolders& folders, const QString& cacheFolder)
         : finder(finder)
         , folders(folders)
+        , cacheFolder(cacheFolder)
         , indexPath(QDir(cacheFolder).filePath(indexFileName(folders)))
         , memoryName(uniqueMemoryName(indexPath))
     {
+    }
+
+    // The index is opened, and its file checked, when the finder is first used: a window that holds a
+    // finder does not pay for it at its start.
+    SearchIndex* openIndex()
+    {
+        if (openTried)
+            return index.get();
+        openTried = true;
         // A folder that cannot be made leaves the index in memory.
         QDir().mkpath(cacheFolder);
         Result<std::unique_ptr<SearchIndex>> opened = SearchIndex::open(indexPath, memoryName);
         if (!opened)
             opened = SearchIndex::open({}, memoryName);
-        if (opened)
-            index = std::move(*opened);
-        states = index ? IndexRefresh::states(*index, searchUnits(folders)) : QList<SourceState>();
+        if (!opened)
+            return nullptr;
+        index = std::move(*opened);
+        QMutexLocker lock(&mutex);
+        states = IndexRefresh::states(*index, searchUnits(folders));
+        return index.get();
     }
 
     // One pass over the sources, on the index of the thread that runs it.
@@ -141,8 +154,10 @@ public:
 
     Finder* finder;
     DataFolders folders;
+    QString cacheFolder;
     QString indexPath;
     QString memoryName;
+    bool openTried = false;
     std::unique_ptr<SearchIndex> index; // the finder's thread's: it searches, and update() writes
 
     mutable QMutex mutex; // guards what follows
@@ -173,13 +188,13 @@ QString Finder::defaultCacheFolder()
 void Finder::update()
 {
     d->stopBackground();
-    if (d->index)
-        d->refresh(*d->index, {});
+    if (SearchIndex* index = d->openIndex())
+        d->refresh(*index, {});
 }
 
 void Finder::updateInBackground()
 {
-    if (!d->index)
+    if (!d->openIndex())
         return;
     // Telling what changed is cheap enough for every search; reading it is not.
     const QList<SearchUnit> units = searchUnits(d->folders);
@@ -210,11 +225,13 @@ void Finder::updateInBackground()
 
 QList<SearchResult> Finder::find(const QString& query, int limit, const QList<SearchSource>& only) const
 {
-    return d->index ? d->index->find(query, limit, only) : QList<SearchResult>();
+    const SearchIndex* index = d->openIndex();
+    return index ? index->find(query, limit, only) : QList<SearchResult>();
 }
 
 QList<SourceState> Finder::status() const
 {
+    d->openIndex();
     QMutexLocker lock(&d->mutex);
     return d->states;
 }
@@ -229,5 +246,6 @@ bool Finder::isReading() const
 
 bool Finder::inMemory() const
 {
-    return !d->index || d->index->inMemory();
+    const SearchIndex* index = d->openIndex();
+    return !index || index->inMemory();
 }

@@ -11,7 +11,6 @@ SearchField::SearchField(Search search, QWidget* parent)
 {
     setObjectName(QStringLiteral("txtSearch"));
     setPlaceholderText(tr("Find cargo, note or topic (Ctrl+Shift+F)"));
-    setClearButtonEnabled(true);
     connect(this, &QLineEdit::textChanged, this, &SearchField::search);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         if (now == this && old && old->window() == window())
@@ -36,6 +35,10 @@ void SearchField::takeFocus()
 
 void SearchField::search()
 {
+    // The clear button shows only over text; its icon, looked up in the desktop's icon theme, would
+    // otherwise cost every start.
+    if (!text().isEmpty())
+        setClearButtonEnabled(true);
     if (text().trimmed().isEmpty()) {
         if (m_results)
             m_results->hide();
@@ -98,6 +101,12 @@ void SearchField::keyPressEvent(QKeyEvent* event)
     default:
         QLineEdit::keyPressEvent(event);
     }
+}
+
+void SearchField::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    Q_EMIT turnedTo();
 }
 
 void SearchField::focusOutEvent(QFocusEvent* event)

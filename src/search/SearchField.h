@@ -13,6 +13,8 @@ class SearchResultsList;
 // in a list under the field, over the window. Up and Down move in the list while the keyboard stays in
 // the field; Enter or a click opens the result, Shift+Enter or the list's context menu the overview of a
 // cargo; Escape closes the list and gives the keyboard back to the control that had it before the field.
+// Each time the field takes the keyboard it says so (turnedTo), so that the index is brought up to date
+// before the search answers.
 class SearchField : public QLineEdit {
     Q_OBJECT
 public:
@@ -29,9 +31,11 @@ public:
 Q_SIGNALS:
     void resultChosen(const SearchResult& result);
     void overviewChosen(const SearchResult& result);
+    void turnedTo();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
