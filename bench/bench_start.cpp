@@ -21,6 +21,8 @@
 #include <QTest>
 #include <QTextStream>
 #include <QThread>
+#include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <csignal>
@@ -119,6 +121,49 @@ void fillCargoes(const TestDataFolder& folder, int cargoes)
                                                       .arg(cargoes));
 }
 
+// Times a window's way onto the screen: when the window system exposes it, and when that expose, with the
+// first paint it brings, is done. QTest's waits look only every 10 ms.
+class FirstPaint : public QObject {
+public:
+    explicit FirstPaint(QWidget* window)
+    {
+        window->windowHandle()->installEventFilter(this);
+        m_clock.start();
+    }
+
+    // Whether the window was painted within ten seconds.
+    bool wait()
+    {
+        QTimer::singleShot(10'000, &m_loop, [this] { m_loop.exit(1); });
+        return m_loop.exec() == 0;
+    }
+
+    double exposedMilliseconds = 0;
+    double paintedMilliseconds = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed() &&
+            exposedMilliseconds == 0) {
+            exposedMilliseconds = double(m_clock.nsecsElapsed()) / 1e6;
+            // Queued: it runs once the expose has been handled.
+            QMetaObject::invokeMethod(
+                &m_loop,
+                [this] {
+                    paintedMilliseconds = double(m_clock.nsecsElapsed()) / 1e6;
+                    m_loop.quit();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    QEventLoop m_loop;
+    QElapsedTimer m_clock;
+};
+
 // The child's part: a loaded main window on a chosen cargo, then the chart opened as its menu entry does.
 int openChart(int argc, char* argv[], const QString& dataFolder, const QString& cargo)
 {
@@ -136,10 +181,14 @@ int openChart(int argc, char* argv[], const QString& dataFolder, const QString& 
     QElapsedTimer clock;
     clock.start();
     QWidget* chart = window.windows().open(QStringLiteral("frmUSCG"));
-    if (!chart || !QTest::qWaitForWindowExposed(chart))
+    if (!chart)
         return 1;
-    const double milliseconds = double(clock.nsecsElapsed()) / 1e6;
-    QTextStream(stdout) << milliseconds << ' ' << residentMiB(getpid()) - before << Qt::endl;
+    const double built = double(clock.nsecsElapsed()) / 1e6;
+    FirstPaint onScreen(chart);
+    if (!onScreen.wait())
+        return 1;
+    QTextStream(stdout) << built + onScreen.exposedMilliseconds << ' ' << residentMiB(getpid()) - before
+                        << ' ' << built + onScreen.paintedMilliseconds << Qt::endl;
     return 0;
 }
 

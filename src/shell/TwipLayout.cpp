@@ -4,6 +4,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace {
 // What a window's frame and caption add to its inner size, when it has to fit the screen.
 const QSize FrameTwips{120, 600};
@@ -48,11 +50,24 @@ void TwipLayout::setScale(const TwipScale& scale)
 
 void TwipLayout::narrowToFit(QWidget* control, const QFont& font)
 {
+    control->setFont(font);
+    const int wanted = control->sizeHint().width();
+    if (wanted <= control->width())
+        return;
     QFont narrowed = font;
-    control->setFont(narrowed);
-    for (int stretch = QFont::Unstretched;
-         stretch > QFont::UltraCondensed && control->sizeHint().width() > control->width(); --stretch) {
-        narrowed.setStretch(stretch - 1);
+    const auto narrowTo = [&](int stretch) {
+        narrowed.setStretch(stretch);
         control->setFont(narrowed);
-    }
+        return control->sizeHint().width() <= control->width();
+    };
+    // The widest stretch that fits, else the narrowest. The text narrows about in proportion to the
+    // stretch, so the search starts there and steps the little it is off, not from the full width down.
+    int stretch = std::clamp(QFont::Unstretched * control->width() / wanted, int(QFont::UltraCondensed),
+                             QFont::Unstretched - 1);
+    while (stretch < QFont::Unstretched - 1 && narrowTo(stretch + 1))
+        ++stretch;
+    while (stretch > QFont::UltraCondensed && !narrowTo(stretch))
+        --stretch;
+    // The last stretch tried may be the one too wide.
+    narrowTo(stretch);
 }
