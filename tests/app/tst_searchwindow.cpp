@@ -42,19 +42,19 @@ private:
     QString text(const QString& name) const { return shownText(m_window, name); }
     QAction* action(const char* name) const { return child<QAction>(m_window, QLatin1String(name)); }
 
-    // The window on the screen, its sources read.
+    // The window on the screen, its sources read as the officer turns to the field.
     void showRead()
     {
         m_window->show();
         QVERIFY(QTest::qWaitForWindowActive(m_window));
-        m_window->startSearch();
-        QTRY_VERIFY_WITH_TIMEOUT(everythingRead(), 20'000);
+        field()->takeFocus();
+        QTRY_VERIFY_WITH_TIMEOUT(everythingRead(m_window), 20'000);
     }
 
-    bool everythingRead() const
+    static bool everythingRead(const FrmTabClean* window)
     {
-        const QList<SourceState> states = m_window->finder().status();
-        return !m_window->finder().isReading() && !states.isEmpty() &&
+        const QList<SourceState> states = window->finder().status();
+        return !window->finder().isReading() && !states.isEmpty() &&
                std::all_of(states.begin(), states.end(), [](const SourceState& state) {
                    return state.state == SourceState::State::Read ||
                           state.state == SourceState::State::LeftOut;
@@ -101,6 +101,42 @@ private Q_SLOTS:
                 widget->close();
         }
         m_main.reset();
+    }
+
+    // A start reads nothing for the search; the field taking the keyboard reads what changed since the
+    // index last read it, each time. Its clear button comes with the first text.
+    void turningToTheFieldReadsWhatChanged()
+    {
+        TestDataFolder folder;
+        folder.copySampleDatabases();
+        QTemporaryDir cache;
+        qputenv("XDG_CACHE_HOME", cache.path().toUtf8());
+        const LoadedMainWindow main(folder.path());
+        qputenv("XDG_CACHE_HOME", m_cache.path().toUtf8());
+        FrmTabClean* window = main.window();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        const QDir indexes(cache.filePath(QStringLiteral("Velcarin")));
+        QVERIFY(indexes.entryList({QStringLiteral("*.sqlite")}, QDir::Files).isEmpty());
+
+        auto* searchField = child<SearchField>(window, QStringLiteral("txtSearch"));
+        searchField->takeFocus();
+        QTRY_VERIFY_WITH_TIMEOUT(everythingRead(window), 20'000);
+        QCOMPARE(indexes.entryList({QStringLiteral("*.sqlite")}, QDir::Files).size(), 1);
+        folder.runSql(QStringLiteral("cleaning.mdb"),
+                      QStringLiteral("UPDATE CleaningA SET [Personal Notes] = 'Scrubbed with zeolite' "
+                                     "WHERE [Abbreviated Name] = 'ACETONE'"));
+        QVERIFY(window->finder().find(QStringLiteral("zeolite")).isEmpty());
+
+        child<QComboBox>(window, QStringLiteral("DBCombo1"))->setFocus();
+        QVERIFY(!searchField->isClearButtonEnabled());
+        searchField->takeFocus();
+        QTRY_VERIFY_WITH_TIMEOUT(!window->finder().find(QStringLiteral("zeolite")).isEmpty(), 20'000);
+        const SearchResult note = window->finder().find(QStringLiteral("zeolite")).first();
+        QCOMPARE(note.source, SearchSource::Notes);
+        QCOMPARE(note.name, QStringLiteral("ACETONE"));
+        QTest::keyClicks(searchField, QStringLiteral("zeolite"));
+        QVERIFY(searchField->isClearButtonEnabled());
     }
 
     // The field sits at the right end of the menu bar and leaves the tabs as they are.

@@ -123,6 +123,11 @@ private Q_SLOTS:
         QVERIFY(!condensed(fitting));
         QVERIFY(condensed(narrowed));
         QVERIFY(narrowed->sizeHint().width() <= narrowed->width());
+        QFont wider = narrowed->font();
+        wider.setStretch(wider.stretch() + 1);
+        QLabel atWider(name);
+        atWider.setFont(wider);
+        QVERIFY(atWider.sizeHint().width() > narrowed->width());
         QVERIFY(!condensed(asItIs));
         QVERIFY(asItIs->sizeHint().width() > asItIs->width());
         QCOMPARE(tooLong->font().stretch(), int(QFont::UltraCondensed));
