@@ -366,6 +366,11 @@ void FrmTabClean::buildSearch()
     readingLabel->hide();
     statusBar()->addPermanentWidget(readingLabel);
     connect(statusLine, &SearchStatusLine::readingChanged, readingLabel, &QLabel::setVisible);
+    // What was searched while the sources were read may find more now.
+    connect(statusLine, &SearchStatusLine::readingChanged, this, [this](bool reading) {
+        if (!reading)
+            m_searchField->searchAgain();
+    });
     connect(statusLine, &SearchStatusLine::message, this, &FrmTabClean::showStatus);
     statusLine->follow(*m_finder);
 }

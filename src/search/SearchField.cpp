@@ -33,6 +33,12 @@ void SearchField::takeFocus()
     search();
 }
 
+void SearchField::searchAgain()
+{
+    if (m_results && m_results->isVisible())
+        search();
+}
+
 void SearchField::search()
 {
     // The clear button shows only over text; its icon, looked up in the desktop's icon theme, would

@@ -24,6 +24,8 @@ public:
 
     // Takes the keyboard, its text selected so that typing replaces it, and lists what that text finds.
     void takeFocus();
+    // Lists again what the text finds, where the list shows: the index has read more since.
+    void searchAgain();
     QSize sizeHint() const override;
     // The list of results; nullptr before the first search.
     SearchResultsList* results() const { return m_results; }
