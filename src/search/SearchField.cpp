@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 
+#include <utility>
+
 SearchField::SearchField(Search search, QWidget* parent)
     : QLineEdit(parent)
     , m_search(std::move(search))
@@ -45,6 +47,8 @@ void SearchField::search()
     // otherwise cost every start.
     if (!text().isEmpty())
         setClearButtonEnabled(true);
+    // Typing reaches the field without its taking the keyboard where the window is not active.
+    tellTurnedTo();
     if (text().trimmed().isEmpty()) {
         if (m_results)
             m_results->hide();
@@ -112,7 +116,13 @@ void SearchField::keyPressEvent(QKeyEvent* event)
 void SearchField::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
-    Q_EMIT turnedTo();
+    tellTurnedTo();
+}
+
+void SearchField::tellTurnedTo()
+{
+    if (!std::exchange(m_turnedTo, true))
+        Q_EMIT turnedTo();
 }
 
 void SearchField::focusOutEvent(QFocusEvent* event)
@@ -120,6 +130,7 @@ void SearchField::focusOutEvent(QFocusEvent* event)
     // The list takes no keyboard: the officer has gone elsewhere.
     if (m_results)
         m_results->hide();
+    m_turnedTo = false;
     QLineEdit::focusOutEvent(event);
 }
 

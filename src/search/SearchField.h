@@ -13,8 +13,8 @@ class SearchResultsList;
 // in a list under the field, over the window. Up and Down move in the list while the keyboard stays in
 // the field; Enter or a click opens the result, Shift+Enter or the list's context menu the overview of a
 // cargo; Escape closes the list and gives the keyboard back to the control that had it before the field.
-// Each time the field takes the keyboard it says so (turnedTo), so that the index is brought up to date
-// before the search answers.
+// Each time the officer turns to the field, taking the keyboard there or typing in it, it says so once
+// (turnedTo), so that the index is brought up to date before the search answers.
 class SearchField : public QLineEdit {
     Q_OBJECT
 public:
@@ -46,8 +46,10 @@ private:
     void choose(const SearchResult& result);
     void chooseOverview(const SearchResult& result);
     void closeResults();
+    void tellTurnedTo();
 
     Search m_search;
     SearchResultsList* m_results = nullptr;
     QPointer<QWidget> m_returnTo; // the control that had the keyboard before the field
+    bool m_turnedTo = false;      // told since the field last lost the keyboard
 };
