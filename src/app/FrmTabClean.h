@@ -58,7 +58,7 @@ public:
     void openMixture(const QString& mixture) override;
 
     // Reads again, in the background, what the search finds and what changed since it was read; the search
-    // field asks for it each time it takes the keyboard. Searches meanwhile find what is read.
+    // field asks for it each time the officer turns to it. Searches meanwhile find what is read.
     void startSearch();
 
     // Tells in the status bar, for a while, what the officer's last action wrote where.
