@@ -3,6 +3,7 @@
 // list. Each run of the one is followed by a run of the other, so that the load of the machine weighs on both
 // alike; the table gives the median wall time of each, from start to exit, and how they compare, then the
 // median processor time of each (user and system), which the load of a busy machine sways far less.
+#include "LargeCargoData.h"
 #include "data/ArgumentVector.h"
 #include "data/RecordSources.h"
 #include "support/TestSupport.h"
@@ -89,16 +90,7 @@ Size folderOf(int cargoes)
     folder->copySampleDatabases();
     if (cargoes == 97)
         return {cargoes, QStringLiteral("WHITE PHOSPHORUS"), std::move(folder)};
-    folder->runSql(QStringLiteral("cleaning.mdb"), QStringLiteral(R"(
-        DELETE FROM CleaningA;
-        WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1)
-        INSERT INTO CleaningA ("Abbreviated Name", "Full Name", "Cleaning Code", "Water Temperature", "Notes",
-                               "ID  Number", "Pollution Category", "Compatability Chart No", "SG", "CLASS")
-        SELECT printf('CARGO %06d', i), printf('Generated cargo number %d', i), (i % 7) + 1, char(65 + i % 6),
-               (i % 24) + 1, i, CASE WHEN i % 5 = 0 THEN '1' ELSE 'C' END, (i % 22) + 1, '0.9', '3'
-        FROM n;
-    )")
-                                                       .arg(cargoes));
+    generateCargoes(*folder, cargoes, 6);
     return {cargoes, QStringLiteral("CARGO %1").arg(cargoes - 10, 6, 10, QLatin1Char('0')),
             std::move(folder)};
 }

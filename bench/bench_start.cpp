@@ -7,7 +7,9 @@
 // machine slows them alike, after one run of each that is not counted (the first start of a session is
 // slower). The chart is opened in a process of its own each run, on a loaded main window: the time from the
 // menu's request until the chart is on the screen, and the resident memory that added.
+#include "LargeCargoData.h"
 #include "app/FrmTabClean.h"
+#include "data/ArgumentVector.h"
 #include "data/Store.h"
 #include "shell/WindowRegistry.h"
 #include "support/TestSupport.h"
@@ -59,13 +61,7 @@ double residentMiB(pid_t process)
 // Starts the program and waits for the X server to map a window on the root: the first top-level window.
 std::optional<Run> timeToMap(xcb_connection_t* x, const QStringList& arguments)
 {
-    std::vector<QByteArray> bytes;
-    std::vector<char*> argv;
-    for (const QString& argument : arguments)
-        bytes.push_back(argument.toLocal8Bit());
-    for (QByteArray& argument : bytes)
-        argv.push_back(argument.data());
-    argv.push_back(nullptr);
+    ArgumentVector argv(arguments);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
@@ -75,7 +71,7 @@ std::optional<Run> timeToMap(xcb_connection_t* x, const QStringList& arguments)
     QElapsedTimer clock;
     clock.start();
     pid_t child = 0;
-    const bool spawned = posix_spawn(&child, argv.front(), &actions, nullptr, argv.data(), environ) == 0;
+    const bool spawned = posix_spawn(&child, argv.program(), &actions, nullptr, argv.data(), environ) == 0;
     posix_spawn_file_actions_destroy(&actions);
     if (!spawned)
         return std::nullopt;
@@ -106,20 +102,8 @@ double median(QList<double> values)
 void fillCargoes(const TestDataFolder& folder, int cargoes)
 {
     folder.copySampleDatabases();
-    if (cargoes == 0)
-        return;
-    folder.runSql(QStringLiteral("cleaning.mdb"), QStringLiteral(R"(
-        DELETE FROM CleaningA;
-        WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1)
-        INSERT INTO CleaningA ("Abbreviated Name", "Full Name", "Cleaning Code", "Water Temperature", "Notes",
-                               "ID  Number", "Pollution Category", "Compatability Chart No", "H1", "H2", "H3",
-                               "SG", "Remarks", "CLASS")
-        SELECT printf('CARGO %06d', i), printf('Generated cargo number %d', i), (i % 7) + 1, char(65 + i % 6),
-               (i % 24) + 1, i, CASE WHEN i % 5 = 0 THEN '1' ELSE 'C' END, (i % 22) + 1, i % 5, (i + 1) % 5,
-               (i + 2) % 5, '0.9', 'Generated sample remark.', '3'
-        FROM n;
-    )")
-                                                      .arg(cargoes));
+    if (cargoes > 0)
+        generateCargoes(folder, cargoes, 6);
 }
 
 // Times a window's way onto the screen: when the window system exposes it, and when that expose, with the
