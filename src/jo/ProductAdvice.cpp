@@ -57,3 +57,13 @@ void nameProduct(const ProductCodes& product, ProductNames& names)
     Vocabulary::showGroupName(product.groupNumber, names.groupName);
     Vocabulary::showDecoded(product.imoCode, className(product.imoCode), names.className);
 }
+
+QStringList synonymsOf(const QString& list)
+{
+    QStringList synonyms;
+    for (const QString& synonym : list.split(u',')) {
+        if (!synonym.trimmed().isEmpty())
+            synonyms << synonym.trimmed();
+    }
+    return synonyms;
+}

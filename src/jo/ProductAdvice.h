@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class RecordSet;
 
@@ -24,3 +25,7 @@ struct ProductNames {
 };
 
 void nameProduct(const ProductCodes& product, ProductNames& names);
+
+// The synonyms of a product: its comma-separated list, each without the blanks around it, empty ones left
+// out.
+QStringList synonymsOf(const QString& list);

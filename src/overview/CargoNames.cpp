@@ -48,16 +48,6 @@ bool foldsTo(const QString& name, const QString& folded)
     return at == folded.size();
 }
 
-QStringList synonymsOf(const QString& list)
-{
-    QStringList synonyms;
-    for (const QString& synonym : list.split(u',')) {
-        if (!synonym.trimmed().isEmpty())
-            synonyms << synonym.trimmed();
-    }
-    return synonyms;
-}
-
 CargoNames::CargoNames(const QString& name)
     : m_name(name)
     , m_folded(SearchText::folded(name))

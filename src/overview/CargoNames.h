@@ -43,9 +43,6 @@ private:
     QStringList m_known; // as written, for all()
 };
 
-// The synonyms of a Jo Tankers product: its comma-separated list, each without the blanks around it.
-QStringList synonymsOf(const QString& list);
-
 // Whether a name, folded as a search folds it, is the folded text given. A name of plain ASCII, as nearly
 // all are, is compared character by character as it is read, without a folded copy made.
 bool foldsTo(const QString& name, const QString& folded);

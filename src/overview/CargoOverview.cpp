@@ -8,6 +8,7 @@
 #include "data/SqliteStatement.h"
 #include "data/Store.h"
 #include "help/Manual.h"
+#include "jo/ProductAdvice.h"
 #include "overview/CargoNames.h"
 #include "overview/SourceContent.h"
 #include "suppliers/HenkelGuide.h"

@@ -7,6 +7,7 @@
 #include "data/SqlName.h"
 #include "data/SqliteConnection.h"
 #include "data/SqliteStatement.h"
+#include "jo/ProductAdvice.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -27,7 +28,7 @@ QString tr(const char* text)
 struct SearchedField {
     QString field;
     Kind kind;
-    bool commaSeparated = false; // a list, each item a document of its own
+    bool synonymList = false; // a product's list of synonyms, each a document of its own
 };
 
 // The rows of one table, each known by the value of its name field.
@@ -85,12 +86,11 @@ Result<QList<SearchDocument>> read(const QString& path, const SearchedTable& sea
         for (int column = 0; column < searched.fields.size(); ++column) {
             const SearchedField& field = searched.fields.at(column);
             const QString value = query.text(column + 1);
-            const QStringList texts =
-                field.commaSeparated ? value.split(QLatin1Char(',')) : QStringList{value};
+            const QStringList texts = field.synonymList ? synonymsOf(value) : QStringList{value.trimmed()};
             for (const QString& text : texts) {
-                if (!text.trimmed().isEmpty())
-                    documents.add(SearchDocument{
-                        searched.source, field.kind, name, field.field, text.trimmed(), {}, {}});
+                if (!text.isEmpty())
+                    documents.add(
+                        SearchDocument{searched.source, field.kind, name, field.field, text, {}, {}});
             }
         }
     }
