@@ -33,20 +33,21 @@ QString quotedName(const QString& name)
     return QLatin1Char('"') + name + QLatin1Char('"');
 }
 
-QString quotedNames(const QStringList& names)
+void sayDidYouMean(const QStringList& names, CliContext& context)
 {
+    if (names.isEmpty())
+        return;
     QStringList quoted;
     for (const QString& name : names)
         quoted << quotedName(name);
-    return quoted.join(QLatin1String(", "));
+    context.err << "did you mean: " << quoted.join(QLatin1String(", ")) << '?' << Qt::endl;
 }
 
 void reportNearMisses(const CommandLine& commandLine, const QString& name, const QList<SearchSource>& sources,
                       CliContext& context)
 {
     const QStringList names = nearNames(commandLine.folders(), name, sources);
-    if (!names.isEmpty())
-        context.err << "did you mean: " << quotedNames(names) << '?' << Qt::endl;
+    sayDidYouMean(names, context);
     if (commandLine.json()) {
         const QJsonObject object{{QStringLiteral("suggestions"), QJsonArray::fromStringList(names)}};
         context.out << QJsonDocument(object).toJson(QJsonDocument::Indented);

@@ -10,10 +10,11 @@
 void reportNearMisses(const CommandLine& commandLine, const QString& name, const QList<SearchSource>& sources,
                       CliContext& context);
 
+// "did you mean: "A", "B"?" on standard error; nothing for no names.
+void sayDidYouMean(const QStringList& names, CliContext& context);
+
 // Up to three names of the sources that come near the name, each once, as stored.
 QStringList nearNames(const DataFolders& folders, const QString& name, const QList<SearchSource>& sources);
 
 // A name between double quotes, exactly as it is.
 QString quotedName(const QString& name);
-// The names so quoted, joined by ", ".
-QString quotedNames(const QStringList& names);

@@ -145,8 +145,7 @@ int runOverview(const QStringList& arguments, CliContext& context, const PdfWrit
     if (!overview->holdsCargo()) {
         suggestions = nearNames(commandLine.folders(), name, cargoSources());
         context.err << "no source holds a cargo named " << name << Qt::endl;
-        if (!suggestions.isEmpty())
-            context.err << "did you mean: " << quotedNames(suggestions) << '?' << Qt::endl;
+        sayDidYouMean(suggestions, context);
     }
     if (commandLine.json()) {
         QJsonObject object = overviewJson(*overview);
