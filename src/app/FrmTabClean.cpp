@@ -159,7 +159,7 @@ FrmTabClean::FrmTabClean(const Store& store, QWidget* parent)
     , m_henkelPage(new LazyPage([this] { return buildHenkelTab(); }))
     , m_windows(new WindowRegistry(this))
     , m_help(new CommonDialog(QStringLiteral("diaA"), this))
-    , m_globe(new GlobeAnimation(nullptr, this))
+    , m_globe(new GlobeAnimation(this))
     , m_finder(new Finder(DataFolders(store.dataDir(), DataFolders::current().shippedFolder()),
                           Finder::defaultCacheFolder(), this))
 {

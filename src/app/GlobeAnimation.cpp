@@ -4,15 +4,13 @@
 #include <QLabel>
 #include <QTimer>
 
-GlobeAnimation::GlobeAnimation(QLabel* picture, QObject* parent)
+GlobeAnimation::GlobeAnimation(QObject* parent)
     : QObject(parent)
     , m_timer(new QTimer(parent))
 {
     m_timer->setObjectName(QStringLiteral("tmrAnimate"));
     m_timer->setInterval(1);
     connect(m_timer, &QTimer::timeout, this, &GlobeAnimation::tick);
-    if (picture)
-        setPicture(picture);
 }
 
 void GlobeAnimation::setPicture(QLabel* picture)

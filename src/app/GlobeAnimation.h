@@ -19,9 +19,9 @@ class GlobeAnimation : public QObject {
 public:
     static constexpr int PictureCount = 15;
 
-    // The picture box may come later, with its tab.
-    GlobeAnimation(QLabel* picture, QObject* parent);
+    explicit GlobeAnimation(QObject* parent);
 
+    // The picture box comes later than the animation, with its tab.
     void setPicture(QLabel* picture);
 
     // GLOBE1.BMP to GLOBE15.BMP, each beside the databases or else shipped, each read when it is first

@@ -60,7 +60,8 @@ private Q_SLOTS:
     void globeCountsOneToFifteen()
     {
         QLabel picture;
-        GlobeAnimation globe(&picture, &picture);
+        GlobeAnimation globe(&picture);
+        globe.setPicture(&picture);
         TestDataFolder empty;
         globe.loadPictures(DataFolders(empty.path(), empty.path())); // no pictures: the box stays blank
         QList<int> counters;
